@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "missions/Levels.h"
+#include "render/Particles.h"
+#include "render/Texture.h"
+#include "sim/World.h"
+
+class Widget;
+class LoadingScreen;
+class MissionBriefingScreen;
+class GameScreen;
+class CompletionScreen;
+class MainMenu;
+class LevelMenu;
+class OptionsMenu;
+struct Font;
+
+// The one process-wide object. It owns the screens, the fonts, the mission
+// registry, the world, the star field and the texture cache; every pointer
+// between screens, widgets, missions and the world is non-owning.
+struct Application {
+    Application();
+
+    Widget* focus = nullptr;               // receives input first
+    std::vector<Widget*> screens;          // the screen stack; current = back()
+    LoadingScreen* loadingScreen = nullptr;
+    MissionBriefingScreen* briefingScreen = nullptr;
+    GameScreen* gameScreen = nullptr;
+    CompletionScreen* completionScreen = nullptr;
+    MainMenu* mainMenu = nullptr;
+    LevelMenu* levelMenu = nullptr;
+    OptionsMenu* optionsMenu = nullptr;
+    LevelRegistry levels;                  // missions by name, owned
+    World world;
+    StarField stars;
+    TextureCache textures;
+    Font* font = nullptr;                  // large bitmap font
+    Font* smallFont = nullptr;             // small bitmap font
+    int32_t stepCount = 0;                 // fixed updates since the main loop began
+    double clock = 0.0;                    // seconds; +0.05 per fixed update
+    int32_t width = 1280;                  // window width, pixels
+    int32_t height = 720;                  // window height, pixels
+    bool fullscreen = false;
+    bool running = true;                   // cleared to end the main loop
+};
+
+extern Application app;
+
+// Start-up, in the designed order: options, window, GL state, fonts, world,
+// screens, missions, scores.
+void initialize();
+// Runs until app.running is cleared: events, fixed 0.05 s updates, one frame.
+void mainLoop();
+// Shutdown after the loop: the farewell line, the score save, SDL_Quit.
+void shutdown();
+// Monotonic seconds since the first call.
+double secondsSinceStart();
+// One iteration's fixed-step catch-up: updates the current screen while
+// app.clock < now. Split out so the loop's arithmetic can be tested.
+void runFixedUpdates(double now);

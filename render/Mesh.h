@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+// A triangle mesh read from the OBJ subset the game uses. Owned by one body,
+// rocket or screen; never changes after loading.
+class Mesh {
+public:
+    struct Triangle {
+        int position[3];
+        int normal[3];
+        int texCoord[3];
+    };
+    std::vector<std::array<float, 3>> positions;
+    std::vector<std::array<float, 3>> normals;
+    std::vector<std::array<float, 2>> texCoords;
+    std::vector<Triangle> faces;
+
+    void load(const std::string& fileName);
+    void draw() const;
+};
+
+// GL state for meshes; once, after the context exists.
+void initMeshRendering();

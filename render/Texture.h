@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+// One image loaded into an OpenGL texture. Only the cache creates textures.
+struct Texture {
+    explicit Texture(const std::string& fileName, bool upload = true);
+
+    uint32_t width = 0;      // image pixels (0 if loading failed)
+    uint32_t height = 0;
+    uint32_t texWidth = 1;   // smallest power of two >= width (1 when the load failed)
+    uint32_t texHeight = 1;
+    uint32_t glName = 0;     // 0 if loading failed (or in headless mode)
+    std::string fileName;
+};
+
+// Images by file name, loaded once and kept until exit. Owns every texture.
+struct TextureCache {
+    struct Entry {
+        Texture* texture = nullptr;
+        int32_t useCount = 0;  // saturates at 2000000000
+    };
+    std::map<std::string, Entry> entries;
+    // Without a GL context (the headless runner, simulation tests) textures
+    // are recorded without reading or uploading anything.
+    bool headless = false;
+
+    Texture* get(const std::string& fileName);
+};
+
+// The texture of `fileName` from the application's cache; never null.
+Texture* getTexture(const std::string& fileName);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+#include "sim/Instruction.h"
+
+// The one-line text form of a program: "3 T 100 L 50 W 1000\n".
+std::string programText(const Program& program);
+// Reads a program text into `program`. Reads only the tokens present and
+// never allocates beyond what the text can describe; no tokens leave it unchanged.
+void parseProgramText(const std::string& text, Program& program);
