@@ -149,6 +149,27 @@ bool writePng(const std::string& path, int width, int height,
     return bool(out);
 }
 
+Canvas::Canvas(int width_, int height_, Rgba fill) : width(width_), height(height_) {
+    for (int i = 0; i < width * height; ++i)
+        rgba.insert(rgba.end(), {fill.r, fill.g, fill.b, fill.a});
+}
+
+void Canvas::set(int x, int yFromTop, Rgba colour) {
+    if (x < 0 || yFromTop < 0 || x >= width || yFromTop >= height) return;
+    uint8_t* p = rgba.data() + (size_t(yFromTop) * width + x) * 4;
+    p[0] = colour.r;
+    p[1] = colour.g;
+    p[2] = colour.b;
+    p[3] = colour.a;
+}
+
+void Canvas::fillRect(int x, int yFromTop, int w, int h, Rgba colour) {
+    for (int y = yFromTop; y < yFromTop + h; ++y)
+        for (int i = x; i < x + w; ++i) set(i, y, colour);
+}
+
+bool Canvas::savePng(const std::string& path) const { return writePng(path, width, height, rgba); }
+
 std::string scratchPath(const std::string& name) {
     namespace fs = std::filesystem;
     static const fs::path folder = [] {

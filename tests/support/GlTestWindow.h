@@ -57,6 +57,18 @@ bool saveScreenshot(const std::string& path);
 bool writePng(const std::string& path, int width, int height,
               const std::vector<uint8_t>& rgbaTopDown);
 
+// An image to write as a fixture file, addressed as files are: row 0 at the top.
+struct Canvas {
+    Canvas(int width, int height, Rgba fill = Rgba());
+    void set(int x, int yFromTop, Rgba colour);
+    void fillRect(int x, int yFromTop, int width, int height, Rgba colour);
+    bool savePng(const std::string& path) const;
+
+    int width;
+    int height;
+    std::vector<uint8_t> rgba;  // 4 bytes per pixel, row 0 at the top
+};
+
 // A path for `name` in a scratch folder of this test process, removed at exit.
 std::string scratchPath(const std::string& name);
 
