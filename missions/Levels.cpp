@@ -37,7 +37,10 @@ void registerLevels(LevelRegistry& registry) {
         new Level_BinaryCenter,     new Level_LunarOrbit,
         new Level_BinaryOrbit,
     };
-    for (Level* level : created) registry[level->name] = level;
+    // Registering twice keeps the first missions, which screens may point at.
+    for (Level* level : created) {
+        if (!registry.emplace(level->name, level).second) delete level;
+    }
 }
 
 const std::vector<RankGroup>& rankGroups() {
