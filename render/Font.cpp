@@ -93,11 +93,12 @@ void drawImageRegion(const Texture& texture, Vec2f src, Vec2f size, Vec2f pos) {
     float w = float(texture.width), h = float(texture.height);
     float rx = clampTo(src.x, 0.0f, w);
     float ry = clampTo(src.y, 0.0f, h);
-    // The size is clamped against the corner as asked for and then against
-    // the clamped corner too, so that a region starting left of or below the
-    // image cannot reach past its far edge.
-    float rw = clampTo(size.x, 0.0f, std::min(w - src.x, w - rx));
-    float rh = clampTo(size.y, 0.0f, std::min(h - src.y, h - ry));
+    // The region keeps only its part inside the image: for a corner inside
+    // the image this is the size clamped to what remains past the corner; a
+    // corner left of or below the image can thus neither reach past the far
+    // edge nor pull texels from outside the region into view.
+    float rw = std::max(0.0f, clampTo(src.x + size.x, 0.0f, w) - rx);
+    float rh = std::max(0.0f, clampTo(src.y + size.y, 0.0f, h) - ry);
     float wa = float(texture.texWidth), ha = float(texture.texHeight);
     drawQuad(texture, rx / wa, ry / ha, (rx + rw) / wa, (ry + rh) / ha, pos, Vec2f(rw, rh));
 }
