@@ -1,0 +1,2 @@
+// Replaced by the headless runner.
+int main() { return 0; }
