@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string_view>
 #include <cstdio>
+#include <string_view>
 
 #include "render/Decimal.h"
 
