@@ -52,11 +52,9 @@ TEST_F(FixedUpdates, TheClockCatchesUpWithNowAndNoFurtherWhateverTheGap) {
     app.clock = now;
     for (double gap : gaps) {
         now += gap;
-        int before = first.updates;
         runFixedUpdates(now);
         EXPECT_GE(app.clock, now) << gap;
         EXPECT_LT(app.clock - 0.05, now) << gap;
-        EXPECT_GE(first.updates - before, 1) << gap;
     }
     EXPECT_EQ(app.stepCount, first.updates);
 }

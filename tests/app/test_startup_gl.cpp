@@ -87,7 +87,7 @@ public:
 
     // Reads output until a line starting with `prefix` has arrived.
     bool waitForLine(const std::string& prefix, double seconds) {
-        auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
+        auto deadline = Clock::now() + std::chrono::milliseconds(long(seconds * 1000));
         while (!hasLine(prefix)) {
             if (Clock::now() > deadline || !readSome(deadline)) return false;
         }
@@ -101,7 +101,8 @@ public:
         return result;
     }
     std::string findWindow() {
-        std::string id = runCommand("timeout 20 xdotool search --sync --name '^Astrello$' 2>/dev/null");
+        std::string id =
+            runCommand("timeout 20 xdotool search --sync --name '^Astrello$' 2>/dev/null");
         return id.substr(0, id.find('\n'));
     }
     Image screenshot(const std::string& window) {
@@ -150,7 +151,8 @@ private:
     // Appends what arrives before the deadline; false at the end of the output.
     bool readSome(Clock::time_point deadline) {
         while (Clock::now() < deadline) {
-            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
             pollfd p{out, POLLIN, 0};
             if (poll(&p, 1, int(left.count()) + 1) <= 0) continue;
             char buffer[4096];
@@ -164,10 +166,12 @@ private:
 };
 
 void expectStartupLines(const std::vector<std::string>& lines, const char* optionsLine) {
-    ASSERT_GE(lines.size(), 3u);
+    ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], "Loading options.");
     size_t next = 1;
-    if (optionsLine) EXPECT_EQ(lines[next++], optionsLine);
+    if (optionsLine) {
+        EXPECT_EQ(lines[next++], optionsLine);
+    }
     while (next < lines.size() && lines[next].rfind("ERROR: ", 0) == 0) ++next;
     ASSERT_LT(next, lines.size());
     EXPECT_EQ(lines[next].rfind("Opengl ", 0), 0u) << lines[next];
@@ -202,7 +206,9 @@ void expectCleanExit(RunningGame& game, int signal) {
 class StartUp : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (std::getenv("DISPLAY") == nullptr) FAIL() << "needs an X display (run under xvfb-run)";
+        if (std::getenv("DISPLAY") == nullptr) {
+            FAIL() << "needs an X display (run under xvfb-run)";
+        }
     }
 };
 

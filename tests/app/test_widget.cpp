@@ -66,7 +66,9 @@ protected:
         pushScreen(&screen);
     }
     // An SDL mouse position for a window point (origin bottom-left).
-    static SDL_Event pressAt(float x, float y) { return mousePress(int(x), int(app.height - 1 - y)); }
+    static SDL_Event pressAt(float x, float y) {
+        return mousePress(int(x), int(app.height - 1 - y));
+    }
 };
 
 }  // namespace
@@ -209,8 +211,8 @@ TEST(Coordinates, LocalPointsAreRelativeToTheLowerLeftCornerAndTruncatedTowardZe
     widget.min = Vec2f(10.5f, 19.5f);
     LocalPoint inside = localPoint(widget, 15, 700);  // window (15, 19)
     EXPECT_EQ(inside.x, 4);
-    EXPECT_EQ(inside.y, 0);  // -0.5 truncates to 0, not -1
-    LocalPoint below = localPoint(widget, 8, 710);    // window (8, 9)
+    EXPECT_EQ(inside.y, 0);                         // -0.5 truncates to 0, not -1
+    LocalPoint below = localPoint(widget, 8, 710);  // window (8, 9)
     EXPECT_EQ(below.x, -2);
     EXPECT_EQ(below.y, -10);
 }
