@@ -23,6 +23,9 @@ struct Font;
 // between screens, widgets, missions and the world is non-owning.
 struct Application {
     Application();
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
 
     Widget* focus = nullptr;               // receives input first
     std::vector<Widget*> screens;          // the screen stack; current = back()

@@ -18,6 +18,11 @@ struct Texture {
 
 // Images by file name, loaded once and kept until exit. Owns every texture.
 struct TextureCache {
+    TextureCache() = default;
+    ~TextureCache();
+    TextureCache(const TextureCache&) = delete;
+    TextureCache& operator=(const TextureCache&) = delete;
+
     struct Entry {
         Texture* texture = nullptr;
         int32_t useCount = 0;  // saturates at 2000000000

@@ -1,0 +1,48 @@
+#include "app/Application.h"
+
+#include <time.h>
+
+#include <ctime>
+
+#include "missions/Level.h"
+#include "render/Random.h"
+
+namespace {
+
+constexpr int starCount = 1000;
+
+// After the application (whose star field draws from the generator in its
+// default state, so the first star field is the same on every start), seed
+// the generator from the calendar time and throw away its first outputs.
+struct RandomSeeder {
+    RandomSeeder() {
+        seedRandom(static_cast<uint32_t>(std::time(nullptr)));
+        for (int i = 0; i < 100; ++i) random32();
+    }
+};
+
+}  // namespace
+
+Application::Application() : stars(starCount) {}
+
+// Screens and fonts live until the process ends; the missions are freed here
+// only so that leak checkers see a clean exit.
+Application::~Application() {
+    for (auto& entry : levels) delete entry.second;
+}
+
+// Definition order matters: the application first, then the seeding.
+Application app;
+static RandomSeeder randomSeeder;
+
+double secondsSinceStart() {
+    static bool baseTaken = false;
+    static timespec base;
+    if (!baseTaken) {
+        baseTaken = true;
+        clock_gettime(CLOCK_MONOTONIC, &base);
+    }
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec - base.tv_sec) + double(now.tv_nsec - base.tv_nsec) * 1e-9;
+}
