@@ -28,8 +28,8 @@ Rgba surface(const EarthNoise& n, Vec3 p) {
     double dry = smoothstep(0.15, 0.35, 0.55 - std::abs(latitude - 0.38) * 2.2 + wobble * 0.3);
     Rgba ground = mix(rgb(55, 120, 45), rgb(30, 80, 35), smoothstep(0.0, 0.4, wobble + 0.2));
     ground = mix(ground, rgb(195, 170, 110), dry);
-    ground = mix(rgb(200, 185, 130), ground, smoothstep(0.0, 0.03, h));  // beaches
-    ground = mix(ground, rgb(120, 105, 90), smoothstep(0.3, 0.55, h));   // highlands
+    ground = mix(rgb(200, 185, 130), ground, smoothstep(0.0, 0.03, h));   // beaches
+    ground = mix(ground, rgb(120, 105, 90), smoothstep(0.3, 0.55, h));    // highlands
     ground = mix(ground, rgb(240, 240, 245), smoothstep(0.55, 0.65, h));  // snowy peaks
     double detail = n.detail.fractal(p * 12.0, 3);
     return scaled(ground, 0.9 + 0.2 * detail);
@@ -41,7 +41,7 @@ Image makeEarth(int width, int height) {
     EarthNoise n;
     return paintSphere(width, height, 0.35, [&](Vec3 p) {
         Rgba c = surface(n, p);
-        double ice = smoothstep(0.86, 0.9, std::abs(p.y) + 0.05 * n.climate.fractal(p * 6.0, 3));
+        double ice = smoothstep(0.93, 0.96, std::abs(p.y) + 0.05 * n.climate.fractal(p * 6.0, 3));
         c = mix(c, rgb(235, 242, 250), ice);
         // Clouds stretched along the latitudes, as winds draw them.
         Vec3 q{p.x * 2.5, p.y * 7.0, p.z * 2.5};

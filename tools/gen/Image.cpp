@@ -5,9 +5,7 @@
 
 namespace {
 
-uint8_t toByte(float v) {
-    return uint8_t(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f));
-}
+uint8_t toByte(float v) { return uint8_t(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); }
 
 }  // namespace
 
@@ -26,4 +24,3 @@ Rgba Image::get(int x, int y) const {
     const uint8_t* p = at(x, y);
     return {p[0] / 255.0f, p[1] / 255.0f, p[2] / 255.0f, p[3] / 255.0f};
 }
-

@@ -25,13 +25,13 @@ struct LockShape {
         if (y < cy) return std::abs(std::sqrt(x * x + (y - cy) * (y - cy)) - r);
         return std::abs(std::abs(x) - r);
     }
+    bool inKeyhole(double x, double y) const {
+        return std::min(std::hypot(x, y - aspect * 0.64) - 0.08,
+                        roundedBox(x, y - aspect * 0.76, 0.035, 0.1, 0.02)) < 0;
+    }
     double bodyHeight(double x, double y) const {
         double inside = -bodyDistance(x, y);
-        double h = 0.8 * std::clamp(inside, 0.0, 0.08);
-        double keyhole = std::min(std::hypot(x, y - aspect * 0.64) - 0.075,
-                                  roundedBox(x, y - aspect * 0.75, 0.03, 0.1, 0.02));
-        if (keyhole < 0) h -= 0.05;
-        return h;
+        return 0.8 * std::clamp(inside, 0.0, 0.08) - (inKeyhole(x, y) ? 0.05 : 0.0);
     }
     double shackleHeight(double x, double y) const {
         double half = 0.075, d = shackleDistance(x, y);
@@ -52,8 +52,7 @@ Image makeLock(int width, int height) {
         if (lock.bodyDistance(x, y) < 0) {
             auto h = [&](double a, double b) { return lock.bodyHeight(a, b); };
             Rgba c = shadeMetal(brass, reliefNormal(h, x, y, eps));
-            double keyhole = lock.bodyHeight(x, y) < 0 ? 0.25 : 1.0;
-            return scaled(c, keyhole);
+            return lock.inKeyhole(x, y) ? scaled(c, 0.2) : c;
         }
         if (lock.shackleDistance(x, y) < 0.075 && y < lock.aspect * 0.5) {
             auto h = [&](double a, double b) { return lock.shackleHeight(a, b); };

@@ -7,9 +7,12 @@ namespace {
 
 MetalTone toneOf(Metal metal) {
     switch (metal) {
-        case Metal::Gold: return {rgb(120, 70, 10), rgb(255, 200, 60), rgb(255, 250, 210)};
-        case Metal::Silver: return {rgb(70, 75, 85), rgb(215, 220, 228), rgb(255, 255, 255)};
-        case Metal::Bronze: break;
+        case Metal::Gold:
+            return {rgb(120, 70, 10), rgb(255, 200, 60), rgb(255, 250, 210)};
+        case Metal::Silver:
+            return {rgb(70, 75, 85), rgb(215, 220, 228), rgb(255, 255, 255)};
+        case Metal::Bronze:
+            break;
     }
     return {rgb(85, 40, 15), rgb(205, 125, 70), rgb(255, 220, 185)};
 }
@@ -40,9 +43,9 @@ Rgba strap(double x, double y, double side, double top) {
     if (along < 0 || along > 1 || std::abs(across) > 1) return {};
     double s = std::abs(across);
     Rgba c = s < 0.22 ? rgb(235, 235, 240) : s < 0.5 ? rgb(190, 30, 40) : rgb(30, 45, 120);
-    double light = 0.8 + 0.2 * across * side;           // cloth turns slightly towards the light
-    light *= side > 0 ? 0.72 : 1.0;                     // the right strap lies behind
-    double sx = x - 0.05, sy = y - 0.08;                // the disc's shadow
+    double light = 0.8 + 0.2 * across * side;  // cloth turns slightly towards the light
+    light *= side > 0 ? 0.72 : 1.0;            // the right strap lies behind
+    double sx = x - 0.05, sy = y - 0.08;       // the disc's shadow
     light *= 0.55 + 0.45 * smoothstep(1.0, 1.12, std::sqrt(sx * sx + sy * sy));
     return scaled(c, light);
 }

@@ -50,12 +50,15 @@ void addLathe(Model& m, const std::vector<ship::Ring>& rings, int n, TOf tOf) {
         double dy = above.y - below.y, dr = above.radius - below.radius;
         int tip = rings[k].radius == 0 ? addPosition(m, {0, rings[k].y, 0}) : -1;
         int tipNormal = tip >= 0 ? addNormal(m, {0, k == 0 ? 1.0 : -1.0, 0}) : -1;
-        for (int i = 0; i <= n; ++i) {
+        // A tip has one corner per segment (texture s in the segment's
+        // middle); a ring has n + 1, the last closing the seam.
+        int count = tip >= 0 ? n : n + 1;
+        for (int i = 0; i < count; ++i) {
             double lon = 2 * kPi * (double(i) / n - 0.5);
             double s = tip >= 0 ? (i + 0.5) / n : double(i) / n;
-            int position = tip >= 0   ? tip
-                           : i < n    ? addPosition(m, around(rings[k].radius, rings[k].y, lon))
-                                      : corners[k][0].position;
+            int position = tip >= 0 ? tip
+                           : i < n  ? addPosition(m, around(rings[k].radius, rings[k].y, lon))
+                                    : corners[k][0].position;
             int normal = tip >= 0 ? tipNormal
                          : i < n  ? addNormal(m, around(dy, -dr, lon))
                                   : corners[k][0].normal;
@@ -67,7 +70,9 @@ void addLathe(Model& m, const std::vector<ship::Ring>& rings, int n, TOf tOf) {
         const auto& b = corners[k + 1];
         for (int i = 0; i < n; ++i) {
             if (rings[k].radius > 0) m.triangles.push_back({a[i], b[i], a[i + 1]});
-            if (rings[k + 1].radius > 0) m.triangles.push_back({a[i + 1], b[i], b[i + 1]});
+            if (rings[k + 1].radius > 0) {
+                m.triangles.push_back({rings[k].radius > 0 ? a[i + 1] : a[i], b[i], b[i + 1]});
+            }
         }
     }
 }
@@ -110,7 +115,8 @@ Model makeSphere(int longitudes, int latitudes) {
         double lat = kPi * (0.5 - double(j) / latitudes);
         rings.push_back({std::sin(lat), j == 0 || j == latitudes ? 0.0 : std::cos(lat)});
     }
-    addLathe(m, rings, longitudes, [](double y) { return 0.5 + std::asin(std::clamp(y, -1.0, 1.0)) / kPi; });
+    addLathe(m, rings, longitudes,
+             [](double y) { return 0.5 + std::asin(std::clamp(y, -1.0, 1.0)) / kPi; });
     return m;
 }
 

@@ -47,7 +47,8 @@ double Noise::at(Vec3 p, int period) const {
     for (int k = 0; k < 2; ++k) {
         int iz = z0 + k;
         double dz = fz - k;
-        double a = mix(gradientDot(xa, ya, iz, fx, fy, dz), gradientDot(xb, ya, iz, fx - 1, fy, dz), u);
+        double a =
+            mix(gradientDot(xa, ya, iz, fx, fy, dz), gradientDot(xb, ya, iz, fx - 1, fy, dz), u);
         double b = mix(gradientDot(xa, yb, iz, fx, fy - 1, dz),
                        gradientDot(xb, yb, iz, fx - 1, fy - 1, dz), u);
         result[k] = mix(a, b, v);

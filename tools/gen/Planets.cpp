@@ -10,7 +10,7 @@ namespace {
 
 struct Crater {
     Vec3 centre;
-    double size;     // angular radius, radians
+    double size;      // angular radius, radians
     double reachCos;  // cosine of the angle beyond which it changes nothing
 };
 

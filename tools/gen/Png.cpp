@@ -35,11 +35,20 @@ void filterRow(int type, const uint8_t* row, const uint8_t* prev, size_t n, uint
         int c = (i >= 4 && prev) ? prev[i - 4] : 0;
         int predicted = 0;
         switch (type) {
-            case 1: predicted = a; break;
-            case 2: predicted = b; break;
-            case 3: predicted = (a + b) / 2; break;
-            case 4: predicted = paeth(a, b, c); break;
-            default: break;
+            case 1:
+                predicted = a;
+                break;
+            case 2:
+                predicted = b;
+                break;
+            case 3:
+                predicted = (a + b) / 2;
+                break;
+            case 4:
+                predicted = paeth(a, b, c);
+                break;
+            default:
+                break;
         }
         out[i] = uint8_t(row[i] - predicted);
     }

@@ -17,8 +17,9 @@ void blit(Image& dst, const Image& src, int x, int y, Rgba tint = {1, 1, 1, 1}) 
             if (dx < 0 || dy < 0 || dx >= dst.width || dy >= dst.height) continue;
             Rgba s = src.get(sx, sy), d = dst.get(dx, dy);
             float a = s.a * tint.a;
-            dst.set(dx, dy, {s.r * tint.r * a + d.r * (1 - a), s.g * tint.g * a + d.g * (1 - a),
-                             s.b * tint.b * a + d.b * (1 - a), 1});
+            dst.set(dx, dy,
+                    {s.r * tint.r * a + d.r * (1 - a), s.g * tint.g * a + d.g * (1 - a),
+                     s.b * tint.b * a + d.b * (1 - a), 1});
         }
     }
 }
@@ -58,9 +59,11 @@ Image textSample() {
     Image big = makeFontSheet(largeFont()), small = makeFontSheet(smallFont());
     Image out = solid(640, 330, rgb(0, 0, 0));
     Rgba grey = {0.7f, 0.7f, 0.7f, 1}, white = {1, 1, 1, 1};
-    const char* lines[] = {"Quorrin : Astrello", "Cadet Missions   Lieutenant Missions",
+    const char* lines[] = {"Quorrin : Astrello",
+                           "Cadet Missions   Lieutenant Missions",
                            "The quick brown fox jumps over the lazy dog.",
-                           "Thrust:   100 x 1   =   100", "0123456789 !\"#$%&'()*+,-./:;<=>?@",
+                           "Thrust:   100 x 1   =   100",
+                           "0123456789 !\"#$%&'()*+,-./:;<=>?@",
                            "[\\]^_`{|}~ ABCDEFGHIJKLMNOPQRSTUVWXYZ"};
     int y = 8;
     for (const char* line : lines) {
@@ -106,7 +109,8 @@ Image modelSample() {
     blit(out, renderModel(ship, skin, 40, 40, {20, 20, 12, 0.3}), 480, 20);
     blit(out, renderModel(sphere, makeEarth(512, 256), 230, 230, {115, 115, 110, 0.4}), 10, 240);
     blit(out, renderModel(sphere, makeMoon(256, 128), 130, 130, {65, 65, 60, 0}), 250, 260);
-    blit(out, renderModel(sphere, makeBrownPlanet(512, 256), 230, 230, {115, 115, 110, 0}), 400, 240);
+    blit(out, renderModel(sphere, makeBrownPlanet(512, 256), 230, 230, {115, 115, 110, 0}), 400,
+         240);
     blit(out, renderModel(sphere, makeNeutronStar(256, 128), 130, 130, {65, 65, 60, 0}), 640, 260);
     return out;
 }

@@ -32,16 +32,16 @@ double seam(double v, double w) { return 1 - 0.35 * std::max(0.0, 1 - std::abs(v
 Rgba hullColour(double y, double longitude) {
     double r = hullRadius(y);
     Rgba c = rgb(205, 210, 220);
-    if (y > 0.70) c = rgb(200, 40, 40);                      // nose
-    if (std::abs(y - 0.0) < 0.05) c = rgb(40, 80, 190);       // blue band
-    if (std::abs(y + 0.52) < 0.035) c = rgb(200, 40, 40);     // red band
+    if (y > 0.70) c = rgb(200, 40, 40);                    // nose
+    if (std::abs(y - 0.0) < 0.05) c = rgb(40, 80, 190);    // blue band
+    if (std::abs(y + 0.52) < 0.035) c = rgb(200, 40, 40);  // red band
     double panel = longitude / (kPi / 4);
     c = scaled(c, seam(panel - std::round(panel), 0.03 / std::max(r, 0.05)));
     c = scaled(c, seam(y - 0.30, 0.006) * seam(y + 0.30, 0.006));
     // The porthole, measured on the hull's surface.
     double dx = r * longitude, dy = y - 0.40;
     double d = std::sqrt(dx * dx + dy * dy);
-    if (d < 0.095) c = rgb(120, 125, 135);                    // window frame
+    if (d < 0.095) c = rgb(120, 125, 135);  // window frame
     if (d < 0.075) {
         double glint = std::exp(-((dx + 0.03) * (dx + 0.03) + (dy - 0.03) * (dy - 0.03)) / 0.0006);
         c = mix(mix(rgb(20, 50, 110), rgb(60, 140, 220), clamp01(0.5 - dy * 6)), rgb(230, 245, 255),
@@ -87,8 +87,10 @@ Image makeShipSkin(int size) {
                                (t - ship::kBellT0) / (ship::kBellT1 - ship::kBellT0));
                 c = bellColour(y, longitude);
             } else {
-                double x = mix(ship::kFinX0, ship::kFinX1, (s - ship::kFinS0) / (ship::kFinS1 - ship::kFinS0));
-                double y = mix(ship::kFinY0, ship::kFinY1, (t - ship::kFinT0) / (ship::kFinT1 - ship::kFinT0));
+                double x = mix(ship::kFinX0, ship::kFinX1,
+                               (s - ship::kFinS0) / (ship::kFinS1 - ship::kFinS0));
+                double y = mix(ship::kFinY0, ship::kFinY1,
+                               (t - ship::kFinT0) / (ship::kFinT1 - ship::kFinT0));
                 c = finColour(x, y);
             }
             // Brushed metal: faint streaks along the ship.

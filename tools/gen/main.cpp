@@ -1,6 +1,6 @@
 // astrello-gen: writes every image and model the game reads.
-//   astrello-gen OUTPUT_DIR            the data files, under OUTPUT_DIR/images and OUTPUT_DIR/models
-//   astrello-gen --preview OUTPUT_DIR  pictures for checking them by eye
+//   astrello-gen OUTPUT_DIR            the data files, under OUTPUT_DIR/images and
+//   OUTPUT_DIR/models astrello-gen --preview OUTPUT_DIR  pictures for checking them by eye
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
