@@ -56,16 +56,16 @@ Program canonicalize(const Program& program) {
     canonical.reserve(program.size());
     for (const Instruction& instruction : program) {
         switch (instruction.opcode) {
-        case Right:
-            canonical.push_back(Instruction{Left, saturate(-int64_t(instruction.value))});
-            break;
-        case Wait:
-        case Sleep:
-            appendWait(canonical, waitSteps(instruction));
-            break;
-        default:
-            canonical.push_back(instruction);
-            break;
+            case Right:
+                canonical.push_back(Instruction{Left, saturate(-int64_t(instruction.value))});
+                break;
+            case Wait:
+            case Sleep:
+                appendWait(canonical, waitSteps(instruction));
+                break;
+            default:
+                canonical.push_back(instruction);
+                break;
         }
     }
     return canonical;

@@ -1,5 +1,3 @@
-#include "sim/Optimizer.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -14,6 +12,7 @@
 #include "app/Application.h"
 #include "missions/Level.h"
 #include "render/Random.h"
+#include "sim/Optimizer.h"
 #include "sim/Rocket.h"
 #include "sim/VirtualMachine.h"
 #include "sim/World.h"
@@ -207,8 +206,10 @@ public:
     void update(World& world) override {
         const Rocket& ship = *world.rocket;
         if (required) {
-            if (show(ship.program) != show(*required)) failed = true;
-            else if (world.time >= 9) win(world);
+            if (show(ship.program) != show(*required))
+                failed = true;
+            else if (world.time >= 9)
+                win(world);
         } else if (std::fabs(ship.position.y) > 30.0) {
             failed = true;
         } else if (ship.position.x >= 100.0) {
@@ -260,8 +261,8 @@ struct Iteration {
 bool parseIteration(const std::string& line, Iteration& it) {
     char tab = 0;
     int used = 0;
-    if (sscanf(line.c_str(), "iter %d: score = %lf -> %lf%c%n", &it.index, &it.accepted,
-               &it.score, &tab, &used) != 4 ||
+    if (sscanf(line.c_str(), "iter %d: score = %lf -> %lf%c%n", &it.index, &it.accepted, &it.score,
+               &tab, &used) != 4 ||
         tab != '\t')
         return false;
     std::string rest = line.substr(size_t(used));
