@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -365,7 +366,9 @@ TEST_F(Optimizing, EveryRoundStandsOnTheBetterOfTheAcceptedAndTheNewScore) {
     for (size_t i = 1; i < lines.size(); ++i) {
         Iteration it;
         ASSERT_TRUE(parseIteration(lines[i], it)) << lines[i];
-        if (i > 1) EXPECT_EQ(it.accepted, accepted) << lines[i];
+        if (i > 1) {
+            EXPECT_EQ(it.accepted, accepted) << lines[i];
+        }
         accepted = std::min(it.accepted, it.score);
     }
 }
