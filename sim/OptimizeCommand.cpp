@@ -5,15 +5,19 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 
+#include "app/Application.h"
+#include "missions/HeadlessRun.h"
 #include "missions/Level.h"
 #include "render/Random.h"
 #include "sim/Optimizer.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
-#include "sim/World.h"
 
 namespace {
+
+const int badInput = 2;
 
 // A seed is a plain decimal number of 32 bits; anything else is refused
 // rather than silently read as some other seed.
@@ -29,6 +33,7 @@ bool parseSeed(const std::string& text, uint32_t& seed) {
     return true;
 }
 
+// A best score as the mission stores it: a finite single-precision value, 0 or more.
 bool parseBest(const std::string& text, float& best) {
     if (text.empty()) return false;
     char* end = nullptr;
@@ -39,37 +44,43 @@ bool parseBest(const std::string& text, float& best) {
     return true;
 }
 
-int fail(const char* message, const std::string& detail) {
-    printf("ERROR: %s%s\n", message, detail.c_str());
-    return 1;
-}
-
 }  // namespace
 
-int runOptimizeCommand(const std::vector<std::string>& args, LevelRegistry& levels, World& world) {
+int optimizeCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() < 3 || args.size() > 4) {
-        return fail("usage: astrello-run optimize \"MISSION NAME\" \"PROGRAM TEXT\" SEED [BEST]",
-                    "");
+        err << "usage: astrello-run optimize \"MISSION NAME\" \"PROGRAM TEXT\" SEED [BEST]\n";
+        return badInput;
     }
-    auto found = levels.find(args[0]);
-    if (found == levels.end()) return fail("unknown mission: ", args[0]);
+    auto found = app.levels.find(args[0]);
+    if (found == app.levels.end()) {
+        err << "unknown mission: " << args[0] << "\n";
+        return badInput;
+    }
+    std::string why;
+    if (!isProgramText(args[1], why)) {
+        err << "unreadable program: " << why << "\n";
+        return badInput;
+    }
     uint32_t seed = 0;
-    if (!parseSeed(args[2], seed))
-        return fail("the seed must be a number from 0 to 4294967295: ", args[2]);
+    if (!parseSeed(args[2], seed)) {
+        err << "not a seed from 0 to 4294967295: " << args[2] << "\n";
+        return badInput;
+    }
     float best = 0.0f;
     if (args.size() == 4 && !parseBest(args[3], best)) {
-        return fail("the best score must be a number of at least 0: ", args[3]);
+        err << "not a best score of 0 or more: " << args[3] << "\n";
+        return badInput;
     }
 
-    // As the game: the menu empties the program and resets, then the
-    // program text is read into the ship.
+    // As the game: the menu empties the program and resets, the briefing
+    // reads the program text into the ship.
+    World& world = app.world;
     world.level = found->second;
     world.clearProgramAndReset();
     parseProgramText(args[1], world.rocket->program);
     world.level->bestScore = best;
     seedRandom(seed);
     optimizeProgram(world);
-    fputs(programText(world.rocket->program).c_str(), stdout);
-    fflush(stdout);
+    out << programText(world.rocket->program) << std::flush;
     return 0;
 }

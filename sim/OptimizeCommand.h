@@ -1,15 +1,12 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include <iosfwd>
 
-#include "missions/Levels.h"
+#include "missions/RunCommands.h"
 
-struct World;
-
-// The headless runner's `optimize "MISSION NAME" "PROGRAM TEXT" SEED [BEST]`:
-// loads the program into the mission as the game does, seeds the generator,
-// sets the mission's best score, runs the optimizer with its usual progress
-// lines and prints the resulting program text as the last line. `args` are
-// the words after "optimize". Returns the process exit status.
-int runOptimizeCommand(const std::vector<std::string>& args, LevelRegistry& levels, World& world);
+// optimize "MISSION NAME" "PROGRAM TEXT" SEED [BEST]: loads the program into
+// the mission as the game does, seeds the generator with SEED, sets the
+// mission's best score to BEST (0 if absent), runs the optimizer with its
+// usual progress lines on standard output and writes the resulting program
+// text to `out` as the last line. Exit code 0, or 2 for bad input.
+int optimizeCommand(const RunArgs& args, std::ostream& out, std::ostream& err);
