@@ -33,8 +33,8 @@ Level* loadMission(World& world, const Solution& solution) {
 
 BareGravity::BareGravity(const World& world) {
     for (const Body* b : world.bodies) {
-        bodies.push_back(Mass{b->mass, b->position.x, b->position.y, b->velocity.x,
-                              b->velocity.y, b->angle, b->spin, b->solid});
+        bodies.push_back(Mass{b->mass, b->position.x, b->position.y, b->velocity.x, b->velocity.y,
+                              b->angle, b->spin, b->solid});
     }
     px = world.rocket->position.x;
     py = world.rocket->position.y;

@@ -1,10 +1,9 @@
 // Milliseconds for one F1 on every mission, from its winning program with the
 // best score at the mission's gold limit, split into world resets and stepping.
-#include "bench/Sections.h"
-
 #include <cstdio>
 
 #include "bench/Missions.h"
+#include "bench/Sections.h"
 #include "bench/Timing.h"
 #include "missions/Level.h"
 #include "render/Random.h"
@@ -21,7 +20,6 @@ double timeOptimizer(World& world, const Solution& solution) {
     loadMission(world, solution);
     world.level->bestScore = world.level->goldLimit;
     seedRandom(seed);
-    QuietStdout quiet;
     double start = nowSeconds();
     optimizeProgram(world);
     return nowSeconds() - start;
@@ -80,13 +78,14 @@ void benchOptimizer(World& world, const std::vector<Solution>& solutions, int ro
         }
         long steps = stepsOfRun(world, solution);
         std::vector<double> gravity;
-        for (int r = 0; r < rounds; ++r) gravity.push_back(timeGravity(world, solution, steps) * 1e3);
+        for (int r = 0; r < rounds; ++r)
+            gravity.push_back(timeGravity(world, solution, steps) * 1e3);
         double totalMs = median(total), resetMs = median(resets), gravityMs = median(gravity);
         double steppingMs = totalMs > resetMs ? totalMs - resetMs : 0.0;
         const std::string& name = solution.mission;
         printRow(Row{"F1", name, totalMs, gravityMs, "ms", 200.0, false});
-        printRow(Row{"F1", "  " + std::to_string(resetsPerRun) + " resets", resetMs, 0.0, "ms",
-                     0.0, false});
+        printRow(Row{"F1", "  " + std::to_string(resetsPerRun) + " resets", resetMs, 0.0, "ms", 0.0,
+                     false});
         printRow(Row{"F1", "  stepping (" + std::to_string(steps) + " steps)", steppingMs,
                      gravityMs, "ms", 0.0, false});
     }

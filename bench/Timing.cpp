@@ -10,6 +10,7 @@
 namespace {
 int checked = 0;
 int met = 0;
+FILE* table = stdout;
 }  // namespace
 
 double nowSeconds() {
@@ -24,31 +25,25 @@ double median(std::vector<double>& samples) {
     return n % 2 ? samples[n / 2] : 0.5 * (samples[n / 2 - 1] + samples[n / 2]);
 }
 
-QuietStdout::QuietStdout() {
+void separateTableFromGameOutput() {
     fflush(stdout);
-    saved = dup(1);
+    table = fdopen(dup(1), "w");
     int devNull = open("/dev/null", O_WRONLY);
     if (devNull >= 0) {
         dup2(devNull, 1);
         close(devNull);
     }
-}
-
-QuietStdout::~QuietStdout() {
-    fflush(stdout);
-    if (saved >= 0) {
-        dup2(saved, 1);
-        close(saved);
-    }
+    if (!table) table = stdout;
 }
 
 void printHeader(const char* machine) {
-    printf("Astrello benchmarks on %s\n\n", machine);
-    printf("| %-9s | %-38s | %12s | %12s | %7s | %-12s |\n", "section", "figure", "value",
-           "baseline", "ratio", "target");
-    printf("|%s|%s|%s|%s|%s|%s|\n", "-----------", "----------------------------------------",
-           "-------------:", "-------------:", "--------:", "--------------");
-    fflush(stdout);
+    fprintf(table, "Astrello benchmarks on %s\n\n", machine);
+    fprintf(table, "| %-9s | %-38s | %12s | %12s | %7s | %-14s |\n", "section", "figure", "value",
+            "baseline", "ratio", "target");
+    fprintf(table, "|%s|%s|%s|%s|%s|%s|\n", "-----------",
+            "----------------------------------------",
+            "-------------:", "-------------:", "--------:", "----------------");
+    fflush(table);
 }
 
 void printRow(const Row& row) {
@@ -69,9 +64,9 @@ void printRow(const Row& row) {
         snprintf(target, sizeof target, "< %g%s %s", row.target, row.targetIsRatio ? "x" : "",
                  ok ? "ok" : "MISSED");
     }
-    printf("| %-9s | %-38s | %12s | %12s | %7s | %-12s |\n", row.section.c_str(),
-           row.name.c_str(), value, baseline, ratioText, target);
-    fflush(stdout);
+    fprintf(table, "| %-9s | %-38s | %12s | %12s | %7s | %-14s |\n", row.section.c_str(),
+            row.name.c_str(), value, baseline, ratioText, target);
+    fflush(table);
 }
 
-void printSummary() { printf("\n%d of %d figures meet their targets\n", met, checked); }
+void printSummary() { fprintf(table, "\n%d of %d figures meet their targets\n", met, checked); }

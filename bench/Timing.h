@@ -9,18 +9,9 @@ double nowSeconds();
 // The median of `samples` (which it sorts).
 double median(std::vector<double>& samples);
 
-// Sends standard output to /dev/null while alive, so that the game's own
-// progress lines do not mix with the table.
-class QuietStdout {
-public:
-    QuietStdout();
-    ~QuietStdout();
-    QuietStdout(const QuietStdout&) = delete;
-    QuietStdout& operator=(const QuietStdout&) = delete;
-
-private:
-    int saved;
-};
+// From here on the table goes to the real standard output and everything
+// the game prints (the optimizer's progress, loader messages) to /dev/null.
+void separateTableFromGameOutput();
 
 // One line of the table: a figure beside its baseline, with the ratio and,
 // where the game has one, the target the figure must stay under.

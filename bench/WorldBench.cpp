@@ -1,10 +1,9 @@
 // Nanoseconds per World::step() on every mission, flying its winning program,
 // beside the bare gravity arithmetic for the same bodies and steps.
-#include "bench/Sections.h"
-
 #include <cstdio>
 
 #include "bench/Missions.h"
+#include "bench/Sections.h"
 #include "bench/Timing.h"
 #include "missions/Level.h"
 #include "sim/World.h"
@@ -48,7 +47,8 @@ void benchWorldSteps(World& world, const std::vector<Solution>& solutions, int r
     double sink = 0.0;
     for (const Solution& solution : solutions) {
         if (!loadMission(world, solution)) {
-            printf("unknown mission in the solutions file: %s\n", solution.mission.c_str());
+            fprintf(stderr, "unknown mission in the solutions file: %s\n",
+                    solution.mission.c_str());
             continue;
         }
         long steps = flightLength(world);

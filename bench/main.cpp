@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
             worldSection = only == "step";
             optimizerSection = only == "F1";
         } else {
-            fprintf(stderr, "usage: astrello-bench [--solutions FILE] [--rounds N] [--only step|F1]\n");
+            fprintf(stderr,
+                    "usage: astrello-bench [--solutions FILE] [--rounds N] [--only step|F1]\n");
             return 2;
         }
     }
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "no solutions in %s\n", solutionsFile.c_str());
         return 2;
     }
+    separateTableFromGameOutput();
     printHeader(machine().c_str());
     if (worldSection) benchWorldSteps(app.world, solutions, rounds);
     if (optimizerSection) benchOptimizer(app.world, solutions, rounds);
