@@ -4,10 +4,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string_view>
 #include <cstdio>
+#include <string_view>
 
 #include "render/Decimal.h"
+#include "render/TextSplit.h"
 
 namespace {
 
@@ -64,23 +65,19 @@ struct Cursor {
     }
 };
 
-bool isFaceDelimiter(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
 // A file number made 0-based, kept within 32 bits.
-int zeroBased(int32_t number) { return number == INT32_MIN ? INT32_MIN : number - 1; }
+int zeroBased(const std::string& number) {
+    int32_t value = parseDecimal(number.data(), number.data() + number.size());
+    return value == INT32_MIN ? INT32_MIN : value - 1;
+}
 
 // One corner "7/5/3": position, then texture coordinate, then normal, each
-// 1-based in the file. An absent number becomes -1, like an out-of-range one
-// it is never looked up (see Mesh::draw).
-void readCorner(const char* p, const char* end, int corner[3]) {
-    corner[0] = corner[1] = corner[2] = -1;
-    for (int part = 0; part < 3; ++part) {
-        while (p != end && *p == '/') ++p;
-        if (p == end) break;
-        const char* start = p;
-        while (p != end && *p != '/') ++p;
-        corner[part] = zeroBased(parseDecimal(start, p));
-    }
+// 1-based in the file; empty parts are dropped, so "7//3" is position 7 and
+// texture coordinate 3. An absent number becomes -1: like an out-of-range
+// one it is never looked up (see Mesh::draw).
+void readCorner(const std::string& word, int corner[3]) {
+    StringArray parts = splitText(word, "/");
+    for (int k = 0; k < 3; ++k) corner[k] = k < parts.count ? zeroBased(parts[k]) : -1;
 }
 
 void setCorner(Mesh::Triangle& t, int k, const int corner[3]) {
@@ -90,25 +87,20 @@ void setCorner(Mesh::Triangle& t, int k, const int corner[3]) {
 }
 
 // Appends the fan (c0, c1, c2), (c0, c2, c3), ... of one face line.
-void readFace(const char* p, const char* end, std::vector<Mesh::Triangle>& faces) {
+void readFace(const std::string& line, std::vector<Mesh::Triangle>& faces) {
+    StringArray words = splitText(line, " \t\n\r");
+    if (words.count < 3) return;
     int first[3], previous[3], corner[3];
-    int count = 0;
-    while (p != end) {
-        while (p != end && isFaceDelimiter(*p)) ++p;
-        if (p == end) break;
-        const char* start = p;
-        while (p != end && !isFaceDelimiter(*p)) ++p;
-        readCorner(start, p, corner);
-        if (count == 0) std::copy(corner, corner + 3, first);
-        if (count >= 2) {
-            Mesh::Triangle t;
-            setCorner(t, 0, first);
-            setCorner(t, 1, previous);
-            setCorner(t, 2, corner);
-            faces.push_back(t);
-        }
+    readCorner(words[0], first);
+    readCorner(words[1], previous);
+    for (int i = 2; i < words.count; ++i) {
+        readCorner(words[i], corner);
+        Mesh::Triangle t;
+        setCorner(t, 0, first);
+        setCorner(t, 1, previous);
+        setCorner(t, 2, corner);
+        faces.push_back(t);
         std::copy(corner, corner + 3, previous);
-        ++count;
     }
 }
 
@@ -138,7 +130,7 @@ void Mesh::load(const std::string& fileName) {
             const char* begin;
             const char* end;
             cursor.restOfLine(begin, end);
-            if (size_t(end - begin) <= maxFaceLine) readFace(begin, end, faces);
+            if (size_t(end - begin) <= maxFaceLine) readFace(std::string(begin, end), faces);
         }
     }
 }

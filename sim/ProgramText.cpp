@@ -1,11 +1,9 @@
 #include "sim/ProgramText.h"
 
 #include <cstdio>
-#include <cstring>
-#include <utility>
-#include <vector>
 
 #include "render/Decimal.h"
+#include "render/TextSplit.h"
 
 std::string programText(const Program& program) {
     char item[32];
@@ -23,48 +21,38 @@ std::string programText(const Program& program) {
 
 namespace {
 
-using Token = std::pair<const char*, const char*>;
-
-// Words separated by spaces and line feeds, as views into `text`.
-std::vector<Token> programTokens(const std::string& text) {
-    std::vector<Token> tokens;
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (p != end) {
-        while (p != end && (*p == ' ' || *p == '\n')) ++p;
-        const char* start = p;
-        while (p != end && *p != ' ' && *p != '\n') ++p;
-        if (p != start) tokens.emplace_back(start, p);
-    }
-    return tokens;
+int32_t decimal(const std::string& word) {
+    return parseDecimal(word.data(), word.data() + word.size());
 }
 
-bool opcodeOfLetter(Token token, uint8_t& opcode) {
-    if (token.second - token.first != 1) return false;
-    const char* letters = "RLWST";
-    const uint8_t opcodes[] = {Right, Left, Wait, Sleep, Thrust};
-    const char* found = strchr(letters, *token.first);
-    if (!found || *token.first == '\0') return false;
-    opcode = opcodes[found - letters];
-    return true;
+bool opcodeOfLetter(const std::string& letter, uint8_t& opcode) {
+    static const char* const letters[] = {"R", "L", "W", "S", "T"};
+    static const uint8_t opcodes[] = {Right, Left, Wait, Sleep, Thrust};
+    for (int k = 0; k < 5; ++k) {
+        if (letter == letters[k]) {
+            opcode = opcodes[k];
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
 
 void parseProgramText(const std::string& text, Program& program) {
-    std::vector<Token> tokens = programTokens(text);
-    if (tokens.empty()) return;
+    StringArray tokens = splitText(text, " \n");
+    if (tokens.count == 0) return;
     // A damaged text may announce more instructions than it holds, or a
     // negative number: read only the (letter, value) pairs really there.
-    int64_t count = parseDecimal(tokens[0].first, tokens[0].second);
-    int64_t present = int64_t((tokens.size() - 1) / 2);
+    int count = decimal(tokens[0]);
+    int present = (tokens.count - 1) / 2;
     if (count < 0) count = 0;
     if (count > present) count = present;
     program.resize(size_t(count));
-    for (size_t i = 0; i < size_t(count); ++i) {
+    for (int i = 0; i < count; ++i) {
         uint8_t opcode;
-        if (!opcodeOfLetter(tokens[1 + 2 * i], opcode)) continue;
-        const Token& value = tokens[2 + 2 * i];
-        program[i] = Instruction{opcode, parseDecimal(value.first, value.second)};
+        if (opcodeOfLetter(tokens[1 + 2 * i], opcode)) {
+            program[size_t(i)] = Instruction{opcode, decimal(tokens[2 + 2 * i])};
+        }
     }
 }

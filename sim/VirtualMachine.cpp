@@ -26,25 +26,25 @@ void VirtualMachine::step() {
     currentLine = pc;
     ++pc;
     switch (instruction.opcode) {
-    case Thrust:
-        thrust(Vec2(1.0, 0.0) * instruction.value);
-        break;
-    case Left:
-        turn(double(instruction.value));
-        break;
-    case Right:
-        // Negated in double so that INT32_MIN turns the other way too.
-        turn(-double(instruction.value));
-        break;
-    case Wait:
-        waitCounter = instruction.value;
-        break;
-    case Sleep:
-        waitCounter = sleepSteps(instruction.value);
-        break;
-    default:
-        printf("ERROR: unrecognized opcode %d\n", int(instruction.opcode));
-        break;
+        case Thrust:
+            thrust(Vec2(1.0, 0.0) * instruction.value);
+            break;
+        case Left:
+            turn(double(instruction.value));
+            break;
+        case Right:
+            // Negated in double so that INT32_MIN turns the other way too.
+            turn(-double(instruction.value));
+            break;
+        case Wait:
+            waitCounter = instruction.value;
+            break;
+        case Sleep:
+            waitCounter = sleepSteps(instruction.value);
+            break;
+        default:
+            printf("ERROR: unrecognized opcode %d\n", int(instruction.opcode));
+            break;
     }
 }
 

@@ -11,9 +11,9 @@
 namespace {
 
 const double quarterTurn = 1.5707963267948966;
-const double hoverGap = 0.1;     // a landed ship is held this far above the surface
-const double cameraMargin = 5.0; // radii of room around every body and the ship
-const double cameraFill = 0.95;  // share of the view the framed content fills
+const double hoverGap = 0.1;      // a landed ship is held this far above the surface
+const double cameraMargin = 5.0;  // radii of room around every body and the ship
+const double cameraFill = 0.95;   // share of the view the framed content fills
 
 // The pull of `mass` at offset d, added to `velocity`. Coincident centres
 // have no direction to pull in; skipping them keeps NaN out of the world.
