@@ -22,7 +22,7 @@ const FontStyle& largeFont() {
     return style;
 }
 const FontStyle& smallFont() {
-    static const FontStyle style{kFontFile, 11, 16, -9, 4};
+    static const FontStyle style{kFontFile, 11, 16, -9, 5};
     return style;
 }
 
