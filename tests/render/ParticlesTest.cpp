@@ -363,9 +363,18 @@ protected:
         glGetFloatv(GL_POINT_SIZE, &size);
         EXPECT_EQ(size, 1.0f);
     }
-};
 
-bool isReddish(Rgba p) { return p.r > 64 && p.g < 32 && p.b < 32; }
+    // Reads the window back and checks that red ink lies only in `rect`.
+    static Image expectRedPointOnlyIn(PixelRect rect) {
+        Image shot = readPixels();
+        EXPECT_GT(shot.countPixels(rect, isReddish), 0);
+        EXPECT_EQ(shot.countPixels(isLit), shot.countPixels(rect, isLit));
+        expectStateRestored();
+        return shot;
+    }
+
+    static bool isReddish(Rgba p) { return p.r > 64 && p.g < 32 && p.b < 32; }
+};
 
 }  // namespace
 
@@ -375,10 +384,7 @@ TEST_F(ParticleDrawing, AStarIsAPointAtItsProjectionInItsColour) {
     p = star(0.1f, 0.1f, 0.5f, -0.01f);  // projects to (140, 90)
     p.r = 1.0f;
     field.draw();
-    Image shot = readPixels();
-    EXPECT_GT(shot.countPixels(PixelRect{138, 88, 4, 4}, isReddish), 0);
-    EXPECT_EQ(shot.countPixels(isLit), shot.countPixels(PixelRect{138, 88, 4, 4}, isLit));
-    expectStateRestored();
+    expectRedPointOnlyIn(PixelRect{138, 88, 4, 4});
 }
 
 TEST_F(ParticleDrawing, TheDriftFieldIsDrawnInTheIntrosTenPixelUnits) {
@@ -393,13 +399,10 @@ TEST_F(ParticleDrawing, TheDriftFieldIsDrawnInTheIntrosTenPixelUnits) {
     glMatrixMode(GL_MODELVIEW);
     glScalef(10.0f, 10.0f, 1.0f);  // the intro's view: one unit is ten pixels
     drift.draw();
-    Image shot = readPixels();
-    EXPECT_GT(shot.countPixels(PixelRect{95, 45, 10, 10}, isReddish), 0);
-    EXPECT_EQ(shot.countPixels(isLit), shot.countPixels(PixelRect{95, 45, 10, 10}, isLit));
-    expectStateRestored();
+    expectRedPointOnlyIn(PixelRect{95, 45, 10, 10});
 }
 
-TEST_F(ParticleDrawing, OnlyLiveExhaustParticlesAreDrawn) {
+TEST_F(ParticleDrawing, OnlyLiveExhaustParticlesAreDrawnAsSquarePoints) {
     Exhaust exhaust;
     exhaust.resize(2);
     Particle live{};
@@ -413,8 +416,7 @@ TEST_F(ParticleDrawing, OnlyLiveExhaustParticlesAreDrawn) {
     exhaust.items[0] = live;
     exhaust.items[1] = dead;
     exhaust.draw();
-    Image shot = readPixels();
-    EXPECT_GT(shot.countPixels(PixelRect{97, 2, 6, 6}, isReddish), 0);
-    EXPECT_EQ(shot.countPixels(isLit), shot.countPixels(PixelRect{97, 2, 6, 6}, isLit));
-    expectStateRestored();
+    Image shot = expectRedPointOnlyIn(PixelRect{97, 2, 6, 6});
+    // A hard-edged 4 x 4 square: point smoothing is off while the exhaust draws.
+    EXPECT_EQ(shot.countPixels([](Rgba p) { return p.r == 255 && p.g == 0 && p.b == 0; }), 16);
 }
