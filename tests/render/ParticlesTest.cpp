@@ -259,32 +259,6 @@ TEST(Exhaust, EachStepSpawnsUpToFiveHundredParticlesAtTheNozzle) {
     }
 }
 
-TEST(Exhaust, ASpawnDrawsItsSlotAndThenSixUniformsInOrder) {
-    useWindowSize(800, 600);
-    seedRandom(77);
-    Exhaust exhaust;
-    exhaust.init();
-    exhaust.step();
-    // Replay the generator to the last spawn of the step, which nothing overwrites.
-    std::mt19937 g(77);
-    g.discard(499 * 7);
-    uint32_t slot = (uint32_t(g()) >> 1) % 50000;
-    ASSERT_EQ(slot, spawnedSlots(77).back());
-    double u[6];
-    for (double& v : u) v = double(uint32_t(g())) / 4294967295.0;
-    const Particle& p = exhaust.items[slot];
-    EXPECT_FLOAT_EQ(p.y, float(0.5 + 0.05 * (u[0] - 0.5)));
-    EXPECT_FLOAT_EQ(p.vy, float(0.002 * (u[1] - 0.5)));
-    EXPECT_FLOAT_EQ(p.vx, float(0.01 + 0.005 * u[2]));
-    float r = float(0.9 + 0.1 * (u[3] - 0.5));
-    EXPECT_FLOAT_EQ(p.r, r);
-    EXPECT_FLOAT_EQ(p.g, float(r - 0.2 * u[4]));
-    EXPECT_FLOAT_EQ(p.b, float(float(r - 0.2 * u[4]) - 0.5 * u[5]));
-    EXPECT_FLOAT_EQ(p.dr, -0.001f);
-    EXPECT_FLOAT_EQ(p.dg, -0.0015f);
-    EXPECT_FLOAT_EQ(p.db, -0.0015f);
-}
-
 TEST(Exhaust, SpawnsReplaceLiveParticlesInTheirSlots) {
     useWindowSize(800, 600);
     Exhaust exhaust;
