@@ -26,7 +26,8 @@ TEST(Generator, CommittedDataFilesAreExactlyWhatItMakes) {
             std::string made = readBytes(generated() / name);
             std::string committed = readBytes(fs::path(ASTRELLO_SOURCE_DIR) / name);
             EXPECT_TRUE(made == committed)
-                << name << " differs: run astrello-gen on the repository";
+                << name
+                << " is out of date: run \"build/tools/astrello-gen .\" in the repository root";
         }
     }
 }
