@@ -1,0 +1,43 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "tests/support/GameSession.h"
+
+// Steps of a player's road through the real game, shared by the end-to-end
+// tests. Each checks what it can see on the way with gtest expectations.
+
+std::string gameBinary();
+
+// The window as X shows it has this size.
+void expectWindowSize(GameSession& game, int width, int height);
+
+// From the intro: the main menu, the Cadet page and back. Each step must
+// change what the window shows, so the keys reach the game and it draws.
+void expectMenusWork(GameSession& game);
+
+// From the main menu: Escape quits; the game says goodbye, saves and ends
+// with exit code 0 and nothing on its error output.
+void expectQuitsCleanly(GameSession& game);
+
+// From the intro to the game screen of mission `row` (1-based, below
+// "<- Back -<<") of the Cadet page.
+void openCadetMission(GameSession& game, int row);
+
+// How many pixels differ clearly between two screenshots of one size.
+int changedPixels(const Screenshot& a, const Screenshot& b);
+
+// A mission's stored best, as "save.dat" keeps it.
+struct SavedBest {
+    float score = 0.0f;
+    std::string program;
+};
+
+// The bytes "save.dat" must hold, built from the layout: a little-endian
+// int32 count, then per registered mission in byte-wise name order its name
+// length and name, float32 best score, program length and program text.
+std::string scoreFileLayout(const std::map<std::string, SavedBest>& bests);
+
+// Reads a score file by the same layout; false if it is not whole.
+bool readScoreFile(const std::string& bytes, std::map<std::string, SavedBest>& bests);
