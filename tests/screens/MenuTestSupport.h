@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <SDL/SDL.h>
 #include <string>
 
 #include "app/Application.h"
