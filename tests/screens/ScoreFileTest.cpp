@@ -112,7 +112,7 @@ TEST_F(ScoreFile, SavedFileHoldsOneLittleEndianRecordPerMissionInNameOrder) {
     }
     EXPECT_EQ(bytes, expected);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x15\0\0\0", 4));  // 21 missions
-    EXPECT_EQ(bytes.substr(4, 17), std::string("\x0d\0\0\0Binary Center", 17));
+    EXPECT_EQ(bytes.substr(4, 17), std::string("\x0d\0\0\0Bigger Launch", 17));
 }
 
 TEST_F(ScoreFile, SavingTwiceWithoutChangesWritesIdenticalFilesAndLeavesNoTempFile) {
