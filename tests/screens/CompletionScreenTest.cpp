@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "screens/ScoreFile.h"
 #include "sim/Rocket.h"
 #include "tests/screens/MenuTestSupport.h"
 
@@ -141,4 +142,17 @@ TEST_F(Completion, NothingIsRecordedAtExitWhenAnotherScreenIsShowing) {
     recordShownResult();
     EXPECT_EQ(mission("Thrust").bestScore, 0.0f);
     EXPECT_EQ(mission("Thrust").savedProgram, "");
+}
+
+TEST_F(Completion, ClosingTheWindowOnTheCompletionScreenStillSavesTheWin) {
+    finishRun(117.0f, thrust100);
+    testing::internal::CaptureStdout();
+    shutdown();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Quitting program.\nSaving game.\n");
+    registerFreshLevels();
+    testing::internal::CaptureStdout();
+    loadScores();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(mission("Thrust").bestScore, 117.0f);
+    EXPECT_EQ(mission("Thrust").savedProgram, "1 T 100\n");
 }
