@@ -15,8 +15,7 @@
 
 namespace {
 
-const char* const medalImages[] = {"images/bronze2.png", "images/silver2.png",
-                                   "images/gold2.png"};
+const char* const medalImages[] = {"images/bronze2.png", "images/silver2.png", "images/gold2.png"};
 const char* const medalNames[] = {"BRONZE", "SILVER", "GOLD"};
 
 // One printf-formatted line of the breakdown.

@@ -16,7 +16,7 @@ class LoadingScreen : public Widget {
 public:
     LoadingScreen();
 
-    Mesh shipMesh;                  // owned
+    Mesh shipMesh;                   // owned
     Texture* shipTexture = nullptr;  // from the texture cache
     DriftField drift;
     Exhaust exhaust;

@@ -5,17 +5,15 @@
 #include <algorithm>
 
 #include "app/Application.h"
-#include "missions/Level.h"
 #include "app/OptionsMenu.h"
+#include "missions/Level.h"
 #include "missions/LevelMenu.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 
 namespace {
 
-void drawIcon(const char* image, float x, float y) {
-    drawImage(*getTexture(image), Vec2f(x, y));
-}
+void drawIcon(const char* image, float x, float y) { drawImage(*getTexture(image), Vec2f(x, y)); }
 
 // The rank group's missions: its mission menu page without "<- Back -<<".
 const std::vector<std::string>* groupMissions(const std::string& label) {
@@ -29,8 +27,9 @@ int lowestMedal(const std::vector<std::string>& page) {
     int medal = 4;
     for (size_t i = 1; i < page.size(); ++i) {
         auto mission = app.levels.find(page[i]);
-        int m = mission == app.levels.end() ? 0 : medalFor(mission->second->bestScore,
-                                                           *mission->second);
+        int m = mission == app.levels.end()
+                    ? 0
+                    : medalFor(mission->second->bestScore, *mission->second);
         medal = std::min(medal, m);
     }
     return medal;
@@ -40,8 +39,13 @@ int lowestMedal(const std::vector<std::string>& page) {
 
 MainMenu::MainMenu() {
     title = "Quorrin : Astrello";
-    items = {"Cadet Missions", "Ensign Missions", "Lieutenant Missions", "Commander Missions",
-             "Options", "Intro", "Quit"};
+    items = {"Cadet Missions",
+             "Ensign Missions",
+             "Lieutenant Missions",
+             "Commander Missions",
+             "Options",
+             "Intro",
+             "Quit"};
     entered = true;
 }
 

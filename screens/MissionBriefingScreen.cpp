@@ -87,17 +87,21 @@ bool MissionBriefingScreen::handleEvent(const SDL_Event& event) {
                     selected = last;
                     activate();
                     break;
-                case SDLK_RETURN: activate(); break;
+                case SDLK_RETURN:
+                    activate();
+                    break;
                 case SDLK_UP:
                     if (selected > 0) selected -= 1;
                     break;
                 case SDLK_DOWN:
                     if (selected < last) selected += 1;
                     break;
-                default: break;
+                default:
+                    break;
             }
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }
 

@@ -69,8 +69,7 @@ bool plausibleScore(float value) { return std::isfinite(value) && value >= 0.0f;
 
 bool readRecord(std::FILE* file, Record& record) {
     return readText(file, maxNameLength, record.name) && readFloat32(file, record.bestScore) &&
-           plausibleScore(record.bestScore) &&
-           readText(file, maxProgramLength, record.program);
+           plausibleScore(record.bestScore) && readText(file, maxProgramLength, record.program);
 }
 
 bool writeAll(int fd, const std::string& bytes) {

@@ -22,8 +22,8 @@ void loadScores();
 std::string scoreFileBytes(const LevelRegistry& levels);
 
 // Longest name and program text a record may hold; anything longer is damage.
-constexpr int32_t maxNameLength = 255;             // bytes
-constexpr int32_t maxProgramLength = 64 * 1024;    // bytes; real bests can exceed 255
+constexpr int32_t maxNameLength = 255;           // bytes
+constexpr int32_t maxProgramLength = 64 * 1024;  // bytes; real bests can exceed 255
 
 // Reads records from `file` into the missions of `levels` that they name.
 // Returns an empty string when the whole file was sound, otherwise a

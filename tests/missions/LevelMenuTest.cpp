@@ -1,7 +1,6 @@
-#include "missions/LevelMenu.h"
-
 #include <gtest/gtest.h>
 
+#include "missions/LevelMenu.h"
 #include "screens/MissionBriefingScreen.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"

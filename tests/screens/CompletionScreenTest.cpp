@@ -1,10 +1,9 @@
-#include "screens/CompletionScreen.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
+#include "screens/CompletionScreen.h"
 #include "screens/ScoreFile.h"
 #include "sim/Rocket.h"
 #include "tests/screens/MenuTestSupport.h"

@@ -1,8 +1,7 @@
-#include "screens/LoadingScreen.h"
-
 #include <gtest/gtest.h>
 
 #include "missions/LevelMenu.h"
+#include "screens/LoadingScreen.h"
 #include "screens/MainMenu.h"
 #include "tests/screens/MenuTestSupport.h"
 

@@ -39,10 +39,10 @@ protected:
 TEST_F(MainMenuDrawing, LocksStandBesideTheClosedGroupsOnly) {
     Image image = drawMenu();
     EXPECT_EQ(menu.highestPassed, -1);
-    EXPECT_EQ(litLeftOf(image, 0, 32), 0);  // Cadet: open, no medal yet
+    EXPECT_EQ(litLeftOf(image, 0, 32), 0);   // Cadet: open, no medal yet
     EXPECT_GT(litLeftOf(image, 1, 32), 20);  // Ensign: locked
     EXPECT_GT(litLeftOf(image, 3, 32), 20);  // Commander: locked
-    EXPECT_EQ(litLeftOf(image, 4, 32), 0);  // Options
+    EXPECT_EQ(litLeftOf(image, 4, 32), 0);   // Options
 }
 
 TEST_F(MainMenuDrawing, DrawingRecomputesTheGroupsFromTheBestScores) {

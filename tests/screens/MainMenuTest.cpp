@@ -1,8 +1,7 @@
-#include "screens/MainMenu.h"
-
 #include <gtest/gtest.h>
 
 #include "missions/LevelMenu.h"
+#include "screens/MainMenu.h"
 #include "tests/screens/MenuTestSupport.h"
 
 namespace {
@@ -43,9 +42,9 @@ protected:
 
 TEST_F(TitleMenu, ListsTheRankGroupsThenOptionsIntroAndQuit) {
     EXPECT_EQ(menu.title, "Quorrin : Astrello");
-    EXPECT_EQ(menu.items, (std::vector<std::string>{"Cadet Missions", "Ensign Missions",
-                                                    "Lieutenant Missions", "Commander Missions",
-                                                    "Options", "Intro", "Quit"}));
+    EXPECT_EQ(menu.items,
+              (std::vector<std::string>{"Cadet Missions", "Ensign Missions", "Lieutenant Missions",
+                                        "Commander Missions", "Options", "Intro", "Quit"}));
     EXPECT_EQ(menu.highestPassed, -1);
     EXPECT_TRUE(menu.entered);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <filesystem>
 #include <SDL/SDL.h>
+
+#include <filesystem>
 #include <string>
 
 #include "app/Application.h"
@@ -19,8 +20,8 @@ public:
         path = mkdtemp(&pattern[0]);
         for (const char* data : {"images", "models"}) {
             if (std::filesystem::exists(previous / data)) {
-                std::filesystem::create_directory_symlink(std::filesystem::canonical(previous / data),
-                                                          path / data);
+                std::filesystem::create_directory_symlink(
+                    std::filesystem::canonical(previous / data), path / data);
             }
         }
         std::filesystem::current_path(path);

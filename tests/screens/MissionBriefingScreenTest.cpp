@@ -1,8 +1,7 @@
-#include "screens/MissionBriefingScreen.h"
-
 #include <gtest/gtest.h>
 
 #include "screens/GameScreen.h"
+#include "screens/MissionBriefingScreen.h"
 #include "sim/Rocket.h"
 #include "tests/screens/MenuTestSupport.h"
 

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -82,7 +83,8 @@ public:
         auto end = std::chrono::steady_clock::now() + limit;
         int status = 0;
         while (std::chrono::steady_clock::now() < end) {
-            if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -2;
+            if (waitpid(pid, &status, WNOHANG) == pid)
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -2;
             std::this_thread::sleep_for(100ms);
         }
         kill(pid, SIGKILL);
@@ -104,20 +106,25 @@ TEST(MissionRoad, FromTheIntroToARecordedBestAndOutAgainWithRealInput) {
     ScratchDirectory scratch;
     Game game("game.log");
     ASSERT_GT(game.pid, 0);
-    std::string window = run("timeout 20 xdotool search --sync --onlyvisible --name '^Astrello$' | head -n 1");
+    std::string window =
+        run("timeout 20 xdotool search --sync --onlyvisible --name '^Astrello$' | head -n 1");
     window = window.substr(0, window.find('\n'));
     ASSERT_FALSE(window.empty()) << "no game window";
     std::this_thread::sleep_for(1500ms);
 
-    key(window, "space");   // intro -> main menu
-    key(window, "Return");  // "Cadet Missions"
-    key(window, "Down");    // past "<- Back -<<" to "Thrust"
-    key(window, "Return");  // the briefing of "Thrust"
-    key(window, "Return");  // "Accept"
-    key(window, "t 1 0 0 0");  // Thrust 1000
-    key(window, "Return");     // run
+    key(window, "space");             // intro -> main menu
+    key(window, "Return");            // "Cadet Missions"
+    key(window, "Down");              // past "<- Back -<<" to "Thrust"
+    key(window, "Return");            // the briefing of "Thrust"
+    key(window, "Return");            // "Accept"
+    key(window, "t 1 0 0 0");         // Thrust 1000
+    key(window, "Return");            // run
     std::this_thread::sleep_for(5s);  // the flight takes under two seconds of real time
-    run("import -window root completion.png");
+    // The completion screen shows its big medal in the middle of the window.
+    run("import -window " + window + " completion.png");
+    std::string mean =
+        run("convert completion.png -crop 200x200+540+210 -format '%[fx:mean]' info:");
+    EXPECT_GT(std::atof(mean.c_str()), 0.3) << "no medal in the middle of the window";
     EXPECT_FALSE(std::filesystem::exists("save.dat")) << "saved before the result was dismissed";
     key(window, "Return");  // dismiss the completion screen
     std::this_thread::sleep_for(1s);

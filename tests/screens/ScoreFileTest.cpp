@@ -1,5 +1,3 @@
-#include "screens/ScoreFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -10,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "screens/ScoreFile.h"
 #include "tests/screens/MenuTestSupport.h"
 
 namespace {
@@ -37,8 +36,8 @@ std::string int32(int32_t value) {
 }
 std::string float32(float value) { return int32(int32_t(bitsOf(value))); }
 std::string record(const std::string& name, float best, const std::string& program) {
-    return int32(int32_t(name.size())) + name + float32(best) +
-           int32(int32_t(program.size())) + program;
+    return int32(int32_t(name.size())) + name + float32(best) + int32(int32_t(program.size())) +
+           program;
 }
 
 int errorLines(const std::string& output) {
@@ -191,8 +190,7 @@ TEST_F(ScoreFile, DamagedCountsAndLengthsStopAtTheFirstBadRecord) {
         {"negative name length", int32(2) + good + int32(-5) + later, true},
         {"name over 255 bytes", int32(2) + good + record(name256, 1.0f, ""), true},
         {"huge name length", int32(2) + good + int32(INT_MAX) + later, true},
-        {"negative program length", int32(2) + good + int32(4) + "Turn" + float32(9.0f) +
-                                        int32(-1),
+        {"negative program length", int32(2) + good + int32(4) + "Turn" + float32(9.0f) + int32(-1),
          true},
         {"program over the cap",
          int32(2) + good + record("Turn", 9.0f, std::string(maxProgramLength + 1, 'T')), true},
