@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "app/Application.h"
+#include "app/ListMenu.h"
 #include "missions/Level.h"
 #include "missions/Levels.h"
 #include "render/Font.h"
@@ -52,16 +53,7 @@ void LevelMenu::update() {
 }
 
 void LevelMenu::draw() {
-    glViewport(0, 0, app.width, app.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, app.width, 0, app.height, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    app.stars.draw();
-    glEnable(GL_TEXTURE_2D);
+    beginMenuFrame();
     int top = 16 * entryCount() - 40;
     glColor3f(1, 1, 1);
     float titleWidth = textSize(*app.font, currentPage).x;

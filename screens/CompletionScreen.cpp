@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/Application.h"
+#include "app/ListMenu.h"
 #include "missions/Level.h"
 #include "render/Font.h"
 #include "render/Texture.h"
@@ -74,15 +75,7 @@ void CompletionScreen::update() {
 }
 
 void CompletionScreen::draw() {
-    glViewport(0, 0, app.width, app.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, app.width, 0, app.height, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    app.stars.draw();
+    beginMenuFrame();
     const Level* level = app.world.level;
     if (!level) return;
     int medal = runMedal(*level);

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "app/Application.h"
+#include "app/ListMenu.h"
 #include "missions/Level.h"
 #include "render/Font.h"
 #include "screens/GameScreen.h"
@@ -41,16 +42,7 @@ void MissionBriefingScreen::update() {
 }
 
 void MissionBriefingScreen::draw() {
-    glViewport(0, 0, app.width, app.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, app.width, 0, app.height, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    app.stars.draw();
-    glEnable(GL_TEXTURE_2D);
+    beginMenuFrame();
     const Level* level = app.world.level;
     if (level) {
         glColor3f(1, 1, 1);
