@@ -79,7 +79,6 @@ void CompletionScreen::draw() {
     const Level* level = app.world.level;
     if (!level) return;
     int medal = runMedal(*level);
-    glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
     drawImage(*getTexture(medalImages[medal - 1]),
               Vec2f(float(app.width / 2 - 256), float(app.height / 2 - 206)));
