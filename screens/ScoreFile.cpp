@@ -111,7 +111,7 @@ std::string readScoreRecords(std::FILE* file, LevelRegistry& levels) {
         Record record;
         if (!readRecord(file, record)) {
             return "record " + std::to_string(i + 1) + " of " + std::to_string(count) +
-                   " is damaged";
+                   " is cut short or invalid";
         }
         auto found = levels.find(record.name);
         if (found == levels.end()) continue;  // a mission that no longer exists
@@ -150,7 +150,7 @@ void loadScores() {
     std::string problem = readScoreRecords(file, app.levels);
     std::fclose(file);
     if (!problem.empty()) {
-        std::printf("ERROR: save.dat is damaged (%s); the scores after it were not loaded.\n",
+        std::printf("ERROR: Damaged save.dat, %s. Scores from there on were not loaded.\n",
                     problem.c_str());
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SDL/SDL.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <string>
