@@ -16,7 +16,10 @@ struct Model {
     std::vector<Vec3> positions;
     std::vector<TexCoord> texCoords;
     std::vector<Vec3> normals;
-    std::vector<std::vector<Corner>> triangles;  // three corners each
+    // Triangles and flat convex quads, counter-clockwise seen from outside.
+    // The game's reader splits a quad into a fan of two triangles, and one
+    // quad line parses faster than two triangle lines.
+    std::vector<std::vector<Corner>> faces;
 };
 
 // OBJ text with "v", "vt", "vn" and "f" lines only, numbers in a fixed

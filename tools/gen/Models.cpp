@@ -69,9 +69,12 @@ void addLathe(Model& m, const std::vector<ship::Ring>& rings, int n, TOf tOf) {
         const auto& a = corners[k];
         const auto& b = corners[k + 1];
         for (int i = 0; i < n; ++i) {
-            if (rings[k].radius > 0) m.triangles.push_back({a[i], b[i], a[i + 1]});
-            if (rings[k + 1].radius > 0) {
-                m.triangles.push_back({rings[k].radius > 0 ? a[i + 1] : a[i], b[i], b[i + 1]});
+            if (rings[k].radius == 0) {
+                m.faces.push_back({a[i], b[i], b[i + 1]});
+            } else if (rings[k + 1].radius == 0) {
+                m.faces.push_back({a[i], b[i], a[i + 1]});
+            } else {
+                m.faces.push_back({a[i], b[i], b[i + 1], a[i + 1]});
             }
         }
     }
@@ -86,8 +89,7 @@ void addFin(Model& m, double side) {
     }
     // Counter-clockwise as seen from +z, like the hull.
     if (side > 0) std::swap(corners[1], corners[3]);
-    m.triangles.push_back({corners[0], corners[1], corners[2]});
-    m.triangles.push_back({corners[0], corners[2], corners[3]});
+    m.faces.push_back(corners);
 }
 
 }  // namespace
@@ -97,9 +99,9 @@ std::string objText(const Model& model, const std::string& comment) {
     for (const Vec3& p : model.positions) text += vectorLine("v", p);
     for (const auto& t : model.texCoords) text += "vt " + number(t.s) + " " + number(t.t) + "\n";
     for (const Vec3& n : model.normals) text += vectorLine("vn", n);
-    for (const auto& triangle : model.triangles) {
+    for (const auto& face : model.faces) {
         text += "f";
-        for (const Model::Corner& c : triangle) {
+        for (const Model::Corner& c : face) {
             text += " " + std::to_string(c.position + 1) + "/" + std::to_string(c.texCoord + 1) +
                     "/" + std::to_string(c.normal + 1);
         }

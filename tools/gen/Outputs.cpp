@@ -8,7 +8,7 @@ namespace {
 const char* kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
 
 Image littleShip() {
-    Placement place{12, 14, 13.6, 0};
+    Placement place{12, 14, 12.4, -0.55};
     return renderModel(makeShip(), makeShipSkin(512), 24, 28, place);
 }
 
@@ -22,7 +22,7 @@ const FontStyle& largeFont() {
     return style;
 }
 const FontStyle& smallFont() {
-    static const FontStyle style{kFontFile, 11, 16, -9, 4};
+    static const FontStyle style{kFontFile, 11, 16, -9, 5};
     return style;
 }
 
