@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/GlTestWindow.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -30,23 +32,7 @@ std::string runCommand(const std::string& command) {
     return text;
 }
 
-struct Image {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgb;
-    // Brightness (smallest channel) at window pixel (x, y), origin bottom-left.
-    int brightness(int x, int y) const {
-        const unsigned char* p = &rgb[3 * (size_t(height - 1 - y) * width + x)];
-        return std::min(p[0], std::min(p[1], p[2]));
-    }
-    int brightPixels(int x0, int y0, int x1, int y1, int threshold) const {
-        int count = 0;
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x) count += brightness(x, y) > threshold;
-        return count;
-    }
-};
-
+// Reads a binary PPM screenshot (top row first) into an image (bottom row first).
 Image readPpm(const std::string& fileName) {
     Image image;
     std::ifstream in(fileName, std::ios::binary);
@@ -54,10 +40,18 @@ Image readPpm(const std::string& fileName) {
     int maxValue = 0;
     in >> magic >> image.width >> image.height >> maxValue;
     in.get();
-    if (magic != "P6" || maxValue != 255) return Image();
-    image.rgb.resize(size_t(image.width) * image.height * 3);
-    in.read(reinterpret_cast<char*>(image.rgb.data()), std::streamsize(image.rgb.size()));
-    if (!in) return Image();
+    if (magic != "P6" || maxValue != 255 || image.width <= 0 || image.height <= 0) return Image();
+    std::vector<char> rgb(size_t(image.width) * image.height * 3);
+    if (!in.read(rgb.data(), std::streamsize(rgb.size()))) return Image();
+    image.rgba.resize(size_t(image.width) * image.height * 4);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const char* from = &rgb[3 * (size_t(image.height - 1 - y) * image.width + x)];
+            uint8_t* to = &image.rgba[4 * (size_t(y) * image.width + x)];
+            for (int c = 0; c < 3; ++c) to[c] = uint8_t(from[c]);
+            to[3] = 255;
+        }
+    }
     return image;
 }
 
@@ -112,7 +106,9 @@ public:
         }
         std::string file = dir + "/screen.ppm";
         runCommand("import -window " + window + " -depth 8 " + file);
-        return readPpm(file);
+        Image image = readPpm(file);
+        image.savePng(dir + "/screen.png");  // for a person to look at
+        return image;
     }
     // Sends a signal and waits for the program to end; returns its wait status.
     int stop(int signal) {
@@ -183,8 +179,8 @@ void expectStartupLines(const std::vector<std::string>& lines, const char* optio
 void expectIntroDrawn(const Image& image) {
     int w = image.width;
     int h = image.height;
-    int left = image.brightPixels(0, 0, w / 2 - 1, h - 1, 60);
-    int right = image.brightPixels(w / 2, 0, w - 1, h - 1, 60);
+    int left = image.countPixels(PixelRect{0, 0, w / 2, h}, isLit);
+    int right = image.countPixels(PixelRect{w / 2, 0, w - w / 2, h}, isLit);
     EXPECT_GT(left, 100) << "nothing drawn on the left half";
     EXPECT_GT(right, 100) << "nothing drawn on the right half";
     EXPECT_LT(left + right, w * h / 4) << "the window is not the dark intro";
