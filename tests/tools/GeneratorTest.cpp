@@ -134,8 +134,15 @@ TEST(Icons, LargeMedalsAreAboutFiveHundredPixelsWideAndDiffer) {
     for (const Picture& medal : medals) {
         EXPECT_GE(medal.width, 480);
         EXPECT_LE(medal.width, 512);
-        EXPECT_EQ(medal.at(0, medal.height - 1)[3], 0);
         EXPECT_EQ(medal.at(medal.width / 2, medal.height / 2)[3], 255);
+        // Drawn from H / 2 - 206 up, between the headline texts (H - 70 and
+        // up) and the medal targets (up to y = 162): on a 720-pixel window
+        // the top 32 and the bottom 8 rows must stay clear. Leave some margin.
+        for (int x = 0; x < medal.width; ++x) {
+            for (int y : {0, 20, 31, medal.height - 1, medal.height - 20, medal.height - 40}) {
+                ASSERT_EQ(medal.at(x, y)[3], 0) << "row " << y << " column " << x;
+            }
+        }
     }
     // Gold is the yellowest, silver the least coloured.
     auto warmth = [](const Picture& p) {
