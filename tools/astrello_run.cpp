@@ -1,2 +1,34 @@
-// Replaced by the headless runner.
-int main() { return 0; }
+// astrello-run: flies missions without a window, for players, teachers and tests.
+#include <cstring>
+#include <iostream>
+
+#include "app/Application.h"
+#include "missions/Levels.h"
+#include "missions/RunCommands.h"
+
+namespace {
+struct Subcommand {
+    const char* name;
+    int (*handler)(const RunArgs& args, std::ostream& out, std::ostream& err);
+};
+
+const Subcommand subcommands[] = {
+    {"run", runCommand},
+    {"trace", traceCommand},
+    {"list", listCommand},
+    {"check", checkCommand},
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+    app.textures.headless = true;
+    if (argc >= 2) {
+        for (const Subcommand& command : subcommands) {
+            if (std::strcmp(argv[1], command.name) != 0) continue;
+            registerLevels(app.levels);
+            return command.handler(RunArgs(argv + 2, argv + argc), std::cout, std::cerr);
+        }
+    }
+    std::cerr << "usage: astrello-run run|trace|list|check ...\n";
+    return 2;
+}

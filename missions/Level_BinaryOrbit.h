@@ -1,0 +1,15 @@
+#pragma once
+
+#include "missions/Level.h"
+
+// Orbital: circle the whole binary pair in a band around its centre.
+class Level_BinaryOrbit : public Level {
+public:
+    Level_BinaryOrbit();
+    void setup(World& world) override;
+    void update(World& world) override;
+    void drawGoals(World& world) override;
+
+    int rangeStart = 0;    // world time at which the ship last entered the band
+    bool inRange = false;  // the ship is inside the band around the origin
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "missions/Level.h"
+
+// Orbital: the geostationary task again with a wedge half as wide (π/8),
+// starting just behind it.
+class Level_GeostationaryII : public Level {
+public:
+    Level_GeostationaryII();
+    void setup(World& world) override;
+    void update(World& world) override;
+    void drawGoals(World& world) override;
+
+    bool inRange = false;  // the ship is inside the wedge
+    int rangeStart = 0;    // world time at which the ship last entered it
+};

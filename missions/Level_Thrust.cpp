@@ -1,0 +1,44 @@
+#include "missions/Level_Thrust.h"
+
+#include "missions/MissionParts.h"
+#include "sim/Body.h"
+#include "sim/World.h"
+
+namespace {
+const char* const briefingText =
+    "Anything left alone keeps doing what it was doing: a still ship stays still,\n"
+    "and a moving ship keeps moving in a straight line at the same speed.\n"
+    "To change that you need a force, and your main thruster supplies one,\n"
+    "pushing the ship the way it faces. Velocity is speed and direction together;\n"
+    "a push adds velocity in proportion to the force, and mass is the factor.\n"
+    "Click 'Thrust' to add a command to the list on the right. Commands run in\n"
+    "order from top to bottom. Change the amount with the slider or the small\n"
+    "'+' and '-' buttons. A thrust is instantaneous and takes no time.\n"
+    "Your goal is to get into the red circle.\n"
+    "Good luck Quorrin!\n"
+    "\n"
+    "OBJECTIVES:\n"
+    "* Get into the red circle\n"
+    "* Get a low score\n";
+}  // namespace
+
+Level_Thrust::Level_Thrust() : Level("Thrust", briefingText, 118.34f, 150.0f) {}
+
+Level_Thrust::Level_Thrust(const char* name, const char* briefing_, float gold, float silver)
+    : Level(name, briefing_, gold, silver) {}
+
+void Level_Thrust::setup(World& world) {
+    won = false;
+    failed = false;
+    addMarker(world, 10.0, Vec2(400.0, 0.0));
+    addMarker(world, 10.0, Vec2(0.0, 0.0));
+    placeShip(world, Vec2(0.0, 0.0), Vec2(0.0, 0.0), 0.0);
+}
+
+void Level_Thrust::update(World& world) {
+    if (shipDistanceToBody(world, 0) < goalRadius) winMission(*this, world);
+}
+
+void Level_Thrust::drawGoals(World& world) {
+    drawGoalCircles(false, world.bodies[0]->position, {float(goalRadius)});
+}

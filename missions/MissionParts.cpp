@@ -1,0 +1,170 @@
+#include "missions/MissionParts.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "missions/Level.h"
+#include "sim/Body.h"
+#include "sim/Rocket.h"
+#include "sim/World.h"
+
+const char* const earthMesh = "models/earth_test.obj";
+const char* const moonMesh = "models/moon_test.obj";
+const char* const earthTexture = "models/earth_tex.png";
+const char* const moonTexture = "models/moon_tex.png";
+
+namespace {
+const double twoPi = 6.283185307179586;
+}
+
+Body* addMarker(World& world, double radius, Vec2 position) {
+    Body* marker = new Body;
+    marker->solid = false;
+    marker->radius = radius;
+    marker->mass = 0.0;
+    marker->position = position;
+    marker->velocity = Vec2(0.0, 0.0);
+    marker->angle = 0.0;
+    marker->spin = 0.0;
+    world.bodies.push_back(marker);
+    return marker;
+}
+
+Body* addPlanet(World& world, const BodyDesc& desc) {
+    Body* body = new Body;
+    body->solid = true;
+    body->radius = desc.radius;
+    body->mass = desc.mass;
+    body->position = desc.position;
+    body->velocity = desc.velocity;
+    body->angle = 0.0;
+    body->spin = desc.spin;
+    body->load(desc.mesh, desc.texture);
+    world.bodies.push_back(body);
+    return body;
+}
+
+Body* addHomePlanet(World& world, double spin) {
+    return addPlanet(
+        world, {70.0, 4.9, Vec2(200.0, 200.0), Vec2(0.0, 0.0), spin, earthMesh, earthTexture});
+}
+
+Body* addOriginPlanet(World& world) {
+    return addPlanet(world,
+                     {70.0, 4.9, Vec2(0.0, 0.0), Vec2(0.0, 0.0), 0.001, earthMesh, earthTexture});
+}
+
+void addBinaryPair(World& world) {
+    addPlanet(world,
+              {70.0, 4.9, Vec2(200.0, 0.0), Vec2(0.0, -0.075), 0.001, earthMesh, earthTexture});
+    addPlanet(world,
+              {70.0, 4.9, Vec2(-200.0, 0.0), Vec2(0.0, 0.075), 0.001, earthMesh, earthTexture});
+}
+
+void placeShip(World& world, Vec2 position, Vec2 velocity, double angle, double angularVelocity) {
+    Rocket& ship = *world.rocket;
+    ship.position = position;
+    ship.velocity = velocity;
+    ship.angle = angle;
+    ship.angularVelocity = angularVelocity;
+    ship.landed = false;
+    ship.radius = 8.0;
+    ship.load("models/ship_test.obj", "models/test_tex.png");
+}
+
+double distance(Vec2 a, Vec2 b) { return (a - b).length(); }
+
+double shipDistance(const World& world, Vec2 point) {
+    return distance(world.rocket->position, point);
+}
+
+double shipDistanceToBody(const World& world, int index) {
+    return shipDistance(world, world.bodies[index]->position);
+}
+
+void winMission(Level& level, World& world) {
+    level.won = true;
+    computeScore(world);
+}
+
+void timedBandTest(Level& level, World& world, bool inside, bool& inRange, int& rangeStart,
+                   int steps) {
+    if (!inside) {
+        inRange = false;
+        return;
+    }
+    if (!inRange) {
+        rangeStart = world.time;
+        inRange = true;
+    }
+    if (world.time - rangeStart > steps) winMission(level, world);
+}
+
+void visitGoalCircles(Level& level, World& world, bool visited[], int count) {
+    int reached = 0;
+    for (int i = 0; i < count; ++i) {
+        if (shipDistanceToBody(world, i) < goalRadius) visited[i] = true;
+        if (visited[i]) ++reached;
+    }
+    if (reached == count) winMission(level, world);
+}
+
+void drawVisitedCircles(const World& world, const bool visited[], int count) {
+    for (int i = 0; i < count; ++i)
+        drawGoalCircles(visited[i], world.bodies[i]->position, {float(goalRadius)});
+}
+
+double sectorAngle(const World& world, const Body& planet) {
+    const Vec2& ship = world.rocket->position;
+    double a = std::atan2(ship.y - planet.position.y, ship.x - planet.position.x) - planet.angle;
+    a = std::fmod(a, twoPi);
+    if (a < 0) a += twoPi;
+    return a;
+}
+
+bool inSector(const World& world, const Body& planet, double width) {
+    if (!(shipDistance(world, planet.position) > 90.0)) return false;
+    const double a = sectorAngle(world, planet);
+    return 0.0 < a && a < width;
+}
+
+void setGoalColour(bool met) {
+    if (met)
+        glColor3f(0.0f, 1.0f, 0.0f);
+    else
+        glColor3f(1.0f, 0.0f, 0.0f);
+}
+
+void drawCircles(Vec2 centre, std::initializer_list<float> radii) {
+    for (float radius : radii) drawCircle(radius, float(centre.x), float(centre.y));
+}
+
+void drawGoalCircles(bool met, Vec2 centre, std::initializer_list<float> radii) {
+    setGoalColour(met);
+    drawCircles(centre, radii);
+}
+
+void drawSectorGoal(const Body& planet, double width, bool inRange) {
+    const Vec2& c = planet.position;
+    // Alternate bright and dim rings every 10 units so the player can judge height.
+    int ring = 0;
+    for (int radius = 80; radius < 1070; radius += 10, ++ring) {
+        if (ring % 2 == 0)
+            glColor3f(0.3f, 0.3f, 0.4f);
+        else
+            glColor3f(0.1f, 0.1f, 0.2f);
+        drawCircle(float(radius), float(c.x), float(c.y));
+    }
+    setGoalColour(inRange);
+    const double theta = planet.angle;
+    glDisable(GL_TEXTURE_2D);
+    glBegin(GL_LINES);
+    glVertex2f(float(c.x), float(c.y));
+    glVertex2f(float(c.x + 10000.0 * std::cos(theta)), float(c.y + 10000.0 * std::sin(theta)));
+    glVertex2f(float(c.x), float(c.y));
+    glVertex2f(float(c.x + 10000.0 * std::cos(theta + width)),
+               float(c.y + 10000.0 * std::sin(theta + width)));
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+}

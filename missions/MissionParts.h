@@ -1,0 +1,90 @@
+#pragma once
+
+#include <initializer_list>
+
+#include "sim/Vec2.h"
+
+struct Body;
+class Level;
+struct World;
+
+// Pieces that several missions share: body and ship creation, distance and
+// band tests, and goal drawings.
+
+// Radius of the red goal circles of the training missions, whatever the
+// marker's own radius.
+constexpr double goalRadius = 50.0;
+
+// Appends a non-solid objective marker (mass 0, at rest, no mesh) to the world.
+Body* addMarker(World& world, double radius, Vec2 position);
+
+struct BodyDesc {
+    double radius;     // world units
+    double mass;       // gravitational parameter
+    Vec2 position;     // world units
+    Vec2 velocity;     // world units per step
+    double spin;       // radians per step
+    const char* mesh;  // OBJ file
+    const char* texture;
+};
+// Appends a solid planet, moon or star with its mesh and texture.
+Body* addPlanet(World& world, const BodyDesc& desc);
+
+// Mesh and texture files the planetary and orbital missions use.
+extern const char* const earthMesh;
+extern const char* const moonMesh;
+extern const char* const earthTexture;
+extern const char* const moonTexture;
+
+// The standard planet of the planetary missions: radius 70, mass 4.9 at (200, 200).
+Body* addHomePlanet(World& world, double spin);
+
+// The earth-like planet of the orbital missions: radius 70, mass 4.9, at rest
+// at the origin, turning 0.001 rad per step.
+Body* addOriginPlanet(World& world);
+// The binary pair circling the origin: bodies 0 (right) and 1 (left).
+void addBinaryPair(World& world);
+
+// Sets every ship field and loads the ship's model. A start inside a solid
+// body is lifted onto its surface by the world's reset.
+void placeShip(World& world, Vec2 position, Vec2 velocity, double angle,
+               double angularVelocity = 0.0);
+
+// Length of a − b, as sqrt(x*x + y*y).
+double distance(Vec2 a, Vec2 b);
+// Distance from the ship's centre to `point`.
+double shipDistance(const World& world, Vec2 point);
+// Distance from the ship's centre to the centre of body `index`.
+double shipDistanceToBody(const World& world, int index);
+
+// Sets `won` and scores the run.
+void winMission(Level& level, World& world);
+
+// The timed band test: the clock starts on the step of entry and restarts on
+// every re-entry; the mission is won once more than `steps` steps have passed.
+void timedBandTest(Level& level, World& world, bool inside, bool& inRange, int& rangeStart,
+                   int steps);
+
+// Angle of the ship around `planet`, measured from the planet's own turning
+// angle, in [0, 2π).
+double sectorAngle(const World& world, const Body& planet);
+
+// Marks every goal circle (bodies 0 .. count-1) the ship is inside as visited;
+// the mission is won once all are visited, in any order.
+void visitGoalCircles(Level& level, World& world, bool visited[], int count);
+// The goal circles, each green once visited.
+void drawVisitedCircles(const World& world, const bool visited[], int count);
+
+// The geostationary window: farther than 90 from the planet's centre (clear of
+// a landed ship at 78.1) and strictly inside the wedge 0 < sector angle < width.
+bool inSector(const World& world, const Body& planet, double width);
+
+// Sets the goal colour: green for a met objective, red otherwise.
+void setGoalColour(bool met);
+// Circles in the current colour around (x, y), in the order given.
+void drawCircles(Vec2 centre, std::initializer_list<float> radii);
+// Circles around `centre`, green when `met`, else red.
+void drawGoalCircles(bool met, Vec2 centre, std::initializer_list<float> radii);
+// The distance rings and the wedge fixed to the turning planet of the
+// geostationary missions; the wedge is green while `inRange`.
+void drawSectorGoal(const Body& planet, double width, bool inRange);
