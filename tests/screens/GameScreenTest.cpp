@@ -70,6 +70,14 @@ protected:
         for (char c : syms) key(c);
         tick();
     }
+    void keys(std::initializer_list<int> syms) {
+        for (int sym : syms) key(sym);
+        tick();
+    }
+    // Each key in its own update.
+    void each(const std::string& syms) {
+        for (char c : syms) keys(std::string(1, c));
+    }
     Program& program() { return app.world.rocket->program; }
     int& selected() { return screen->editor->selected; }
     std::string opcodes() {
@@ -130,7 +138,7 @@ TEST_F(GameScreenTest, LetterKeysInsertTheirInstructionsInTheFixedOrderWhenPress
 }
 
 TEST_F(GameScreenTest, DeleteAndMovesActBeforeTheInsertionsOfTheSameUpdate) {
-    keys("tt");
+    each("tt");
     program()[0].value = 1;
     program()[1].value = 2;
     selected() = 1;
@@ -162,7 +170,7 @@ TEST_F(GameScreenTest, DigitsAndBackspaceEditTheSelectedValueWithinZeroToOneThou
 }
 
 TEST_F(GameScreenTest, OnTheEndRowDigitsReachTheLastInstructionButTheArrowsDoNot) {
-    keys("tw");
+    each("tw");
     ASSERT_EQ(selected(), 2);
     key('7');
     EXPECT_EQ(program()[1].value, 7);
@@ -174,13 +182,13 @@ TEST_F(GameScreenTest, OnTheEndRowDigitsReachTheLastInstructionButTheArrowsDoNot
     key(SDLK_BACKSPACE);
     EXPECT_EQ(program()[1].value, 0);
 
-    keys(std::string(1, char(SDLK_DELETE)));
+    keys({SDLK_DELETE});
     EXPECT_EQ(opcodes(), "T");
     EXPECT_EQ(selected(), 1);
 }
 
 TEST_F(GameScreenTest, ArrowKeysStopAtTheEndsOfTheValueRangeAndOfTheList) {
-    keys("ll");
+    each("ll");
     key(SDLK_UP);
     key(SDLK_UP);
     key(SDLK_UP);
@@ -196,25 +204,25 @@ TEST_F(GameScreenTest, ArrowKeysStopAtTheEndsOfTheValueRangeAndOfTheList) {
 }
 
 TEST_F(GameScreenTest, UpOnTheFirstRowAndDownOnTheLastOrEndRowChangeNothing) {
-    keys("trw");
+    each("trw");
     selected() = 0;
-    keys(std::string(1, char(SDLK_PAGEUP)));
+    keys({SDLK_PAGEUP});
     EXPECT_EQ(opcodes(), "TRW");
     EXPECT_EQ(selected(), 0);
     for (int row : {2, 3}) {
         selected() = row;
-        keys(std::string(1, char(SDLK_PAGEDOWN)));
+        keys({SDLK_PAGEDOWN});
         EXPECT_EQ(opcodes(), "TRW");
         EXPECT_EQ(selected(), row);
     }
     selected() = 1;
-    keys(std::string(1, char(SDLK_PAGEDOWN)));
+    keys({SDLK_PAGEDOWN});
     EXPECT_EQ(opcodes(), "TWR");
     EXPECT_EQ(selected(), 2);
 }
 
 TEST_F(GameScreenTest, ASelectionBeyondAShortenedProgramIsPulledBackToTheEndRow) {
-    keys("ttt");
+    each("ttt");
     program().resize(1);
     selected() = 3;
     tick();
@@ -249,7 +257,7 @@ TEST_F(GameScreenTest, ReturnWhileRunningStopsAndPutsTheShipBackKeepingTheProgra
     tick();
     EXPECT_EQ(app.world.time, 10);
     EXPECT_GT(app.world.rocket->position.x, 0.0);
-    keys(std::string(1, char(SDLK_RETURN)));
+    keys({SDLK_RETURN});
     EXPECT_FALSE(app.world.running);
     EXPECT_EQ(app.world.time, 0);
     EXPECT_EQ(app.world.rocket->position.x, 0.0);
@@ -269,7 +277,7 @@ TEST_F(GameScreenTest, TurboSwitchesBetweenTheTwoSpeedsAndEveryStopRestoresTheNo
     keys(" ");
     EXPECT_EQ(app.world.speed, 1000);
     keys(" ");
-    keys(std::string(1, char(SDLK_RETURN)));
+    keys({SDLK_RETURN});
     EXPECT_EQ(app.world.speed, 1000);
     app.world.speed = 2000;  // the rule: up to 2000 goes fast, above goes normal
     screen->turboButton->clicked = true;
@@ -293,7 +301,7 @@ TEST_F(GameScreenTest, StepsPerUpdateFollowTheWorldSpeed) {
         app.stepCount = 0;
         for (int i = 0; i < c.updates; ++i) tick();
         EXPECT_EQ(app.world.time, c.steps) << "speed " << c.speed;
-        keys(std::string(1, char(SDLK_RETURN)));
+        keys({SDLK_RETURN});
     }
 }
 
@@ -325,7 +333,7 @@ TEST_F(GameScreenTest, EscapeLeavesTheScreenAndTheNextEntryStartsStopped) {
     Widget below;
     app.screens.insert(app.screens.begin(), &below);
     startRun(1000);
-    keys(std::string(1, char(SDLK_ESCAPE)));
+    keys({SDLK_ESCAPE});
     EXPECT_EQ(app.screens.back(), &below);
     EXPECT_EQ(app.focus, &below);
     EXPECT_TRUE(screen->entered);
