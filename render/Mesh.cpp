@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "render/Decimal.h"
-#include "render/TextSplit.h"
 
 namespace {
 
@@ -65,9 +64,25 @@ struct Cursor {
     }
 };
 
+// Calls fn(begin, end) for each non-empty run of characters between
+// delimiters: the word splitting of splitText, without building strings,
+// since every world reset re-reads the models.
+template <class IsDelimiter, class Fn>
+void forEachWord(const char* p, const char* end, IsDelimiter isDelimiter, Fn fn) {
+    while (p != end) {
+        while (p != end && isDelimiter(*p)) ++p;
+        const char* start = p;
+        while (p != end && !isDelimiter(*p)) ++p;
+        if (p != start) fn(start, p);
+    }
+}
+
+bool isFaceDelimiter(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isSlash(char c) { return c == '/'; }
+
 // A file number made 0-based, kept within 32 bits.
-int zeroBased(const std::string& number) {
-    int32_t value = parseDecimal(number.data(), number.data() + number.size());
+int zeroBased(const char* begin, const char* end) {
+    int32_t value = parseDecimal(begin, end);
     return value == INT32_MIN ? INT32_MIN : value - 1;
 }
 
@@ -75,9 +90,12 @@ int zeroBased(const std::string& number) {
 // 1-based in the file; empty parts are dropped, so "7//3" is position 7 and
 // texture coordinate 3. An absent number becomes -1: like an out-of-range
 // one it is never looked up (see Mesh::draw).
-void readCorner(const std::string& word, int corner[3]) {
-    StringArray parts = splitText(word, "/");
-    for (int k = 0; k < 3; ++k) corner[k] = k < parts.count ? zeroBased(parts[k]) : -1;
+void readCorner(const char* begin, const char* end, int corner[3]) {
+    corner[0] = corner[1] = corner[2] = -1;
+    int part = 0;
+    forEachWord(begin, end, isSlash, [&](const char* b, const char* e) {
+        if (part < 3) corner[part++] = zeroBased(b, e);
+    });
 }
 
 void setCorner(Mesh::Triangle& t, int k, const int corner[3]) {
@@ -87,21 +105,22 @@ void setCorner(Mesh::Triangle& t, int k, const int corner[3]) {
 }
 
 // Appends the fan (c0, c1, c2), (c0, c2, c3), ... of one face line.
-void readFace(const std::string& line, std::vector<Mesh::Triangle>& faces) {
-    StringArray words = splitText(line, " \t\n\r");
-    if (words.count < 3) return;
-    int first[3], previous[3], corner[3];
-    readCorner(words[0], first);
-    readCorner(words[1], previous);
-    for (int i = 2; i < words.count; ++i) {
-        readCorner(words[i], corner);
-        Mesh::Triangle t;
-        setCorner(t, 0, first);
-        setCorner(t, 1, previous);
-        setCorner(t, 2, corner);
-        faces.push_back(t);
+void readFace(const char* begin, const char* end, std::vector<Mesh::Triangle>& faces) {
+    int first[3] = {-1, -1, -1}, previous[3] = {-1, -1, -1}, corner[3];
+    int count = 0;
+    forEachWord(begin, end, isFaceDelimiter, [&](const char* b, const char* e) {
+        readCorner(b, e, corner);
+        if (count == 0) std::copy(corner, corner + 3, first);
+        if (count >= 2) {
+            Mesh::Triangle t;
+            setCorner(t, 0, first);
+            setCorner(t, 1, previous);
+            setCorner(t, 2, corner);
+            faces.push_back(t);
+        }
         std::copy(corner, corner + 3, previous);
-    }
+        ++count;
+    });
 }
 
 }  // namespace
@@ -130,7 +149,7 @@ void Mesh::load(const std::string& fileName) {
             const char* begin;
             const char* end;
             cursor.restOfLine(begin, end);
-            if (size_t(end - begin) <= maxFaceLine) readFace(std::string(begin, end), faces);
+            if (size_t(end - begin) <= maxFaceLine) readFace(begin, end, faces);
         }
     }
 }

@@ -121,6 +121,11 @@ Image readPixels() {
 
 bool saveScreenshot(const std::string& path) { return readPixels().savePng(path); }
 
+void saveScreenshotIfAsked(const std::string& name) {
+    const char* folder = std::getenv("ASTRELLO_SCREENSHOT_DIR");
+    if (folder && *folder) saveScreenshot(std::string(folder) + "/" + name + ".png");
+}
+
 bool writePng(const std::string& path, int width, int height,
               const std::vector<uint8_t>& rgbaTopDown) {
     if (width < 1 || height < 1 || rgbaTopDown.size() != size_t(width) * height * 4) return false;

@@ -53,6 +53,10 @@ Image readPixels();
 // Shows the back buffer and saves it as a PNG for a person to look at.
 bool saveScreenshot(const std::string& path);
 
+// Saves the back buffer as NAME.png in the folder named by the environment
+// variable ASTRELLO_SCREENSHOT_DIR, when it is set, so a person can look.
+void saveScreenshotIfAsked(const std::string& name);
+
 // Writes an RGBA image given top row first as a PNG file; false on failure.
 bool writePng(const std::string& path, int width, int height,
               const std::vector<uint8_t>& rgbaTopDown);

@@ -8,11 +8,16 @@ namespace {
 const char* kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
 
 Image littleShip() {
-    Placement place{12, 14, 13.6, 0};
+    Placement place{12, 14, 12.4, -0.55};
     return renderModel(makeShip(), makeShipSkin(512), 24, 28, place);
 }
 
 }  // namespace
+
+// Bodies take at most a tenth of the view (the camera frames five radii
+// around each), where 20 sides make a round outline; the world re-reads the
+// file on every reset, so fewer lines matter.
+Model planetSphere() { return makeSphere(20, 10); }
 
 // Cells of 16 pixels: the large font then advances 11 pixels ("Thrust" fits
 // a 77-pixel button) and the small one 7 (the editor's values end inside
@@ -51,8 +56,8 @@ const std::vector<ImageOutput>& imageOutputs() {
 const std::vector<ModelOutput>& modelOutputs() {
     static const std::vector<ModelOutput> outputs = {
         {"models/ship_test.obj", makeShip},
-        {"models/earth_test.obj", [] { return makeSphere(24, 12); }},
-        {"models/moon_test.obj", [] { return makeSphere(24, 12); }},
+        {"models/earth_test.obj", planetSphere},
+        {"models/moon_test.obj", planetSphere},
     };
     return outputs;
 }
