@@ -31,8 +31,7 @@ DevScreen::DevScreen() {
 }
 
 void DevScreen::update() {
-    restartTimer();
-    app.stars.step();
+    menuUpdate(*this);
     if (optionsButton.clicked) {
         optionsButton.clicked = false;
         pushScreen(app.optionsMenu);
