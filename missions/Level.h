@@ -38,3 +38,5 @@ void computeScore(World& world);
 int medalFor(float value, const Level& level);
 // A circle of line segments in the current colour.
 void drawCircle(float radius, float x, float y);
+// The number of segments drawCircle uses for `radius`.
+int circleSegments(float radius);

@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "missions/Levels.h"
 #include "missions/RunCommands.h"
+#include "sim/OptimizeCommand.h"
 
 namespace {
 struct Subcommand {
@@ -17,6 +18,7 @@ const Subcommand subcommands[] = {
     {"trace", traceCommand},
     {"list", listCommand},
     {"check", checkCommand},
+    {"optimize", optimizeCommand},
 };
 }  // namespace
 
@@ -29,6 +31,6 @@ int main(int argc, char** argv) {
             return command.handler(RunArgs(argv + 2, argv + argc), std::cout, std::cerr);
         }
     }
-    std::cerr << "usage: astrello-run run|trace|list|check ...\n";
+    std::cerr << "usage: astrello-run run|trace|list|check|optimize ...\n";
     return 2;
 }

@@ -1,0 +1,42 @@
+#include "app/Button.h"
+
+#include <GL/gl.h>
+
+#include "app/Application.h"
+#include "render/Font.h"
+
+Button::Button(Widget* parent_) { parent = parent_; }
+
+void Button::update() { restartTimer(); }
+
+void Button::draw() {
+    if (hidden) return;
+    int w = int(max.x - min.x);
+    int h = int(max.y - min.y);
+    glViewport(int(min.x), int(min.y), w, h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, w, 0, h, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(1, 1, 1);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(1, 1);
+    glVertex2f(float(w - 2), 1);
+    glVertex2f(float(w - 2), float(h - 2));
+    glVertex2f(1, float(h - 2));
+    glEnd();
+
+    glEnable(GL_TEXTURE_2D);
+    Vec2f size = textSize(*app.font, label);
+    drawText(*app.font, label, Vec2f(float(w) / 2 - size.x / 2, float(h) / 2 - size.y / 2));
+    glViewport(0, 0, app.width, app.height);
+}
+
+bool Button::handleEvent(const SDL_Event& event) {
+    if (event.type != SDL_MOUSEBUTTONDOWN) return false;
+    if (contains(windowPoint(event.button.x, event.button.y))) clicked = true;
+    return true;
+}

@@ -1,0 +1,97 @@
+#include "app/ListMenu.h"
+
+#include <GL/gl.h>
+
+#include "app/Application.h"
+#include "render/Font.h"
+
+namespace {
+
+constexpr int rowHeight = 32;  // pixels between items
+
+}  // namespace
+
+void ListMenu::update() {
+    restartTimer();
+    app.stars.step();
+}
+
+bool ListMenu::handleEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_MOUSEMOTION:
+            selectItemAt(app.height - 1 - event.motion.y);
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+            activateSelected();
+            return true;
+        case SDL_KEYDOWN:
+            break;
+        default:
+            return false;
+    }
+    int last = int(items.size()) - 1;
+    switch (event.key.keysym.sym) {
+        case SDLK_RETURN:
+            activateSelected();
+            break;
+        case SDLK_ESCAPE:
+            selected = last;
+            activateSelected();
+            break;
+        case SDLK_UP:
+            if (selected > 0) --selected;
+            break;
+        case SDLK_DOWN:
+            if (selected < last) ++selected;
+            break;
+        default:
+            break;
+    }
+    return true;
+}
+
+void ListMenu::activateSelected() {
+    // An empty list has nothing to activate.
+    if (selected >= 0 && selected < int(items.size())) activate(selected);
+}
+
+void ListMenu::selectItemAt(int mouseY) {
+    for (int i = 0; i < int(items.size()); ++i) {
+        float top = itemPosition(i).y;
+        if (top <= float(mouseY) && float(mouseY) <= top + textSize(*app.font, items[i]).y)
+            selected = i;
+    }
+}
+
+int ListMenu::layoutOffset() const { return 16 * int(items.size()) - 40; }
+
+Vec2f ListMenu::itemPosition(int index) const {
+    return Vec2f(float(app.width / 2 - 100),
+                 float(app.height / 2 - rowHeight * index + layoutOffset()));
+}
+
+void ListMenu::drawTitle() const {
+    float x = float(app.width / 2) - textSize(*app.font, title).x / 2;
+    drawText(*app.font, title, Vec2f(x, float(app.height / 2 + layoutOffset() + 40)));
+}
+
+void ListMenu::drawMarker(const std::string& marker) const {
+    drawText(*app.font, marker, itemPosition(selected));
+}
+
+void ListMenu::drawItems() const {
+    for (int i = 0; i < int(items.size()); ++i) drawText(*app.font, items[i], itemPosition(i));
+}
+
+void beginMenuFrame() {
+    glViewport(0, 0, app.width, app.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, app.width, 0, app.height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    app.stars.draw();
+    glEnable(GL_TEXTURE_2D);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/ListMenu.h"
+
+// Resolution and full screen, edited here and stored for the next start:
+// the window is never re-created while the program runs.
+class OptionsMenu : public ListMenu {
+public:
+    enum Item { ResolutionItem, FullScreenItem, SaveAndQuitItem, CancelItem };
+
+    OptionsMenu();
+
+    int32_t pendingWidth = 0;   // pixels, being edited
+    int32_t pendingHeight = 0;  // pixels, being edited
+    bool pendingFullscreen = false;
+
+    void update() override;
+    void draw() override;
+    void activate(int index) override;
+};

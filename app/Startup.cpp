@@ -1,0 +1,100 @@
+#include <GL/gl.h>
+#include <SDL/SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/Application.h"
+#include "app/DevScreen.h"
+#include "app/Options.h"
+#include "app/OptionsMenu.h"
+#include "app/QuitSignals.h"
+#include "app/Widget.h"
+#include "missions/Levels.h"
+#include "render/Font.h"
+#include "render/Mesh.h"
+
+namespace {
+
+constexpr int fallbackWidth = 1280;  // pixels
+constexpr int fallbackHeight = 720;  // pixels
+
+bool setVideoMode(int width, int height, bool fullscreen) {
+    Uint32 flags = SDL_HWSURFACE | SDL_OPENGL | SDL_HWACCEL;
+    if (fullscreen) flags |= SDL_FULLSCREEN;
+    return SDL_SetVideoMode(width, height, 32, flags) != nullptr;
+}
+
+// Opens the stored mode; a mode that cannot be had falls back to a plain
+// window rather than running on without a GL context.
+void openWindow() {
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
+    if (!usableWindowSize(app.width, app.height)) {
+        std::printf("ERROR: Unusable window size %dx%d. Using %dx%d.\n", app.width, app.height,
+                    fallbackWidth, fallbackHeight);
+    } else if (setVideoMode(app.width, app.height, app.fullscreen)) {
+        return;
+    } else {
+        std::printf("ERROR: Failed to set video mode %dx%d: %s. Using %dx%d.\n", app.width,
+                    app.height, SDL_GetError(), fallbackWidth, fallbackHeight);
+    }
+    app.width = fallbackWidth;
+    app.height = fallbackHeight;
+    app.fullscreen = false;
+    if (setVideoMode(app.width, app.height, false)) return;
+    std::printf("ERROR: Failed to open a window: %s\n", SDL_GetError());
+    SDL_Quit();
+    std::exit(EXIT_FAILURE);
+}
+
+void setUpGl() {
+    const GLubyte* version = glGetString(GL_VERSION);
+    std::printf("Opengl %s\n", version ? reinterpret_cast<const char*>(version) : "(unknown)");
+    initMeshRendering();
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_POINT_SMOOTH);
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void createScreens() {
+    // Until the intro exists the program starts on a plain screen of buttons.
+    Widget* devScreen = new DevScreen;
+    // app.loadingScreen = new LoadingScreen;
+    // app.briefingScreen = new MissionBriefingScreen;
+    // app.gameScreen = new GameScreen;
+    // app.completionScreen = new CompletionScreen;
+    // app.mainMenu = new MainMenu;
+    // app.levelMenu = new LevelMenu;
+    app.optionsMenu = new OptionsMenu;
+    pushScreen(devScreen);
+}
+
+}  // namespace
+
+void initialize() {
+    catchQuitSignals();
+    loadOptions();
+    setenv("SDL_VIDEO_WINDOW_POS", "100,30", 1);
+    SDL_Init(SDL_INIT_VIDEO);
+    catchQuitSignals();  // the window library may have put its own handlers in
+    openWindow();
+    SDL_WM_SetCaption("Astrello", "Astrello");
+    SDL_EnableUNICODE(1);
+    SDL_EnableKeyRepeat(500, 30);
+    setUpGl();
+    app.font = new Font("images/font.png", -5, 2);
+    app.smallFont = new Font("images/font_small.png", -9, -5);
+    // The world needs no set-up of its own: a mission's first reset builds it.
+    createScreens();
+    registerLevels(app.levels);
+    // loadScores();
+}
+
+void shutdown() {
+    std::printf("Quitting program.\n");
+    // saveScores();
+    SDL_Quit();
+}

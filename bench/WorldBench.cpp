@@ -1,0 +1,79 @@
+// Nanoseconds per World::step() on every mission, flying its winning program,
+// beside the bare gravity arithmetic for the same bodies and steps.
+#include <cstdio>
+
+#include "bench/Missions.h"
+#include "bench/Sections.h"
+#include "bench/Timing.h"
+#include "missions/Level.h"
+#include "sim/World.h"
+
+namespace {
+
+const long maxFlight = 2000000;  // steps; every winning flight is far shorter
+const double minSampleSeconds = 0.02;
+
+// Steps until the mission is won, from a fresh reset.
+long flightLength(World& world) {
+    world.reset();
+    long steps = 0;
+    while (!world.level->won && !world.level->failed && steps < maxFlight) {
+        world.step();
+        ++steps;
+    }
+    return steps;
+}
+
+// Seconds per flight of `steps` world steps; the resets are not timed.
+double timeFlight(World& world, long steps) {
+    world.reset();
+    double start = nowSeconds();
+    for (long i = 0; i < steps; ++i) world.step();
+    return nowSeconds() - start;
+}
+
+double timeGravity(const World& world, long steps, double& sink) {
+    BareGravity gravity(world);
+    double start = nowSeconds();
+    for (long i = 0; i < steps; ++i) gravity.step();
+    double seconds = nowSeconds() - start;
+    sink += gravity.checksum();
+    return seconds;
+}
+
+}  // namespace
+
+void benchWorldSteps(World& world, const std::vector<Solution>& solutions, int rounds) {
+    double sink = 0.0;
+    for (const Solution& solution : solutions) {
+        if (!loadMission(world, solution)) {
+            fprintf(stderr, "unknown mission in the solutions file: %s\n",
+                    solution.mission.c_str());
+            continue;
+        }
+        long steps = flightLength(world);
+        if (steps == 0) continue;
+        // Repeat short flights so that every sample lasts long enough to time.
+        std::vector<double> stepNs, gravityNs;
+        for (int r = 0; r < rounds; ++r) {
+            double seconds = 0.0;
+            long done = 0;
+            while (seconds < minSampleSeconds) {
+                seconds += timeFlight(world, steps);
+                done += steps;
+            }
+            stepNs.push_back(seconds * 1e9 / double(done));
+            world.reset();
+            seconds = 0.0;
+            done = 0;
+            while (seconds < minSampleSeconds) {
+                seconds += timeGravity(world, steps, sink);
+                done += steps;
+            }
+            gravityNs.push_back(seconds * 1e9 / double(done));
+        }
+        printRow(Row{"step", solution.mission + " (" + std::to_string(steps) + " steps)",
+                     median(stepNs), median(gravityNs), "ns", 1.5, true});
+    }
+    if (sink == 12345.678) printf(" ");  // keeps the baseline's work observable
+}

@@ -1,0 +1,86 @@
+#include "sim/OptimizeCommand.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ostream>
+
+#include "app/Application.h"
+#include "missions/HeadlessRun.h"
+#include "missions/Level.h"
+#include "render/Random.h"
+#include "sim/Optimizer.h"
+#include "sim/ProgramText.h"
+#include "sim/Rocket.h"
+
+namespace {
+
+const int badInput = 2;
+
+// A seed is a plain decimal number of 32 bits; anything else is refused
+// rather than silently read as some other seed.
+bool parseSeed(const std::string& text, uint32_t& seed) {
+    if (text.empty() || text.size() > 10) return false;
+    uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + uint64_t(c - '0');
+    }
+    if (value > UINT32_MAX) return false;
+    seed = uint32_t(value);
+    return true;
+}
+
+// A best score as the mission stores it: a finite single-precision value, 0 or more.
+bool parseBest(const std::string& text, float& best) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    errno = 0;
+    float value = std::strtof(text.c_str(), &end);
+    if (errno != 0 || *end != '\0' || !std::isfinite(value) || value < 0.0f) return false;
+    best = value;
+    return true;
+}
+
+}  // namespace
+
+int optimizeCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.size() < 3 || args.size() > 4) {
+        err << "usage: astrello-run optimize \"MISSION NAME\" \"PROGRAM TEXT\" SEED [BEST]\n";
+        return badInput;
+    }
+    auto found = app.levels.find(args[0]);
+    if (found == app.levels.end()) {
+        err << "unknown mission: " << args[0] << "\n";
+        return badInput;
+    }
+    std::string why;
+    if (!isProgramText(args[1], why)) {
+        err << "unreadable program: " << why << "\n";
+        return badInput;
+    }
+    uint32_t seed = 0;
+    if (!parseSeed(args[2], seed)) {
+        err << "not a seed from 0 to 4294967295: " << args[2] << "\n";
+        return badInput;
+    }
+    float best = 0.0f;
+    if (args.size() == 4 && !parseBest(args[3], best)) {
+        err << "not a best score of 0 or more: " << args[3] << "\n";
+        return badInput;
+    }
+
+    // As the game: the menu empties the program and resets, the briefing
+    // reads the program text into the ship.
+    World& world = app.world;
+    world.level = found->second;
+    world.clearProgramAndReset();
+    parseProgramText(args[1], world.rocket->program);
+    world.level->bestScore = best;
+    seedRandom(seed);
+    optimizeProgram(world);
+    out << programText(world.rocket->program) << std::flush;
+    return 0;
+}

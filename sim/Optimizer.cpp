@@ -1,0 +1,154 @@
+#include "sim/Optimizer.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+#include "app/Application.h"
+#include "missions/Level.h"
+#include "render/Random.h"
+#include "sim/Rocket.h"
+#include "sim/World.h"
+
+bool optimizeRequested = false;
+
+namespace {
+
+const int iterations = 100;
+const float cutOffMargin = 100.0f;  // score units above the best before a run is abandoned
+
+// Values live in 32 bits; sums that would leave them stop at the edge instead.
+int32_t saturate(int64_t value) {
+    if (value > INT32_MAX) return INT32_MAX;
+    if (value < INT32_MIN) return INT32_MIN;
+    return int32_t(value);
+}
+
+// Steps a wait occupies beyond its own: a Wait or Sleep that is zero or
+// negative lets the next command run in the very next step, like 0.
+int32_t waitSteps(const Instruction& instruction) {
+    int64_t v = instruction.value;
+    if (instruction.opcode == Sleep) v *= 1000;
+    return v < 0 ? 0 : saturate(v);
+}
+
+void appendWait(Program& program, int32_t steps) {
+    if (!program.empty() && program.back().opcode == Wait) {
+        // Wait a then Wait b last as long as Wait a + b + 1.
+        Instruction& last = program.back();
+        last.value = saturate(int64_t(last.value) + steps + 1);
+    } else {
+        program.push_back(Instruction{Wait, steps});
+    }
+}
+
+void printIteration(int i, float accepted, float score, const Program& program) {
+    printf("iter %d: score = %f -> %f\t", i, double(accepted), double(score));
+    for (const Instruction& instruction : program) printf("%d ", int(instruction.value));
+    printf("\n");
+    fflush(stdout);
+}
+
+}  // namespace
+
+Program canonicalize(const Program& program) {
+    Program canonical;
+    canonical.reserve(program.size());
+    for (const Instruction& instruction : program) {
+        switch (instruction.opcode) {
+            case Right:
+                canonical.push_back(Instruction{Left, saturate(-int64_t(instruction.value))});
+                break;
+            case Wait:
+            case Sleep:
+                appendWait(canonical, waitSteps(instruction));
+                break;
+            default:
+                canonical.push_back(instruction);
+                break;
+        }
+    }
+    return canonical;
+}
+
+Program decanonicalize(const Program& program) {
+    Program result;
+    result.reserve(program.size() + program.size() / 2);
+    for (const Instruction& instruction : program) {
+        int32_t v = instruction.value;
+        if (instruction.opcode == Left && v < 0) {
+            result.push_back(Instruction{Right, saturate(-int64_t(v))});
+        } else if (instruction.opcode == Wait && v > 1000) {
+            // Sleep s then Wait w last s * 1000 + w + 1 steps, which is v.
+            int32_t s = (v - 1) / 1000;
+            result.push_back(Instruction{Sleep, s});
+            result.push_back(Instruction{Wait, v - 1000 * s - 1});
+        } else {
+            result.push_back(instruction);
+        }
+    }
+    return result;
+}
+
+void mutate(Program& program) {
+    for (Instruction& instruction : program) {
+        uint32_t r = random32();
+        int64_t value = int64_t(instruction.value) + int64_t((r >> 1) % 9) - 4;
+        if ((instruction.opcode == Wait || instruction.opcode == Thrust) && value < 0) {
+            value = -value;
+        }
+        instruction.value = saturate(value);
+    }
+}
+
+float evaluateProgram(World& world) {
+    world.reset();
+    Level& level = *world.level;
+    float limit = level.bestScore + cutOffMargin;
+    // A damaged best score would make the cut-off unreachable; judge such a
+    // mission as one never won.
+    if (!std::isfinite(limit)) limit = cutOffMargin;
+    for (;;) {
+        world.step();
+        computeScore(world);
+        float score = level.score;
+        if (score > limit) return score;
+        if (level.won) return score;
+        if (level.failed) return limit;
+    }
+}
+
+void optimizeProgram(World& world) {
+    if (!world.level || !world.rocket) {
+        optimizeRequested = false;
+        return;
+    }
+    printf("optimizing\n");
+    fflush(stdout);
+    Program accepted = canonicalize(world.rocket->program);
+    Program found = accepted;
+    world.rocket->program = accepted;
+    float acceptedScore = evaluateProgram(world);
+    float foundScore = acceptedScore;
+    for (int i = 0; i < iterations; ++i) {
+        // Every reset hands the program to a new rocket: always go through the world.
+        mutate(world.rocket->program);
+        float s = evaluateProgram(world);
+        printIteration(i, acceptedScore, s, world.rocket->program);
+        if (acceptedScore < s) {
+            world.rocket->program = accepted;
+            s = acceptedScore;
+        }
+        if (s < foundScore) {
+            foundScore = s;
+            found = world.rocket->program;
+        }
+        accepted = world.rocket->program;
+        acceptedScore = s;
+    }
+    world.reset();
+    world.rocket->program = decanonicalize(found);
+    optimizeRequested = false;
+}
+
+void optimizeProgram() { optimizeProgram(app.world); }

@@ -1,0 +1,158 @@
+#include "sim/World.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "missions/Level.h"
+#include "sim/Body.h"
+#include "sim/Rocket.h"
+
+namespace {
+
+const double quarterTurn = 1.5707963267948966;
+const double hoverGap = 0.1;      // a landed ship is held this far above the surface
+const double cameraMargin = 5.0;  // radii of room around every body and the ship
+const double cameraFill = 0.95;   // share of the view the framed content fills
+
+// The pull of `mass` at offset d, added to `velocity`. Coincident centres
+// have no direction to pull in; skipping them keeps NaN out of the world.
+void pull(Vec2& velocity, double mass, Vec2 d) {
+    double r2 = d.x * d.x + 0.0 + d.y * d.y;
+    double r3 = std::sqrt(r2) * r2;
+    if (!(r3 > 0.0)) return;
+    velocity += (mass * d) / r3;
+}
+
+// Sets the ship down on `body` if their discs overlap.
+void landIfTouching(Rocket& ship, Body& body) {
+    Vec2 d = body.position - ship.position;
+    double R = ship.radius + body.radius;
+    if (!(d.x * d.x + 0.0 + d.y * d.y < R * R)) return;
+    double scale = R / d.length();
+    if (std::isfinite(scale)) {
+        ship.position = body.position - d * scale;
+        ship.angle = std::atan2(-d.y, -d.x);
+    } else {
+        // A ship centred on the body has no way out; lift it along +x.
+        ship.position = body.position + Vec2(R, 0.0);
+        ship.angle = 0.0;
+    }
+    ship.velocity = Vec2(0.0, 0.0);
+    ship.landed = true;
+    ship.landedOn = &body;
+}
+
+void moveBodies(std::vector<Body*>& bodies) {
+    for (size_t i = 0; i < bodies.size(); ++i) {
+        Body& body = *bodies[i];
+        for (size_t j = 0; j < bodies.size(); ++j) {
+            const Body& other = *bodies[j];
+            if (j == i || !other.solid) continue;
+            pull(body.velocity, other.mass, other.position - body.position);
+        }
+        body.position += body.velocity;
+        body.angle += body.spin;
+    }
+}
+
+// Keeps a landed ship at its place on the surface of a turning, moving body.
+void ride(Rocket& ship) {
+    const Body& b = *ship.landedOn;
+    double R = ship.radius + b.radius;
+    double a = ship.angle;
+    ship.position = Vec2(std::cos(a) * (R + hoverGap) + b.position.x,
+                         std::sin(a) * (R + hoverGap) + b.position.y);
+    ship.velocity = Vec2(std::cos(a + quarterTurn) * R * b.spin + b.velocity.x,
+                         std::sin(a + quarterTurn) * R * b.spin + b.velocity.y);
+    ship.angularVelocity = 0.0;
+    ship.angle += b.spin;
+}
+
+void fly(Rocket& ship, const std::vector<Body*>& bodies) {
+    for (const Body* body : bodies) {
+        if (body->solid) pull(ship.velocity, body->mass, body->position - ship.position);
+    }
+    ship.position += ship.velocity;
+    ship.angle += ship.angularVelocity;
+}
+
+}  // namespace
+
+World::~World() {
+    destroyBodies();
+    delete rocket;
+}
+
+void World::destroyBodies() {
+    for (Body* body : bodies) delete body;  // a body takes its mesh with it
+    bodies.clear();
+}
+
+void World::landOnSolidBodies() {
+    for (Body* body : bodies) {
+        if (body->solid) landIfTouching(*rocket, *body);
+    }
+}
+
+void World::reset() {
+    speed = 1000;
+    if (!level) return;
+    destroyBodies();
+    Program program;
+    if (rocket) program = std::move(rocket->program);
+    delete rocket;
+    rocket = new Rocket;
+    level->setup(*this);
+    rocket->program = std::move(program);
+    time = 0;
+    rocket->restart();
+    landOnSolidBodies();
+}
+
+void World::clearProgramAndReset() {
+    if (rocket) rocket->program.clear();
+    reset();
+}
+
+void World::step() {
+    if (!level || !rocket || level->failed) return;
+    moveBodies(bodies);
+    landOnSolidBodies();
+    if (rocket->landed && rocket->landedOn) {
+        ride(*rocket);
+    } else {
+        fly(*rocket, bodies);
+    }
+    rocket->step();
+    View view = computeView();
+    viewCenter = view.center;
+    viewScale = view.scale;
+    level->update(*this);
+    if (!level->won && !level->failed) ++time;
+}
+
+World::View World::computeView() const {
+    if (!rocket) return View{viewCenter, viewScale};
+    Vec2 low = rocket->position - rocket->radius * cameraMargin;
+    Vec2 high = rocket->position + rocket->radius * cameraMargin;
+    for (const Body* body : bodies) {
+        double e = body->radius * cameraMargin;
+        if (body->position.x - e < low.x) low.x = body->position.x - e;
+        if (body->position.x + e > high.x) high.x = body->position.x + e;
+        if (body->position.y - e < low.y) low.y = body->position.y - e;
+        if (body->position.y + e > high.y) high.y = body->position.y + e;
+    }
+    Vec2 center = (low + high) * 0.5;
+    Vec2 size = high - low;
+    float w = float(size.x), h = float(size.y);
+    float W = viewWidth, H = viewHeight;
+    float s = 1.0f;
+    // Content relatively wider than the view: let it use the view's extra width.
+    if (W * h < H * w) {
+        float q = (H * w) / (W * h);
+        float f = std::min(q - 1.0f, 1.0f);
+        s = (W / H - 1.0f) * f + 1.0f;
+    }
+    return View{center, (double(s) * cameraFill) / std::max(high.x - low.x, high.y - low.y)};
+}

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/Application.h"
+#include "app/MainLoop.h"
+#include "app/Widget.h"
+
+namespace {
+
+// A screen that counts its updates and can act on a given one.
+class CountingScreen : public Widget {
+public:
+    int updates = 0;
+    int actOnUpdate = -1;
+    void (*action)() = nullptr;
+    void update() override {
+        ++updates;
+        if (updates == actOnUpdate) action();
+    }
+};
+
+CountingScreen* nextScreen = nullptr;
+
+class FixedUpdates : public ::testing::Test {
+protected:
+    CountingScreen first;
+    CountingScreen second;
+
+    void SetUp() override {
+        app.screens.clear();
+        app.running = true;
+        app.stepCount = 0;
+        app.clock = 0.0;
+        pushScreen(&first);
+        nextScreen = &second;
+    }
+};
+
+}  // namespace
+
+TEST_F(FixedUpdates, ThreeTenthsOfASecondBetweenFramesGiveSixUpdates) {
+    runFixedUpdates(0.3);
+    EXPECT_EQ(first.updates, 6);
+    EXPECT_EQ(app.stepCount, 6);
+    EXPECT_GE(app.clock, 0.3);
+}
+
+TEST_F(FixedUpdates, TheClockCatchesUpWithNowAndNoFurtherWhateverTheGap) {
+    const double gaps[] = {0.0001, 0.049, 0.05, 0.051, 0.73, 2.0, 11.37};
+    double now = 100.0;
+    app.clock = now;
+    for (double gap : gaps) {
+        now += gap;
+        runFixedUpdates(now);
+        EXPECT_GE(app.clock, now) << gap;
+        EXPECT_LT(app.clock - 0.05, now) << gap;
+    }
+    EXPECT_EQ(app.stepCount, first.updates);
+}
+
+TEST_F(FixedUpdates, AFastLoopRunsNoUpdateUntilTheClockFallsBehind) {
+    runFixedUpdates(0.01);
+    EXPECT_EQ(first.updates, 1);
+    runFixedUpdates(0.03);
+    runFixedUpdates(0.049);
+    EXPECT_EQ(first.updates, 1);
+    runFixedUpdates(0.0500001);
+    EXPECT_EQ(first.updates, 2);
+}
+
+TEST_F(FixedUpdates, AScreenSwitchMidCatchUpHandsTheRemainingStepsToTheNewScreen) {
+    first.actOnUpdate = 2;
+    first.action = [] { pushScreen(nextScreen); };
+    runFixedUpdates(0.3);
+    EXPECT_EQ(first.updates, 2);
+    EXPECT_EQ(second.updates, 4);
+    EXPECT_EQ(app.stepCount, 6);
+}
+
+TEST_F(FixedUpdates, ClearingRunningStopsTheCatchUpAtOnce) {
+    first.actOnUpdate = 3;
+    first.action = [] { app.running = false; };
+    runFixedUpdates(1.0);
+    EXPECT_EQ(first.updates, 3);
+    EXPECT_EQ(app.stepCount, 3);
+}
+
+namespace {
+
+// Records whether the loop was still running when the event reached it.
+class QuitWatcher : public Widget {
+public:
+    std::vector<bool> runningWhenSeen;
+    bool handleEvent(const SDL_Event& event) override {
+        if (event.type == SDL_QUIT) runningWhenSeen.push_back(app.running);
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST(EventHandling, CloseRequestIsOfferedToTheFocusChainBeforeTheLoopStops) {
+    app.screens.clear();
+    app.running = true;
+    QuitWatcher screen;
+    Widget child;
+    child.parent = &screen;
+    pushScreen(&screen);
+    app.focus = &child;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    processEvent(quit);
+    EXPECT_EQ(screen.runningWhenSeen, std::vector<bool>{true});
+    EXPECT_FALSE(app.running);
+
+    // Events after it in the same drain are still handled.
+    processEvent(quit);
+    EXPECT_EQ(screen.runningWhenSeen.size(), 2u);
+    app.running = true;
+}
+
+TEST(EventHandling, OtherEventsLeaveTheLoopRunning) {
+    app.screens.clear();
+    app.running = true;
+    Widget screen;
+    pushScreen(&screen);
+    const Uint8 types[] = {SDL_KEYDOWN, SDL_KEYUP, SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN,
+                           SDL_ACTIVEEVENT};
+    for (Uint8 type : types) {
+        SDL_Event event{};
+        event.type = type;
+        processEvent(event);
+    }
+    EXPECT_TRUE(app.running);
+    app.screens.clear();
+    SDL_Event press{};
+    press.type = SDL_MOUSEBUTTONDOWN;
+    processEvent(press);  // no screen at all: nothing to click, nothing breaks
+    EXPECT_TRUE(app.running);
+}

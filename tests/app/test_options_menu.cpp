@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/Application.h"
+#include "app/Options.h"
+#include "app/OptionsMenu.h"
+
+namespace {
+
+SDL_Event keyPress(SDLKey key) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = key;
+    return e;
+}
+
+// The options screen above a menu, in a fresh working folder (the screen
+// saves to "options.dat" in the working folder).
+class OptionsScreen : public ::testing::Test {
+protected:
+    Widget mainMenu;
+    OptionsMenu menu;
+    std::string dir;
+    std::string oldDir;
+
+    void SetUp() override {
+        char cwd[4096];
+        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+        oldDir = cwd;
+        char pattern[] = "/tmp/astrello-options-menu-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir = pattern;
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+
+        videoSettings = {1280, 720, false};
+        app.width = 1280;
+        app.height = 720;
+        app.fullscreen = false;
+        app.running = true;
+        app.screens.clear();
+        pushScreen(&mainMenu);
+        pushScreen(&menu);
+        testing::internal::CaptureStdout();
+    }
+    void TearDown() override {
+        testing::internal::GetCapturedStdout();
+        std::remove("options.dat");
+        EXPECT_EQ(chdir(oldDir.c_str()), 0);
+        std::remove(dir.c_str());
+        app.running = true;
+    }
+    static std::string savedFile() {
+        std::ifstream in("options.dat", std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    void choose(OptionsMenu::Item item) { menu.activate(item); }
+};
+
+}  // namespace
+
+TEST_F(OptionsScreen, TheFirstUpdateShowsTheStoredSettings) {
+    videoSettings = {800, 600, true};
+    menu.update();
+    EXPECT_EQ(menu.pendingWidth, 800);
+    EXPECT_EQ(menu.pendingHeight, 600);
+    EXPECT_TRUE(menu.pendingFullscreen);
+    EXPECT_FALSE(menu.entered);
+}
+
+TEST_F(OptionsScreen, ResolutionCyclesThroughTheTable) {
+    videoSettings = {800, 600, false};
+    menu.update();
+    choose(OptionsMenu::ResolutionItem);
+    EXPECT_EQ(menu.pendingWidth, 1024);
+    EXPECT_EQ(menu.pendingHeight, 768);
+    choose(OptionsMenu::ResolutionItem);
+    EXPECT_EQ(menu.pendingWidth, 1152);
+    EXPECT_EQ(menu.pendingHeight, 864);
+
+    menu.pendingWidth = 1920;
+    menu.pendingHeight = 1200;
+    choose(OptionsMenu::ResolutionItem);
+    EXPECT_EQ(menu.pendingWidth, 1024);
+    EXPECT_EQ(menu.pendingHeight, 768);
+    EXPECT_EQ(videoSettings.width, 800) << "nothing is stored before Save and Quit";
+}
+
+TEST_F(OptionsScreen, CancelForgetsEditsAndLeavesSettingsAndFileUntouched) {
+    menu.update();
+    choose(OptionsMenu::FullScreenItem);
+    EXPECT_TRUE(menu.pendingFullscreen);
+    choose(OptionsMenu::FullScreenItem);
+    choose(OptionsMenu::ResolutionItem);
+    choose(OptionsMenu::CancelItem);
+
+    EXPECT_EQ(currentScreen(), &mainMenu);
+    EXPECT_EQ(app.focus, &mainMenu);
+    EXPECT_TRUE(menu.entered);
+    EXPECT_EQ(videoSettings.width, 1280);
+    EXPECT_EQ(videoSettings.height, 720);
+    EXPECT_FALSE(videoSettings.fullscreen);
+    EXPECT_FALSE(std::ifstream("options.dat").good());
+    EXPECT_TRUE(app.running);
+
+    pushScreen(&menu);
+    menu.update();
+    EXPECT_EQ(menu.pendingWidth, 1280);
+    EXPECT_EQ(menu.pendingHeight, 720);
+}
+
+TEST_F(OptionsScreen, EscapeSelectsCancelAndReturnsToTheMenuBelow) {
+    menu.update();
+    EXPECT_TRUE(menu.handleEvent(keyPress(SDLK_ESCAPE)));
+    EXPECT_EQ(menu.selected, int(OptionsMenu::CancelItem));
+    EXPECT_EQ(currentScreen(), &mainMenu);
+}
+
+TEST_F(OptionsScreen, SaveAndQuitStoresThePendingSettingsAndEndsTheProgram) {
+    menu.update();
+    menu.pendingWidth = 1280;
+    menu.pendingHeight = 1024;
+    for (int i = 0; i < 9 && menu.pendingWidth != 1440; ++i) choose(OptionsMenu::ResolutionItem);
+    choose(OptionsMenu::FullScreenItem);
+    choose(OptionsMenu::SaveAndQuitItem);
+
+    EXPECT_EQ(savedFile(), "1440 900 1\n");
+    EXPECT_EQ(videoSettings.width, 1440);
+    EXPECT_EQ(videoSettings.height, 900);
+    EXPECT_TRUE(videoSettings.fullscreen);
+    EXPECT_FALSE(app.running);
+    EXPECT_EQ(currentScreen(), &menu) << "the stack is left as it is";
+    EXPECT_EQ(app.width, 1280) << "the open window keeps its size";
+    EXPECT_FALSE(app.fullscreen);
+}
+
+TEST_F(OptionsScreen, AnOddStoredSizeIsShownAndSavedAsRead) {
+    videoSettings = {99999, -5, false};
+    menu.update();
+    EXPECT_EQ(menu.pendingWidth, 99999);
+    EXPECT_EQ(menu.pendingHeight, -5);
+    choose(OptionsMenu::SaveAndQuitItem);
+    EXPECT_EQ(savedFile(), "99999 -5 0\n");
+}

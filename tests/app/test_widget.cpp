@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/Application.h"
+#include "app/Button.h"
+#include "app/MainLoop.h"
+#include "app/Widget.h"
+
+namespace {
+
+SDL_Event mousePress(int x, int y) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.x = Uint16(x);
+    event.button.y = Uint16(y);
+    return event;
+}
+
+SDL_Event keyPress(SDLKey key) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+// A screen that records the events offered to it and accepts them all.
+class RecordingScreen : public Widget {
+public:
+    std::vector<Uint8> seen;
+    bool handleEvent(const SDL_Event& event) override {
+        seen.push_back(event.type);
+        return true;
+    }
+};
+
+// A button that records what it is offered before behaving as a button.
+class RecordingButton : public Button {
+public:
+    using Button::Button;
+    std::vector<Uint8> seen;
+    bool handleEvent(const SDL_Event& event) override {
+        seen.push_back(event.type);
+        return Button::handleEvent(event);
+    }
+};
+
+// A screen of 1280 x 720 with two buttons side by side.
+class ClickRouting : public ::testing::Test {
+protected:
+    RecordingScreen screen;
+    RecordingButton left{&screen};
+    RecordingButton right{&screen};
+
+    void SetUp() override {
+        app.width = 1280;
+        app.height = 720;
+        app.screens.clear();
+        app.focus = nullptr;
+        left.min = Vec2f(100, 100);
+        left.max = Vec2f(200, 140);
+        right.min = Vec2f(300, 100);
+        right.max = Vec2f(400, 140);
+        screen.children = {&left, &right};
+        pushScreen(&screen);
+    }
+    // An SDL mouse position for a window point (origin bottom-left).
+    static SDL_Event pressAt(float x, float y) {
+        return mousePress(int(x), int(app.height - 1 - y));
+    }
+};
+
+}  // namespace
+
+TEST_F(ClickRouting, PressOnEveryEdgeOfAButtonSetsClicked) {
+    const Vec2f edges[] = {{200, 120}, {100, 120}, {150, 100}, {150, 140}, {200, 140}};
+    for (Vec2f p : edges) {
+        left.clicked = false;
+        processEvent(pressAt(p.x, p.y));
+        EXPECT_TRUE(left.clicked) << p.x << "," << p.y;
+        EXPECT_EQ(app.focus, &left);
+    }
+}
+
+TEST_F(ClickRouting, PressJustOutsideAButtonFocusesTheScreen) {
+    processEvent(pressAt(201, 120));
+    EXPECT_FALSE(left.clicked);
+    EXPECT_EQ(app.focus, &screen);
+    EXPECT_EQ(screen.seen.size(), 1u);
+}
+
+TEST_F(ClickRouting, PressOnAHiddenButtonNeitherFocusesNorClicksIt) {
+    left.hidden = true;
+    processEvent(pressAt(150, 120));
+    EXPECT_FALSE(left.clicked);
+    EXPECT_TRUE(left.seen.empty());
+    EXPECT_EQ(app.focus, &screen);
+}
+
+TEST_F(ClickRouting, KeyAfterFocusingAButtonGoesToTheButtonThenToItsScreen) {
+    processEvent(pressAt(350, 120));
+    ASSERT_EQ(app.focus, &right);
+    EXPECT_TRUE(screen.seen.empty()) << "the button consumes the press";
+
+    processEvent(keyPress(SDLK_a));
+    ASSERT_EQ(right.seen.size(), 2u);
+    EXPECT_EQ(right.seen[1], SDL_KEYDOWN);
+    ASSERT_EQ(screen.seen.size(), 1u);
+    EXPECT_EQ(screen.seen[0], SDL_KEYDOWN);
+    EXPECT_TRUE(left.seen.empty());
+}
+
+TEST_F(ClickRouting, PressOutsideEveryChildLeavesTheScreenFocused) {
+    processEvent(pressAt(150, 120));
+    ASSERT_EQ(app.focus, &left);
+    processEvent(pressAt(640, 600));
+    EXPECT_EQ(app.focus, &screen);
+    EXPECT_EQ(screen.seen.size(), 1u);
+}
+
+TEST_F(ClickRouting, WhereChildrenOverlapTheEarlierOneWins) {
+    right.min = Vec2f(150, 100);
+    processEvent(pressAt(180, 120));
+    EXPECT_TRUE(left.clicked);
+    EXPECT_FALSE(right.clicked);
+}
+
+TEST_F(ClickRouting, PressReachesTheDeepestWidgetUnderThePointer) {
+    RecordingButton inner(&left);
+    inner.min = Vec2f(110, 110);
+    inner.max = Vec2f(120, 120);
+    left.children = {&inner};
+    processEvent(pressAt(115, 115));
+    EXPECT_EQ(app.focus, &inner);
+    EXPECT_TRUE(inner.clicked);
+    EXPECT_FALSE(left.clicked);
+}
+
+TEST_F(ClickRouting, ATopLeftPressLandsOnTheTopRowOfTheWindow) {
+    Button corner(&screen);
+    corner.min = Vec2f(0, 719);
+    corner.max = Vec2f(0, 719);
+    screen.children = {&corner};
+    processEvent(mousePress(0, 0));
+    EXPECT_TRUE(corner.clicked);
+}
+
+TEST(ButtonEvents, AFocusedButtonConsumesEveryPressButOnlyClicksInside) {
+    app.height = 720;
+    Button button(nullptr);
+    button.min = Vec2f(10, 10);
+    button.max = Vec2f(20, 20);
+    EXPECT_TRUE(button.handleEvent(mousePress(50, 700)));
+    EXPECT_FALSE(button.clicked);
+    EXPECT_FALSE(button.handleEvent(keyPress(SDLK_RETURN)));
+    EXPECT_FALSE(button.clicked);
+    EXPECT_TRUE(button.handleEvent(mousePress(15, 704)));
+    EXPECT_TRUE(button.clicked);
+}
+
+TEST(ButtonEvents, UpdateRestartsTheTimerOnlyAfterAnEntry) {
+    Button button(nullptr);
+    app.clock = 3.5;
+    button.update();
+    EXPECT_EQ(button.enterTime, 0.0);
+    button.entered = true;
+    button.update();
+    EXPECT_FALSE(button.entered);
+    EXPECT_EQ(button.enterTime, 3.5);
+}
+
+TEST(ScreenStack, PushAndPopMoveTheFocusToTheTopScreen) {
+    app.screens.clear();
+    Widget bottom, top;
+    pushScreen(&bottom);
+    EXPECT_EQ(app.focus, &bottom);
+    pushScreen(&top);
+    EXPECT_EQ(currentScreen(), &top);
+    EXPECT_EQ(app.focus, &top);
+    popScreen();
+    EXPECT_EQ(currentScreen(), &bottom);
+    EXPECT_EQ(app.focus, &bottom);
+    popScreen();
+    EXPECT_EQ(currentScreen(), nullptr);
+    EXPECT_EQ(app.focus, nullptr);
+    popScreen();  // popping an empty stack is harmless
+    EXPECT_TRUE(app.screens.empty());
+}
+
+TEST(Dispatch, AnEventDeclinedByTheWholeChainIsReportedUnhandled) {
+    Widget screen;
+    Button button(&screen);
+    app.focus = &button;
+    EXPECT_FALSE(dispatchEvent(keyPress(SDLK_SPACE)));
+    app.focus = nullptr;
+    EXPECT_FALSE(dispatchEvent(keyPress(SDLK_SPACE)));
+}
+
+TEST(Coordinates, MousePositionsAreFlippedToAnOriginAtTheBottomLeft) {
+    app.height = 720;
+    Vec2f p = windowPoint(0, 0);
+    EXPECT_EQ(p.x, 0.0f);
+    EXPECT_EQ(p.y, 719.0f);
+    EXPECT_EQ(windowPoint(5, 719).y, 0.0f);
+}
+
+TEST(Coordinates, LocalPointsAreRelativeToTheLowerLeftCornerAndTruncatedTowardZero) {
+    app.height = 720;
+    Widget widget;
+    widget.min = Vec2f(10.5f, 19.5f);
+    LocalPoint inside = localPoint(widget, 15, 700);  // window (15, 19)
+    EXPECT_EQ(inside.x, 4);
+    EXPECT_EQ(inside.y, 0);                         // -0.5 truncates to 0, not -1
+    LocalPoint below = localPoint(widget, 8, 710);  // window (8, 9)
+    EXPECT_EQ(below.x, -2);
+    EXPECT_EQ(below.y, -10);
+}

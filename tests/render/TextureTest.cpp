@@ -1,0 +1,228 @@
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include "app/Application.h"
+#include "render/Texture.h"
+#include "tests/support/GlTestWindow.h"
+
+namespace {
+
+const Rgba red{255, 0, 0, 255};
+const Rgba blue{0, 0, 255, 255};
+const Rgba green{0, 255, 0, 255};
+const Rgba magenta{255, 0, 255, 255};
+
+class TextureCacheTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { openTestWindow(64, 64); }
+
+    // Writes the canvas under a fresh name and returns that name.
+    static std::string fixture(const std::string& name, const Canvas& canvas) {
+        std::string path = scratchPath(name);
+        EXPECT_TRUE(canvas.savePng(path));
+        return path;
+    }
+};
+
+// Level 0 of the texture as GL holds it: rows bottom-up, texWidth x texHeight.
+std::vector<Rgba> texels(const Texture& texture) {
+    std::vector<uint8_t> bytes(size_t(texture.texWidth) * texture.texHeight * 4);
+    glBindTexture(GL_TEXTURE_2D, texture.glName);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, bytes.data());
+    std::vector<Rgba> out;
+    for (size_t i = 0; i < bytes.size(); i += 4)
+        out.push_back(Rgba{bytes[i], bytes[i + 1], bytes[i + 2], bytes[i + 3]});
+    return out;
+}
+
+Rgba texel(const std::vector<Rgba>& all, const Texture& texture, int x, int y) {
+    return all[size_t(y) * texture.texWidth + x];
+}
+
+bool same(Rgba a, Rgba b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
+
+std::string captureLoad(const std::string& name, Texture** loaded) {
+    testing::internal::CaptureStdout();
+    *loaded = getTexture(name);
+    std::fflush(stdout);
+    return testing::internal::GetCapturedStdout();
+}
+
+}  // namespace
+
+TEST_F(TextureCacheTest, TextureSidesAreTheSmallestPowersOfTwoThatHoldTheImage) {
+    struct Case {
+        int w, h;
+        uint32_t texW, texH;
+    };
+    for (Case c : {Case{100, 60, 128, 64}, Case{64, 64, 64, 64}, Case{1, 1, 1, 1},
+                   Case{65, 3, 128, 4}, Case{2, 129, 2, 256}}) {
+        std::string name = "size_" + std::to_string(c.w) + "x" + std::to_string(c.h) + ".png";
+        Texture* t = getTexture(fixture(name, Canvas(c.w, c.h, green)));
+        EXPECT_EQ(t->width, uint32_t(c.w)) << name;
+        EXPECT_EQ(t->height, uint32_t(c.h)) << name;
+        EXPECT_EQ(t->texWidth, c.texW) << name;
+        EXPECT_EQ(t->texHeight, c.texH) << name;
+        EXPECT_NE(t->glName, 0u) << name;
+    }
+}
+
+TEST_F(TextureCacheTest, TheImageFillsTheLowerLeftCornerAndThePaddingIsTransparentBlack) {
+    Texture* t = getTexture(fixture("padded.png", Canvas(5, 3, green)));
+    ASSERT_EQ(t->texWidth, 8u);
+    ASSERT_EQ(t->texHeight, 4u);
+    std::vector<Rgba> all = texels(*t);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            bool inImage = x < 5 && y < 3;
+            EXPECT_TRUE(same(texel(all, *t, x, y), inImage ? green : Rgba{}))
+                << "texel " << x << "," << y;
+        }
+    }
+}
+
+TEST_F(TextureCacheTest, TheTopRowOfTheFileEndsUpInTheHighestRowOfTheImage) {
+    Canvas canvas(4, 3, green);
+    canvas.fillRect(0, 0, 4, 1, red);   // top row of the file
+    canvas.fillRect(0, 2, 4, 1, blue);  // bottom row of the file
+    canvas.set(3, 0, blue);             // top-right corner
+    Texture* t = getTexture(fixture("upright.png", canvas));
+    std::vector<Rgba> all = texels(*t);
+    EXPECT_TRUE(same(texel(all, *t, 0, 2), red));
+    EXPECT_TRUE(same(texel(all, *t, 3, 2), blue));
+    EXPECT_TRUE(same(texel(all, *t, 1, 1), green));
+    EXPECT_TRUE(same(texel(all, *t, 0, 0), blue));
+    EXPECT_TRUE(same(texel(all, *t, 3, 3), Rgba{}));  // padding row above the image
+}
+
+TEST_F(TextureCacheTest, OnlyFullyOpaqueMagentaIsKeyedOut) {
+    Canvas canvas(4, 1, magenta);
+    canvas.set(1, 0, Rgba{255, 0, 255, 128});  // translucent magenta keeps its colour
+    canvas.set(2, 0, Rgba{255, 1, 255, 255});  // almost magenta is not the key
+    canvas.set(3, 0, red);
+    Texture* t = getTexture(fixture("magenta.png", canvas));
+    std::vector<Rgba> all = texels(*t);
+    EXPECT_TRUE(same(texel(all, *t, 0, 0), Rgba{0, 0, 0, 0}));
+    EXPECT_TRUE(same(texel(all, *t, 1, 0), Rgba{255, 0, 255, 128}));
+    EXPECT_TRUE(same(texel(all, *t, 2, 0), Rgba{255, 1, 255, 255}));
+    EXPECT_TRUE(same(texel(all, *t, 3, 0), red));
+}
+
+TEST_F(TextureCacheTest, AMagentaBackgroundDrawsTransparent) {
+    Canvas canvas(8, 8, magenta);
+    canvas.fillRect(2, 2, 4, 4, red);
+    Texture* t = getTexture(fixture("keyed_icon.png", canvas));
+    usePixelProjection();
+    clearWindow(0.0f, 0.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+    glColor3f(1, 1, 1);
+    glBindTexture(GL_TEXTURE_2D, t->glName);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0), glVertex2f(10, 10);
+    glTexCoord2f(0, 1), glVertex2f(10, 18);
+    glTexCoord2f(1, 1), glVertex2f(18, 18);
+    glTexCoord2f(1, 0), glVertex2f(18, 10);
+    glEnd();
+    Image shot = readPixels();
+    auto isBlue = [](Rgba p) { return p.r == 0 && p.g == 0 && p.b == 255; };
+    auto isRed = [](Rgba p) { return p.r == 255 && p.g == 0 && p.b == 0; };
+    EXPECT_EQ(shot.countPixels(PixelRect{10, 10, 8, 8}, isRed), 16);
+    EXPECT_EQ(shot.countPixels(PixelRect{10, 10, 8, 8}, isBlue), 64 - 16);
+}
+
+TEST_F(TextureCacheTest, TexturesAreMipmappedWithNearestFiltersAndRepeat) {
+    Texture* t = getTexture(fixture("filters.png", Canvas(16, 8, green)));
+    glBindTexture(GL_TEXTURE_2D, t->glName);
+    GLint value = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &value);
+    EXPECT_EQ(value, GL_NEAREST_MIPMAP_NEAREST);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &value);
+    EXPECT_EQ(value, GL_NEAREST);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &value);
+    EXPECT_EQ(value, GL_REPEAT);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &value);
+    EXPECT_EQ(value, GL_REPEAT);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 3, GL_TEXTURE_WIDTH, &value);
+    EXPECT_EQ(value, 2);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 4, GL_TEXTURE_WIDTH, &value);
+    EXPECT_EQ(value, 1);
+}
+
+TEST_F(TextureCacheTest, TheSameNameLoadsOnceAndCountsItsUses) {
+    std::string name = fixture("shared.png", Canvas(2, 2, red));
+    Texture* first = getTexture(name);
+    // Changing the file afterwards must not matter: it is never read again.
+    ASSERT_TRUE(Canvas(4, 4, blue).savePng(name));
+    Texture* second = getTexture(name);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(second->width, 2u);
+    EXPECT_EQ(app.textures.entries.at(name).useCount, 2);
+}
+
+TEST_F(TextureCacheTest, NamesThatDifferOnlyInCaseAreTwoTextures) {
+    Texture* lower = getTexture(fixture("case.png", Canvas(2, 2, red)));
+    Texture* upper = getTexture(fixture("CASE.png", Canvas(4, 2, blue)));
+    EXPECT_NE(lower, upper);
+    EXPECT_NE(lower->glName, upper->glName);
+    EXPECT_EQ(lower->width, 2u);
+    EXPECT_EQ(upper->width, 4u);
+    EXPECT_EQ(lower->fileName, scratchPath("case.png"));
+    EXPECT_EQ(upper->fileName, scratchPath("CASE.png"));
+}
+
+TEST_F(TextureCacheTest, TheUseCountStopsAtTwoBillion) {
+    std::string name = fixture("popular.png", Canvas(1, 1, red));
+    getTexture(name);
+    app.textures.entries.at(name).useCount = 1999999999;
+    getTexture(name);
+    EXPECT_EQ(app.textures.entries.at(name).useCount, 2000000000);
+    getTexture(name);
+    EXPECT_EQ(app.textures.entries.at(name).useCount, 2000000000);
+}
+
+TEST_F(TextureCacheTest, AMissingFileIsReportedOnceAndDrawsUntextured) {
+    std::string name = scratchPath("no_such_image.png");
+    Texture* first = nullptr;
+    Texture* second = nullptr;
+    EXPECT_EQ(captureLoad(name, &first), "failed to load texture: " + name + "\n");
+    EXPECT_EQ(captureLoad(name, &second), "");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(first->width, 0u);
+    EXPECT_EQ(first->height, 0u);
+    EXPECT_EQ(first->texWidth, 1u);
+    EXPECT_EQ(first->texHeight, 1u);
+    EXPECT_EQ(first->glName, 0u);
+}
+
+TEST_F(TextureCacheTest, ACorruptFileIsReportedLikeAMissingOne) {
+    std::string name = scratchPath("corrupt.png");
+    {
+        std::ofstream out(name, std::ios::binary);
+        out << "\x89PNG\r\n\x1a\n this is not an image";
+    }
+    Texture* t = nullptr;
+    EXPECT_EQ(captureLoad(name, &t), "failed to load texture: " + name + "\n");
+    EXPECT_EQ(t->glName, 0u);
+    EXPECT_EQ(t->texWidth, 1u);
+}
+
+TEST(TextureCacheHeadless, RecordsNamesWithoutReadingOrReporting) {
+    TextureCache cache;
+    cache.headless = true;
+    testing::internal::CaptureStdout();
+    Texture* t = cache.get("images/definitely_missing.png");
+    Texture* again = cache.get("images/definitely_missing.png");
+    std::fflush(stdout);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(t, again);
+    EXPECT_EQ(t->fileName, "images/definitely_missing.png");
+    EXPECT_EQ(t->glName, 0u);
+    EXPECT_EQ(t->texWidth, 1u);
+    EXPECT_EQ(cache.entries.at("images/definitely_missing.png").useCount, 2);
+}

@@ -1,0 +1,347 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/Application.h"
+#include "missions/Level.h"
+#include "render/Random.h"
+#include "sim/Optimizer.h"
+#include "sim/Rocket.h"
+#include "sim/VirtualMachine.h"
+#include "sim/World.h"
+#include "tests/sim/LineLevel.h"
+
+namespace {
+
+// The commands a program issues, as (step, turn or thrust amount) pairs.
+struct Recorder : VirtualMachine {
+    int now = 0;
+    std::vector<std::pair<int, double>> events;
+    void thrust(Vec2 amount) override { events.emplace_back(now, 1e9 + amount.x); }
+    void turn(double amount) override { events.emplace_back(now, amount); }
+};
+
+std::vector<std::pair<int, double>> schedule(const Program& program, int steps) {
+    Recorder vm;
+    vm.program = program;
+    for (vm.now = 1; vm.now <= steps; ++vm.now) vm.step();
+    return vm.events;
+}
+
+// The first seed whose first generator output moves a value by `delta`.
+uint32_t seedDrawing(int delta) {
+    for (uint32_t seed = 1;; ++seed) {
+        std::mt19937 g(seed);
+        if (int((g() >> 1) % 9) - 4 == delta) return seed;
+    }
+}
+
+}  // namespace
+
+TEST(Canonicalize, MergesWaitsAndSleepsIntoOneWaitOfTheSameLength) {
+    EXPECT_EQ(show(canonicalize(prog({{Wait, 400}, {Sleep, 2}, {Wait, 100}}))), "W2502 ");
+    EXPECT_EQ(show(canonicalize(prog({{Sleep, 3}}))), "W3000 ");
+    EXPECT_EQ(show(canonicalize(prog({{Thrust, 5}, {Wait, 0}, {Wait, 0}, {Left, 7}, {Wait, 9}}))),
+              "T5 W1 L7 W9 ");
+}
+
+TEST(Canonicalize, TurnsRightTurnsIntoNegativeLeftTurnsAndKeepsTheRest) {
+    EXPECT_EQ(show(canonicalize(prog({{Right, 300}, {Left, 20}, {Thrust, 7}}))), "L-300 L20 T7 ");
+    EXPECT_TRUE(canonicalize(Program()).empty());
+}
+
+TEST(Canonicalize, LeavesItsInputAlone) {
+    Program p = prog({{Right, 3}, {Wait, 1}, {Sleep, 1}});
+    Program copy = p;
+    canonicalize(p);
+    EXPECT_EQ(show(p), show(copy));
+}
+
+TEST(Canonicalize, SaturatesWaitsThatWouldLeaveThirtyTwoBits) {
+    EXPECT_EQ(show(canonicalize(prog({{Wait, INT_MAX}, {Wait, 5}}))), "W2147483647 ");
+    EXPECT_EQ(show(canonicalize(prog({{Sleep, 3000000}}))), "W2147483647 ");
+    EXPECT_EQ(show(canonicalize(prog({{Wait, 7}, {Sleep, INT_MAX}}))), "W2147483647 ");
+    EXPECT_EQ(show(canonicalize(prog({{Right, INT_MIN}}))), "L2147483647 ");
+}
+
+TEST(Canonicalize, TreatsNegativeWaitsAsTheZeroWaitsTheyFlyAs) {
+    EXPECT_EQ(show(canonicalize(prog({{Wait, -5}, {Wait, 3}}))), "W4 ");
+    EXPECT_EQ(show(canonicalize(prog({{Sleep, -2}}))), "W0 ");
+}
+
+TEST(Canonicalize, CanonicalAndRestoredProgramsIssueEveryCommandOnTheSameStep) {
+    const std::vector<Program> programs = {
+        prog({{Thrust, 500}, {Wait, 9}, {Left, 1000}}),
+        prog({{Wait, 400}, {Sleep, 2}, {Wait, 100}, {Right, 30}}),
+        prog({{Sleep, 1}, {Wait, 0}, {Thrust, 3}, {Wait, -5}, {Wait, 3}, {Right, 2}}),
+        prog({{Right, 300}, {Wait, 1000}, {Left, 4}, {Wait, 2000}, {Thrust, 1}}),
+        prog({{Wait, 1001}, {Sleep, 0}, {Wait, 999}, {Thrust, 8}}),
+    };
+    for (const Program& p : programs) {
+        auto expected = schedule(p, 8000);
+        ASSERT_FALSE(expected.empty());
+        Program canonical = canonicalize(p);
+        EXPECT_EQ(schedule(canonical, 8000), expected) << show(p);
+        EXPECT_EQ(schedule(decanonicalize(canonical), 8000), expected) << show(p);
+    }
+}
+
+TEST(Decanonicalize, SplitsLongWaitsIntoASleepAndAShortWait) {
+    EXPECT_EQ(show(decanonicalize(prog({{Wait, 2502}}))), "S2 W501 ");
+    EXPECT_EQ(show(decanonicalize(prog({{Wait, 1000}}))), "W1000 ");
+    EXPECT_EQ(show(decanonicalize(prog({{Wait, 2000}}))), "S1 W999 ");
+    EXPECT_EQ(show(decanonicalize(prog({{Wait, 1001}}))), "S1 W0 ");
+    EXPECT_EQ(show(decanonicalize(prog({{Wait, INT_MAX}}))), "S2147483 W646 ");
+}
+
+TEST(Decanonicalize, RestoresRightTurnsOnlyWhileTheValueIsNegative) {
+    EXPECT_EQ(show(decanonicalize(prog({{Left, -300}}))), "R300 ");
+    EXPECT_EQ(show(decanonicalize(prog({{Left, 0}}))), "L0 ");
+    EXPECT_EQ(show(decanonicalize(prog({{Left, 2}}))), "L2 ");
+    EXPECT_EQ(show(decanonicalize(prog({{Left, INT_MIN}}))), "R2147483647 ");
+    EXPECT_EQ(show(decanonicalize(prog({{Thrust, 12}, {Wait, 3}}))), "T12 W3 ");
+}
+
+TEST(Decanonicalize, RoundTripsTheSearchForm) {
+    Program p = prog({{Wait, 400}, {Sleep, 2}, {Wait, 100}});
+    EXPECT_EQ(show(decanonicalize(canonicalize(p))), "S2 W501 ");
+    EXPECT_EQ(show(decanonicalize(canonicalize(prog({{Right, 300}})))), "R300 ");
+}
+
+TEST(Mutate, MovesEachValueByTheGeneratorsDrawInOrder) {
+    Program p = prog({{Thrust, 500}, {Left, 0}, {Wait, 700}, {Left, -20}, {Thrust, 100}});
+    Program before = p;
+    seedRandom(12345);
+    mutate(p);
+    std::mt19937 g(12345);
+    for (size_t i = 0; i < p.size(); ++i) {
+        int delta = int((g() >> 1) % 9) - 4;
+        EXPECT_EQ(p[i].value, before[i].value + delta) << i;
+        EXPECT_EQ(p[i].opcode, before[i].opcode);
+    }
+}
+
+TEST(Mutate, ThrustAndWaitValuesBecomeTheirAbsoluteValue) {
+    uint32_t seed = seedDrawing(-4);
+    for (uint8_t opcode : {Thrust, Wait}) {
+        Program p = prog({{opcode, 2}});
+        seedRandom(seed);
+        mutate(p);
+        EXPECT_EQ(p[0].value, 2) << int(opcode);
+    }
+    Program turn = prog({{Left, 2}});
+    seedRandom(seed);
+    mutate(turn);
+    EXPECT_EQ(turn[0].value, -2);
+}
+
+TEST(Mutate, StopsAtTheEdgesOfThirtyTwoBits) {
+    Program up = prog({{Left, INT_MAX}, {Thrust, INT_MAX}});
+    Program down = prog({{Left, INT_MIN}});
+    uint32_t seed = seedDrawing(4);
+    seedRandom(seed);
+    mutate(up);
+    std::mt19937 g(seed);
+    g();
+    int second = int((g() >> 1) % 9) - 4;
+    EXPECT_EQ(up[0].value, INT_MAX);
+    EXPECT_EQ(up[1].value, second >= 0 ? INT_MAX : INT_MAX + second);
+    seedRandom(seedDrawing(-4));
+    mutate(down);
+    EXPECT_EQ(down[0].value, INT_MIN);
+}
+
+TEST(Mutate, DrawsEveryChangeFromMinusFourToFour) {
+    Program p(900, Instruction{Left, 0});
+    seedRandom(7);
+    mutate(p);
+    std::vector<int> seen(9, 0);
+    for (const Instruction& i : p) {
+        ASSERT_GE(i.value, -4);
+        ASSERT_LE(i.value, 4);
+        ++seen[size_t(i.value + 4)];
+    }
+    for (int count : seen) EXPECT_GT(count, 50);
+}
+
+namespace {
+
+class Optimizing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app.textures.headless = true;
+        world.level = &level;
+        world.reset();
+    }
+
+    void load(const Program& program) {
+        world.rocket->program = program;
+        world.reset();
+    }
+
+    // Runs the optimizer and returns what it printed, line by line.
+    std::vector<std::string> optimize(uint32_t seed) {
+        seedRandom(seed);
+        testing::internal::CaptureStdout();
+        optimizeProgram(world);
+        std::istringstream out(testing::internal::GetCapturedStdout());
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(out, line);) lines.push_back(line);
+        return lines;
+    }
+
+    World world;
+    LineLevel level;
+};
+
+struct Iteration {
+    int index;
+    double accepted, score;
+    std::vector<int> values;
+};
+
+bool parseIteration(const std::string& line, Iteration& it) {
+    char tab = 0;
+    int used = 0;
+    if (sscanf(line.c_str(), "iter %d: score = %lf -> %lf%c%n", &it.index, &it.accepted, &it.score,
+               &tab, &used) != 4 ||
+        tab != '\t')
+        return false;
+    std::string rest = line.substr(size_t(used));
+    // Check the exact layout by printing the numbers back.
+    char head[128];
+    snprintf(head, sizeof head, "iter %d: score = %f -> %f\t", it.index, it.accepted, it.score);
+    std::string values;
+    std::istringstream in(rest);
+    for (int v; in >> v;) {
+        it.values.push_back(v);
+        values += std::to_string(v) + " ";
+    }
+    return line == head + values;
+}
+
+}  // namespace
+
+TEST_F(Optimizing, AWinningRunScoresItsProgramAndItsTime) {
+    load(prog({{Thrust, 20}}));
+    float score = evaluateProgram(world);
+    EXPECT_TRUE(level.won);
+    EXPECT_EQ(score, level.score);
+    EXPECT_EQ(score, 20.0f + float(world.time) * 0.01f);
+    EXPECT_NEAR(world.time, 5000, 2);
+}
+
+TEST_F(Optimizing, ARunIsCutOffJustAboveTheBestScorePlusOneHundred) {
+    level.bestScore = 5.0f;
+    load(Program());
+    float score = evaluateProgram(world);
+    EXPECT_FALSE(level.won);
+    EXPECT_GT(score, 105.0f);
+    EXPECT_LE(float(world.time - 1) * 0.01f, 105.0f);
+}
+
+TEST_F(Optimizing, AFailedRunScoresExactlyTheCutOff) {
+    Program required = prog({{Thrust, 1}});
+    level.required = &required;
+    level.bestScore = 12.5f;
+    load(prog({{Thrust, 2}}));
+    EXPECT_EQ(evaluateProgram(world), 112.5f);
+    EXPECT_TRUE(level.failed);
+}
+
+TEST_F(Optimizing, ADamagedBestScoreStillEndsEveryRun) {
+    Program required = prog({{Thrust, 1}});
+    for (float best : {NAN, INFINITY}) {
+        level.bestScore = best;
+        level.required = &required;
+        load(prog({{Thrust, 2}}));
+        EXPECT_EQ(evaluateProgram(world), 100.0f);
+        level.required = nullptr;
+        load(Program());
+        EXPECT_LT(evaluateProgram(world), 100.1f);
+    }
+}
+
+TEST_F(Optimizing, AnEmptyProgramStaysEmptyThroughOneHundredEqualRounds) {
+    load(Program());
+    optimizeRequested = true;
+    std::vector<std::string> lines = optimize(1);
+    ASSERT_EQ(lines.size(), 101u);
+    EXPECT_EQ(lines[0], "optimizing");
+    for (int i = 0; i < 100; ++i) {
+        Iteration it;
+        ASSERT_TRUE(parseIteration(lines[size_t(i) + 1], it)) << lines[size_t(i) + 1];
+        EXPECT_EQ(it.index, i);
+        EXPECT_EQ(it.accepted, it.score);
+        EXPECT_GT(it.score, 100.0);
+        EXPECT_TRUE(it.values.empty());
+    }
+    EXPECT_TRUE(world.rocket->program.empty());
+    EXPECT_FALSE(optimizeRequested);
+}
+
+TEST_F(Optimizing, AProgramNoVariantBeatsComesBackInItsOwnForm) {
+    const std::vector<std::pair<Program, std::string>> cases = {
+        {prog({{Wait, 400}, {Sleep, 2}, {Wait, 100}}), "S2 W501 "},
+        {prog({{Wait, 1000}}), "W1000 "},
+        {prog({{Wait, 2000}}), "S1 W999 "},
+        {prog({{Right, 300}, {Thrust, 3}}), "R300 T3 "},
+    };
+    for (const auto& c : cases) {
+        Program required = canonicalize(c.first);
+        level.required = &required;
+        load(c.first);
+        std::vector<std::string> lines = optimize(99);
+        EXPECT_EQ(show(world.rocket->program), c.second);
+        Iteration first;
+        ASSERT_TRUE(parseIteration(lines.at(1), first));
+        EXPECT_EQ(first.values.size(), required.size());
+    }
+}
+
+TEST_F(Optimizing, EveryRoundStandsOnTheBetterOfTheAcceptedAndTheNewScore) {
+    load(prog({{Thrust, 20}}));
+    std::vector<std::string> lines = optimize(2024);
+    ASSERT_EQ(lines.size(), 101u);
+    double accepted = 0.0;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        Iteration it;
+        ASSERT_TRUE(parseIteration(lines[i], it)) << lines[i];
+        if (i > 1) {
+            EXPECT_EQ(it.accepted, accepted) << lines[i];
+        }
+        accepted = std::min(it.accepted, it.score);
+    }
+}
+
+TEST_F(Optimizing, TheResultNeverScoresWorseAndRepeatsForTheSameSeed) {
+    load(prog({{Thrust, 20}}));
+    float before = evaluateProgram(world);
+    optimize(31337);
+    Program first = world.rocket->program;
+    EXPECT_EQ(world.time, 0);
+    EXPECT_EQ(world.rocket->pc, 0);
+    float after = evaluateProgram(world);
+    EXPECT_LT(after, before);
+
+    load(prog({{Thrust, 20}}));
+    optimize(31337);
+    EXPECT_EQ(show(world.rocket->program), show(first));
+}
+
+TEST(Optimizer, WithoutAMissionOnlyClearsTheRequest) {
+    World world;
+    optimizeRequested = true;
+    testing::internal::CaptureStdout();
+    optimizeProgram(world);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_FALSE(optimizeRequested);
+}

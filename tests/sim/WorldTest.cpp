@@ -1,0 +1,414 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "missions/Level.h"
+#include "sim/Body.h"
+#include "sim/Rocket.h"
+#include "sim/World.h"
+
+// Heap allocations made while counting is on (AllocationCounter.cpp).
+extern bool countingAllocations;
+extern long allocations;
+
+namespace {
+
+const double quarterTurn = 1.5707963267948966;
+
+struct BodySpec {
+    double radius;
+    double mass;
+    Vec2 position;
+    Vec2 velocity = Vec2();
+    double spin = 0.0;
+    bool solid = true;
+};
+
+// A mission made up on the spot: bodies and ship as given, an optional check.
+struct TestLevel : Level {
+    TestLevel() : Level("Test", "Test briefing", 10.0f, 20.0f) {}
+
+    std::vector<BodySpec> specs;
+    Vec2 shipPosition;
+    Vec2 shipVelocity;
+    double shipAngle = 0.0;
+    std::function<void(TestLevel&, World&)> check;
+    int setups = 0;
+
+    void setup(World& world) override {
+        won = false;
+        failed = false;
+        ++setups;
+        for (const BodySpec& spec : specs) {
+            Body* body = new Body;
+            body->radius = spec.radius;
+            body->mass = spec.mass;
+            body->position = spec.position;
+            body->velocity = spec.velocity;
+            body->spin = spec.spin;
+            body->solid = spec.solid;
+            world.bodies.push_back(body);
+        }
+        Rocket& ship = *world.rocket;
+        ship.position = shipPosition;
+        ship.velocity = shipVelocity;
+        ship.angle = shipAngle;
+        ship.angularVelocity = 0.0;
+        ship.landed = false;
+        ship.radius = 8.0;
+    }
+    void update(World& world) override {
+        if (check) check(*this, world);
+    }
+};
+
+// The first launch set-up: a planet of radius 70 at (200, 200), the ship inside it.
+BodySpec planet(double spin = 0.0) { return BodySpec{70.0, 4.9, Vec2(200.0, 200.0), Vec2(), spin}; }
+
+double distance(Vec2 a, Vec2 b) { return (a - b).length(); }
+
+bool finite(Vec2 v) { return std::isfinite(v.x) && std::isfinite(v.y); }
+
+struct WorldFixture : testing::Test {
+    World world;
+    TestLevel level;
+
+    void start() {
+        world.level = &level;
+        world.reset();
+    }
+    void steps(int n) {
+        for (int i = 0; i < n; ++i) world.step();
+    }
+    Rocket& ship() { return *world.rocket; }
+};
+
+using WorldReset = WorldFixture;
+using WorldStep = WorldFixture;
+using WorldView = WorldFixture;
+
+}  // namespace
+
+TEST_F(WorldReset, WithoutAMissionOnlySetsTheSpeed) {
+    world.speed = 50;
+    world.time = 7;
+    world.reset();
+    EXPECT_EQ(world.speed, 1000);
+    EXPECT_EQ(world.rocket, nullptr);
+    EXPECT_TRUE(world.bodies.empty());
+    EXPECT_EQ(world.time, 7);
+}
+
+TEST_F(WorldReset, ShipPlacedInsidePlanetStartsOnItsSurface) {
+    level.specs = {planet()};
+    level.shipPosition = Vec2(270.0, 200.0);
+    start();
+    EXPECT_EQ(ship().position.x, 278.0);
+    EXPECT_EQ(ship().position.y, 200.0);
+    EXPECT_TRUE(ship().landed);
+    EXPECT_EQ(ship().landedOn, world.bodies[0]);
+    EXPECT_EQ(ship().angle, 0.0);
+    EXPECT_EQ(ship().velocity.x, 0.0);
+    EXPECT_EQ(ship().velocity.y, 0.0);
+}
+
+TEST_F(WorldReset, ShipOverlappingTwoBodiesRestsOnTheLaterOne) {
+    level.specs = {BodySpec{50.0, 1.0, Vec2(0.0, 0.0)}, BodySpec{50.0, 1.0, Vec2(60.0, 0.0)}};
+    level.shipPosition = Vec2(30.0, 10.0);
+    start();
+    EXPECT_TRUE(ship().landed);
+    EXPECT_EQ(ship().landedOn, world.bodies[1]);
+    EXPECT_NEAR(distance(ship().position, world.bodies[1]->position), 58.0, 1e-12);
+}
+
+TEST_F(WorldReset, KeepsTheProgramAndRewindsItUnlessAskedToClearIt) {
+    level.specs = {planet()};
+    start();
+    ship().program = {{Thrust, 100}, {Wait, 20}, {Left, -3}};
+    steps(5);
+    world.time = 99;
+    world.reset();
+    ASSERT_EQ(ship().program.size(), 3u);
+    EXPECT_EQ(ship().program[1].opcode, Wait);
+    EXPECT_EQ(ship().program[2].value, -3);
+    EXPECT_EQ(ship().pc, 0);
+    EXPECT_EQ(ship().currentLine, 0);
+    EXPECT_EQ(ship().waitCounter, 0);
+    EXPECT_EQ(world.time, 0);
+    EXPECT_EQ(level.setups, 2);
+    // Entering a mission from the menu starts with an empty program.
+    world.clearProgramAndReset();
+    EXPECT_TRUE(ship().program.empty());
+}
+
+TEST_F(WorldStep, ShipAtRestFeelsGravityAndMovesInTheSameStep) {
+    level.specs = {BodySpec{10.0, 4.9, Vec2(200.0, 200.0)}};
+    level.shipPosition = Vec2(300.0, 200.0);
+    start();
+    world.step();
+    EXPECT_DOUBLE_EQ(ship().velocity.x, -0.00049);
+    EXPECT_EQ(ship().velocity.y, 0.0);
+    EXPECT_EQ(ship().position.x, 300.0 + ship().velocity.x);
+    EXPECT_EQ(world.bodies[0]->position.x, 200.0);
+    EXPECT_EQ(world.time, 1);
+}
+
+TEST_F(WorldStep, BodiesMoveInPlaceSoLaterOnesSeeEarlierNewPositions) {
+    level.specs = {BodySpec{1.0, 2.0, Vec2(0.0, 0.0), Vec2(0.0, 3.0)},
+                   BodySpec{1.0, 5.0, Vec2(40.0, 0.0)}};
+    level.shipPosition = Vec2(1000.0, 1000.0);
+    start();
+    world.step();
+    const Body& a = *world.bodies[0];
+    const Body& b = *world.bodies[1];
+    // The first body was pulled towards (40, 0) from the origin.
+    EXPECT_DOUBLE_EQ(a.velocity.x, 5.0 / 1600.0);
+    EXPECT_EQ(a.position.x, a.velocity.x);
+    EXPECT_EQ(a.position.y, 3.0);
+    // The second one was pulled towards where the first one already is.
+    Vec2 d = a.position - Vec2(40.0, 0.0);
+    double r = d.length();
+    EXPECT_DOUBLE_EQ(b.velocity.x, 2.0 * d.x / (r * r * r));
+    EXPECT_DOUBLE_EQ(b.velocity.y, 2.0 * d.y / (r * r * r));
+    EXPECT_GT(b.velocity.y, 0.0);
+}
+
+TEST_F(WorldStep, NonSolidBodiesFallButPullNothing) {
+    level.specs = {BodySpec{10.0, 4.9, Vec2(0.0, 0.0)},
+                   BodySpec{3.0, 1000.0, Vec2(100.0, 0.0), Vec2(), 0.0, false}};
+    level.shipPosition = Vec2(-1000.0, 0.0);
+    start();
+    world.step();
+    EXPECT_EQ(world.bodies[0]->velocity.x, 0.0);
+    EXPECT_LT(world.bodies[1]->velocity.x, 0.0);
+}
+
+TEST_F(WorldStep, MarkerInsideAPlanetDoesNotAffectTheShip) {
+    TestLevel plain;
+    plain.specs = {planet()};
+    plain.shipPosition = Vec2(200.0, 290.0);
+    plain.shipVelocity = Vec2(0.01, -0.5);
+    World plainWorld;
+    plainWorld.level = &plain;
+    plainWorld.reset();
+
+    // The marker overlaps the ship's start and lies in its path.
+    level.specs = {planet(), BodySpec{30.0, 50.0, Vec2(200.0, 260.0), Vec2(), 0.0, false}};
+    level.shipPosition = plain.shipPosition;
+    level.shipVelocity = plain.shipVelocity;
+    start();
+    for (int i = 0; i < 300; ++i) {
+        world.step();
+        plainWorld.step();
+        ASSERT_EQ(ship().position.x, plainWorld.rocket->position.x) << i;
+        ASSERT_EQ(ship().position.y, plainWorld.rocket->position.y) << i;
+        ASSERT_EQ(ship().landed, plainWorld.rocket->landed) << i;
+    }
+    EXPECT_TRUE(ship().landed);  // the flight did reach the planet
+}
+
+TEST_F(WorldStep, TouchingAtHighSpeedIsALandingWithoutBounce) {
+    level.specs = {planet()};
+    level.shipPosition = Vec2(200.0, 400.0);
+    level.shipVelocity = Vec2(0.0, -150.0);
+    start();
+    world.step();
+    // The ship moved deep into the planet; contact is found at the next step.
+    EXPECT_FALSE(ship().landed);
+    EXPECT_NEAR(distance(ship().position, world.bodies[0]->position), 50.0, 1e-3);
+    world.step();
+    EXPECT_TRUE(ship().landed);
+    EXPECT_EQ(ship().landedOn, world.bodies[0]);
+    EXPECT_NEAR(distance(ship().position, world.bodies[0]->position), 78.1, 1e-12);
+    EXPECT_EQ(ship().velocity.x, 0.0);
+    EXPECT_EQ(ship().velocity.y, 0.0);
+    EXPECT_NEAR(ship().angle, quarterTurn, 1e-15);  // pointing away from the centre
+    steps(10);
+    EXPECT_TRUE(ship().landed);
+    EXPECT_NEAR(ship().position.y, 278.1, 1e-12);
+}
+
+TEST_F(WorldStep, LandedShipRidesASpinningPlanet) {
+    level.specs = {planet(0.001)};
+    level.shipPosition = Vec2(270.0, 200.0);
+    start();
+    steps(1000);
+    const Body& body = *world.bodies[0];
+    EXPECT_TRUE(ship().landed);
+    EXPECT_NEAR(ship().angle, 1.0, 1e-12);
+    EXPECT_NEAR(distance(ship().position, body.position), 78.1, 1e-9);
+    // It keeps its place relative to the body: radial heading, same side.
+    Vec2 out = ship().position - body.position;
+    EXPECT_NEAR(std::atan2(out.y, out.x), ship().angle - 0.001, 1e-9);
+    EXPECT_NEAR(ship().angle - body.angle, 0.0, 1e-12);
+    // Its velocity is that of the turning surface.
+    EXPECT_NEAR(ship().velocity.x, std::cos(ship().angle - 0.001 + quarterTurn) * 78.0 * 0.001,
+                1e-15);
+}
+
+TEST_F(WorldStep, LandedShipMovesWithAMovingBody) {
+    level.specs = {BodySpec{20.0, 1.0, Vec2(0.0, 0.0), Vec2(0.5, 0.05)}};
+    level.shipPosition = Vec2(0.0, 10.0);
+    start();
+    world.step();
+    const Body& body = *world.bodies[0];
+    Vec2 offset = ship().position - body.position;
+    steps(40);
+    EXPECT_TRUE(ship().landed);
+    EXPECT_DOUBLE_EQ(ship().velocity.x, 0.5);
+    EXPECT_DOUBLE_EQ(ship().velocity.y, 0.05);
+    EXPECT_NEAR(ship().position.x - body.position.x, offset.x, 1e-9);
+    EXPECT_NEAR(ship().position.y - body.position.y, offset.y, 1e-9);
+    EXPECT_NEAR(offset.length(), 28.1, 1e-12);
+}
+
+TEST_F(WorldStep, TurnGivenOnTheGroundIsLostWhenTheShipSettlesAgain) {
+    level.specs = {planet()};
+    level.shipPosition = Vec2(270.0, 200.0);
+    start();
+    ship().program = {{Left, 1000}};
+    world.step();
+    EXPECT_FALSE(ship().landed);
+    EXPECT_GT(ship().angularVelocity, 0.0);
+    world.step();
+    EXPECT_FALSE(ship().landed);
+    EXPECT_GT(ship().angle, 0.0);  // flying and turning
+    int step = 2;
+    while (!ship().landed && step < 100) {
+        world.step();
+        ++step;
+    }
+    ASSERT_TRUE(ship().landed);
+    EXPECT_EQ(ship().angle, 0.0);
+    EXPECT_EQ(ship().angularVelocity, 0.0);
+    EXPECT_NEAR(ship().position.x, 278.1, 1e-12);
+}
+
+TEST_F(WorldStep, FailedMissionFreezesEverythingOnTheStepItFails) {
+    level.specs = {BodySpec{10.0, 4.9, Vec2(0.0, 0.0), Vec2(0.1, 0.0)}};
+    level.shipPosition = Vec2(100.0, 0.0);
+    level.check = [](TestLevel& l, World& w) {
+        if (w.time == 5) l.failed = true;
+    };
+    start();
+    steps(6);
+    EXPECT_EQ(world.time, 5);
+    Vec2 ship6 = ship().position;
+    Vec2 body6 = world.bodies[0]->position;
+    steps(10);
+    EXPECT_EQ(world.time, 5);
+    EXPECT_EQ(ship().position.x, ship6.x);
+    EXPECT_EQ(world.bodies[0]->position.x, body6.x);
+}
+
+TEST_F(WorldStep, WonMissionFreezesOnlyTheClock) {
+    level.specs = {BodySpec{10.0, 4.9, Vec2(0.0, 0.0), Vec2(0.1, 0.0)}};
+    level.shipPosition = Vec2(100.0, 0.0);
+    level.check = [](TestLevel& l, World& w) {
+        if (w.time == 5) l.won = true;
+    };
+    start();
+    steps(6);
+    EXPECT_EQ(world.time, 5);
+    Vec2 ship6 = ship().position;
+    steps(10);
+    EXPECT_EQ(world.time, 5);
+    EXPECT_NE(ship().position.x, ship6.x);
+    EXPECT_NEAR(world.bodies[0]->position.x, 1.6, 1e-12);
+}
+
+TEST_F(WorldStep, TheMissionCheckSeesTheStepsResults) {
+    level.specs = {planet()};
+    level.shipPosition = Vec2(270.0, 200.0);
+    std::vector<int> seenPc;
+    level.check = [&seenPc](TestLevel&, World& w) { seenPc.push_back(w.rocket->pc); };
+    start();
+    ship().program = {{Thrust, 1}, {Thrust, 1}};
+    steps(3);
+    EXPECT_EQ(seenPc, (std::vector<int>{1, 2, 2}));
+}
+
+TEST_F(WorldStep, StepAllocatesAndPrintsNothing) {
+    level.specs = {planet(0.002), BodySpec{10.0, 0.2, Vec2(400.0, 200.0), Vec2(0.0, 0.15)},
+                   BodySpec{5.0, 0.0, Vec2(300.0, 300.0), Vec2(), 0.0, false}};
+    level.shipPosition = Vec2(270.0, 200.0);
+    start();
+    ship().program = {{Thrust, 1000}, {Left, 200}, {Wait, 30}, {Sleep, 1}};
+    testing::internal::CaptureStdout();
+    allocations = 0;
+    countingAllocations = true;
+    steps(3000);
+    countingAllocations = false;
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(allocations, 0);
+}
+
+TEST_F(WorldStep, CoincidentBodiesKeepNaNOutOfTheWorld) {
+    level.specs = {BodySpec{10.0, 4.9, Vec2(0.0, 0.0)}, BodySpec{10.0, 4.9, Vec2(0.0, 0.0)},
+                   BodySpec{5.0, 1.0, Vec2(0.0, 100.0), Vec2(), 0.0, false}};
+    level.shipPosition = Vec2(200.0, 0.0);
+    start();
+    steps(50);
+    for (const Body* body : world.bodies) {
+        EXPECT_TRUE(finite(body->position));
+        EXPECT_TRUE(finite(body->velocity));
+    }
+    EXPECT_EQ(world.bodies[0]->velocity.x, 0.0);
+    EXPECT_TRUE(finite(ship().position));
+    EXPECT_TRUE(std::isfinite(world.viewScale));
+}
+
+TEST_F(WorldStep, ShipCentredOnAPlanetIsLiftedAlongPlusX) {
+    level.specs = {planet()};
+    level.shipPosition = Vec2(200.0, 200.0);
+    start();
+    EXPECT_TRUE(ship().landed);
+    EXPECT_EQ(ship().position.x, 278.0);
+    EXPECT_EQ(ship().position.y, 200.0);
+    EXPECT_EQ(ship().angle, 0.0);
+    steps(10);
+    EXPECT_TRUE(finite(ship().position));
+    EXPECT_NEAR(ship().position.x, 278.1, 1e-12);
+}
+
+TEST_F(WorldView, WithoutAViewSizeFramesEveryBodyAtScaleOne) {
+    level.specs = {planet(), BodySpec{4.0, 0.0, Vec2(0.0, 900.0), Vec2(), 0.0, false}};
+    level.shipPosition = Vec2(270.0, 200.0);
+    start();
+    World::View view = world.computeView();
+    // x spans -150..550 (planet), y spans -150..920 (planet, marker).
+    EXPECT_DOUBLE_EQ(view.center.x, 200.0);
+    EXPECT_DOUBLE_EQ(view.center.y, 385.0);
+    EXPECT_DOUBLE_EQ(view.scale, 0.95 / 1070.0);
+}
+
+TEST_F(WorldView, WideContentUsesTheViewsExtraWidth) {
+    // Content 1400 x 700 on an 800 x 600 view: q = 1.5, s = (4/3 - 1) * 0.5 + 1.
+    level.specs = {BodySpec{70.0, 1.0, Vec2(0.0, 0.0)}, BodySpec{70.0, 1.0, Vec2(700.0, 0.0)}};
+    level.shipPosition = Vec2(350.0, 0.0);
+    start();
+    world.viewWidth = 800.0f;
+    world.viewHeight = 600.0f;
+    EXPECT_NEAR(world.computeView().scale, (7.0 / 6.0) * 0.95 / 1400.0, 1e-7 * 0.95 / 1400.0);
+    // A board wider than the content keeps s = 1.
+    world.viewWidth = 2000.0f;
+    EXPECT_DOUBLE_EQ(world.computeView().scale, 0.95 / 1400.0);
+    // On a tall board the content is scaled down to fit its width.
+    world.viewWidth = 600.0f;
+    world.viewHeight = 1200.0f;
+    EXPECT_NEAR(world.computeView().scale, 0.5 * 0.95 / 1400.0, 1e-7 * 0.95 / 1400.0);
+}
+
+TEST_F(WorldView, StepStoresTheCamera) {
+    level.specs = {planet()};
+    level.shipPosition = Vec2(270.0, 200.0);
+    start();
+    EXPECT_EQ(world.viewScale, 0.0);
+    world.step();
+    World::View view = world.computeView();
+    EXPECT_EQ(world.viewScale, view.scale);
+    EXPECT_EQ(world.viewCenter.x, view.center.x);
+    EXPECT_EQ(world.viewCenter.y, view.center.y);
+}

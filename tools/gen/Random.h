@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+// A small seeded generator (splitmix64), so every picture is the same on
+// every run and every machine.
+class Random {
+public:
+    explicit Random(uint64_t seed) : state_(seed) {}
+
+    uint64_t next() {
+        uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    // Uniform in [0, 1).
+    double uniform() { return double(next() >> 11) * (1.0 / 9007199254740992.0); }
+    double uniform(double lo, double hi) { return lo + (hi - lo) * uniform(); }
+
+private:
+    uint64_t state_;
+};
