@@ -88,8 +88,8 @@ int zeroBased(const char* begin, const char* end) {
 
 // One corner "7/5/3": position, then texture coordinate, then normal, each
 // 1-based in the file; empty parts are dropped, so "7//3" is position 7 and
-// texture coordinate 3. An absent number becomes -1: like an out-of-range
-// one it is never looked up (see Mesh::draw).
+// texture coordinate 3. An absent number becomes -1, which, like any index
+// outside its list, is never looked up (see Mesh::draw).
 void readCorner(const char* begin, const char* end, int corner[3]) {
     corner[0] = corner[1] = corner[2] = -1;
     int part = 0;
@@ -164,8 +164,9 @@ bool inRange(const List& list, int index) {
     return index >= 0 && size_t(index) < list.size();
 }
 
-template <class List, class Value>
-const float* attribute(const List& list, int index, const Value& fallback) {
+// The attribute at `index`, or `fallback` for an index outside the list.
+template <class List>
+const float* attribute(const List& list, int index, const float* fallback) {
     return inRange(list, index) ? list[size_t(index)].data() : fallback;
 }
 
