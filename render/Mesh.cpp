@@ -66,8 +66,8 @@ struct Cursor {
 };
 
 // A file number made 0-based, kept within 32 bits.
-int zeroBased(const std::string& number) {
-    int32_t value = parseDecimal(number.data(), number.data() + number.size());
+int zeroBased(const char* begin, const char* end) {
+    int32_t value = parseDecimal(begin, end);
     return value == INT32_MIN ? INT32_MIN : value - 1;
 }
 
@@ -75,9 +75,14 @@ int zeroBased(const std::string& number) {
 // 1-based in the file; empty parts are dropped, so "7//3" is position 7 and
 // texture coordinate 3. An absent number becomes -1: like an out-of-range
 // one it is never looked up (see Mesh::draw).
-void readCorner(const std::string& word, int corner[3]) {
-    StringArray parts = splitText(word, "/");
-    for (int k = 0; k < 3; ++k) corner[k] = k < parts.count ? zeroBased(parts[k]) : -1;
+void readCorner(const char* begin, const char* end, int corner[3]) {
+    corner[0] = corner[1] = corner[2] = -1;
+    int part = 0;
+    forEachWord(std::string_view(begin, size_t(end - begin)), "/",
+                [&](const char* b, const char* e) {
+                    if (part < 3) corner[part] = zeroBased(b, e);
+                    ++part;
+                });
 }
 
 void setCorner(Mesh::Triangle& t, int k, const int corner[3]) {
@@ -86,22 +91,25 @@ void setCorner(Mesh::Triangle& t, int k, const int corner[3]) {
     t.normal[k] = corner[2];
 }
 
-// Appends the fan (c0, c1, c2), (c0, c2, c3), ... of one face line.
-void readFace(const std::string& line, std::vector<Mesh::Triangle>& faces) {
-    StringArray words = splitText(line, " \t\n\r");
-    if (words.count < 3) return;
+// Appends the fan (c0, c1, c2), (c0, c2, c3), ... of one face line. The
+// words are read in place: meshes are re-read at every reset of the world.
+void readFace(const char* begin, const char* end, std::vector<Mesh::Triangle>& faces) {
     int first[3], previous[3], corner[3];
-    readCorner(words[0], first);
-    readCorner(words[1], previous);
-    for (int i = 2; i < words.count; ++i) {
-        readCorner(words[i], corner);
-        Mesh::Triangle t;
-        setCorner(t, 0, first);
-        setCorner(t, 1, previous);
-        setCorner(t, 2, corner);
-        faces.push_back(t);
-        std::copy(corner, corner + 3, previous);
-    }
+    int count = 0;
+    forEachWord(std::string_view(begin, size_t(end - begin)), " \t\n\r",
+                [&](const char* b, const char* e) {
+                    readCorner(b, e, corner);
+                    if (count == 0) std::copy(corner, corner + 3, first);
+                    if (count >= 2) {
+                        Mesh::Triangle t;
+                        setCorner(t, 0, first);
+                        setCorner(t, 1, previous);
+                        setCorner(t, 2, corner);
+                        faces.push_back(t);
+                    }
+                    std::copy(corner, corner + 3, previous);
+                    ++count;
+                });
 }
 
 }  // namespace
@@ -130,7 +138,7 @@ void Mesh::load(const std::string& fileName) {
             const char* begin;
             const char* end;
             cursor.restOfLine(begin, end);
-            if (size_t(end - begin) <= maxFaceLine) readFace(std::string(begin, end), faces);
+            if (size_t(end - begin) <= maxFaceLine) readFace(begin, end, faces);
         }
     }
 }

@@ -45,16 +45,9 @@ void StringArray::clear() { count = 0; }
 
 StringArray splitText(const std::string& text, const std::string& delimiters) {
     StringArray words;
-    std::string word;
-    for (char c : text) {
-        if (delimiters.find(c) == std::string::npos) {
-            word += c;
-        } else if (!word.empty()) {
-            words.append(word);
-            word.clear();
-        }
-    }
-    if (!word.empty()) words.append(word);
+    forEachWord(text, delimiters, [&words](const char* begin, const char* end) {
+        words.append(std::string(begin, end));
+    });
     return words;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The game's own growable array of strings (stored programs, briefing texts).
 // Owns its elements.
@@ -31,6 +32,29 @@ struct StringArray {
 // The words of `text` in order, split at any of the `delimiters` characters;
 // runs of delimiters produce no empty words.
 StringArray splitText(const std::string& text, const std::string& delimiters);
+
+// True if `c` is one of the few `delimiters` (a plain loop: they are short).
+inline bool isDelimiter(char c, std::string_view delimiters) {
+    for (char d : delimiters) {
+        if (c == d) return true;
+    }
+    return false;
+}
+
+// The same words, handed to `word(begin, end)` in order as views into the
+// text, without copying: for readers that parse many small words (meshes).
+template <class WordFunction>
+void forEachWord(std::string_view text, std::string_view delimiters, WordFunction word) {
+    const char* p = text.data();
+    const char* end = p + text.size();
+    const char* start = p;
+    for (; p != end; ++p) {
+        if (!isDelimiter(*p, delimiters)) continue;
+        if (p != start) word(start, p);
+        start = p + 1;
+    }
+    if (p != start) word(start, p);
+}
 
 // Removes the empty strings, keeping the order of the others, and shrinks the
 // capacity to the remaining count.
