@@ -247,8 +247,16 @@ TEST(Icons, LittleIconsFitTheirTwentyNinePixelSpacing) {
         EXPECT_GE(icon.width, 20) << name;
         EXPECT_LE(icon.width, 28) << name;
         EXPECT_LE(icon.height, 32) << name;
-        EXPECT_EQ(icon.at(0, 0)[3], 0) << name << ": corners are transparent";
         EXPECT_EQ(icon.at(icon.width / 2, icon.height * 3 / 4)[3], 255) << name;
+        // Nothing is cut off at the sides or the bottom (a ribbon may leave
+        // through the top).
+        for (int y = 0; y < icon.height; ++y) {
+            EXPECT_LT(icon.at(0, y)[3], 255) << name << " left edge, row " << y;
+            EXPECT_LT(icon.at(icon.width - 1, y)[3], 255) << name << " right edge, row " << y;
+        }
+        for (int x = 0; x < icon.width; ++x) {
+            EXPECT_LT(icon.at(x, icon.height - 1)[3], 255) << name << " bottom edge, column " << x;
+        }
     }
 }
 

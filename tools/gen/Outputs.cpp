@@ -8,7 +8,7 @@ namespace {
 const char* kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
 
 Image littleShip() {
-    Placement place{12, 14, 13.6, 0};
+    Placement place{12, 14, 12.4, -0.55};
     return renderModel(makeShip(), makeShipSkin(512), 24, 28, place);
 }
 

@@ -30,15 +30,27 @@ std::vector<Crater> scatterCraters(uint64_t seed, int count, double smallest, do
     return craters;
 }
 
-// Brightness change of the craters at p: dark floors, bright rims.
+// Brightness change of the craters at p, lit from one side: the inner wall
+// facing the light and the outer slope beyond the far rim are bright, the
+// others dark.
 double craterShade(const std::vector<Crater>& craters, Vec3 p) {
+    const Vec3 light = normalize({-0.6, 0.7, 0.4});
     double shade = 0;
     for (const Crater& c : craters) {
         double cosine = dot(p, c.centre);
         if (cosine <= c.reachCos) continue;
         double r = std::acos(std::min(cosine, 1.0)) / c.size;
-        if (r < 1.0) shade -= 0.18 * (1 - r * r * r);
-        shade += 0.22 * std::max(0.0, 1 - std::abs(r - 1.05) / 0.18);
+        Vec3 offset = p - c.centre;
+        double away = length(offset);
+        if (away < 1e-9) continue;
+        Vec3 towardsLight = light - c.centre * dot(light, c.centre);
+        double side = dot(offset, towardsLight) / away / std::max(1e-9, length(towardsLight));
+        if (r < 1.0) {
+            shade += -0.22 * side * r * r - 0.05;
+        } else {
+            shade +=
+                0.16 * side * (1 - smoothstep(1.0, 1.4, r)) + 0.06 * (1 - smoothstep(1.0, 1.15, r));
+        }
     }
     return shade;
 }
@@ -47,12 +59,12 @@ double craterShade(const std::vector<Crater>& craters, Vec3 p) {
 
 Image makeMoon(int width, int height) {
     Noise noise(21);
-    std::vector<Crater> craters = scatterCraters(22, 90, 0.04, 0.3);
+    std::vector<Crater> craters = scatterCraters(22, 150, 0.025, 0.22);
     return paintSphere(width, height, 0.3, [&](Vec3 p) {
-        double mare = smoothstep(0.05, 0.25, noise.fractal(p * 1.5 + Vec3{2, 2, 2}, 4));
-        double grain = noise.fractal(p * 10.0, 4);
-        double v = 0.68 - 0.2 * mare + 0.08 * grain + craterShade(craters, p);
-        return scaled(rgb(255, 252, 245), clamp01(v));
+        double mare = smoothstep(-0.05, 0.15, noise.fractal(p * 1.1 + Vec3{2, 2, 2}, 5));
+        double grain = noise.fractal(p * 12.0, 4);
+        double v = 0.72 - 0.3 * mare + 0.07 * grain + craterShade(craters, p) * (1 - 0.5 * mare);
+        return scaled(mix(rgb(250, 248, 240), rgb(205, 210, 220), mare), clamp01(v));
     });
 }
 
@@ -69,12 +81,16 @@ Image makeBrownPlanet(int width, int height) {
     });
 }
 
+// Blue-white and glowing: the edge turns deep blue instead of dark, with
+// bright filaments of plasma over a boiling surface.
 Image makeNeutronStar(int width, int height) {
     Noise noise(41);
-    return paintSphere(width, height, 0.55, [&](Vec3 p) {
-        double cells = noise.fractal(p * 9.0, 4);
-        double flare = smoothstep(0.2, 0.6, noise.fractal(p * 3.0 + Vec3{1, 5, 2}, 4));
-        Rgba c = mix(rgb(150, 190, 255), rgb(235, 245, 255), 0.6 + 0.4 * cells);
-        return mix(c, rgb(255, 255, 255), flare);
+    return paintSphere(width, height, 1.0, [&](Vec3 p) {
+        double cells = noise.fractal(p * 16.0, 3);
+        double filament = 1 - std::abs(noise.fractal(p * 4.0 + Vec3{1, 5, 2}, 5));
+        double centre = std::sqrt(std::max(0.0, p.z));
+        Rgba c = mix(rgb(40, 70, 230), rgb(140, 185, 255), smoothstep(0.0, 0.6, centre));
+        c = mix(c, rgb(225, 238, 255), smoothstep(0.3, 1.0, centre) * (0.75 + 0.5 * cells));
+        return mix(c, rgb(255, 255, 255), smoothstep(0.9, 0.99, filament) * 0.6 * centre);
     });
 }

@@ -107,11 +107,12 @@ Image modelSample() {
     blit(out, renderModel(ship, skin, 420, 220, {210, 110, 100, kPi / 2}), 0, 0);
     blit(out, renderModel(ship, skin, 40, 40, {20, 20, 7, -0.6}), 430, 20);
     blit(out, renderModel(ship, skin, 40, 40, {20, 20, 12, 0.3}), 480, 20);
-    blit(out, renderModel(sphere, makeEarth(512, 256), 230, 230, {115, 115, 110, 0.4}), 10, 240);
-    blit(out, renderModel(sphere, makeMoon(256, 128), 130, 130, {65, 65, 60, 0}), 250, 260);
-    blit(out, renderModel(sphere, makeBrownPlanet(512, 256), 230, 230, {115, 115, 110, 0}), 400,
-         240);
-    blit(out, renderModel(sphere, makeNeutronStar(256, 128), 130, 130, {65, 65, 60, 0}), 640, 260);
+    Image skins[] = {makeEarth(512, 256), makeMoon(256, 128), makeBrownPlanet(512, 256),
+                     makeNeutronStar(256, 128)};
+    for (int i = 0; i < 4; ++i) {
+        blit(out, renderModel(sphere, skins[i], 230, 230, {115, 115, 110, 0.4 * i}), 10 + 250 * i,
+             240);
+    }
     return out;
 }
 
