@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <string_view>
 
@@ -50,10 +49,7 @@ struct Cursor {
         const char* begin;
         const char* stop;
         if (!nextWord(begin, stop)) return 0.0f;
-        if (*begin == '+') ++begin;
-        float value = 0.0f;
-        if (std::from_chars(begin, stop, value).ec != std::errc()) return 0.0f;
-        return value;
+        return parseFloat(begin, stop);
     }
 
     // Everything up to the end of the line, which is consumed too.
