@@ -21,30 +21,30 @@ int32_t parseDecimal(const char* begin, const char* end) {
 namespace {
 
 // Short plain decimals ("-0.2588", the whole of a model file) are exact as
-// m / 10^k with m below 2^24 and k at most 10: both are then floats
-// exactly, and one correctly rounded division gives the nearest float, the
-// same value the general reader finds. Returns false for anything else.
+// m / 10^k with m below 2^24 and k at most 9: both are then floats exactly,
+// and one correctly rounded division gives the nearest float, the same value
+// the general reader finds. Returns false for anything else.
 bool parseShortDecimal(const char* p, const char* end, float& value) {
-    static const float powersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
-                                        1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
-    bool negative = p != end && *p == '-';
+    static const float powersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f};
+    const bool negative = p != end && *p == '-';
     if (negative) ++p;
-    uint32_t mantissa = 0;
-    int integerDigits = 0, fractionDigits = 0;
-    for (; p != end && *p >= '0' && *p <= '9'; ++p, ++integerDigits) {
-        mantissa = mantissa * 10 + uint32_t(*p - '0');
-        if (mantissa >= (1u << 24)) return false;
-    }
-    if (integerDigits == 0) return false;
+    const char* digits = p;
+    uint32_t mantissa = 0;  // at most nine digits: no overflow
+    for (; p != end && unsigned(*p - '0') < 10; ++p) mantissa = mantissa * 10 + unsigned(*p - '0');
+    const long integerDigits = p - digits;
+    long fractionDigits = 0;
     if (p != end && *p == '.') {
-        for (++p; p != end && *p >= '0' && *p <= '9'; ++p, ++fractionDigits) {
-            mantissa = mantissa * 10 + uint32_t(*p - '0');
-            if (mantissa >= (1u << 24) || fractionDigits >= 10) return false;
+        const char* fraction = ++p;
+        for (; p != end && unsigned(*p - '0') < 10; ++p) {
+            mantissa = mantissa * 10 + unsigned(*p - '0');
         }
+        fractionDigits = p - fraction;
         if (fractionDigits == 0) return false;
     }
-    if (p != end) return false;  // an exponent or trailing text: the general reader decides
-    float magnitude = float(mantissa) / powersOfTen[fractionDigits];
+    // An exponent or trailing text is left to the general reader.
+    if (p != end || integerDigits == 0 || integerDigits + fractionDigits > 9) return false;
+    if (mantissa >= (1u << 24)) return false;
+    const float magnitude = float(mantissa) / powersOfTen[fractionDigits];
     value = negative ? -magnitude : magnitude;
     return true;
 }

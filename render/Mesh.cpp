@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 #include "render/Decimal.h"
@@ -26,9 +27,21 @@ bool readFile(const std::string& fileName, std::string& contents) {
     return true;
 }
 
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+// Models are re-read at every reset of the world, so the character tests are
+// table look-ups.
+struct CharacterTable {
+    bool space[256] = {};          // separates the file's words
+    bool faceDelimiter[256] = {};  // separates the corners of a face line
+    CharacterTable() {
+        for (unsigned char c : std::string_view(" \t\n\v\f\r")) space[c] = true;
+        for (unsigned char c : std::string_view(" \t\n\r")) faceDelimiter[c] = true;
+    }
+};
+const CharacterTable characters;
+
+bool isSpace(char c) { return characters.space[(unsigned char)c]; }
+bool isFaceDelimiter(char c) { return characters.faceDelimiter[(unsigned char)c]; }
+bool isSlash(char c) { return c == '/'; }
 
 // Whitespace-separated words over the file's text.
 struct Cursor {
@@ -55,7 +68,8 @@ struct Cursor {
     // Everything up to the end of the line, which is consumed too.
     void restOfLine(const char*& begin, const char*& stop) {
         begin = p;
-        while (p != end && *p != '\n') ++p;
+        const void* lineFeed = memchr(p, '\n', size_t(end - p));
+        p = lineFeed ? static_cast<const char*>(lineFeed) : end;
         stop = p;
         if (p != end) ++p;
     }
@@ -74,7 +88,7 @@ int zeroBased(const char* begin, const char* end) {
 void readCorner(const char* begin, const char* end, int corner[3]) {
     corner[0] = corner[1] = corner[2] = -1;
     int part = 0;
-    forEachWord(std::string_view(begin, size_t(end - begin)), "/",
+    forEachWord(std::string_view(begin, size_t(end - begin)), isSlash,
                 [&](const char* b, const char* e) {
                     if (part < 3) corner[part] = zeroBased(b, e);
                     ++part;
@@ -92,7 +106,7 @@ void setCorner(Mesh::Triangle& t, int k, const int corner[3]) {
 void readFace(const char* begin, const char* end, std::vector<Mesh::Triangle>& faces) {
     int first[3], previous[3], corner[3];
     int count = 0;
-    forEachWord(std::string_view(begin, size_t(end - begin)), " \t\n\r",
+    forEachWord(std::string_view(begin, size_t(end - begin)), isFaceDelimiter,
                 [&](const char* b, const char* e) {
                     readCorner(b, e, corner);
                     if (count == 0) std::copy(corner, corner + 3, first);

@@ -45,9 +45,9 @@ void StringArray::clear() { count = 0; }
 
 StringArray splitText(const std::string& text, const std::string& delimiters) {
     StringArray words;
-    forEachWord(text, delimiters, [&words](const char* begin, const char* end) {
-        words.append(std::string(begin, end));
-    });
+    forEachWord(
+        text, [&delimiters](char c) { return delimiters.find(c) != std::string::npos; },
+        [&words](const char* begin, const char* end) { words.append(std::string(begin, end)); });
     return words;
 }
 

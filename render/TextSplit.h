@@ -33,23 +33,16 @@ struct StringArray {
 // runs of delimiters produce no empty words.
 StringArray splitText(const std::string& text, const std::string& delimiters);
 
-// True if `c` is one of the few `delimiters` (a plain loop: they are short).
-inline bool isDelimiter(char c, std::string_view delimiters) {
-    for (char d : delimiters) {
-        if (c == d) return true;
-    }
-    return false;
-}
-
 // The same words, handed to `word(begin, end)` in order as views into the
-// text, without copying: for readers that parse many small words (meshes).
-template <class WordFunction>
-void forEachWord(std::string_view text, std::string_view delimiters, WordFunction word) {
+// text, without copying, where `isDelimiter(c)` tells the delimiters: for
+// readers that parse many small words (meshes).
+template <class IsDelimiter, class WordFunction>
+void forEachWord(std::string_view text, IsDelimiter isDelimiter, WordFunction word) {
     const char* p = text.data();
     const char* end = p + text.size();
     const char* start = p;
     for (; p != end; ++p) {
-        if (!isDelimiter(*p, delimiters)) continue;
+        if (!isDelimiter(*p)) continue;
         if (p != start) word(start, p);
         start = p + 1;
     }
