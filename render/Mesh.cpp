@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "render/Decimal.h"
-#include "render/TextSplit.h"
 
 namespace {
 
@@ -27,21 +26,16 @@ bool readFile(const std::string& fileName, std::string& contents) {
     return true;
 }
 
-// Models are re-read at every reset of the world, so the character tests are
-// table look-ups.
-struct CharacterTable {
-    bool space[256] = {};          // separates the file's words
-    bool faceDelimiter[256] = {};  // separates the corners of a face line
-    CharacterTable() {
+// Models are re-read at every reset of the world: the word scan is a table look-up.
+struct SpaceTable {
+    bool space[256] = {};
+    SpaceTable() {
         for (unsigned char c : std::string_view(" \t\n\v\f\r")) space[c] = true;
-        for (unsigned char c : std::string_view(" \t\n\r")) faceDelimiter[c] = true;
     }
 };
-const CharacterTable characters;
+const SpaceTable spaces;
 
-bool isSpace(char c) { return characters.space[(unsigned char)c]; }
-bool isFaceDelimiter(char c) { return characters.faceDelimiter[(unsigned char)c]; }
-bool isSlash(char c) { return c == '/'; }
+bool isSpace(char c) { return spaces.space[(unsigned char)c]; }
 
 // Whitespace-separated words over the file's text.
 struct Cursor {
@@ -75,6 +69,22 @@ struct Cursor {
     }
 };
 
+// Calls fn(begin, end) for each non-empty run of characters between
+// delimiters: the word splitting of splitText, without building strings,
+// since every world reset re-reads the models.
+template <class IsDelimiter, class Fn>
+void forEachWord(const char* p, const char* end, IsDelimiter isDelimiter, Fn fn) {
+    while (p != end) {
+        while (p != end && isDelimiter(*p)) ++p;
+        const char* start = p;
+        while (p != end && !isDelimiter(*p)) ++p;
+        if (p != start) fn(start, p);
+    }
+}
+
+bool isFaceDelimiter(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isSlash(char c) { return c == '/'; }
+
 // A file number made 0-based, kept within 32 bits.
 int zeroBased(const char* begin, const char* end) {
     int32_t value = parseDecimal(begin, end);
@@ -88,11 +98,9 @@ int zeroBased(const char* begin, const char* end) {
 void readCorner(const char* begin, const char* end, int corner[3]) {
     corner[0] = corner[1] = corner[2] = -1;
     int part = 0;
-    forEachWord(std::string_view(begin, size_t(end - begin)), isSlash,
-                [&](const char* b, const char* e) {
-                    if (part < 3) corner[part] = zeroBased(b, e);
-                    ++part;
-                });
+    forEachWord(begin, end, isSlash, [&](const char* b, const char* e) {
+        if (part < 3) corner[part++] = zeroBased(b, e);
+    });
 }
 
 void setCorner(Mesh::Triangle& t, int k, const int corner[3]) {
@@ -101,25 +109,23 @@ void setCorner(Mesh::Triangle& t, int k, const int corner[3]) {
     t.normal[k] = corner[2];
 }
 
-// Appends the fan (c0, c1, c2), (c0, c2, c3), ... of one face line. The
-// words are read in place: meshes are re-read at every reset of the world.
+// Appends the fan (c0, c1, c2), (c0, c2, c3), ... of one face line.
 void readFace(const char* begin, const char* end, std::vector<Mesh::Triangle>& faces) {
-    int first[3], previous[3], corner[3];
+    int first[3] = {-1, -1, -1}, previous[3] = {-1, -1, -1}, corner[3];
     int count = 0;
-    forEachWord(std::string_view(begin, size_t(end - begin)), isFaceDelimiter,
-                [&](const char* b, const char* e) {
-                    readCorner(b, e, corner);
-                    if (count == 0) std::copy(corner, corner + 3, first);
-                    if (count >= 2) {
-                        Mesh::Triangle t;
-                        setCorner(t, 0, first);
-                        setCorner(t, 1, previous);
-                        setCorner(t, 2, corner);
-                        faces.push_back(t);
-                    }
-                    std::copy(corner, corner + 3, previous);
-                    ++count;
-                });
+    forEachWord(begin, end, isFaceDelimiter, [&](const char* b, const char* e) {
+        readCorner(b, e, corner);
+        if (count == 0) std::copy(corner, corner + 3, first);
+        if (count >= 2) {
+            Mesh::Triangle t;
+            setCorner(t, 0, first);
+            setCorner(t, 1, previous);
+            setCorner(t, 2, corner);
+            faces.push_back(t);
+        }
+        std::copy(corner, corner + 3, previous);
+        ++count;
+    });
 }
 
 }  // namespace

@@ -45,9 +45,16 @@ void StringArray::clear() { count = 0; }
 
 StringArray splitText(const std::string& text, const std::string& delimiters) {
     StringArray words;
-    forEachWord(
-        text, [&delimiters](char c) { return delimiters.find(c) != std::string::npos; },
-        [&words](const char* begin, const char* end) { words.append(std::string(begin, end)); });
+    std::string word;
+    for (char c : text) {
+        if (delimiters.find(c) == std::string::npos) {
+            word += c;
+        } else if (!word.empty()) {
+            words.append(word);
+            word.clear();
+        }
+    }
+    if (!word.empty()) words.append(word);
     return words;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 // The game's own growable array of strings (stored programs, briefing texts).
 // Owns its elements.
@@ -32,22 +31,6 @@ struct StringArray {
 // The words of `text` in order, split at any of the `delimiters` characters;
 // runs of delimiters produce no empty words.
 StringArray splitText(const std::string& text, const std::string& delimiters);
-
-// The same words, handed to `word(begin, end)` in order as views into the
-// text, without copying, where `isDelimiter(c)` tells the delimiters: for
-// readers that parse many small words (meshes).
-template <class IsDelimiter, class WordFunction>
-void forEachWord(std::string_view text, IsDelimiter isDelimiter, WordFunction word) {
-    const char* p = text.data();
-    const char* end = p + text.size();
-    const char* start = p;
-    for (; p != end; ++p) {
-        if (!isDelimiter(*p)) continue;
-        if (p != start) word(start, p);
-        start = p + 1;
-    }
-    if (p != start) word(start, p);
-}
 
 // Removes the empty strings, keeping the order of the others, and shrinks the
 // capacity to the remaining count.

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/GlTestWindow.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -30,23 +32,10 @@ std::string runCommand(const std::string& command) {
     return text;
 }
 
-struct Image {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgb;
-    // Brightness (smallest channel) at window pixel (x, y), origin bottom-left.
-    int brightness(int x, int y) const {
-        const unsigned char* p = &rgb[3 * (size_t(height - 1 - y) * width + x)];
-        return std::min(p[0], std::min(p[1], p[2]));
-    }
-    int brightPixels(int x0, int y0, int x1, int y1, int threshold) const {
-        int count = 0;
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x) count += brightness(x, y) > threshold;
-        return count;
-    }
-};
+// A bright, whitish pixel: what white text and frames leave behind.
+bool isBright(Rgba p) { return std::min(p.r, std::min(p.g, p.b)) > 150; }
 
+// Reads a binary PPM screenshot (top row first) into an image (bottom row first).
 Image readPpm(const std::string& fileName) {
     Image image;
     std::ifstream in(fileName, std::ios::binary);
@@ -54,10 +43,18 @@ Image readPpm(const std::string& fileName) {
     int maxValue = 0;
     in >> magic >> image.width >> image.height >> maxValue;
     in.get();
-    if (magic != "P6" || maxValue != 255) return Image();
-    image.rgb.resize(size_t(image.width) * image.height * 3);
-    in.read(reinterpret_cast<char*>(image.rgb.data()), std::streamsize(image.rgb.size()));
-    if (!in) return Image();
+    if (magic != "P6" || maxValue != 255 || image.width <= 0 || image.height <= 0) return Image();
+    std::vector<char> rgb(size_t(image.width) * image.height * 3);
+    if (!in.read(rgb.data(), std::streamsize(rgb.size()))) return Image();
+    image.rgba.resize(size_t(image.width) * image.height * 4);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const char* from = &rgb[3 * (size_t(image.height - 1 - y) * image.width + x)];
+            uint8_t* to = &image.rgba[4 * (size_t(y) * image.width + x)];
+            for (int c = 0; c < 3; ++c) to[c] = uint8_t(from[c]);
+            to[3] = 255;
+        }
+    }
     return image;
 }
 
@@ -109,8 +106,10 @@ public:
         // Let a few frames be drawn first, keeping the pipe drained.
         readSome(Clock::now() + std::chrono::milliseconds(1500));
         std::string file = dir + "/screen.ppm";
-        runCommand("import -window " + window + " " + file);
-        return readPpm(file);
+        runCommand("import -window " + window + " -depth 8 " + file);
+        Image image = readPpm(file);
+        image.savePng(dir + "/screen.png");  // for a person to look at
+        return image;
     }
     // Sends a signal and waits for the program to end; returns its wait status.
     int stop(int signal) {
@@ -182,16 +181,14 @@ void expectStartupLines(const std::vector<std::string>& lines, const char* optio
 void expectButtonLabelsDrawn(const Image& image) {
     int cx = image.width / 2;
     int cy = image.height / 2;
-    int label = image.brightPixels(cx - 60, cy - 10, cx + 60, cy + 10, 150);
-    int sky = image.brightPixels(60, 60, 180, 80, 150);
+    int label = image.countPixels(PixelRect{cx - 60, cy - 10, 121, 21}, isBright);
+    int sky = image.countPixels(PixelRect{60, 60, 121, 21}, isBright);
     EXPECT_GT(label, 80) << "no label inside the button";
     EXPECT_LT(sky, label / 4);
-    int outline = 0;
-    for (int x = cx - 90; x <= cx + 90; ++x) {
-        int bottom = std::max(image.brightness(x, cy - 19), image.brightness(x, cy - 18));
-        outline += bottom > 60;
-    }
-    EXPECT_GT(outline, 170) << "the button's frame is missing";
+    int frame = 0;
+    for (int x = cx - 90; x <= cx + 90; ++x)
+        frame += isLit(image.pixel(x, cy - 19)) || isLit(image.pixel(x, cy - 18));
+    EXPECT_GT(frame, 170) << "the button's frame is missing";
 }
 
 void expectCleanExit(RunningGame& game, int signal) {

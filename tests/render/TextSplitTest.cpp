@@ -44,19 +44,6 @@ TEST(SplitText, BytesAboveAsciiStayInsideTheirWord) {
               (std::vector<std::string>{"caf\xC3\xA9", "ok"}));
 }
 
-TEST(ForEachWord, HandsOverTheSameWordsAsViewsIntoTheText) {
-    const std::string text = "/f 1/2//3 \t4/";
-    std::vector<std::string> words;
-    auto isDelimiter = [](char c) { return c == ' ' || c == '/' || c == '\t'; };
-    forEachWord(text, isDelimiter, [&](const char* begin, const char* end) {
-        EXPECT_GE(begin, text.data());
-        EXPECT_LE(end, text.data() + text.size());
-        words.emplace_back(begin, end);
-    });
-    EXPECT_EQ(words, wordsOf(splitText(text, " /\t")));
-    EXPECT_EQ(words, (std::vector<std::string>{"f", "1", "2", "3", "4"}));
-}
-
 TEST(StringArray, AppendingGrowsTheCapacityToOneThenDoublesIt) {
     StringArray array;
     std::vector<int> capacities;
