@@ -15,9 +15,9 @@ Image littleShip() {
 }  // namespace
 
 // Bodies take at most a tenth of the view (the camera frames five radii
-// around each), where 20 sides make a round outline; the world re-reads the
-// file on every reset, so fewer lines matter.
-Model planetSphere() { return makeSphere(20, 10); }
+// around each), where 24 sides make a round outline; the world re-reads the
+// file on every reset, so it must stay small.
+Model planetSphere() { return makeSphere(24, 12); }
 
 // Cells of 16 pixels: the large font then advances 11 pixels ("Thrust" fits
 // a 77-pixel button) and the small one 7 (the editor's values end inside
