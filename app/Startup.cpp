@@ -13,6 +13,7 @@
 #include "missions/Levels.h"
 #include "render/Font.h"
 #include "render/Mesh.h"
+#include "screens/GameScreen.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ void createScreens() {
     Widget* devScreen = new DevScreen;
     // app.loadingScreen = new LoadingScreen;
     // app.briefingScreen = new MissionBriefingScreen;
-    // app.gameScreen = new GameScreen;
+    app.gameScreen = new GameScreen;
     // app.completionScreen = new CompletionScreen;
     // app.mainMenu = new MainMenu;
     // app.levelMenu = new LevelMenu;

@@ -187,12 +187,6 @@ TEST_F(FontTest, BytesAboveAsciiDrawNothingAndTakeOneColumn) {
     EXPECT_EQ(shot.countPixels([](Rgba p) { return p.r == 255 && p.g == 255; }), 0);
 }
 
-TEST_F(FontTest, TheEmptyStringDrawsNothing) {
-    drawText(*large, "", Vec2f(100, 100));
-    drawText(*small, "", Vec2f(0, 0));
-    EXPECT_EQ(readPixels().countPixels(isLit), 0);
-}
-
 TEST_F(FontTest, GlyphsTakeTheCurrentGlColourAndTheirTransparencyShowsThrough) {
     Font white(whiteGlyphFontFile(), -5, 2);
     glColor3f(1.0f, 0.0f, 0.0f);
@@ -204,18 +198,15 @@ TEST_F(FontTest, GlyphsTakeTheCurrentGlColourAndTheirTransparencyShowsThrough) {
     EXPECT_EQ(shot.countPixels(isLit), 64);
 }
 
-TEST_F(FontTest, ARegionPastTheRightEdgeIsCutAndTheQuadShrinks) {
+TEST_F(FontTest, ARegionPastTheRightOrTopEdgeIsCutAndTheQuadShrinks) {
     const Texture& t = *large->texture;
     drawImageRegion(t, Vec2f(500, 0), Vec2f(32, 32), Vec2f(10, 10));
     Image shot = readPixels();
     EXPECT_EQ(shot.countPixels(isLit), 12 * 32);
     EXPECT_EQ(shot.countPixels(PixelRect{10, 10, 12, 32}, isLit), 12 * 32);
-}
-
-TEST_F(FontTest, ARegionPastTheTopEdgeIsCutAndTheQuadShrinks) {
-    const Texture& t = *large->texture;
+    clearWindow();
     drawImageRegion(t, Vec2f(0, 500), Vec2f(32, 32), Vec2f(10, 10));
-    Image shot = readPixels();
+    shot = readPixels();
     EXPECT_EQ(shot.countPixels(isLit), 32 * 12);
     EXPECT_EQ(glyphAt(shot, 20, 21), 0);  // the top rows of the image hold character 0
 }
@@ -256,4 +247,80 @@ TEST_F(FontTest, AWholeImageIsDrawnUprightAtItsPixelSizeAndStaysBound) {
     GLint bound = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     EXPECT_EQ(GLuint(bound), t->glName);
+}
+
+namespace {
+
+// The fonts the game ships, loaded as start-up loads them.
+class ShippedFonts : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { openTestWindow(400, 200); }
+    void SetUp() override {
+        usePixelProjection();
+        clearWindow();
+        glEnable(GL_TEXTURE_2D);
+    }
+};
+
+bool isPureRed(Rgba p) { return p.r > 0 && p.g == 0 && p.b == 0; }
+
+}  // namespace
+
+TEST_F(ShippedFonts, BothFontsLoadWithSixteenPixelCells) {
+    ASSERT_NE(app.font, nullptr);
+    ASSERT_NE(app.smallFont, nullptr);
+    EXPECT_NE(app.font->texture->glName, 0u);
+    EXPECT_NE(app.smallFont->texture->glName, 0u);
+    EXPECT_EQ(app.font->charSpacing, -5);
+    EXPECT_EQ(app.font->lineSpacing, 2);
+    EXPECT_EQ(app.smallFont->charSpacing, -9);
+    EXPECT_EQ(app.smallFont->lineSpacing, -5);
+    EXPECT_GE(app.font->glyphWidth, 16.0f);
+    EXPECT_GE(app.smallFont->glyphWidth, 16.0f);
+}
+
+TEST_F(ShippedFonts, TheLabelThrustFitsItsSeventySevenPixelButton) {
+    EXPECT_LT(textSize(*app.font, "Thrust").x, 77.0f);
+}
+
+TEST_F(ShippedFonts, TextIsDrawnInTheGlColourInsideItsBoxWithInkInEveryColumn) {
+    const Font& font = *app.font;
+    const std::string text = "Thrust";
+    Vec2f origin(100, 100);
+    glColor3f(1.0f, 0.0f, 0.0f);
+    drawText(font, text, origin);
+    saveScreenshotIfAsked("font_thrust");
+    Image shot = readPixels();
+    float advance = font.glyphWidth + float(font.charSpacing);
+    PixelRect box{int(origin.x) + font.charSpacing / 2, int(origin.y),
+                  int(advance * float(text.size()) + font.glyphWidth), int(font.glyphHeight)};
+    int lit = shot.countPixels(isLit);
+    EXPECT_GT(lit, 60);
+    EXPECT_EQ(shot.countPixels(box, isLit), lit) << "ink outside the text's cells";
+    EXPECT_EQ(shot.countPixels(isPureRed), shot.countPixels([](Rgba p) { return !isBlack(p); }));
+    EXPECT_GT(shot.countPixels([](Rgba p) { return p.r == 255; }), 20);
+    for (size_t i = 0; i < text.size(); ++i) {
+        PixelRect column{int(origin.x + advance * float(i)), int(origin.y), int(advance),
+                         int(font.glyphHeight)};
+        EXPECT_GT(shot.countPixels(column, isLit), 5) << "no ink for '" << text[i] << "'";
+    }
+}
+
+TEST_F(ShippedFonts, TheSmallFontDrawsAValueFieldLegibly) {
+    glColor3f(1.0f, 1.0f, 1.0f);
+    drawText(*app.smallFont, "  120", Vec2f(207, 100));
+    saveScreenshotIfAsked("font_small_value");
+    Image shot = readPixels();
+    // Two leading spaces draw nothing; the digits fill the next three columns.
+    EXPECT_EQ(shot.countPixels(PixelRect{0, 0, 400, 200}, isLit),
+              shot.countPixels(PixelRect{207 + 2 * 7 - 4, 100, 3 * 7 + 16, 16}, isLit));
+    EXPECT_GT(shot.countPixels(isLit), 20);
+    EXPECT_LE(207 + textSize(*app.smallFont, "  120").x, 256.0f);
+}
+
+TEST_F(ShippedFonts, AnEmptyStringDrawsNothing) {
+    glColor3f(1.0f, 1.0f, 1.0f);
+    drawText(*app.font, "", Vec2f(100, 100));
+    drawText(*app.smallFont, "", Vec2f(100, 100));
+    EXPECT_EQ(readPixels().countPixels(isLit), 0);
 }

@@ -34,7 +34,6 @@ struct TestLevel : Level {
     Vec2 shipPosition;
     Vec2 shipVelocity;
     double shipAngle = 0.0;
-    double shipRadius = 8.0;
     std::function<void(TestLevel&, World&)> check;
     int setups = 0;
 
@@ -58,7 +57,7 @@ struct TestLevel : Level {
         ship.angle = shipAngle;
         ship.angularVelocity = 0.0;
         ship.landed = false;
-        ship.radius = shipRadius;
+        ship.radius = 8.0;
     }
     void update(World& world) override {
         if (check) check(*this, world);
@@ -124,7 +123,7 @@ TEST_F(WorldReset, ShipOverlappingTwoBodiesRestsOnTheLaterOne) {
     EXPECT_NEAR(distance(ship().position, world.bodies[1]->position), 58.0, 1e-12);
 }
 
-TEST_F(WorldReset, KeepsTheProgramAndRewindsIt) {
+TEST_F(WorldReset, KeepsTheProgramAndRewindsItUnlessAskedToClearIt) {
     level.specs = {planet()};
     start();
     ship().program = {{Thrust, 100}, {Wait, 20}, {Left, -3}};
@@ -139,33 +138,9 @@ TEST_F(WorldReset, KeepsTheProgramAndRewindsIt) {
     EXPECT_EQ(ship().waitCounter, 0);
     EXPECT_EQ(world.time, 0);
     EXPECT_EQ(level.setups, 2);
-}
-
-TEST_F(WorldReset, EnteringAMissionEmptiesTheProgram) {
-    level.specs = {planet()};
-    start();
-    ship().program = {{Thrust, 100}};
+    // Entering a mission from the menu starts with an empty program.
     world.clearProgramAndReset();
     EXPECT_TRUE(ship().program.empty());
-}
-
-TEST_F(WorldReset, RebuildsTheBodiesFromTheMission) {
-    level.specs = {planet(), BodySpec{5.0, 0.0, Vec2(0.0, 0.0), Vec2(), 0.0, false}};
-    start();
-    world.bodies[0]->position = Vec2(-1.0, -1.0);
-    world.reset();
-    ASSERT_EQ(world.bodies.size(), 2u);
-    EXPECT_EQ(world.bodies[0]->position.x, 200.0);
-    EXPECT_FALSE(world.bodies[1]->solid);
-}
-
-TEST_F(WorldReset, LeavesRunningAndTheCameraAlone) {
-    level.specs = {planet()};
-    world.running = true;
-    world.viewScale = 3.0;
-    start();
-    EXPECT_TRUE(world.running);
-    EXPECT_EQ(world.viewScale, 3.0);
 }
 
 TEST_F(WorldStep, ShipAtRestFeelsGravityAndMovesInTheSameStep) {
@@ -311,19 +286,6 @@ TEST_F(WorldStep, TurnGivenOnTheGroundIsLostWhenTheShipSettlesAgain) {
     EXPECT_NEAR(ship().position.x, 278.1, 1e-12);
 }
 
-TEST_F(WorldStep, ThrustTakesEffectNowAndMovesTheShipNextStep) {
-    level.specs = {planet()};
-    level.shipPosition = Vec2(270.0, 200.0);
-    start();
-    ship().program = {{Thrust, 1000}};
-    world.step();
-    EXPECT_FALSE(ship().landed);
-    EXPECT_EQ(ship().velocity.x, 1.0);
-    EXPECT_NEAR(ship().position.x, 278.1, 1e-12);
-    world.step();
-    EXPECT_GT(ship().position.x, 279.0);
-}
-
 TEST_F(WorldStep, FailedMissionFreezesEverythingOnTheStepItFails) {
     level.specs = {BodySpec{10.0, 4.9, Vec2(0.0, 0.0), Vec2(0.1, 0.0)}};
     level.shipPosition = Vec2(100.0, 0.0);
@@ -411,16 +373,6 @@ TEST_F(WorldStep, ShipCentredOnAPlanetIsLiftedAlongPlusX) {
     EXPECT_NEAR(ship().position.x, 278.1, 1e-12);
 }
 
-TEST_F(WorldStep, PointlikeShipOnAPointlikeBodyStaysFinite) {
-    level.specs = {BodySpec{0.0, 4.9, Vec2(5.0, 5.0)}};
-    level.shipPosition = Vec2(5.0, 5.0);
-    level.shipRadius = 0.0;
-    start();
-    steps(5);
-    EXPECT_TRUE(finite(ship().position));
-    EXPECT_TRUE(finite(ship().velocity));
-}
-
 TEST_F(WorldView, WithoutAViewSizeFramesEveryBodyAtScaleOne) {
     level.specs = {planet(), BodySpec{4.0, 0.0, Vec2(0.0, 900.0), Vec2(), 0.0, false}};
     level.shipPosition = Vec2(270.0, 200.0);
@@ -430,15 +382,6 @@ TEST_F(WorldView, WithoutAViewSizeFramesEveryBodyAtScaleOne) {
     EXPECT_DOUBLE_EQ(view.center.x, 200.0);
     EXPECT_DOUBLE_EQ(view.center.y, 385.0);
     EXPECT_DOUBLE_EQ(view.scale, 0.95 / 1070.0);
-}
-
-TEST_F(WorldView, ShipFarOutsideWidensTheFrame) {
-    level.specs = {planet()};
-    level.shipPosition = Vec2(1000.0, 200.0);
-    start();
-    World::View view = world.computeView();
-    EXPECT_DOUBLE_EQ(view.center.x, (-150.0 + 1040.0) * 0.5);
-    EXPECT_DOUBLE_EQ(view.scale, 0.95 / 1190.0);
 }
 
 TEST_F(WorldView, WideContentUsesTheViewsExtraWidth) {

@@ -13,6 +13,7 @@
 
 #include "app/Application.h"
 #include "render/Font.h"
+#include "render/Mesh.h"
 
 namespace {
 
@@ -23,9 +24,7 @@ void fail(const char* what) {
 
 // The GL state that start-up sets before anything is drawn.
 void setStartupGlState() {
-    glEnable(GL_LIGHT0);
-    glEnable(GL_COLOR_MATERIAL);
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    initMeshRendering();
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glEnable(GL_POINT_SMOOTH);
@@ -120,6 +119,11 @@ Image readPixels() {
 }
 
 bool saveScreenshot(const std::string& path) { return readPixels().savePng(path); }
+
+void saveScreenshotIfAsked(const std::string& name) {
+    const char* folder = std::getenv("ASTRELLO_SCREENSHOT_DIR");
+    if (folder && *folder) saveScreenshot(std::string(folder) + "/" + name + ".png");
+}
 
 bool writePng(const std::string& path, int width, int height,
               const std::vector<uint8_t>& rgbaTopDown) {

@@ -34,7 +34,8 @@ struct Image {
 };
 
 // Opens a width x height OpenGL window (once per process; a later call with
-// another size changes the video mode), sets app.width and app.height, sets
+// another size changes the video mode and keeps the GL context, so loaded
+// textures and fonts stay valid), sets app.width and app.height, sets
 // the GL state of start-up and loads the two fonts into app.font and
 // app.smallFont, as start-up does. Fails the process with a message if no
 // window can be opened.
@@ -52,6 +53,10 @@ Image readPixels();
 
 // Shows the back buffer and saves it as a PNG for a person to look at.
 bool saveScreenshot(const std::string& path);
+
+// Saves the back buffer as NAME.png in the folder named by the environment
+// variable ASTRELLO_SCREENSHOT_DIR, when it is set, so a person can look.
+void saveScreenshotIfAsked(const std::string& name);
 
 // Writes an RGBA image given top row first as a PNG file; false on failure.
 bool writePng(const std::string& path, int width, int height,

@@ -52,23 +52,26 @@ Rgba strap(double x, double y, double side, double top) {
 
 }  // namespace
 
-// A medal on a two-strap ribbon. Wide images get the large layout (the disc
-// low in the picture, leaving room above for the ribbon); small ones are
-// icons that fill their width.
+// A medal on a two-strap ribbon. Wide images get the large layout: the disc
+// low in the picture and the ribbon fading out 40 pixels below the top, so
+// the lines of text above the medal on the completion screen stay clear.
+// Small ones are icons that fill their width.
 Image makeMedal(Metal metal, int width, int height) {
     bool large = width >= 100;
     double radius = large ? width * 0.293 : width / 2.0 - 0.75;
     double cx = width / 2.0;
     double cy = large ? height * 0.57 : height - width / 2.0;
     double top = -cy / radius;
+    double fadeStart = large ? (40 - cy) / radius : top, fadeEnd = fadeStart + 30 / radius;
     MetalTone tone = toneOf(metal);
     double eps = 0.5 / radius;
     return supersample(width, height, 4, [&](double px, double py) -> Rgba {
         double x = (px - cx) / radius, y = (py - cy) / radius;
         double d = std::sqrt(x * x + y * y);
         if (d <= 1.0) return shadeMetal(tone, reliefNormal(medalHeight, x, y, eps));
-        Rgba front = strap(x, y, -1, top);
-        if (front.a > 0) return front;
-        return strap(x, y, 1, top);
+        Rgba ribbon = strap(x, y, -1, top);
+        if (ribbon.a == 0) ribbon = strap(x, y, 1, top);
+        if (large) ribbon.a *= float(smoothstep(fadeStart, fadeEnd, y));
+        return ribbon;
     });
 }

@@ -41,8 +41,10 @@ Vec3 around(double radius, double y, double longitude) {
 
 // Adds a surface of revolution through the given rings, top to bottom,
 // texture t given by tOf(y). A ring of radius 0 is a single tip.
+// Texture s runs from s0 to s1 once round.
 template <typename TOf>
-void addLathe(Model& m, const std::vector<ship::Ring>& rings, int n, TOf tOf) {
+void addLathe(Model& m, const std::vector<ship::Ring>& rings, int n, TOf tOf, double s0 = 0,
+              double s1 = 1) {
     std::vector<std::vector<Model::Corner>> corners(rings.size());
     for (size_t k = 0; k < rings.size(); ++k) {
         const ship::Ring& above = rings[k > 0 ? k - 1 : k];
@@ -55,7 +57,7 @@ void addLathe(Model& m, const std::vector<ship::Ring>& rings, int n, TOf tOf) {
         int count = tip >= 0 ? n : n + 1;
         for (int i = 0; i < count; ++i) {
             double lon = 2 * kPi * (double(i) / n - 0.5);
-            double s = tip >= 0 ? (i + 0.5) / n : double(i) / n;
+            double s = mix(s0, s1, tip >= 0 ? (i + 0.5) / n : double(i) / n);
             int position = tip >= 0 ? tip
                            : i < n  ? addPosition(m, around(rings[k].radius, rings[k].y, lon))
                                     : corners[k][0].position;
@@ -85,7 +87,8 @@ void addFin(Model& m, double side) {
     std::vector<Model::Corner> corners;
     for (const Point& p : ship::fin()) {
         int position = addPosition(m, {side * p.x, p.y, 0});
-        corners.push_back({position, addTexCoord(m, ship::finS(p.x), ship::finT(p.y)), normal});
+        corners.push_back(
+            {position, addTexCoord(m, ship::finS.map(p.y), ship::finT.map(p.x)), normal});
     }
     // Counter-clockwise as seen from +z, like the hull.
     if (side > 0) std::swap(corners[1], corners[3]);
@@ -124,8 +127,10 @@ Model makeSphere(int longitudes, int latitudes) {
 
 Model makeShip() {
     Model m;
-    addLathe(m, ship::hull(), ship::kSegments, ship::hullT);
-    addLathe(m, ship::bell(), ship::kSegments, ship::bellT);
+    auto hullT = [](double y) { return ship::hullT.map(y); };
+    auto bellT = [](double y) { return ship::bellT.map(y); };
+    addLathe(m, ship::hull(), ship::kSegments, hullT);
+    addLathe(m, ship::bell(), ship::kSegments, bellT, ship::bellS.to0, ship::bellS.to1);
     addFin(m, 1);
     addFin(m, -1);
     return m;

@@ -14,6 +14,11 @@ Image littleShip() {
 
 }  // namespace
 
+// Bodies take at most a tenth of the view (the camera frames five radii
+// around each), where 24 sides make a round outline; the world re-reads the
+// file on every reset, so it must stay small.
+Model planetSphere() { return makeSphere(24, 12); }
+
 // Cells of 16 pixels: the large font then advances 11 pixels ("Thrust" fits
 // a 77-pixel button) and the small one 7 (the editor's values end inside
 // their column).
@@ -51,8 +56,8 @@ const std::vector<ImageOutput>& imageOutputs() {
 const std::vector<ModelOutput>& modelOutputs() {
     static const std::vector<ModelOutput> outputs = {
         {"models/ship_test.obj", makeShip},
-        {"models/earth_test.obj", [] { return makeSphere(24, 12); }},
-        {"models/moon_test.obj", [] { return makeSphere(24, 12); }},
+        {"models/earth_test.obj", planetSphere},
+        {"models/moon_test.obj", planetSphere},
     };
     return outputs;
 }

@@ -20,6 +20,9 @@ struct ModelOutput {
 const std::vector<ImageOutput>& imageOutputs();
 const std::vector<ModelOutput>& modelOutputs();
 
+// The sphere of the planet and moon models.
+Model planetSphere();
+
 // The two font sheets' settings, for the sample renderer.
 struct FontStyle;
 const FontStyle& largeFont();

@@ -102,7 +102,7 @@ Image modelSample() {
     blit(out, backdrop, 512, 0);
     blit(out, backdrop, 0, 512);
     blit(out, backdrop, 512, 512);
-    Model sphere = makeSphere(24, 12), ship = makeShip();
+    Model sphere = planetSphere(), ship = makeShip();
     Image skin = makeShipSkin(512);
     blit(out, renderModel(ship, skin, 420, 220, {210, 110, 100, kPi / 2}), 0, 0);
     blit(out, renderModel(ship, skin, 40, 40, {20, 20, 7, -0.6}), 430, 20);

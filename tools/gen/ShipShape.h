@@ -33,27 +33,22 @@ inline const std::vector<Point>& fin() {
 
 constexpr int kSegments = 8;  // around the hull
 
-// Texture regions (t from the bottom): hull above, bell in the middle, fins
-// at the bottom.
-constexpr double kHullT0 = 0.30, kHullT1 = 1.0;
-constexpr double kBellT0 = 0.17, kBellT1 = 0.27;
-constexpr double kFinT0 = 0.01, kFinT1 = 0.15;
-constexpr double kFinS0 = 0.02, kFinS1 = 0.98;
-constexpr double kFinX0 = 0.18, kFinX1 = 0.54, kFinY0 = -0.90, kFinY1 = -0.06;
+// A linear map between a model quantity and a texture coordinate.
+struct Span {
+    double from0, from1, to0, to1;
+    double map(double v) const { return to0 + (v - from0) / (from1 - from0) * (to1 - to0); }
+    double unmap(double v) const { return from0 + (v - to0) / (to1 - to0) * (from1 - from0); }
+};
 
-inline double hullT(double y) {
-    return kHullT0 +
-           (y - hull().back().y) / (hull().front().y - hull().back().y) * (kHullT1 - kHullT0);
-}
-inline double bellT(double y) {
-    return kBellT0 +
-           (y - bell().back().y) / (bell().front().y - bell().back().y) * (kBellT1 - kBellT0);
-}
-inline double finS(double x) {
-    return kFinS0 + (x - kFinX0) / (kFinX1 - kFinX0) * (kFinS1 - kFinS0);
-}
-inline double finT(double y) {
-    return kFinT0 + (y - kFinY0) / (kFinY1 - kFinY0) * (kFinT1 - kFinT0);
-}
+// Texture regions: the hull above t = 0.3 all the way round; below it, the
+// fin on the left (its length along s, so its texels stay about square) and
+// the bell on the right.
+constexpr double kHullBottomT = 0.29;
+constexpr double kBellLeftS = 0.5;
+inline const Span hullT{hull().back().y, hull().front().y, 0.30, 1.0};   // hull y -> t
+inline const Span bellT{bell().back().y, bell().front().y, 0.03, 0.27};  // bell y -> t
+inline const Span bellS{0.0, 1.0, 0.52, 0.98};                           // fraction of a turn -> s
+inline const Span finS{-0.90, -0.06, 0.02, 0.48};                        // fin y -> s
+inline const Span finT{0.18, 0.54, 0.03, 0.27};                          // fin x -> t
 
 }  // namespace ship

@@ -76,22 +76,13 @@ Image makeShipSkin(int size) {
         double t = 1 - (py + 0.5) / size;
         for (int px = 0; px < size; ++px) {
             double s = (px + 0.5) / size;
-            double longitude = 2 * kPi * (s - 0.5);
             Rgba c;
-            if (t >= ship::kHullT0 - 0.015) {
-                double y = mix(ship::hull().back().y, ship::hull().front().y,
-                               (t - ship::kHullT0) / (ship::kHullT1 - ship::kHullT0));
-                c = hullColour(y, longitude);
-            } else if (t >= ship::kBellT0 - 0.015) {
-                double y = mix(ship::bell().back().y, ship::bell().front().y,
-                               (t - ship::kBellT0) / (ship::kBellT1 - ship::kBellT0));
-                c = bellColour(y, longitude);
+            if (t >= ship::kHullBottomT) {
+                c = hullColour(ship::hullT.unmap(t), 2 * kPi * (s - 0.5));
+            } else if (s >= ship::kBellLeftS) {
+                c = bellColour(ship::bellT.unmap(t), 2 * kPi * (ship::bellS.unmap(s) - 0.5));
             } else {
-                double x = mix(ship::kFinX0, ship::kFinX1,
-                               (s - ship::kFinS0) / (ship::kFinS1 - ship::kFinS0));
-                double y = mix(ship::kFinY0, ship::kFinY1,
-                               (t - ship::kFinT0) / (ship::kFinT1 - ship::kFinT0));
-                c = finColour(x, y);
+                c = finColour(ship::finT.unmap(t), ship::finS.unmap(s));
             }
             // Brushed metal: faint streaks along the ship.
             double streak = grain.at({s * 64, t * 4, 0.5}, 64);
