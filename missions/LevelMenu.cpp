@@ -47,10 +47,7 @@ Vec2f LevelMenu::rowPosition(int i) const {
     return Vec2f(float(app.width / 2 - 100), float(app.height / 2 - 32 * i + top));
 }
 
-void LevelMenu::update() {
-    restartTimer();
-    app.stars.step();
-}
+void LevelMenu::update() { menuUpdate(*this); }
 
 void LevelMenu::draw() {
     beginMenuFrame();

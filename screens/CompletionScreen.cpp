@@ -69,10 +69,7 @@ void recordShownResult() {
 
 CompletionScreen::CompletionScreen() { entered = true; }
 
-void CompletionScreen::update() {
-    restartTimer();
-    app.stars.step();
-}
+void CompletionScreen::update() { menuUpdate(*this); }
 
 void CompletionScreen::draw() {
     beginMenuFrame();
