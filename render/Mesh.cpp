@@ -3,8 +3,8 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 #include "render/Decimal.h"
@@ -26,9 +26,16 @@ bool readFile(const std::string& fileName, std::string& contents) {
     return true;
 }
 
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+// Models are re-read at every reset of the world: the word scan is a table look-up.
+struct SpaceTable {
+    bool space[256] = {};
+    SpaceTable() {
+        for (unsigned char c : std::string_view(" \t\n\v\f\r")) space[c] = true;
+    }
+};
+const SpaceTable spaces;
+
+bool isSpace(char c) { return spaces.space[(unsigned char)c]; }
 
 // Whitespace-separated words over the file's text.
 struct Cursor {
@@ -49,16 +56,14 @@ struct Cursor {
         const char* begin;
         const char* stop;
         if (!nextWord(begin, stop)) return 0.0f;
-        if (*begin == '+') ++begin;
-        float value = 0.0f;
-        if (std::from_chars(begin, stop, value).ec != std::errc()) return 0.0f;
-        return value;
+        return parseFloat(begin, stop);
     }
 
     // Everything up to the end of the line, which is consumed too.
     void restOfLine(const char*& begin, const char*& stop) {
         begin = p;
-        while (p != end && *p != '\n') ++p;
+        const void* lineFeed = memchr(p, '\n', size_t(end - p));
+        p = lineFeed ? static_cast<const char*>(lineFeed) : end;
         stop = p;
         if (p != end) ++p;
     }
@@ -88,8 +93,8 @@ int zeroBased(const char* begin, const char* end) {
 
 // One corner "7/5/3": position, then texture coordinate, then normal, each
 // 1-based in the file; empty parts are dropped, so "7//3" is position 7 and
-// texture coordinate 3. An absent number becomes -1: like an out-of-range
-// one it is never looked up (see Mesh::draw).
+// texture coordinate 3. An absent number becomes -1, which, like any index
+// outside its list, is never looked up (see Mesh::draw).
 void readCorner(const char* begin, const char* end, int corner[3]) {
     corner[0] = corner[1] = corner[2] = -1;
     int part = 0;
@@ -164,8 +169,9 @@ bool inRange(const List& list, int index) {
     return index >= 0 && size_t(index) < list.size();
 }
 
-template <class List, class Value>
-const float* attribute(const List& list, int index, const Value& fallback) {
+// The attribute at `index`, or `fallback` for an index outside the list.
+template <class List>
+const float* attribute(const List& list, int index, const float* fallback) {
     return inRange(list, index) ? list[size_t(index)].data() : fallback;
 }
 

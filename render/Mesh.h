@@ -18,7 +18,10 @@ public:
     std::vector<std::array<float, 2>> texCoords;
     std::vector<Triangle> faces;
 
+    // A face line longer than 1023 characters is skipped whole.
     void load(const std::string& fileName);
+    // Triangles with a position index outside `positions` are left out; a
+    // normal or texture index outside its list draws (0, 0, 1) or (0, 0).
     void draw() const;
 };
 

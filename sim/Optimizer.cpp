@@ -108,14 +108,18 @@ float evaluateProgram(World& world) {
     // A damaged best score would make the cut-off unreachable; judge such a
     // mission as one never won.
     if (!std::isfinite(limit)) limit = cutOffMargin;
-    for (;;) {
+    // The program cannot change during a run, so its part of the score is
+    // summed once; each step adds the time part as computeScore does.
+    computeScore(world);
+    const float programCost = level.turnCost + level.thrustCost;
+    float score;
+    do {
         world.step();
-        computeScore(world);
-        float score = level.score;
-        if (score > limit) return score;
-        if (level.won) return score;
-        if (level.failed) return limit;
-    }
+        score = programCost + float(world.time) * 0.01f;
+    } while (!(score > limit) && !level.won && !level.failed);
+    computeScore(world);  // the mission's score fields as after the last step
+    if (score > limit || level.won) return score;
+    return limit;
 }
 
 void optimizeProgram(World& world) {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "render/Mesh.h"
-#include "render/Texture.h"
+#include "sim/Model.h"
 
 namespace {
 const double quarterTurn = 1.5707963267948966;
@@ -31,21 +31,10 @@ void Rocket::turn(double amount) {
 
 void Rocket::draw() {
     glDisable(GL_CULL_FACE);
-    glPushMatrix();
-    glTranslatef(float(position.x), float(position.y), 0.0f);
-    glScalef(float(radius), float(radius), float(radius));
     // The model points along +y; the heading is measured from +x.
-    glRotatef(float(angle * 180.0 / pi - 90.0), 0.0f, 0.0f, 1.0f);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glEnable(GL_TEXTURE_2D);
-    if (texture) glBindTexture(GL_TEXTURE_2D, texture->glName);
-    if (mesh) mesh->draw();
-    glPopMatrix();
+    drawModel(mesh, texture, position, radius, angle * 180.0 / pi - 90.0);
 }
 
 void Rocket::load(const std::string& meshFile, const std::string& textureFile) {
-    delete mesh;
-    mesh = new Mesh;
-    mesh->load(meshFile);
-    texture = getTexture(textureFile);
+    loadModel(mesh, texture, meshFile, textureFile);
 }

@@ -230,6 +230,47 @@ bool parseIteration(const std::string& line, Iteration& it) {
 
 }  // namespace
 
+namespace {
+
+// A run as first described: the whole score computed after every step.
+float scoreStepByStep(World& world) {
+    world.reset();
+    Level& level = *world.level;
+    float limit = level.bestScore + 100.0f;
+    for (;;) {
+        world.step();
+        computeScore(world);
+        if (level.score > limit) return level.score;
+        if (level.won) return level.score;
+        if (level.failed) return limit;
+    }
+}
+
+}  // namespace
+
+TEST_F(Optimizing, EveryRunScoresBitForBitAsScoringEveryStepWould) {
+    std::mt19937 g(5);
+    for (int i = 0; i < 40; ++i) {
+        Program p;
+        for (int k = int(g() % 6); k >= 0; --k) {
+            uint8_t opcode = uint8_t(g() % 5);
+            int32_t value = int32_t(g() % (opcode == Thrust ? 60 : opcode == Sleep ? 3 : 400));
+            p.push_back(Instruction{opcode, value});
+        }
+        level.bestScore = float(g() % 3) * 17.3f;
+        load(p);
+        float expected = scoreStepByStep(world);
+        float fields[4] = {level.score, level.thrustCost, level.turnCost, level.timeCost};
+        int time = world.time;
+        EXPECT_EQ(evaluateProgram(world), expected) << show(p);
+        EXPECT_EQ(world.time, time);
+        EXPECT_EQ(level.score, fields[0]);
+        EXPECT_EQ(level.thrustCost, fields[1]);
+        EXPECT_EQ(level.turnCost, fields[2]);
+        EXPECT_EQ(level.timeCost, fields[3]);
+    }
+}
+
 TEST_F(Optimizing, AWinningRunScoresItsProgramAndItsTime) {
     load(prog({{Thrust, 20}}));
     float score = evaluateProgram(world);

@@ -34,7 +34,8 @@ struct Image {
 };
 
 // Opens a width x height OpenGL window (once per process; a later call with
-// another size changes the video mode), sets app.width and app.height, sets
+// another size changes the video mode and keeps the GL context, so loaded
+// textures and fonts stay valid), sets app.width and app.height, sets
 // the GL state of start-up and loads the two fonts into app.font and
 // app.smallFont, as start-up does. Fails the process with a message if no
 // window can be opened.

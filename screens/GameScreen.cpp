@@ -1,0 +1,205 @@
+#include "screens/GameScreen.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/Application.h"
+#include "app/Button.h"
+#include "missions/Level.h"
+#include "render/Font.h"
+#include "screens/BoardWidget.h"
+#include "screens/ProgramEdits.h"
+#include "screens/StateWidget.h"
+#include "sim/Optimizer.h"
+#include "sim/Rocket.h"
+
+namespace {
+
+constexpr float buttonWidth = 77;   // pixels
+constexpr float buttonHeight = 28;  // pixels
+constexpr float buttonBottom = 2;   // pixels above the window's lower edge
+constexpr float barHeight = 32;     // the button bar below the view and editor
+constexpr float editorWidth = 256;  // the editor column at the right edge
+
+constexpr int normalSpeed = 1000;  // hundredths of a step per update
+constexpr int turboSpeed = 10000;
+constexpr int turboLimit = 2000;  // Turbo from at most this speed, else back to normal
+
+// Takes a button's press: true once per press, and the flag is cleared.
+bool takeClick(Button* button) {
+    bool clicked = button->clicked;
+    button->clicked = false;
+    return clicked;
+}
+
+}  // namespace
+
+GameScreen::GameScreen() {
+    entered = true;
+    board = new BoardWidget;
+    board->parent = this;
+    editor = new StateWidget;
+    editor->parent = this;
+    children.push_back(board);
+    children.push_back(editor);
+    runButton = addButton("Run", 8);
+    leftButton = addButton("Left", 125);
+    rightButton = addButton("Right", 210);
+    thrustButton = addButton("Thrust", 295);
+    waitButton = addButton("Wait", 380);
+    sleepButton = addButton("Sleep", 465);
+    delButton = addButton("Del", 582);
+    upButton = addButton("Up", 667);
+    downButton = addButton("Down", 752);
+    quitButton = addButton("Quit", 869);
+    // Turbo takes the place of Thrust while a run is in progress.
+    turboButton = addButton("Turbo", 280);
+    turboButton->hidden = true;
+}
+
+GameScreen::~GameScreen() {
+    for (Widget* child : children) delete child;
+}
+
+Button* GameScreen::addButton(const char* label, float x) {
+    Button* button = new Button(this);
+    button->label = label;
+    button->min = Vec2f(x, buttonBottom);
+    button->max = Vec2f(x + buttonWidth, buttonBottom + buttonHeight);
+    children.push_back(button);
+    return button;
+}
+
+void GameScreen::setRunning(bool run) {
+    app.world.running = run;
+    if (!run) app.world.reset();
+    runButton->label = run ? "Stop" : "Run";
+    for (Button* button : {leftButton, rightButton, thrustButton, waitButton, sleepButton,
+                           delButton, upButton, downButton}) {
+        button->hidden = run;
+    }
+    turboButton->hidden = !run;
+    editor->editable = !run;
+}
+
+void GameScreen::update() {
+    if (entered) {
+        entered = false;
+        enterTime = app.clock;
+        stopRun();
+    }
+    simulate();
+    if (takeClick(runButton)) setRunning(!app.world.running);
+    applyEdits();
+    if (takeClick(quitButton)) {
+        popScreen();
+        entered = true;
+    }
+    if (takeClick(turboButton)) {
+        app.world.speed = app.world.speed <= turboLimit ? turboSpeed : normalSpeed;
+    }
+    if (optimizeRequested) optimizeProgram();
+}
+
+void GameScreen::simulate() {
+    World& world = app.world;
+    if (!world.level || !world.rocket) return;  // no mission entered yet
+    if (!world.running) {
+        World::View view = world.computeView();
+        world.viewCenter = view.center;
+        world.viewScale = view.scale;
+        return;
+    }
+    stepByWorldSpeed();
+    if (world.level->won) {
+        stopRun();
+        // The completion screen comes with the menus; until then a won run
+        // only stops and resets.
+        if (app.completionScreen) pushScreen(reinterpret_cast<Widget*>(app.completionScreen));
+        entered = true;
+    }
+    if (world.level->failed) stopRun();
+}
+
+// Slow speeds step every few updates; fast ones several times per update,
+// stopping at once when the mission is won.
+void GameScreen::stepByWorldSpeed() {
+    World& world = app.world;
+    int speed = world.speed;
+    if (speed <= 0) return;
+    if (speed <= 100) {
+        if (app.stepCount % (100 / speed) == 0) world.step();
+        return;
+    }
+    for (int i = 0; i < speed / 100; ++i) {
+        if (world.level->won) break;
+        world.step();
+    }
+}
+
+void GameScreen::applyEdits() {
+    if (!app.world.rocket) return;
+    Program& program = app.world.rocket->program;
+    int& s = editor->selected;
+    if (s > int(program.size())) s = int(program.size());
+    if (takeClick(delButton)) deleteInstruction(program, s);
+    if (takeClick(upButton)) moveInstructionUp(program, s);
+    if (takeClick(downButton)) moveInstructionDown(program, s);
+    if (takeClick(leftButton)) insertInstruction(program, s, Left);
+    if (takeClick(rightButton)) insertInstruction(program, s, Right);
+    if (takeClick(waitButton)) insertInstruction(program, s, Wait);
+    if (takeClick(sleepButton)) insertInstruction(program, s, Sleep);
+    if (takeClick(thrustButton)) insertInstruction(program, s, Thrust);
+}
+
+void GameScreen::draw() {
+    glViewport(0, 0, app.width, app.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, app.width, 0, app.height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    if (app.world.running) drawReadout();
+    if (app.world.level) {
+        float w = float(app.width);
+        float h = float(app.height);
+        board->min = Vec2f(0, barHeight);
+        board->max = Vec2f(w - editorWidth, h);
+        // The camera frames the scene for the view's size.
+        app.world.viewWidth = board->max.x - board->min.x;
+        app.world.viewHeight = board->max.y - board->min.y;
+        board->draw();
+        editor->min = Vec2f(w - editorWidth, barHeight);
+        editor->max = Vec2f(w, h);
+        editor->draw();
+    }
+    for (Button* button :
+         {runButton, leftButton, rightButton, waitButton, sleepButton, thrustButton, delButton,
+          upButton, downButton, quitButton, turboButton}) {
+        button->draw();
+    }
+}
+
+// Time, velocity (thousandths of a unit per step) and heading in [0, 360).
+void GameScreen::drawReadout() const {
+    const Rocket* rocket = app.world.rocket;
+    if (!app.font || !rocket) return;
+    glEnable(GL_TEXTURE_2D);
+    glColor3f(1, 1, 1);
+    char text[512];  // wide enough for any double printed with %f
+    std::snprintf(text, sizeof text, "Time: % 7d", app.world.time);
+    drawText(*app.font, text, Vec2f(110, 8));
+    std::snprintf(text, sizeof text, "Vel: % 6.2f,% 6.2f", rocket->velocity.x * 1000,
+                  rocket->velocity.y * 1000);
+    drawText(*app.font, text, Vec2f(380, 8));
+    double degrees = std::fmod(rocket->angle * 180 / 3.141592653589793, 360.0);
+    if (degrees < 0) degrees += 360;
+    if (degrees >= 360) degrees = 0;  // a tiny negative remainder rounds up to 360
+    std::snprintf(text, sizeof text, "Angle: % 6.2f", degrees);
+    drawText(*app.font, text, Vec2f(650, 8));
+}

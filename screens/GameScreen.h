@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/Widget.h"
+
+class BoardWidget;
+class Button;
+class StateWidget;
+
+// The screen on which a mission is played: the space view, the program
+// editor and a bar of eleven buttons. It keeps no simulation state of its
+// own; it drives the application's world. Owns its children.
+class GameScreen : public Widget {
+public:
+    GameScreen();
+    ~GameScreen() override;
+    GameScreen(const GameScreen&) = delete;
+    GameScreen& operator=(const GameScreen&) = delete;
+
+    BoardWidget* board;
+    StateWidget* editor;
+    Button* runButton;
+    Button* leftButton;
+    Button* rightButton;
+    Button* thrustButton;
+    Button* waitButton;
+    Button* sleepButton;
+    Button* delButton;
+    Button* upButton;
+    Button* downButton;
+    Button* quitButton;
+    Button* turboButton;
+
+    void update() override;
+    void draw() override;
+    bool handleEvent(const SDL_Event& event) override;
+
+    // Running: Stop label, editing buttons hidden, Turbo shown, editor locked.
+    // Stopping also resets the world, so the ship is back at its start.
+    void setRunning(bool run);
+    void stopRun() { setRunning(false); }
+
+private:
+    Button* addButton(const char* label, float x);
+    void simulate();
+    void stepByWorldSpeed();
+    void applyEdits();
+    void drawReadout() const;
+    void handleStoppedKey(int sym);
+};

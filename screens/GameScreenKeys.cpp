@@ -1,0 +1,88 @@
+#include <algorithm>
+
+#include "app/Application.h"
+#include "app/Button.h"
+#include "screens/GameScreen.h"
+#include "screens/ProgramEdits.h"
+#include "screens/StateWidget.h"
+#include "sim/Optimizer.h"
+#include "sim/Rocket.h"
+
+// Every key press is consumed; while running only Return, Escape and Space act.
+// Keys set the same flags as the buttons, so both take the same path in update().
+bool GameScreen::handleEvent(const SDL_Event& event) {
+    if (event.type != SDL_KEYDOWN) return false;
+    int sym = event.key.keysym.sym;
+    if (sym == SDLK_RETURN) {
+        runButton->clicked = true;
+    } else if (sym == SDLK_ESCAPE) {
+        quitButton->clicked = true;
+    } else if (app.world.running) {
+        if (sym == SDLK_SPACE) turboButton->clicked = true;
+    } else {
+        handleStoppedKey(sym);
+    }
+    return true;
+}
+
+void GameScreen::handleStoppedKey(int sym) {
+    switch (sym) {
+        case SDLK_t:
+            thrustButton->clicked = true;
+            return;
+        case SDLK_l:
+            leftButton->clicked = true;
+            return;
+        case SDLK_r:
+            rightButton->clicked = true;
+            return;
+        case SDLK_w:
+            waitButton->clicked = true;
+            return;
+        case SDLK_s:
+            sleepButton->clicked = true;
+            return;
+        case SDLK_DELETE:
+            delButton->clicked = true;
+            return;
+        case SDLK_PAGEUP:
+            upButton->clicked = true;
+            return;
+        case SDLK_PAGEDOWN:
+            downButton->clicked = true;
+            return;
+        case SDLK_F1:
+            optimizeRequested = !optimizeRequested;
+            return;
+        default:
+            break;
+    }
+    if (!app.world.rocket) return;
+    Program& program = app.world.rocket->program;
+    int n = int(program.size());
+    int& s = editor->selected;
+    switch (sym) {
+        case SDLK_UP:
+            s = std::max(s - 1, 0);
+            return;
+        case SDLK_DOWN:
+            s = std::min(s + 1, n);
+            return;
+        case SDLK_LEFT:
+            if (s >= 0 && s < n) nudgeValue(program[s], -1);
+            return;
+        case SDLK_RIGHT:
+            if (s >= 0 && s < n) nudgeValue(program[s], +1);
+            return;
+        default:
+            break;
+    }
+    // Digits and Backspace on the end row act on the last instruction.
+    if (n == 0 || s < 0 || s > n) return;
+    Instruction& instruction = program[std::min(s, n - 1)];
+    if (sym == SDLK_BACKSPACE) {
+        eraseDigit(instruction);
+    } else if (sym >= SDLK_0 && sym <= SDLK_9) {
+        typeDigit(instruction, sym - SDLK_0);
+    }
+}

@@ -1,0 +1,165 @@
+#include "screens/StateWidget.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+#include "app/Application.h"
+#include "render/Font.h"
+#include "screens/ProgramEdits.h"
+#include "sim/Rocket.h"
+
+namespace {
+
+// Slider geometry in row pixels: the track spans 150 pixels for 0..1000.
+constexpr int trackLeft = 45;
+constexpr int trackLength = 150;
+constexpr int zoneWidth = 16;  // the "-" and "+" zones beside the track
+
+void lineLoop(float x0, float y0, float x1, float y1) {
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(x0, y0);
+    glVertex2f(x1, y0);
+    glVertex2f(x1, y1);
+    glVertex2f(x0, y1);
+    glEnd();
+}
+
+void line(float x0, float y0, float x1, float y1) {
+    glBegin(GL_LINES);
+    glVertex2f(x0, y0);
+    glVertex2f(x1, y1);
+    glEnd();
+}
+
+void text(const Font* font, const char* s, float x, float y) {
+    if (font) drawText(*font, s, Vec2f(x, y));
+}
+
+// A drag sets the value from the pointer and pins it at the track's ends.
+void dragValue(Instruction& instruction, int v) {
+    if (v >= 0 && v < trackLength) {
+        instruction.value = int(v / double(trackLength) * maxValue);
+    } else if (v < 0) {
+        instruction.value = 0;
+    } else if (v > trackLength) {
+        instruction.value = maxValue;
+    }
+}
+
+// A press sets the value on the track and steps it by one in the side zones.
+void pressValue(Instruction& instruction, int v) {
+    if (v >= 0 && v < trackLength) {
+        instruction.value = int(v / double(trackLength) * maxValue);
+    } else if (v > -zoneWidth && v < 0) {
+        nudgeValue(instruction, -1);
+    } else if (v > trackLength && v < trackLength + zoneWidth) {
+        nudgeValue(instruction, +1);
+    }
+}
+
+}  // namespace
+
+void StateWidget::update() { restartTimer(); }
+
+int StateWidget::highlightRow(const VirtualMachine& machine) {
+    return machine.waitCounter > 0 ? machine.currentLine : machine.pc;
+}
+
+int StateWidget::rowAt(int y, int rowCount) const {
+    if (y < 0) return -1;
+    float h = max.y - min.y;
+    for (int i = 0; i < rowCount; ++i) {
+        int top = int(h - float(rowHeight * (i + 1)));
+        if (top <= y && y < int(float(top) + rowHeight)) return i;
+    }
+    return -1;
+}
+
+bool StateWidget::handleEvent(const SDL_Event& event) {
+    if (app.world.running || !app.world.rocket) return false;
+    Program& program = app.world.rocket->program;
+    int n = int(program.size());
+    if (event.type == SDL_MOUSEMOTION) {
+        if (event.motion.state == 0) return false;
+        LocalPoint p = localPoint(*this, event.motion.x, event.motion.y);
+        int row = rowAt(p.y, n);
+        if (row >= 0) {
+            selected = row;
+            dragValue(program[row], p.x - trackLeft);
+        }
+        return true;
+    }
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        LocalPoint p = localPoint(*this, event.button.x, event.button.y);
+        int row = rowAt(p.y, n + 1);
+        if (row >= 0) {
+            selected = row;
+            if (row < n) pressValue(program[row], p.x - trackLeft);
+        }
+        return true;
+    }
+    return false;
+}
+
+void StateWidget::draw() {
+    if (hidden || !app.world.rocket) return;
+    float w = max.x - min.x;
+    float h = max.y - min.y;
+    glViewport(int(min.x), int(min.y), int(w), int(h));
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, w, 0, h, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(1, 1, 1);
+    lineLoop(1, 1, w - 2, h - 2);
+    glEnable(GL_TEXTURE_2D);
+
+    glPushMatrix();
+    glTranslatef(0, h, 0);
+    int n = int(app.world.rocket->program.size());
+    int highlight = highlightRow(*app.world.rocket);
+    for (int i = 0; i <= n; ++i) {
+        // Rows wholly below the widget would be clipped anyway.
+        if (h - float(rowHeight * i) < 0) break;
+        if (!editable && i == highlight) {
+            glColor3f(0.8f, 0.8f, 1.0f);
+        } else if (editable && i == selected) {
+            glColor3f(1.0f, 0.8f, 0.8f);
+        } else {
+            glColor3f(0.5f, 0.5f, 0.5f);
+        }
+        glTranslatef(0, -float(rowHeight), 0);
+        drawRow(i);
+    }
+    glPopMatrix();
+    glViewport(0, 0, app.width, app.height);
+}
+
+void StateWidget::drawRow(int row) const {
+    float w = max.x - min.x;
+    const Program& program = app.world.rocket->program;
+    glDisable(GL_TEXTURE_2D);
+    lineLoop(5, 0, w - 6, 24);
+    if (row >= int(program.size())) {
+        glEnable(GL_TEXTURE_2D);
+        return;
+    }
+    const Instruction& instruction = program[row];
+    int knob = trackLeft + int(instruction.value * float(trackLength) / maxValue);
+    line(29, 1, 29, 23);
+    line(trackLeft, 12, trackLeft + trackLength, 12);
+    line(float(knob), 20, float(knob), 4);
+    glEnable(GL_TEXTURE_2D);
+
+    char letter[2] = {opcodeLetter(instruction.opcode), 0};
+    text(app.font, letter, 11, 4);
+    text(app.smallFont, "-", 33, 4);
+    text(app.smallFont, "+", 199, 4);
+    char value[16];
+    std::snprintf(value, sizeof value, "% 5d", instruction.value);
+    text(app.smallFont, value, 207, 4);
+}

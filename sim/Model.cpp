@@ -1,0 +1,27 @@
+#include "sim/Model.h"
+
+#include <GL/gl.h>
+
+#include "render/Mesh.h"
+#include "render/Texture.h"
+
+void loadModel(Mesh*& mesh, Texture*& texture, const std::string& meshFile,
+               const std::string& textureFile) {
+    delete mesh;
+    mesh = new Mesh;
+    mesh->load(meshFile);
+    texture = getTexture(textureFile);
+}
+
+void drawModel(const Mesh* mesh, const Texture* texture, Vec2 position, double radius,
+               double degrees) {
+    glPushMatrix();
+    glTranslatef(float(position.x), float(position.y), 0.0f);
+    glScalef(float(radius), float(radius), float(radius));
+    glRotatef(float(degrees), 0.0f, 0.0f, 1.0f);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+    if (texture) glBindTexture(GL_TEXTURE_2D, texture->glName);
+    if (mesh) mesh->draw();
+    glPopMatrix();
+}

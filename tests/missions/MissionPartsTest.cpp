@@ -1,0 +1,92 @@
+#include <cmath>
+
+#include "missions/MissionParts.h"
+#include "tests/missions/MissionTestSupport.h"
+
+namespace {
+// A mission with no behaviour of its own, to drive the shared parts directly.
+class BareMission : public Level {
+public:
+    BareMission() : Level("Bare", "", 10.0f, 20.0f) {}
+    void setup(World& world) override {
+        won = false;
+        failed = false;
+        addPlanet(world,
+                  {70.0, 4.9, Vec2(0.0, 0.0), Vec2(0.0, 0.0), 0.001, earthMesh, earthTexture});
+        addMarker(world, 10.0, Vec2(300.0, 0.0));
+        placeShip(world, Vec2(500.0, 0.0), Vec2(0.0, 0.25), 1.0, 0.5);
+    }
+};
+}  // namespace
+
+class MissionParts : public MissionTest {
+protected:
+    void SetUp() override {
+        MissionTest::SetUp();
+        start(mission, {op(Thrust, 40), op(Left, 100), op(Right, -30), op(Wait, 5)});
+    }
+    BareMission mission;
+    bool inRange = false;
+    int rangeStart = 0;
+};
+
+TEST_F(MissionParts, PlacedShipAndBodiesHaveEveryFieldSet) {
+    EXPECT_TRUE(body(0).solid);
+    EXPECT_EQ(body(0).spin, 0.001);
+    EXPECT_FALSE(body(1).solid);
+    EXPECT_EQ(body(1).mass, 0.0);
+    EXPECT_EQ(body(1).texture, nullptr);
+    EXPECT_EQ(ship().velocity.y, 0.25);
+    EXPECT_EQ(ship().angle, 1.0);
+    EXPECT_EQ(ship().angularVelocity, 0.5);
+    EXPECT_EQ(ship().radius, 8.0);
+    EXPECT_FALSE(ship().landed);
+}
+
+TEST_F(MissionParts, BandTimerStartsOnEntryAndWinsOnlyPastTheCount) {
+    timedBandTest(mission, world, true, inRange, rangeStart, 100);
+    EXPECT_TRUE(inRange);
+    EXPECT_EQ(rangeStart, 0);
+    world.time = 100;
+    timedBandTest(mission, world, true, inRange, rangeStart, 100);
+    EXPECT_FALSE(mission.won);
+    world.time = 101;
+    timedBandTest(mission, world, true, inRange, rangeStart, 100);
+    EXPECT_TRUE(mission.won);
+    // The whole program is charged: 40 thrust, 10 + 3 turn, 1.01 time.
+    EXPECT_FLOAT_EQ(mission.score, 54.01f);
+}
+
+TEST_F(MissionParts, BandTimerRestartsFromTheStepOfReEntry) {
+    world.time = 3;
+    timedBandTest(mission, world, true, inRange, rangeStart, 100);
+    world.time = 90;
+    timedBandTest(mission, world, false, inRange, rangeStart, 100);
+    EXPECT_FALSE(inRange);
+    world.time = 91;
+    timedBandTest(mission, world, true, inRange, rangeStart, 100);
+    EXPECT_EQ(rangeStart, 91);
+    world.time = 150;
+    timedBandTest(mission, world, true, inRange, rangeStart, 100);
+    EXPECT_FALSE(mission.won);
+}
+
+TEST_F(MissionParts, SectorAngleWrapsIntoOneTurn) {
+    ship().position = Vec2(0.0, -100.0);
+    EXPECT_DOUBLE_EQ(sectorAngle(world, body(0)), 1.5 * M_PI);
+    body(0).angle = -20.0;  // far behind: still reduced to [0, 2π)
+    const double a = sectorAngle(world, body(0));
+    EXPECT_GE(a, 0.0);
+    EXPECT_LT(a, 2 * M_PI);
+    EXPECT_NEAR(a, std::fmod(-0.5 * M_PI + 20.0, 2 * M_PI), 1e-12);
+    body(0).angle = 0.0;
+    ship().position = Vec2(100.0, 0.0);
+    EXPECT_EQ(sectorAngle(world, body(0)), 0.0);
+}
+
+TEST_F(MissionParts, DistancesAreBetweenCentres) {
+    EXPECT_EQ(distance(Vec2(3.0, 4.0), Vec2(0.0, 0.0)), 5.0);
+    ship().position = Vec2(300.0, 40.0);
+    EXPECT_EQ(shipDistanceToBody(world, 1), 40.0);
+    EXPECT_EQ(shipDistance(world, Vec2(0.0, 0.0)), std::sqrt(300.0 * 300.0 + 40.0 * 40.0));
+}

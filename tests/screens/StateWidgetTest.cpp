@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "missions/Level.h"
+#include "screens/StateWidget.h"
+#include "sim/Rocket.h"
+
+namespace {
+
+class EmptyLevel : public Level {
+public:
+    EmptyLevel() : Level("Empty", "", 1.0f, 2.0f) {}
+    void setup(World& world) override { world.rocket->radius = 8.0; }
+};
+
+// The editor at its place in a 1280 x 720 window: 256 x 688 pixels.
+class StateWidgetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app.textures.headless = true;
+        app.width = 1280;
+        app.height = 720;
+        app.world.level = &level;
+        app.world.running = false;
+        app.world.clearProgramAndReset();
+        for (int value : {100, 200, 300}) {
+            Instruction instruction;
+            instruction.value = value;
+            program().push_back(instruction);
+        }
+        editor.min = Vec2f(1024, 32);
+        editor.max = Vec2f(1280, 720);
+    }
+    void TearDown() override { app.world.running = false; }
+
+    Program& program() { return app.world.rocket->program; }
+    int value(int row) { return program()[row].value; }
+
+    // SDL coordinates (origin top-left) of a point given in editor-local
+    // pixels: x from the editor's left edge, y up from the given row's lower edge.
+    int sdlX(int x) { return 1024 + x; }
+    int sdlY(int row, int y) { return app.height - 1 - (32 + rowBottom(row) + y); }
+    int rowBottom(int row) { return 688 - 32 * (row + 1); }
+
+    bool press(int row, int x, int y = 12) {
+        SDL_Event event{};
+        event.type = SDL_MOUSEBUTTONDOWN;
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.x = Uint16(sdlX(x));
+        event.button.y = Uint16(sdlY(row, y));
+        return editor.handleEvent(event);
+    }
+    bool drag(int row, int x, int y = 12, int buttons = SDL_BUTTON_LMASK) {
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.state = Uint8(buttons);
+        event.motion.x = Uint16(sdlX(x));
+        event.motion.y = Uint16(sdlY(row, y));
+        return editor.handleEvent(event);
+    }
+
+    EmptyLevel level;
+    StateWidget editor;
+};
+
+TEST_F(StateWidgetTest, APressOnTheTrackSetsTheValueButNeverReachesOneThousand) {
+    EXPECT_TRUE(press(1, 45));
+    EXPECT_EQ(value(1), 0);
+    EXPECT_EQ(editor.selected, 1);
+    press(1, 45 + 149);
+    EXPECT_EQ(value(1), 993);
+    press(2, 45 + 75);
+    EXPECT_EQ(value(2), 500);
+    EXPECT_EQ(editor.selected, 2);
+    press(0, 45 + 3);
+    EXPECT_EQ(value(0), 20);
+}
+
+TEST_F(StateWidgetTest, ThePlusAndMinusZonesStepByOneWithinTheRange) {
+    press(0, 45 - 1);
+    EXPECT_EQ(value(0), 99);
+    press(0, 45 - 15);
+    EXPECT_EQ(value(0), 98);
+    press(0, 45 + 151);
+    EXPECT_EQ(value(0), 99);
+    press(0, 45 + 165);
+    EXPECT_EQ(value(0), 100);
+
+    program()[0].value = 0;
+    press(0, 40);
+    EXPECT_EQ(value(0), 0);
+    program()[0].value = 1000;
+    press(0, 200);
+    EXPECT_EQ(value(0), 1000);
+}
+
+TEST_F(StateWidgetTest, PressesBesideTheZonesOnlySelectTheRow) {
+    for (int x : {45 - 16, 45 + 150, 45 + 166, 5, 250}) {
+        editor.selected = 3;
+        EXPECT_TRUE(press(1, x));
+        EXPECT_EQ(editor.selected, 1) << x;
+        EXPECT_EQ(value(1), 200) << x;
+    }
+}
+
+TEST_F(StateWidgetTest, APressOnTheEndRowSelectsItWithoutChangingAnyValue) {
+    EXPECT_TRUE(press(3, 45 + 100));
+    EXPECT_EQ(editor.selected, 3);
+    EXPECT_EQ(value(0), 100);
+    EXPECT_EQ(value(1), 200);
+    EXPECT_EQ(value(2), 300);
+}
+
+TEST_F(StateWidgetTest, RowsSpanThirtyTwoPixelsFromTheTop) {
+    press(0, 45, 31);  // top pixel of row 0
+    EXPECT_EQ(editor.selected, 0);
+    press(0, 45, 0);  // bottom pixel of row 0
+    EXPECT_EQ(editor.selected, 0);
+    press(1, 45, 31);
+    EXPECT_EQ(editor.selected, 1);
+    press(3, 45, 0);
+    EXPECT_EQ(editor.selected, 3);
+    editor.selected = 1;
+    EXPECT_TRUE(press(4, 45));  // below the end row: nothing
+    EXPECT_EQ(editor.selected, 1);
+}
+
+TEST_F(StateWidgetTest, DraggingPastTheEndsOfTheTrackPinsTheValue) {
+    EXPECT_TRUE(drag(1, 0));
+    EXPECT_EQ(value(1), 0);
+    EXPECT_TRUE(drag(1, 45 + 151));
+    EXPECT_EQ(value(1), 1000);
+    drag(1, 45 + 150);  // the pixel just past the track leaves the value alone
+    EXPECT_EQ(value(1), 1000);
+    drag(2, 45 + 30);
+    EXPECT_EQ(value(2), 200);
+    EXPECT_EQ(editor.selected, 2);
+}
+
+TEST_F(StateWidgetTest, ADragOverTheEndRowChangesNothingButIsStillConsumed) {
+    editor.selected = 1;
+    EXPECT_TRUE(drag(3, 45 + 100));
+    EXPECT_EQ(editor.selected, 1);
+    EXPECT_EQ(value(2), 300);
+}
+
+TEST_F(StateWidgetTest, MotionWithoutAButtonHeldIsNotAnEdit) {
+    EXPECT_FALSE(drag(1, 45 + 100, 12, 0));
+    EXPECT_EQ(value(1), 200);
+    EXPECT_EQ(editor.selected, 0);
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    EXPECT_FALSE(editor.handleEvent(key));
+}
+
+TEST_F(StateWidgetTest, WhileRunningPressesAndDragsPassThroughUntouched) {
+    app.world.running = true;
+    EXPECT_FALSE(press(1, 45 + 100));
+    EXPECT_FALSE(drag(2, 0));
+    EXPECT_EQ(editor.selected, 0);
+    EXPECT_EQ(value(1), 200);
+    EXPECT_EQ(value(2), 300);
+}
+
+TEST_F(StateWidgetTest, RowsBelowTheEditorCannotBeReachedWithTheMouse) {
+    program().resize(40);
+    // 688 pixels hold 21 whole rows; row 21 shows its upper half, row 22 nothing.
+    EXPECT_TRUE(press(21, 45 + 75, 20));
+    EXPECT_EQ(editor.selected, 21);
+    EXPECT_EQ(value(21), 500);
+    editor.selected = 0;
+    EXPECT_TRUE(drag(22, 45 + 75));  // dragged below the editor's lower edge
+    EXPECT_TRUE(drag(25, 45 + 75));
+    EXPECT_EQ(editor.selected, 0);
+    EXPECT_EQ(value(22), 0);
+    EXPECT_EQ(value(25), 0);
+}
+
+TEST(StateWidget, TheHighlightFollowsTheWaitingInstructionElseTheNextOne) {
+    VirtualMachine machine;
+    machine.pc = 4;
+    machine.currentLine = 3;
+    machine.waitCounter = 0;
+    EXPECT_EQ(StateWidget::highlightRow(machine), 4);
+    machine.waitCounter = 1;
+    EXPECT_EQ(StateWidget::highlightRow(machine), 3);
+}
+
+}  // namespace
