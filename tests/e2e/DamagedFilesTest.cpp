@@ -51,3 +51,39 @@ TEST_F(DamagedFiles, AnImpossibleWindowSizeIsReportedAndAUsableWindowOpens) {
         expectQuitsCleanly(*game);
     }
 }
+
+TEST_F(DamagedFiles, ATruncatedScoreFileKeepsTheRecordsBeforeTheCutAndTheNextSaveIsWhole) {
+    const std::map<std::string, SavedBest> bests = {{"Bigger Launch", {300.0f, "1 T 5\n"}}};
+    const std::string whole = scoreFileLayout(bests);
+    auto game = start(withFile("save.dat", whole.substr(0, whole.size() / 2)));
+    EXPECT_TRUE(game->waitForOutput("Loading game.\nERROR: ")) << game->output();
+    expectMenusWork(*game);
+    expectQuitsCleanly(*game);
+    EXPECT_EQ(game->readFile("save.dat"), whole);
+}
+
+TEST_F(DamagedFiles, AGarbageScoreFileIsReportedAndTheNextSaveWritesAFreshWholeFile) {
+    std::string garbage = "\xff\xff\xff\x7f";
+    for (int i = 0; i < 400; ++i) garbage += char((i * 37 + 11) & 0xFF);
+    auto game = start(withFile("save.dat", garbage));
+    EXPECT_TRUE(game->waitForOutput("Loading game.\nERROR: ")) << game->output();
+    expectMenusWork(*game);
+    expectQuitsCleanly(*game);
+    EXPECT_EQ(game->readFile("save.dat"), scoreFileLayout({}));
+}
+
+TEST_F(DamagedFiles, AWonMissionAfterADamagedScoreFileIsSavedWhole) {
+    auto game = start(withFile("save.dat", std::string("\x05\x00\x00", 3)));
+    EXPECT_TRUE(game->waitForOutput("Loading game.\nERROR: ")) << game->output();
+    openCadetMission(*game, 1);
+    game->keys("t 1 0 0 0 Return", 3s);  // Thrust 1000 wins after 351 steps
+    game->keys("Return", 0ms);           // dismiss the completion screen
+    ASSERT_TRUE(game->waitForOutput("Saving game."));
+    std::map<std::string, SavedBest> saved;
+    ASSERT_TRUE(readScoreFile(game->readFile("save.dat"), saved));
+    EXPECT_EQ(saved.size(), 21u);
+    EXPECT_EQ(saved["Thrust"].program, "1 T 1000\n");
+    EXPECT_GT(saved["Thrust"].score, 1000.0f);
+    game->keys("Escape Escape", 700ms);  // mission menu, main menu
+    expectQuitsCleanly(*game);
+}

@@ -13,8 +13,9 @@ std::string gameBinary();
 // The window as X shows it has this size.
 void expectWindowSize(GameSession& game, int width, int height);
 
-// From the intro: the main menu, the Cadet page and back. Each step must
-// change what the window shows, so the keys reach the game and it draws.
+// From the intro: the main menu, the Cadet page and back, each seen in the
+// window, so the keys reach the game and it draws (for a player without
+// scores: the main menu shows three locked rank groups).
 void expectMenusWork(GameSession& game);
 
 // From the main menu: Escape quits; the game says goodbye, saves and ends
@@ -25,8 +26,9 @@ void expectQuitsCleanly(GameSession& game);
 // "<- Back -<<") of the Cadet page.
 void openCadetMission(GameSession& game, int row);
 
-// How many pixels differ clearly between two screenshots of one size.
-int changedPixels(const Screenshot& a, const Screenshot& b);
+// The medal the completion screen shows in the middle of a window of this
+// screenshot's size: "gold", "silver", "bronze" or "none", by its colour.
+std::string medalShown(const Screenshot& shot);
 
 // A mission's stored best, as "save.dat" keeps it.
 struct SavedBest {

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,8 +14,11 @@
 #include <set>
 
 #include "app/Options.h"
+#include "missions/Level.h"
+#include "missions/Levels.h"
 #include "render/Mesh.h"
 #include "render/TextSplit.h"
+#include "screens/ScoreFile.h"
 #include "sim/ProgramText.h"
 
 namespace {
@@ -125,6 +129,47 @@ std::string checkObj(const std::string& input) {
     return "";
 }
 
+// A fresh registry of the 21 missions without scores, freed with the object.
+struct FreshLevels {
+    FreshLevels() { registerLevels(levels); }
+    ~FreshLevels() {
+        for (auto& entry : levels) delete entry.second;
+    }
+    LevelRegistry levels;
+};
+
+// Reads `bytes` as a score file into `levels`; the reader's own report.
+std::string readScores(const std::string& bytes, LevelRegistry& levels) {
+    // fmemopen cannot open an empty buffer everywhere; an empty file can.
+    std::FILE* file = bytes.empty() ? std::fopen("/dev/null", "rb")
+                                    : fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
+    if (!file) return "cannot open";
+    std::string problem = readScoreRecords(file, levels);
+    std::fclose(file);
+    return problem;
+}
+
+std::string checkScoreFile(const std::string& input) {
+    FreshLevels damaged;
+    readScores(input, damaged.levels);
+    for (const auto& [name, level] : damaged.levels) {
+        if (!std::isfinite(level->bestScore) || level->bestScore < 0.0f)
+            return "a best score no run can make: " + name;
+        if (level->savedProgram.size() > size_t(maxProgramLength))
+            return "a longer program text than a record may hold: " + name;
+        // "Accept" on the briefing reads the stored text into the ship.
+        std::string fault = checkProgramText(level->savedProgram);
+        if (!fault.empty()) return "the program text of " + name + ": " + fault;
+    }
+    // Whatever was kept is written back as a whole file that reads the same.
+    std::string saved = scoreFileBytes(damaged.levels);
+    FreshLevels again;
+    std::string problem = readScores(saved, again.levels);
+    if (!problem.empty()) return "the file written after a damaged one is damaged: " + problem;
+    if (scoreFileBytes(again.levels) != saved) return "the scores do not survive a save and a load";
+    return "";
+}
+
 }  // namespace
 
 const std::vector<ReaderCheck>& readerChecks() {
@@ -132,6 +177,7 @@ const std::vector<ReaderCheck>& readerChecks() {
         {"program_text", checkProgramText},
         {"options", checkOptions},
         {"obj", checkObj},
+        {"score_file", checkScoreFile},
     };
     return checks;
 }

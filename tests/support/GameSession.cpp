@@ -91,6 +91,13 @@ int Screenshot::brightPixels(int x, int y, int w, int h, int threshold) const {
     return count;
 }
 
+bool Screenshot::savePpm(const std::string& path) const {
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << width << ' ' << height << "\n255\n";
+    for (const Rgb& p : pixels) out << char(p.r) << char(p.g) << char(p.b);
+    return bool(out);
+}
+
 GameSession::GameSession(const VirtualDisplay& screen, const std::string& binary,
                          const GameSetup& setup, const fs::path& parent)
     : display(screen.name) {

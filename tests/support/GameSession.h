@@ -44,6 +44,8 @@ struct Screenshot {
     int brightPixels(int threshold = 60) const {
         return brightPixels(0, 0, width, height, threshold);
     }
+    // Writes the picture as a binary PPM for a person to look at.
+    bool savePpm(const std::string& path) const;
 };
 
 struct GameSetup {
