@@ -7,10 +7,15 @@
 #include "render/Texture.h"
 #include "screens/MainMenu.h"
 
-const std::string introBanner =
+namespace {
+
+// One line that follows the ship across the window.
+const char* const introBanner =
     "Quorrin, welcome to the Astrello!   "
     "Made by the Astrello team, with warm thanks to our play-testers and to the teachers "
     "who tried it in their classes.";
+
+}  // namespace
 
 LoadingScreen::LoadingScreen() {
     drift.init();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "app/Widget.h"
 #include "render/Mesh.h"
 #include "render/Particles.h"
@@ -29,7 +27,5 @@ public:
     void finishIntro();
 };
 
-// The one-line banner that follows the ship.
-extern const std::string introBanner;
 // Seconds the intro plays before it ends by itself.
 constexpr double introSeconds = 75.0;

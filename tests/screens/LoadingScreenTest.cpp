@@ -35,12 +35,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Intro, BannerWelcomesQuorrinThenThanksInTheSameLine) {
-    EXPECT_EQ(introBanner.rfind("Quorrin, welcome to the Astrello!   ", 0), 0u);
-    EXPECT_NE(introBanner.find("Astrello team"), std::string::npos);
-    EXPECT_EQ(introBanner.find('\n'), std::string::npos);
-}
-
 TEST_F(Intro, EndsOnlyOnceMoreThan75SecondsHavePassed) {
     EXPECT_EQ(intro()->enterTime, 1000.0);
     app.clock = 1000.0 + 75.0;

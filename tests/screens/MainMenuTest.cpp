@@ -40,15 +40,6 @@ protected:
 
 }  // namespace
 
-TEST_F(TitleMenu, ListsTheRankGroupsThenOptionsIntroAndQuit) {
-    EXPECT_EQ(menu.title, "Quorrin : Astrello");
-    EXPECT_EQ(menu.items,
-              (std::vector<std::string>{"Cadet Missions", "Ensign Missions", "Lieutenant Missions",
-                                        "Commander Missions", "Options", "Intro", "Quit"}));
-    EXPECT_EQ(menu.highestPassed, -1);
-    EXPECT_TRUE(menu.entered);
-}
-
 TEST_F(TitleMenu, WithoutScoresOnlyCadetIsOpenAndNoGroupHasAMedal) {
     menu.assessGroups();
     EXPECT_EQ(menu.highestPassed, -1);
