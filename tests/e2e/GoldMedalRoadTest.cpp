@@ -58,9 +58,10 @@ TEST(GoldMedalRoad, TheFirstCadetMissionFlownToGoldIsSeenAndSavedByteForByte) {
     GameSession game(display, gameBinary(), GameSetup());
     ASSERT_TRUE(game.waitForWindow());
     openCadetMission(game, 1);
-    game.keys("t 5 9 Return", 400ms);  // Thrust 59, run
-    game.keys("space", 0ms);           // turbo: 2000 steps a second
-    std::this_thread::sleep_for(5s);   // 5933 steps
+    typeProgram(game, "t 5 9");       // Thrust 59
+    game.keys("Return", 400ms);       // run
+    game.keys("space", 0ms);          // turbo: 2000 steps a second
+    std::this_thread::sleep_for(5s);  // 5933 steps
     Screenshot completion = game.screenshot();
     EXPECT_EQ(medalShown(completion), "gold");
     EXPECT_FALSE(game.fileExists("save.dat")) << "saved before the result was dismissed";

@@ -14,8 +14,9 @@ namespace {
 // score file then holds that run.
 void winThrust(GameSession& game) {
     openCadetMission(game, 1);
-    game.keys("t 1 0 0 0 Return", 3s);  // wins after 351 steps
-    game.keys("Return", 0ms);           // dismiss the completion screen
+    typeProgram(game, "t 1 0 0 0");
+    game.keys("Return", 3s);   // Thrust 1000 wins after 351 steps
+    game.keys("Return", 0ms);  // dismiss the completion screen
     ASSERT_TRUE(game.waitForOutput("Saving game.")) << game.output();
     std::map<std::string, SavedBest> saved;
     ASSERT_TRUE(readScoreFile(game.readFile("save.dat"), saved));

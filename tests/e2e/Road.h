@@ -18,8 +18,13 @@ void expectWindowSize(GameSession& game, int width, int height);
 // scores: the main menu shows three locked rank groups).
 void expectMenusWork(GameSession& game);
 
+// The parts of the game's error output that are sanitizer findings against
+// the game: memory errors, undefined behaviour, and leaks of blocks the
+// game's own code allocated. "" when there are none.
+std::string sanitizerFindings(const std::string& errors);
+
 // From the main menu: Escape quits; the game says goodbye, saves and ends
-// with exit code 0 and nothing on its error output.
+// with exit code 0 and no sanitizer finding.
 void expectQuitsCleanly(GameSession& game);
 
 // From the intro to the game screen of mission `row` (1-based, below
@@ -29,6 +34,11 @@ void openCadetMission(GameSession& game, int row);
 // The medal the completion screen shows in the middle of a window of this
 // screenshot's size: "gold", "silver", "bronze" or "none", by its colour.
 std::string medalShown(const Screenshot& shot);
+
+// Types a program on the game screen, e.g. "t 1 0 0 0 l 4 5". A command
+// letter inserts its instruction at the next update, so the digits after it
+// wait for that before they are typed.
+void typeProgram(GameSession& game, const std::string& keys);
 
 // A mission's stored best, as "save.dat" keeps it.
 struct SavedBest {
