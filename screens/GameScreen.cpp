@@ -25,6 +25,7 @@ constexpr float editorWidth = 256;  // the editor column at the right edge
 
 constexpr int normalSpeed = 1000;  // hundredths of a step per update
 constexpr int turboSpeed = 10000;
+constexpr int turboLimit = 2000;  // Turbo from at most this speed, else back to normal
 
 // Takes a button's press: true once per press, and the flag is cleared.
 bool takeClick(Button* button) {
@@ -97,7 +98,7 @@ void GameScreen::update() {
         entered = true;
     }
     if (takeClick(turboButton)) {
-        app.world.speed = app.world.speed <= 2 * normalSpeed ? turboSpeed : normalSpeed;
+        app.world.speed = app.world.speed <= turboLimit ? turboSpeed : normalSpeed;
     }
     if (optimizeRequested) optimizeProgram();
 }

@@ -221,6 +221,19 @@ TEST_F(GameScreenTest, UpOnTheFirstRowAndDownOnTheLastOrEndRowChangeNothing) {
     EXPECT_EQ(selected(), 2);
 }
 
+TEST_F(GameScreenTest, DelRemovesTheSelectedInstructionAndTheRowBelowMovesUp) {
+    each("trw");
+    selected() = 0;
+    keys({SDLK_DELETE});
+    EXPECT_EQ(opcodes(), "RW");
+    EXPECT_EQ(selected(), 0);
+    keys({SDLK_DELETE});
+    keys({SDLK_DELETE});
+    keys({SDLK_DELETE});  // an empty program: nothing left to delete
+    EXPECT_EQ(opcodes(), "");
+    EXPECT_EQ(selected(), 0);
+}
+
 TEST_F(GameScreenTest, ASelectionBeyondAShortenedProgramIsPulledBackToTheEndRow) {
     each("ttt");
     program().resize(1);
