@@ -37,7 +37,7 @@ std::string machine() {
 // so that every program starts as on a first run, at 1280 x 720.
 std::string scratchFolder() {
     char name[] = "/tmp/astrello-bench-XXXXXX";
-    if (!mkdtemp(name)) return ".";
+    if (!mkdtemp(name)) return "";
     std::string folder = name;
     std::string source = ASTRELLO_SOURCE_DIR;
     if (symlink((source + "/images").c_str(), (folder + "/images").c_str()) != 0 ||
@@ -45,6 +45,12 @@ std::string scratchFolder() {
         fprintf(stderr, "cannot link the data folders into %s\n", folder.c_str());
     }
     return folder;
+}
+
+void removeScratchFolder(const std::string& folder) {
+    if (folder.empty()) return;
+    for (const char* name : {"/images", "/models", "/probe.txt"}) unlink((folder + name).c_str());
+    rmdir(folder.c_str());
 }
 
 struct Options {
@@ -94,5 +100,6 @@ int main(int argc, char** argv) {
     if (options.wants("F1")) benchOptimizer(app.world, solutions, options.rounds);
     if (options.wants("start-up")) benchStartup(paths, options.rounds);
     printSummary();
+    removeScratchFolder(paths.scratch);
     return 0;
 }
