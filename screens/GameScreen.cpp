@@ -10,6 +10,7 @@
 #include "missions/Level.h"
 #include "render/Font.h"
 #include "screens/BoardWidget.h"
+#include "screens/CompletionScreen.h"
 #include "screens/ProgramEdits.h"
 #include "screens/StateWidget.h"
 #include "sim/Optimizer.h"
@@ -115,9 +116,7 @@ void GameScreen::simulate() {
     stepByWorldSpeed();
     if (world.level->won) {
         stopRun();
-        // The completion screen comes with the menus; until then a won run
-        // only stops and resets.
-        if (app.completionScreen) pushScreen(reinterpret_cast<Widget*>(app.completionScreen));
+        if (app.completionScreen) pushScreen(app.completionScreen);
         entered = true;
     }
     if (world.level->failed) stopRun();
