@@ -11,10 +11,12 @@ constexpr int rowHeight = 32;  // pixels between items
 
 }  // namespace
 
-void ListMenu::update() {
-    restartTimer();
+void menuUpdate(Widget& screen) {
+    screen.restartTimer();
     app.stars.step();
 }
+
+void ListMenu::update() { menuUpdate(*this); }
 
 bool ListMenu::handleEvent(const SDL_Event& event) {
     switch (event.type) {

@@ -14,7 +14,7 @@ public:
     std::vector<std::string> items;
     int selected = 0;  // index into items
 
-    // The shared menu update: timer restart, then one star-field step.
+    // menuUpdate() on itself.
     void update() override;
     bool handleEvent(const SDL_Event& event) override;
     // Carries out item `index` (always a valid index).
@@ -36,6 +36,10 @@ private:
     void activateSelected();
     void selectItemAt(int mouseY);
 };
+
+// The update shared by the menu-like screens: the timer restart, then one
+// star-field step.
+void menuUpdate(Widget& screen);
 
 // Starts a menu frame: window-pixel projection, black clear, the star field,
 // texturing on.

@@ -5,15 +5,20 @@
 #include <cstdlib>
 
 #include "app/Application.h"
-#include "app/DevScreen.h"
 #include "app/Options.h"
 #include "app/OptionsMenu.h"
 #include "app/QuitSignals.h"
 #include "app/Widget.h"
+#include "missions/LevelMenu.h"
 #include "missions/Levels.h"
 #include "render/Font.h"
 #include "render/Mesh.h"
+#include "screens/CompletionScreen.h"
 #include "screens/GameScreen.h"
+#include "screens/LoadingScreen.h"
+#include "screens/MainMenu.h"
+#include "screens/MissionBriefingScreen.h"
+#include "screens/ScoreFile.h"
 
 namespace {
 
@@ -61,16 +66,14 @@ void setUpGl() {
 }
 
 void createScreens() {
-    // Until the intro exists the program starts on a plain screen of buttons.
-    Widget* devScreen = new DevScreen;
-    // app.loadingScreen = new LoadingScreen;
-    // app.briefingScreen = new MissionBriefingScreen;
+    app.loadingScreen = new LoadingScreen;
+    app.briefingScreen = new MissionBriefingScreen;
     app.gameScreen = new GameScreen;
-    // app.completionScreen = new CompletionScreen;
-    // app.mainMenu = new MainMenu;
-    // app.levelMenu = new LevelMenu;
+    app.completionScreen = new CompletionScreen;
+    app.mainMenu = new MainMenu;
+    app.levelMenu = new LevelMenu;
     app.optionsMenu = new OptionsMenu;
-    pushScreen(devScreen);
+    pushScreen(app.loadingScreen);
 }
 
 }  // namespace
@@ -91,11 +94,13 @@ void initialize() {
     // The world needs no set-up of its own: a mission's first reset builds it.
     createScreens();
     registerLevels(app.levels);
-    // loadScores();
+    loadScores();
 }
 
 void shutdown() {
     std::printf("Quitting program.\n");
-    // saveScores();
+    // A win still on show would otherwise be lost with the window.
+    recordShownResult();
+    saveScores();
     SDL_Quit();
 }

@@ -10,6 +10,7 @@
 #include "missions/Level.h"
 #include "render/Font.h"
 #include "screens/BoardWidget.h"
+#include "screens/CompletionScreen.h"
 #include "screens/ProgramEdits.h"
 #include "screens/StateWidget.h"
 #include "sim/Optimizer.h"
@@ -25,6 +26,7 @@ constexpr float editorWidth = 256;  // the editor column at the right edge
 
 constexpr int normalSpeed = 1000;  // hundredths of a step per update
 constexpr int turboSpeed = 10000;
+constexpr int turboLimit = 2000;  // Turbo from at most this speed, else back to normal
 
 // Takes a button's press: true once per press, and the flag is cleared.
 bool takeClick(Button* button) {
@@ -97,7 +99,7 @@ void GameScreen::update() {
         entered = true;
     }
     if (takeClick(turboButton)) {
-        app.world.speed = app.world.speed <= 2 * normalSpeed ? turboSpeed : normalSpeed;
+        app.world.speed = app.world.speed <= turboLimit ? turboSpeed : normalSpeed;
     }
     if (optimizeRequested) optimizeProgram();
 }
@@ -114,9 +116,7 @@ void GameScreen::simulate() {
     stepByWorldSpeed();
     if (world.level->won) {
         stopRun();
-        // The completion screen comes with the menus; until then a won run
-        // only stops and resets.
-        if (app.completionScreen) pushScreen(reinterpret_cast<Widget*>(app.completionScreen));
+        if (app.completionScreen) pushScreen(app.completionScreen);
         entered = true;
     }
     if (world.level->failed) stopRun();

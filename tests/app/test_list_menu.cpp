@@ -136,13 +136,3 @@ TEST_F(ListMenuInput, AnEmptyMenuActivatesNothing) {
     menu.handleEvent(mousePress(0, 0));
     EXPECT_TRUE(menu.activated.empty());
 }
-
-TEST_F(ListMenuInput, UpdateStepsTheStarFieldAndRestartsTheTimerOnEntry) {
-    Particle before = app.stars.items[0];
-    menu.entered = true;
-    app.clock = 7.25;
-    menu.update();
-    EXPECT_FALSE(menu.entered);
-    EXPECT_EQ(menu.enterTime, 7.25);
-    EXPECT_NE(app.stars.items[0].z, before.z);
-}

@@ -119,23 +119,3 @@ TEST(EventHandling, CloseRequestIsOfferedToTheFocusChainBeforeTheLoopStops) {
     EXPECT_EQ(screen.runningWhenSeen.size(), 2u);
     app.running = true;
 }
-
-TEST(EventHandling, OtherEventsLeaveTheLoopRunning) {
-    app.screens.clear();
-    app.running = true;
-    Widget screen;
-    pushScreen(&screen);
-    const Uint8 types[] = {SDL_KEYDOWN, SDL_KEYUP, SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN,
-                           SDL_ACTIVEEVENT};
-    for (Uint8 type : types) {
-        SDL_Event event{};
-        event.type = type;
-        processEvent(event);
-    }
-    EXPECT_TRUE(app.running);
-    app.screens.clear();
-    SDL_Event press{};
-    press.type = SDL_MOUSEBUTTONDOWN;
-    processEvent(press);  // no screen at all: nothing to click, nothing breaks
-    EXPECT_TRUE(app.running);
-}

@@ -147,15 +147,6 @@ TEST(Resolutions, ASizeNotInTheTableGoesToTheFirstEntry) {
     }
 }
 
-TEST(Resolutions, CyclingVisitsEveryEntryOnceBeforeRepeating) {
-    Resolution r = resolutions[0];
-    for (int i = 1; i <= resolutionCount; ++i) {
-        r = nextResolution(r.width, r.height);
-        bool back = r.width == 1024 && r.height == 768;
-        EXPECT_EQ(back, i == resolutionCount) << i;
-    }
-}
-
 TEST(WindowSize, OnlyPositiveSidesOfAtMost16384PixelsAreAskedFor) {
     EXPECT_TRUE(usableWindowSize(1, 1));
     EXPECT_TRUE(usableWindowSize(16384, 16384));

@@ -32,9 +32,6 @@ std::string runCommand(const std::string& command) {
     return text;
 }
 
-// A bright, whitish pixel: what white text and frames leave behind.
-bool isBright(Rgba p) { return std::min(p.r, std::min(p.g, p.b)) > 150; }
-
 // Reads a binary PPM screenshot (top row first) into an image (bottom row first).
 Image readPpm(const std::string& fileName) {
     Image image;
@@ -104,7 +101,9 @@ public:
     }
     Image screenshot(const std::string& window) {
         // Let a few frames be drawn first, keeping the pipe drained.
-        readSome(Clock::now() + std::chrono::milliseconds(1500));
+        auto until = Clock::now() + std::chrono::milliseconds(1500);
+        while (Clock::now() < until && readSome(until)) {
+        }
         std::string file = dir + "/screen.ppm";
         runCommand("import -window " + window + " -depth 8 " + file);
         Image image = readPpm(file);
@@ -136,6 +135,9 @@ private:
             close(fds[0]);
             close(fds[1]);
             if (chdir(dir.c_str()) != 0) _exit(127);
+            // In sanitizer builds: the window system's libraries keep memory
+            // past exit, which would turn a clean exit into a failure here.
+            setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
             execl(ASTRELLO_BINARY_DIR "/astrello", "astrello", static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -176,19 +178,41 @@ void expectStartupLines(const std::vector<std::string>& lines, const char* optio
     EXPECT_EQ(lines[next].rfind("Opengl ", 0), 0u) << lines[next];
 }
 
-// The window shows the start screen's buttons with their labels: white text
-// inside the button, far more of it than the star field puts anywhere else.
-void expectButtonLabelsDrawn(const Image& image) {
-    int cx = image.width / 2;
-    int cy = image.height / 2;
-    int label = image.countPixels(PixelRect{cx - 60, cy - 10, 121, 21}, isBright);
-    int sky = image.countPixels(PixelRect{60, 60, 121, 21}, isBright);
-    EXPECT_GT(label, 80) << "no label inside the button";
-    EXPECT_LT(sky, label / 4);
-    int frame = 0;
-    for (int x = cx - 90; x <= cx + 90; ++x)
-        frame += isLit(image.pixel(x, cy - 19)) || isLit(image.pixel(x, cy - 18));
-    EXPECT_GT(frame, 170) << "the button's frame is missing";
+// Lit pixels in the left and right halves of the window.
+struct IntroPixels {
+    int left = 0;
+    int right = 0;
+    int total = 0;  // pixels in the window
+    bool drawn() const { return left > 100 && right > 100 && left + right < total / 4; }
+};
+
+IntroPixels measureIntro(const Image& image) {
+    int w = image.width;
+    int h = image.height;
+    IntroPixels pixels;
+    pixels.left = image.countPixels(PixelRect{0, 0, w / 2, h}, isLit);
+    pixels.right = image.countPixels(PixelRect{w / 2, 0, w - w / 2, h}, isLit);
+    pixels.total = w * h;
+    return pixels;
+}
+
+// The window is grabbed while the game keeps drawing, so one grab can catch
+// a frame half copied; a game that draws the intro shows it in one of a few grabs.
+Image screenshotOfIntro(RunningGame& game, const std::string& window) {
+    Image image;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        image = game.screenshot(window);
+        if (measureIntro(image).drawn()) break;
+    }
+    return image;
+}
+
+// The intro: its drifting points light up both halves of a dark window.
+void expectIntroDrawn(const Image& image) {
+    IntroPixels pixels = measureIntro(image);
+    EXPECT_GT(pixels.left, 100) << "nothing drawn on the left half";
+    EXPECT_GT(pixels.right, 100) << "nothing drawn on the right half";
+    EXPECT_LT(pixels.left + pixels.right, pixels.total / 4) << "the window is not the dark intro";
 }
 
 void expectCleanExit(RunningGame& game, int signal) {
@@ -196,8 +220,9 @@ void expectCleanExit(RunningGame& game, int signal) {
     ASSERT_TRUE(WIFEXITED(status)) << game.output;
     EXPECT_EQ(WEXITSTATUS(status), 0);
     std::vector<std::string> lines = game.lines();
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back(), "Quitting program.");
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "Quitting program.");
+    EXPECT_EQ(lines.back(), "Saving game.");
 }
 
 class StartUp : public ::testing::Test {
@@ -221,10 +246,10 @@ TEST_F(StartUp, WithoutAnOptionsFileA1280By720WindowOpensAt100By30AndEndsCleanly
     std::string geometry = runCommand("xdotool getwindowgeometry " + window);
     EXPECT_NE(geometry.find("Position: 100,30"), std::string::npos) << geometry;
 
-    Image image = game.screenshot(window);
+    Image image = screenshotOfIntro(game, window);
     ASSERT_EQ(image.width, 1280);
     ASSERT_EQ(image.height, 720);
-    expectButtonLabelsDrawn(image);
+    expectIntroDrawn(image);
     expectCleanExit(game, SIGTERM);
 }
 
@@ -234,10 +259,10 @@ TEST_F(StartUp, A1024By768SettingOpensThatWindowAndEndsCleanlyOnSigint) {
     expectStartupLines(game.lines(), nullptr);
     std::string window = game.findWindow();
     ASSERT_FALSE(window.empty());
-    Image image = game.screenshot(window);
+    Image image = screenshotOfIntro(game, window);
     ASSERT_EQ(image.width, 1024);
     ASSERT_EQ(image.height, 768);
-    expectButtonLabelsDrawn(image);
+    expectIntroDrawn(image);
     expectCleanExit(game, SIGINT);
 }
 
@@ -250,10 +275,10 @@ TEST_F(StartUp, AnAbsurdOptionsFileStillGivesAUsableWindow) {
     EXPECT_EQ(lines[1].rfind("ERROR: ", 0), 0u) << lines[1];
     std::string window = game.findWindow();
     ASSERT_FALSE(window.empty());
-    Image image = game.screenshot(window);
+    Image image = screenshotOfIntro(game, window);
     ASSERT_EQ(image.width, 1280);
     ASSERT_EQ(image.height, 720);
-    expectButtonLabelsDrawn(image);
+    expectIntroDrawn(image);
     expectCleanExit(game, SIGTERM);
     std::ifstream kept(game.dir + "/options.dat");
     std::string text((std::istreambuf_iterator<char>(kept)), std::istreambuf_iterator<char>());

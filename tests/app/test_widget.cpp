@@ -159,17 +159,6 @@ TEST(ButtonEvents, AFocusedButtonConsumesEveryPressButOnlyClicksInside) {
     EXPECT_TRUE(button.clicked);
 }
 
-TEST(ButtonEvents, UpdateRestartsTheTimerOnlyAfterAnEntry) {
-    Button button(nullptr);
-    app.clock = 3.5;
-    button.update();
-    EXPECT_EQ(button.enterTime, 0.0);
-    button.entered = true;
-    button.update();
-    EXPECT_FALSE(button.entered);
-    EXPECT_EQ(button.enterTime, 3.5);
-}
-
 TEST(ScreenStack, PushAndPopMoveTheFocusToTheTopScreen) {
     app.screens.clear();
     Widget bottom, top;
@@ -195,14 +184,6 @@ TEST(Dispatch, AnEventDeclinedByTheWholeChainIsReportedUnhandled) {
     EXPECT_FALSE(dispatchEvent(keyPress(SDLK_SPACE)));
     app.focus = nullptr;
     EXPECT_FALSE(dispatchEvent(keyPress(SDLK_SPACE)));
-}
-
-TEST(Coordinates, MousePositionsAreFlippedToAnOriginAtTheBottomLeft) {
-    app.height = 720;
-    Vec2f p = windowPoint(0, 0);
-    EXPECT_EQ(p.x, 0.0f);
-    EXPECT_EQ(p.y, 719.0f);
-    EXPECT_EQ(windowPoint(5, 719).y, 0.0f);
 }
 
 TEST(Coordinates, LocalPointsAreRelativeToTheLowerLeftCornerAndTruncatedTowardZero) {

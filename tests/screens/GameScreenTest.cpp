@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/Button.h"
 #include "missions/Level.h"
+#include "screens/CompletionScreen.h"
 #include "screens/GameScreen.h"
 #include "screens/StateWidget.h"
 #include "sim/Optimizer.h"
@@ -221,6 +222,19 @@ TEST_F(GameScreenTest, UpOnTheFirstRowAndDownOnTheLastOrEndRowChangeNothing) {
     EXPECT_EQ(selected(), 2);
 }
 
+TEST_F(GameScreenTest, DelRemovesTheSelectedInstructionAndTheRowBelowMovesUp) {
+    each("trw");
+    selected() = 0;
+    keys({SDLK_DELETE});
+    EXPECT_EQ(opcodes(), "RW");
+    EXPECT_EQ(selected(), 0);
+    keys({SDLK_DELETE});
+    keys({SDLK_DELETE});
+    keys({SDLK_DELETE});  // an empty program: nothing left to delete
+    EXPECT_EQ(opcodes(), "");
+    EXPECT_EQ(selected(), 0);
+}
+
 TEST_F(GameScreenTest, ASelectionBeyondAShortenedProgramIsPulledBackToTheEndRow) {
     each("ttt");
     program().resize(1);
@@ -316,6 +330,19 @@ TEST_F(GameScreenTest, AMissionWonInTheMiddleOfAFastUpdateStopsAtThatStep) {
     EXPECT_TRUE(screen->entered);
     EXPECT_EQ(screen->runButton->label, "Run");
     EXPECT_GT(level.score, 0.0f);  // the score of the won run survives the reset
+}
+
+TEST_F(GameScreenTest, AWonMissionHandsOverToTheCompletionScreen) {
+    CompletionScreen completion;
+    app.completionScreen = &completion;
+    level.winAtStep = 3;
+    startRun(1000);
+    tick();
+    EXPECT_EQ(app.screens.back(), &completion);
+    EXPECT_EQ(app.focus, &completion);
+    EXPECT_TRUE(screen->entered);
+    EXPECT_FALSE(app.world.running);
+    app.completionScreen = nullptr;
 }
 
 TEST_F(GameScreenTest, AFailedMissionStopsAndResetsButStaysOnTheScreen) {

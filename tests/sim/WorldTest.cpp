@@ -17,7 +17,7 @@ namespace {
 
 const double quarterTurn = 1.5707963267948966;
 
-struct BodySpec {
+struct BodyPlan {
     double radius;
     double mass;
     Vec2 position;
@@ -30,7 +30,7 @@ struct BodySpec {
 struct TestLevel : Level {
     TestLevel() : Level("Test", "Test briefing", 10.0f, 20.0f) {}
 
-    std::vector<BodySpec> specs;
+    std::vector<BodyPlan> plans;
     Vec2 shipPosition;
     Vec2 shipVelocity;
     double shipAngle = 0.0;
@@ -41,14 +41,14 @@ struct TestLevel : Level {
         won = false;
         failed = false;
         ++setups;
-        for (const BodySpec& spec : specs) {
+        for (const BodyPlan& plan : plans) {
             Body* body = new Body;
-            body->radius = spec.radius;
-            body->mass = spec.mass;
-            body->position = spec.position;
-            body->velocity = spec.velocity;
-            body->spin = spec.spin;
-            body->solid = spec.solid;
+            body->radius = plan.radius;
+            body->mass = plan.mass;
+            body->position = plan.position;
+            body->velocity = plan.velocity;
+            body->spin = plan.spin;
+            body->solid = plan.solid;
             world.bodies.push_back(body);
         }
         Rocket& ship = *world.rocket;
@@ -65,7 +65,7 @@ struct TestLevel : Level {
 };
 
 // The first launch set-up: a planet of radius 70 at (200, 200), the ship inside it.
-BodySpec planet(double spin = 0.0) { return BodySpec{70.0, 4.9, Vec2(200.0, 200.0), Vec2(), spin}; }
+BodyPlan planet(double spin = 0.0) { return BodyPlan{70.0, 4.9, Vec2(200.0, 200.0), Vec2(), spin}; }
 
 double distance(Vec2 a, Vec2 b) { return (a - b).length(); }
 
@@ -102,7 +102,7 @@ TEST_F(WorldReset, WithoutAMissionOnlySetsTheSpeed) {
 }
 
 TEST_F(WorldReset, ShipPlacedInsidePlanetStartsOnItsSurface) {
-    level.specs = {planet()};
+    level.plans = {planet()};
     level.shipPosition = Vec2(270.0, 200.0);
     start();
     EXPECT_EQ(ship().position.x, 278.0);
@@ -115,7 +115,7 @@ TEST_F(WorldReset, ShipPlacedInsidePlanetStartsOnItsSurface) {
 }
 
 TEST_F(WorldReset, ShipOverlappingTwoBodiesRestsOnTheLaterOne) {
-    level.specs = {BodySpec{50.0, 1.0, Vec2(0.0, 0.0)}, BodySpec{50.0, 1.0, Vec2(60.0, 0.0)}};
+    level.plans = {BodyPlan{50.0, 1.0, Vec2(0.0, 0.0)}, BodyPlan{50.0, 1.0, Vec2(60.0, 0.0)}};
     level.shipPosition = Vec2(30.0, 10.0);
     start();
     EXPECT_TRUE(ship().landed);
@@ -124,7 +124,7 @@ TEST_F(WorldReset, ShipOverlappingTwoBodiesRestsOnTheLaterOne) {
 }
 
 TEST_F(WorldReset, KeepsTheProgramAndRewindsItUnlessAskedToClearIt) {
-    level.specs = {planet()};
+    level.plans = {planet()};
     start();
     ship().program = {{Thrust, 100}, {Wait, 20}, {Left, -3}};
     steps(5);
@@ -144,7 +144,7 @@ TEST_F(WorldReset, KeepsTheProgramAndRewindsItUnlessAskedToClearIt) {
 }
 
 TEST_F(WorldStep, ShipAtRestFeelsGravityAndMovesInTheSameStep) {
-    level.specs = {BodySpec{10.0, 4.9, Vec2(200.0, 200.0)}};
+    level.plans = {BodyPlan{10.0, 4.9, Vec2(200.0, 200.0)}};
     level.shipPosition = Vec2(300.0, 200.0);
     start();
     world.step();
@@ -156,8 +156,8 @@ TEST_F(WorldStep, ShipAtRestFeelsGravityAndMovesInTheSameStep) {
 }
 
 TEST_F(WorldStep, BodiesMoveInPlaceSoLaterOnesSeeEarlierNewPositions) {
-    level.specs = {BodySpec{1.0, 2.0, Vec2(0.0, 0.0), Vec2(0.0, 3.0)},
-                   BodySpec{1.0, 5.0, Vec2(40.0, 0.0)}};
+    level.plans = {BodyPlan{1.0, 2.0, Vec2(0.0, 0.0), Vec2(0.0, 3.0)},
+                   BodyPlan{1.0, 5.0, Vec2(40.0, 0.0)}};
     level.shipPosition = Vec2(1000.0, 1000.0);
     start();
     world.step();
@@ -176,8 +176,8 @@ TEST_F(WorldStep, BodiesMoveInPlaceSoLaterOnesSeeEarlierNewPositions) {
 }
 
 TEST_F(WorldStep, NonSolidBodiesFallButPullNothing) {
-    level.specs = {BodySpec{10.0, 4.9, Vec2(0.0, 0.0)},
-                   BodySpec{3.0, 1000.0, Vec2(100.0, 0.0), Vec2(), 0.0, false}};
+    level.plans = {BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)},
+                   BodyPlan{3.0, 1000.0, Vec2(100.0, 0.0), Vec2(), 0.0, false}};
     level.shipPosition = Vec2(-1000.0, 0.0);
     start();
     world.step();
@@ -187,7 +187,7 @@ TEST_F(WorldStep, NonSolidBodiesFallButPullNothing) {
 
 TEST_F(WorldStep, MarkerInsideAPlanetDoesNotAffectTheShip) {
     TestLevel plain;
-    plain.specs = {planet()};
+    plain.plans = {planet()};
     plain.shipPosition = Vec2(200.0, 290.0);
     plain.shipVelocity = Vec2(0.01, -0.5);
     World plainWorld;
@@ -195,7 +195,7 @@ TEST_F(WorldStep, MarkerInsideAPlanetDoesNotAffectTheShip) {
     plainWorld.reset();
 
     // The marker overlaps the ship's start and lies in its path.
-    level.specs = {planet(), BodySpec{30.0, 50.0, Vec2(200.0, 260.0), Vec2(), 0.0, false}};
+    level.plans = {planet(), BodyPlan{30.0, 50.0, Vec2(200.0, 260.0), Vec2(), 0.0, false}};
     level.shipPosition = plain.shipPosition;
     level.shipVelocity = plain.shipVelocity;
     start();
@@ -210,7 +210,7 @@ TEST_F(WorldStep, MarkerInsideAPlanetDoesNotAffectTheShip) {
 }
 
 TEST_F(WorldStep, TouchingAtHighSpeedIsALandingWithoutBounce) {
-    level.specs = {planet()};
+    level.plans = {planet()};
     level.shipPosition = Vec2(200.0, 400.0);
     level.shipVelocity = Vec2(0.0, -150.0);
     start();
@@ -231,7 +231,7 @@ TEST_F(WorldStep, TouchingAtHighSpeedIsALandingWithoutBounce) {
 }
 
 TEST_F(WorldStep, LandedShipRidesASpinningPlanet) {
-    level.specs = {planet(0.001)};
+    level.plans = {planet(0.001)};
     level.shipPosition = Vec2(270.0, 200.0);
     start();
     steps(1000);
@@ -249,7 +249,7 @@ TEST_F(WorldStep, LandedShipRidesASpinningPlanet) {
 }
 
 TEST_F(WorldStep, LandedShipMovesWithAMovingBody) {
-    level.specs = {BodySpec{20.0, 1.0, Vec2(0.0, 0.0), Vec2(0.5, 0.05)}};
+    level.plans = {BodyPlan{20.0, 1.0, Vec2(0.0, 0.0), Vec2(0.5, 0.05)}};
     level.shipPosition = Vec2(0.0, 10.0);
     start();
     world.step();
@@ -265,7 +265,7 @@ TEST_F(WorldStep, LandedShipMovesWithAMovingBody) {
 }
 
 TEST_F(WorldStep, TurnGivenOnTheGroundIsLostWhenTheShipSettlesAgain) {
-    level.specs = {planet()};
+    level.plans = {planet()};
     level.shipPosition = Vec2(270.0, 200.0);
     start();
     ship().program = {{Left, 1000}};
@@ -287,7 +287,7 @@ TEST_F(WorldStep, TurnGivenOnTheGroundIsLostWhenTheShipSettlesAgain) {
 }
 
 TEST_F(WorldStep, FailedMissionFreezesEverythingOnTheStepItFails) {
-    level.specs = {BodySpec{10.0, 4.9, Vec2(0.0, 0.0), Vec2(0.1, 0.0)}};
+    level.plans = {BodyPlan{10.0, 4.9, Vec2(0.0, 0.0), Vec2(0.1, 0.0)}};
     level.shipPosition = Vec2(100.0, 0.0);
     level.check = [](TestLevel& l, World& w) {
         if (w.time == 5) l.failed = true;
@@ -304,7 +304,7 @@ TEST_F(WorldStep, FailedMissionFreezesEverythingOnTheStepItFails) {
 }
 
 TEST_F(WorldStep, WonMissionFreezesOnlyTheClock) {
-    level.specs = {BodySpec{10.0, 4.9, Vec2(0.0, 0.0), Vec2(0.1, 0.0)}};
+    level.plans = {BodyPlan{10.0, 4.9, Vec2(0.0, 0.0), Vec2(0.1, 0.0)}};
     level.shipPosition = Vec2(100.0, 0.0);
     level.check = [](TestLevel& l, World& w) {
         if (w.time == 5) l.won = true;
@@ -320,7 +320,7 @@ TEST_F(WorldStep, WonMissionFreezesOnlyTheClock) {
 }
 
 TEST_F(WorldStep, TheMissionCheckSeesTheStepsResults) {
-    level.specs = {planet()};
+    level.plans = {planet()};
     level.shipPosition = Vec2(270.0, 200.0);
     std::vector<int> seenPc;
     level.check = [&seenPc](TestLevel&, World& w) { seenPc.push_back(w.rocket->pc); };
@@ -331,8 +331,8 @@ TEST_F(WorldStep, TheMissionCheckSeesTheStepsResults) {
 }
 
 TEST_F(WorldStep, StepAllocatesAndPrintsNothing) {
-    level.specs = {planet(0.002), BodySpec{10.0, 0.2, Vec2(400.0, 200.0), Vec2(0.0, 0.15)},
-                   BodySpec{5.0, 0.0, Vec2(300.0, 300.0), Vec2(), 0.0, false}};
+    level.plans = {planet(0.002), BodyPlan{10.0, 0.2, Vec2(400.0, 200.0), Vec2(0.0, 0.15)},
+                   BodyPlan{5.0, 0.0, Vec2(300.0, 300.0), Vec2(), 0.0, false}};
     level.shipPosition = Vec2(270.0, 200.0);
     start();
     ship().program = {{Thrust, 1000}, {Left, 200}, {Wait, 30}, {Sleep, 1}};
@@ -346,8 +346,8 @@ TEST_F(WorldStep, StepAllocatesAndPrintsNothing) {
 }
 
 TEST_F(WorldStep, CoincidentBodiesKeepNaNOutOfTheWorld) {
-    level.specs = {BodySpec{10.0, 4.9, Vec2(0.0, 0.0)}, BodySpec{10.0, 4.9, Vec2(0.0, 0.0)},
-                   BodySpec{5.0, 1.0, Vec2(0.0, 100.0), Vec2(), 0.0, false}};
+    level.plans = {BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)}, BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)},
+                   BodyPlan{5.0, 1.0, Vec2(0.0, 100.0), Vec2(), 0.0, false}};
     level.shipPosition = Vec2(200.0, 0.0);
     start();
     steps(50);
@@ -361,7 +361,7 @@ TEST_F(WorldStep, CoincidentBodiesKeepNaNOutOfTheWorld) {
 }
 
 TEST_F(WorldStep, ShipCentredOnAPlanetIsLiftedAlongPlusX) {
-    level.specs = {planet()};
+    level.plans = {planet()};
     level.shipPosition = Vec2(200.0, 200.0);
     start();
     EXPECT_TRUE(ship().landed);
@@ -374,7 +374,7 @@ TEST_F(WorldStep, ShipCentredOnAPlanetIsLiftedAlongPlusX) {
 }
 
 TEST_F(WorldView, WithoutAViewSizeFramesEveryBodyAtScaleOne) {
-    level.specs = {planet(), BodySpec{4.0, 0.0, Vec2(0.0, 900.0), Vec2(), 0.0, false}};
+    level.plans = {planet(), BodyPlan{4.0, 0.0, Vec2(0.0, 900.0), Vec2(), 0.0, false}};
     level.shipPosition = Vec2(270.0, 200.0);
     start();
     World::View view = world.computeView();
@@ -386,7 +386,7 @@ TEST_F(WorldView, WithoutAViewSizeFramesEveryBodyAtScaleOne) {
 
 TEST_F(WorldView, WideContentUsesTheViewsExtraWidth) {
     // Content 1400 x 700 on an 800 x 600 view: q = 1.5, s = (4/3 - 1) * 0.5 + 1.
-    level.specs = {BodySpec{70.0, 1.0, Vec2(0.0, 0.0)}, BodySpec{70.0, 1.0, Vec2(700.0, 0.0)}};
+    level.plans = {BodyPlan{70.0, 1.0, Vec2(0.0, 0.0)}, BodyPlan{70.0, 1.0, Vec2(700.0, 0.0)}};
     level.shipPosition = Vec2(350.0, 0.0);
     start();
     world.viewWidth = 800.0f;
@@ -402,7 +402,7 @@ TEST_F(WorldView, WideContentUsesTheViewsExtraWidth) {
 }
 
 TEST_F(WorldView, StepStoresTheCamera) {
-    level.specs = {planet()};
+    level.plans = {planet()};
     level.shipPosition = Vec2(270.0, 200.0);
     start();
     EXPECT_EQ(world.viewScale, 0.0);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "app/Widget.h"
+
+class Level;
+
+// Announces the medal and the score breakdown of a won run, shown on top of
+// the game screen. Dismissing it records the best score and program of the
+// current mission and rewrites the score file.
+class CompletionScreen : public Widget {
+public:
+    CompletionScreen();
+
+    void update() override;
+    void draw() override;
+    bool handleEvent(const SDL_Event& event) override;
+
+    // Pops this screen, records the result and saves.
+    void dismiss();
+};
+
+// The medal a won run earns with `score`: 1 bronze, 2 silver, 3 gold.
+int runMedal(const Level& level);
+// "You got a GOLD medal." and the like.
+std::string medalSentence(int medal);
+// The five-line score breakdown of the current mission's last run.
+std::string scoreBreakdown(const Level& level);
+// Keeps the last run of the current mission as its best when it is the
+// first win or scores no worse than the best (a tie takes the new program).
+void recordResult();
+// Records a result still on show, so that closing the window on the
+// completion screen keeps the win; does nothing when another screen is current.
+void recordShownResult();

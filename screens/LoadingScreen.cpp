@@ -1,0 +1,87 @@
+#include "screens/LoadingScreen.h"
+
+#include <GL/gl.h>
+
+#include "app/Application.h"
+#include "render/Font.h"
+#include "render/Texture.h"
+#include "screens/MainMenu.h"
+
+namespace {
+
+// One line that follows the ship across the window.
+const char* const introBanner =
+    "Quorrin, welcome to the Astrello!   "
+    "Made by the Astrello team, with warm thanks to our play-testers and to the teachers "
+    "who tried it in their classes.";
+
+}  // namespace
+
+LoadingScreen::LoadingScreen() {
+    drift.init();
+    exhaust.init();
+    entered = true;
+    shipMesh.load("models/ship_test.obj");
+    shipTexture = getTexture("models/test_tex.png");
+}
+
+void LoadingScreen::update() {
+    if (entered) {
+        restartTimer();
+        drift.init();
+        exhaust.init();
+    }
+    drift.step();
+    exhaust.step();
+    if (app.clock - enterTime > introSeconds) finishIntro();
+}
+
+void LoadingScreen::draw() {
+    double t = app.clock - enterTime;
+    float x = float(app.width / 10.0 - 20.0 * t);  // the ship's reference, intro units
+    glViewport(0, 0, app.width, app.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, app.width / 10.0, 0, app.height / 10.0, -10, 10);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drift.draw();
+
+    glEnable(GL_TEXTURE_2D);
+    glPushMatrix();
+    glTranslatef(x + 50, float(app.height / 20.0), 0);
+    glRotatef(90, 0, 0, 1);
+    glScalef(20, 20, 20);
+    glColor3f(1, 1, 1);
+    glBindTexture(GL_TEXTURE_2D, shipTexture->glName);
+    shipMesh.draw();
+    glPopMatrix();
+
+    glDisable(GL_TEXTURE_2D);
+    glPushMatrix();
+    glTranslatef(x + 50, 0, 0);
+    exhaust.draw();
+    glPopMatrix();
+    glEnable(GL_TEXTURE_2D);
+
+    glColor3f(1, 1, 1);
+    Vec2f size = textSize(*app.font, introBanner);
+    drawText(*app.font, introBanner, Vec2f(x + 150, float(app.height / 20.0) - size.y / 2));
+}
+
+bool LoadingScreen::handleEvent(const SDL_Event& event) {
+    bool finishing = event.type == SDL_MOUSEBUTTONDOWN;
+    if (event.type == SDL_KEYDOWN) {
+        SDLKey key = event.key.keysym.sym;
+        finishing = key == SDLK_RETURN || key == SDLK_SPACE || key == SDLK_ESCAPE;
+    }
+    if (finishing) finishIntro();
+    return finishing;
+}
+
+void LoadingScreen::finishIntro() {
+    entered = true;
+    pushScreen(app.mainMenu);
+}

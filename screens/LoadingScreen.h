@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Widget.h"
+#include "render/Mesh.h"
+#include "render/Particles.h"
+
+struct Texture;
+
+// The intro: the ship crosses the window from right to left over drifting
+// points, trailing its exhaust and a giant welcome banner. It ends by itself
+// after 75 s or on Return, Space, Escape or a mouse press, and shows the main
+// menu. Always the bottom of the screen stack.
+class LoadingScreen : public Widget {
+public:
+    LoadingScreen();
+
+    Mesh shipMesh;                   // owned
+    Texture* shipTexture = nullptr;  // from the texture cache
+    DriftField drift;
+    Exhaust exhaust;
+
+    void update() override;
+    void draw() override;
+    bool handleEvent(const SDL_Event& event) override;
+
+    // Shows the main menu; the intro restarts when it is uncovered again.
+    void finishIntro();
+};
+
+// Seconds the intro plays before it ends by itself.
+constexpr double introSeconds = 75.0;

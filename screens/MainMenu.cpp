@@ -1,0 +1,114 @@
+#include "screens/MainMenu.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+#include "app/Application.h"
+#include "app/OptionsMenu.h"
+#include "missions/Level.h"
+#include "missions/LevelMenu.h"
+#include "render/Font.h"
+#include "render/Texture.h"
+
+namespace {
+
+void drawIcon(const char* image, float x, float y) { drawImage(*getTexture(image), Vec2f(x, y)); }
+
+// The rank group's missions: its mission menu page without "<- Back -<<".
+const std::vector<std::string>* groupMissions(const std::string& label) {
+    if (!app.levelMenu) return nullptr;
+    auto page = app.levelMenu->pages.find(label);
+    return page == app.levelMenu->pages.end() ? nullptr : &page->second;
+}
+
+// The lowest medal among the missions; a mission missing from the registry has none.
+int lowestMedal(const std::vector<std::string>& page) {
+    int medal = 4;
+    for (size_t i = 1; i < page.size(); ++i) {
+        auto mission = app.levels.find(page[i]);
+        int m = mission == app.levels.end()
+                    ? 0
+                    : medalFor(mission->second->bestScore, *mission->second);
+        medal = std::min(medal, m);
+    }
+    return medal;
+}
+
+}  // namespace
+
+MainMenu::MainMenu() {
+    title = "Quorrin : Astrello";
+    items = {"Cadet Missions",
+             "Ensign Missions",
+             "Lieutenant Missions",
+             "Commander Missions",
+             "Options",
+             "Intro",
+             "Quit"};
+    entered = true;
+}
+
+void MainMenu::assessGroups() {
+    medals.assign(items.size(), -1);
+    locks.assign(items.size(), false);
+    highestPassed = -1;
+    for (int i = 0; i < int(items.size()); ++i) {
+        const std::vector<std::string>* page = groupMissions(items[i]);
+        if (!page) continue;
+        medals[i] = lowestMedal(*page);
+        if (medals[i] >= 2) highestPassed = i;
+        locks[i] = i > highestPassed + 1;
+    }
+}
+
+int MainMenu::groupMedal(int index) const {
+    return index >= 0 && index < int(medals.size()) ? medals[index] : -1;
+}
+
+bool MainMenu::locked(int index) const {
+    return index >= 0 && index < int(locks.size()) && locks[index];
+}
+
+void MainMenu::draw() {
+    beginMenuFrame();
+    glColor3f(1, 1, 1);
+    drawTitle();
+    glColor3f(0.4f, 0.4f, 0.7f);
+    drawMarker("------------------------------*");
+    assessGroups();
+    for (int i = 0; i < int(items.size()); ++i) {
+        Vec2f at = itemPosition(i);
+        float x = float(int(at.x));
+        float y = float(int(at.y));
+        int medal = groupMedal(i);
+        glColor3f(1, 1, 1);
+        if (locked(i)) {
+            drawIcon("images/little_locked.png", x - 32, y - 4);
+            glColor3f(0.7f, 0.4f, 0.4f);
+        } else {
+            if (medal >= 3) drawIcon("images/little_gold.png", x - 90, y - 4);
+            if (medal >= 2) drawIcon("images/little_silver.png", x - 61, y - 4);
+            if (medal >= 1) drawIcon("images/little_bronze.png", x - 32, y - 4);
+            glColor3f(0.7f, 0.7f, 0.7f);
+        }
+        drawText(*app.font, items[i], at);
+    }
+}
+
+void MainMenu::activate(int index) {
+    const std::string& item = items[index];
+    if (item == "Quit") {
+        app.running = false;
+    } else if (item == "Options") {
+        pushScreen(app.optionsMenu);
+        entered = true;
+    } else if (item == "Intro") {
+        popScreen();
+        entered = true;
+    } else if (groupMissions(item) && index <= highestPassed + 1) {
+        app.levelMenu->currentPage = item;
+        pushScreen(app.levelMenu);
+        entered = true;
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <vector>
+
+#include "app/ListMenu.h"
+
+// The title menu: the four rank groups with their group medals and locks,
+// then "Options", "Intro" and "Quit". A group opens once every mission of
+// the group before it (or of itself) has silver or better.
+class MainMenu : public ListMenu {
+public:
+    MainMenu();
+
+    // Highest item index of a rank group whose missions all have silver or
+    // gold, as found by the last draw() (or assessGroups()); -1 for none.
+    int highestPassed = -1;
+
+    void draw() override;
+    void activate(int index) override;
+
+    // Recomputes each item's group medal and `highestPassed` from the best scores.
+    void assessGroups();
+    // The group medal of item `index` after assessGroups(): the lowest medal
+    // among its missions (4 for a group without missions); -1 for other items.
+    int groupMedal(int index) const;
+    // Whether item `index` is a rank group that cannot be opened yet.
+    bool locked(int index) const;
+
+private:
+    std::vector<int> medals;  // per item, from assessGroups()
+    std::vector<bool> locks;  // per item, from assessGroups()
+};

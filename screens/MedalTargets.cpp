@@ -1,0 +1,42 @@
+#include "screens/MedalTargets.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/Application.h"
+#include "missions/Level.h"
+#include "render/Font.h"
+#include "render/Texture.h"
+
+namespace {
+
+std::string limitText(float value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "  %5.2f\n", value);
+    return text;
+}
+
+// Centred horizontally on `column`, window pixels.
+void drawColumnText(const std::string& text, int column) {
+    Vec2f size = textSize(*app.font, text);
+    drawText(*app.font, text, Vec2f(float(column) - size.x / 2, 140.0f));
+}
+
+}  // namespace
+
+void drawMedalTargets() {
+    const Level* level = app.world.level;
+    if (!level) return;
+    int half = app.width / 2;
+    glColor3f(1.0f, 1.0f, 1.0f);
+    drawImage(*getTexture("images/little_gold.png"), Vec2f(float(half - 260), 134.0f));
+    drawImage(*getTexture("images/little_silver.png"), Vec2f(float(half - 60), 134.0f));
+    drawImage(*getTexture("images/little_ship.png"), Vec2f(float(half + 140), 134.0f));
+    glColor3f(0.7f, 0.7f, 0.7f);
+    drawColumnText(limitText(level->goldLimit), half - 200);
+    drawColumnText(limitText(level->silverLimit), half);
+    drawColumnText(level->bestScore == 0.0f ? "  ---.-\n" : limitText(level->bestScore),
+                   half + 200);
+}

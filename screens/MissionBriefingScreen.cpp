@@ -1,0 +1,115 @@
+#include "screens/MissionBriefingScreen.h"
+
+#include <GL/gl.h>
+
+#include "app/Application.h"
+#include "app/ListMenu.h"
+#include "missions/Level.h"
+#include "render/Font.h"
+#include "screens/GameScreen.h"
+#include "screens/MedalTargets.h"
+#include "sim/ProgramText.h"
+#include "sim/Rocket.h"
+
+namespace {
+
+// Window pixels: the first choice's baseline and the distance between choices.
+constexpr int choicesTop = 80;
+constexpr int choiceSpacing = 32;
+
+int choiceY(int i) { return choicesTop - choiceSpacing * i; }
+
+void drawCentred(const Font& font, const std::string& text, int y) {
+    Vec2f size = textSize(font, text);
+    drawText(font, text, Vec2f(float(app.width / 2) - size.x / 2, float(y)));
+}
+
+// The briefings are long; smaller windows get the small font.
+const Font& briefingFont() {
+    return app.width >= 1024 && app.height >= 720 ? *app.font : *app.smallFont;
+}
+
+}  // namespace
+
+MissionBriefingScreen::MissionBriefingScreen() : choices{"Accept", "Reject"} { entered = true; }
+
+void MissionBriefingScreen::update() {
+    if (entered) {
+        restartTimer();
+        selected = 0;
+    }
+    app.stars.step();
+}
+
+void MissionBriefingScreen::draw() {
+    beginMenuFrame();
+    const Level* level = app.world.level;
+    if (level) {
+        glColor3f(1, 1, 1);
+        drawCentred(*app.font, level->name, app.height - 40);
+        glColor3f(0.7f, 0.7f, 0.7f);
+        drawCentred(briefingFont(), level->briefing, app.height - 70);
+    }
+    glColor3f(0.3f, 0.3f, 0.5f);
+    drawCentred(*app.font, "*-------------------------*", choiceY(selected));
+    drawMedalTargets();
+    for (size_t i = 0; i < choices.size(); ++i) {
+        glColor3f(0.7f, 0.7f, 0.7f);
+        drawCentred(*app.font, choices[i], choiceY(int(i)));
+    }
+}
+
+bool MissionBriefingScreen::handleEvent(const SDL_Event& event) {
+    int last = int(choices.size()) - 1;
+    switch (event.type) {
+        case SDL_MOUSEMOTION: {
+            int py = app.height - event.motion.y - 1;
+            for (int i = 0; i <= last; ++i) {
+                float height = textSize(*app.font, choices[i]).y;
+                if (choiceY(i) <= py && py <= choiceY(i) + height) selected = i;
+            }
+            return true;
+        }
+        case SDL_MOUSEBUTTONDOWN:
+            activate();
+            return true;
+        case SDL_KEYDOWN:
+            switch (event.key.keysym.sym) {
+                case SDLK_ESCAPE:
+                    selected = last;
+                    activate();
+                    break;
+                case SDLK_RETURN:
+                    activate();
+                    break;
+                case SDLK_UP:
+                    if (selected > 0) selected -= 1;
+                    break;
+                case SDLK_DOWN:
+                    if (selected < last) selected += 1;
+                    break;
+                default:
+                    break;
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MissionBriefingScreen::activate() {
+    if (selected < 0 || selected >= int(choices.size())) return;
+    const std::string& choice = choices[selected];
+    if (choice == "Reject") {
+        popScreen();
+        entered = true;
+    } else if (choice == "Accept") {
+        popScreen();
+        pushScreen(app.gameScreen);
+        entered = true;
+        // Carry on from the best solution found so far.
+        if (app.world.level && app.world.rocket) {
+            parseProgramText(app.world.level->savedProgram, app.world.rocket->program);
+        }
+    }
+}

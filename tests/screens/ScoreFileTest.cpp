@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <climits>
+#include <cmath>
+#include <csignal>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "screens/ScoreFile.h"
+#include "tests/screens/MenuTestSupport.h"
+
+namespace {
+
+std::string readFile(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const std::string& name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary) << bytes;
+}
+
+uint32_t bitsOf(float value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// Little-endian pieces for building files by hand.
+std::string int32(int32_t value) {
+    std::string out;
+    for (int i = 0; i < 4; ++i) out.push_back(char((uint32_t(value) >> (8 * i)) & 0xFF));
+    return out;
+}
+std::string float32(float value) { return int32(int32_t(bitsOf(value))); }
+std::string record(const std::string& name, float best, const std::string& program) {
+    return int32(int32_t(name.size())) + name + float32(best) + int32(int32_t(program.size())) +
+           program;
+}
+
+int errorLines(const std::string& output) {
+    int count = 0;
+    for (size_t at = output.find("ERROR: "); at != std::string::npos;
+         at = output.find("ERROR: ", at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// Loads `bytes` as "save.dat" into fresh missions; returns what was printed.
+std::string loadBytes(const std::string& bytes) {
+    registerFreshLevels();
+    writeFile("save.dat", bytes);
+    testing::internal::CaptureStdout();
+    loadScores();
+    return testing::internal::GetCapturedStdout();
+}
+
+std::string quietSave() {
+    testing::internal::CaptureStdout();
+    saveScores();
+    return testing::internal::GetCapturedStdout();
+}
+
+class ScoreFile : public testing::Test {
+protected:
+    void SetUp() override {
+        app.textures.headless = true;
+        registerFreshLevels();
+    }
+    ScratchDirectory scratch;
+};
+
+// A few scores that a printed-and-parsed copy would not give back exactly.
+void giveAwkwardScores() {
+    mission("Thrust").bestScore = 116.5f;
+    mission("Thrust").savedProgram = "3 T 100 L 50 W 1000\n";
+    mission("Turn").bestScore = std::nextafter(137.31f, 200.0f);
+    mission("Turn").savedProgram = "1 T 7\n";
+    mission("Binary Orbit").bestScore = 1.0e-30f;
+    mission("Binary Orbit").savedProgram = "0\n";
+}
+
+}  // namespace
+
+TEST_F(ScoreFile, LoadingWhatWasSavedRestoresEveryBestScoreBitForBit) {
+    giveAwkwardScores();
+    std::map<std::string, std::pair<uint32_t, std::string>> saved;
+    for (auto& entry : app.levels) {
+        saved[entry.first] = {bitsOf(entry.second->bestScore), entry.second->savedProgram};
+    }
+    quietSave();
+    std::string output = loadBytes(readFile("save.dat"));
+    EXPECT_EQ(output, "Loading game.\n");
+    ASSERT_EQ(app.levels.size(), saved.size());
+    for (auto& entry : app.levels) {
+        EXPECT_EQ(bitsOf(entry.second->bestScore), saved[entry.first].first) << entry.first;
+        EXPECT_EQ(entry.second->savedProgram, saved[entry.first].second) << entry.first;
+    }
+}
+
+TEST_F(ScoreFile, SavedFileHoldsOneLittleEndianRecordPerMissionInNameOrder) {
+    giveAwkwardScores();
+    EXPECT_EQ(quietSave(), "Saving game.\n");
+    std::string bytes = readFile("save.dat");
+    std::string expected = int32(int32_t(app.levels.size()));
+    for (auto& entry : app.levels) {
+        expected += record(entry.first, entry.second->bestScore, entry.second->savedProgram);
+    }
+    EXPECT_EQ(bytes, expected);
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\x15\0\0\0", 4));  // 21 missions
+    EXPECT_EQ(bytes.substr(4, 17), std::string("\x0d\0\0\0Bigger Launch", 17));
+}
+
+TEST_F(ScoreFile, SavingTwiceWithoutChangesWritesIdenticalFilesAndLeavesNoTempFile) {
+    giveAwkwardScores();
+    quietSave();
+    std::string first = readFile("save.dat");
+    quietSave();
+    EXPECT_EQ(readFile("save.dat"), first);
+    EXPECT_FALSE(std::filesystem::exists("save.dat.tmp"));
+}
+
+TEST_F(ScoreFile, MissingFileIsReportedOnceAndLeavesNoScores) {
+    testing::internal::CaptureStdout();
+    loadScores();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Loading game.\nERROR: Failed to open file for loading game. No scores loaded.\n");
+    for (auto& entry : app.levels) {
+        EXPECT_EQ(entry.second->bestScore, 0.0f);
+        EXPECT_EQ(entry.second->savedProgram, "");
+    }
+}
+
+TEST_F(ScoreFile, RecordsForUnknownOrDifferentlyCasedNamesAreSkippedQuietly) {
+    std::string bytes = int32(3) + record("thrust", 50.0f, "1 T 5\n") +
+                        record("Retired Mission", 60.0f, "1 T 6\n") +
+                        record("Turn", 70.0f, "1 T 7\n");
+    EXPECT_EQ(loadBytes(bytes), "Loading game.\n");
+    EXPECT_EQ(mission("Thrust").bestScore, 0.0f);
+    EXPECT_EQ(mission("Turn").bestScore, 70.0f);
+    EXPECT_EQ(mission("Turn").savedProgram, "1 T 7\n");
+}
+
+TEST_F(ScoreFile, ProgramTextsLongerThan255BytesAreKept) {
+    std::string program = "60";
+    for (int i = 0; i < 60; ++i) program += " T 1000";
+    program += "\n";
+    ASSERT_GT(program.size(), 255u);
+    mission("Thrust").bestScore = 60000.5f;
+    mission("Thrust").savedProgram = program;
+    quietSave();
+    EXPECT_EQ(loadBytes(readFile("save.dat")), "Loading game.\n");
+    EXPECT_EQ(mission("Thrust").savedProgram, program);
+}
+
+TEST_F(ScoreFile, FileCutShortAnywhereKeepsTheWholeRecordsBeforeTheCut) {
+    std::vector<std::string> names = {"Thrust", "Turn", "Turn II"};
+    std::string bytes = int32(3);
+    std::vector<size_t> recordEnds;
+    for (size_t i = 0; i < names.size(); ++i) {
+        bytes += record(names[i], 10.0f + float(i), "1 T " + std::to_string(i) + "\n");
+        recordEnds.push_back(bytes.size());
+    }
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
+        std::string output = loadBytes(bytes.substr(0, cut));
+        EXPECT_EQ(errorLines(output), 1) << "cut at " << cut;
+        for (size_t i = 0; i < names.size(); ++i) {
+            bool whole = recordEnds[i] <= cut;
+            EXPECT_EQ(mission(names[i]).bestScore, whole ? 10.0f + float(i) : 0.0f)
+                << "cut at " << cut;
+            EXPECT_EQ(mission(names[i]).savedProgram.empty(), !whole) << "cut at " << cut;
+        }
+    }
+}
+
+TEST_F(ScoreFile, DamagedCountsAndLengthsStopAtTheFirstBadRecord) {
+    std::string good = record("Thrust", 12.5f, "1 T 3\n");
+    std::string later = record("Turn", 9.0f, "1 T 9\n");
+    std::string name256(256, 'x');
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool firstKept;
+    } cases[] = {
+        {"negative count", int32(-1) + good, false},
+        {"huge count", int32(INT_MAX) + good + later, true},
+        {"negative name length", int32(2) + good + int32(-5) + later, true},
+        {"name over 255 bytes", int32(2) + good + record(name256, 1.0f, ""), true},
+        {"huge name length", int32(2) + good + int32(INT_MAX) + later, true},
+        {"negative program length", int32(2) + good + int32(4) + "Turn" + float32(9.0f) + int32(-1),
+         true},
+        {"program over the cap",
+         int32(2) + good + record("Turn", 9.0f, std::string(maxProgramLength + 1, 'T')), true},
+        {"huge program length",
+         int32(2) + good + int32(4) + "Turn" + float32(9.0f) + int32(INT_MAX) + "1 T 9\n", true},
+        {"not-a-number best", int32(2) + good + record("Turn", std::nanf(""), "1 T 9\n"), true},
+        {"negative best", int32(2) + good + record("Turn", -4.0f, "1 T 9\n"), true},
+    };
+    for (const Case& c : cases) {
+        std::string output = loadBytes(c.bytes);
+        EXPECT_EQ(errorLines(output), 1) << c.what;
+        EXPECT_EQ(mission("Thrust").bestScore, c.firstKept ? 12.5f : 0.0f) << c.what;
+        EXPECT_EQ(mission("Turn").bestScore, c.what == std::string("huge count") ? 9.0f : 0.0f)
+            << c.what;
+    }
+}
+
+TEST_F(ScoreFile, GarbageNeverCrashesAndReportsAtMostOneError) {
+    uint32_t state = 12345;
+    for (int trial = 0; trial < 200; ++trial) {
+        std::string bytes;
+        int size = trial % 64;
+        for (int i = 0; i < size; ++i) {
+            state = state * 1664525u + 1013904223u;
+            bytes.push_back(char(state >> 24));
+        }
+        // Small counts so that the records themselves get parsed.
+        if (trial % 2 && size >= 4) bytes.replace(0, 4, int32(trial % 5));
+        std::string output = loadBytes(bytes);
+        EXPECT_LE(errorLines(output), 1) << "trial " << trial;
+        for (auto& entry : app.levels) {
+            EXPECT_LE(entry.second->savedProgram.size(), size_t(size)) << "trial " << trial;
+        }
+    }
+}
+
+TEST_F(ScoreFile, FailedWriteKeepsTheOldFileWholeAndRemovesTheTempFile) {
+    giveAwkwardScores();
+    quietSave();
+    std::string old = readFile("save.dat");
+    mission("Thrust").bestScore = 99.0f;
+
+    // A disk that fills up after 200 bytes: room for the captured messages,
+    // not for the scores.
+    ASSERT_GT(old.size(), 200u);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = 200;
+    testing::internal::CaptureStdout();
+    setrlimit(RLIMIT_FSIZE, &tight);
+    saveScores();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::string output = testing::internal::GetCapturedStdout();
+
+    EXPECT_EQ(errorLines(output), 1);
+    EXPECT_EQ(output.rfind("Saving game.\n", 0), 0u);
+    EXPECT_EQ(readFile("save.dat"), old);
+    EXPECT_FALSE(std::filesystem::exists("save.dat.tmp"));
+}
+
+TEST_F(ScoreFile, UnwritableTempFileIsReportedAndKeepsTheOldFile) {
+    quietSave();
+    std::string old = readFile("save.dat");
+    std::filesystem::create_directory("save.dat.tmp");
+    mission("Thrust").bestScore = 99.0f;
+    EXPECT_EQ(quietSave(), "Saving game.\nERROR: Failed to open file for saving game.\n");
+    EXPECT_EQ(readFile("save.dat"), old);
+}
