@@ -155,6 +155,9 @@ void optimizeProgram(World& world) {
     fflush(stdout);
     std::unique_ptr<BodyTrack> track = trackFor(world);
     world.bodyTrack = track.get();
+    // Nobody sees these runs, and the game screen frames the camera anew
+    // in every update while the program is stopped.
+    world.cameraFollows = false;
     Program accepted = canonicalize(world.rocket->program);
     Program found = accepted;
     world.rocket->program = accepted;
@@ -177,6 +180,7 @@ void optimizeProgram(World& world) {
         acceptedScore = s;
     }
     world.bodyTrack = nullptr;
+    world.cameraFollows = true;
     world.reset();
     world.rocket->program = decanonicalize(found);
     optimizeRequested = false;

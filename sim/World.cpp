@@ -129,9 +129,11 @@ void World::step() {
         fly(*rocket, bodies);
     }
     rocket->step();
-    View view = computeView();
-    viewCenter = view.center;
-    viewScale = view.scale;
+    if (cameraFollows) {
+        View view = computeView();
+        viewCenter = view.center;
+        viewScale = view.scale;
+    }
     level->update(*this);
     if (!level->won && !level->failed) ++time;
 }

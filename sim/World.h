@@ -28,6 +28,7 @@ struct World {
     float viewWidth = 0.0f;     // space view size in pixels, set by the game screen
     float viewHeight = 0.0f;
     BodyTrack* bodyTrack = nullptr;  // optional replay of the bodies' motion; not owned
+    bool cameraFollows = true;       // false while the optimizer flies runs that nobody sees
 
     // A fresh run of the current mission, keeping the ship's program.
     void reset();
