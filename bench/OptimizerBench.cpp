@@ -20,15 +20,15 @@ double timeOptimizer(World& world, const Solution& solution) {
     loadMission(world, solution);
     world.level->bestScore = world.level->goldLimit;
     seedRandom(seed);
-    double start = nowSeconds();
+    double start = threadSeconds();
     optimizeProgram(world);
-    return nowSeconds() - start;
+    return threadSeconds() - start;
 }
 
 double timeResets(World& world) {
-    double start = nowSeconds();
+    double start = threadSeconds();
     for (int i = 0; i < resetsPerRun; ++i) world.reset();
-    return nowSeconds() - start;
+    return threadSeconds() - start;
 }
 
 // The steps one run takes, counted by repeating its search with the same
@@ -59,9 +59,9 @@ long stepsOfRun(World& world, const Solution& solution) {
 double timeGravity(World& world, const Solution& solution, long steps) {
     loadMission(world, solution);
     BareGravity gravity(world);
-    double start = nowSeconds();
+    double start = threadSeconds();
     for (long i = 0; i < steps; ++i) gravity.step();
-    double seconds = nowSeconds() - start;
+    double seconds = threadSeconds() - start;
     if (gravity.checksum() == 12345.678) printf(" ");  // keeps the work observable
     return seconds;
 }

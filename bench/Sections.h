@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "bench/Missions.h"
@@ -10,3 +11,12 @@ struct World;
 // of which the median is shown.
 void benchWorldSteps(World& world, const std::vector<Solution>& solutions, int rounds);
 void benchOptimizer(World& world, const std::vector<Solution>& solutions, int rounds);
+
+// Programs and folders the start-up and frame sections need.
+struct BenchPaths {
+    std::string game;        // the game's executable
+    std::string bareWindow;  // the baseline program
+    std::string probe;       // the preloaded frame probe
+    std::string scratch;     // a folder with images/ and models/ and no saved files
+};
+void benchStartup(const BenchPaths& paths, int rounds);

@@ -5,6 +5,10 @@
 
 // Wall-clock seconds on the monotonic clock.
 double nowSeconds();
+// Seconds of processor time this thread has used. The machine is shared, so
+// the figures of pure computation (steps, F1) are taken in processor time:
+// time slices given to other programs do not count against the game.
+double threadSeconds();
 
 // The median of `samples` (which it sorts).
 double median(std::vector<double>& samples);

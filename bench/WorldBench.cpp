@@ -27,16 +27,16 @@ long flightLength(World& world) {
 // Seconds per flight of `steps` world steps; the resets are not timed.
 double timeFlight(World& world, long steps) {
     world.reset();
-    double start = nowSeconds();
+    double start = threadSeconds();
     for (long i = 0; i < steps; ++i) world.step();
-    return nowSeconds() - start;
+    return threadSeconds() - start;
 }
 
 double timeGravity(const World& world, long steps, double& sink) {
     BareGravity gravity(world);
-    double start = nowSeconds();
+    double start = threadSeconds();
     for (long i = 0; i < steps; ++i) gravity.step();
-    double seconds = nowSeconds() - start;
+    double seconds = threadSeconds() - start;
     sink += gravity.checksum();
     return seconds;
 }

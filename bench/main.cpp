@@ -1,8 +1,11 @@
 // astrello-bench: prints the game's speed figures, each beside a baseline
 // measured in the same run. Run from the folder that holds images/ and models/.
 #include <sys/utsname.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -25,42 +28,78 @@ std::string machine() {
         }
     }
     utsname names;
-    std::string system = uname(&names) == 0 ? std::string(names.sysname) + " " + names.release : "";
+    std::string system =
+        uname(&names) == 0 ? std::string(names.sysname) + " " + names.release : "unknown system";
     return cpu + ", " + std::to_string(std::thread::hardware_concurrency()) + " cores, " + system;
+}
+
+// A fresh folder that sees the game's data but holds no options or scores,
+// so that every program starts as on a first run, at 1280 x 720.
+std::string scratchFolder() {
+    char name[] = "/tmp/astrello-bench-XXXXXX";
+    if (!mkdtemp(name)) return "";
+    std::string folder = name;
+    std::string source = ASTRELLO_SOURCE_DIR;
+    if (symlink((source + "/images").c_str(), (folder + "/images").c_str()) != 0 ||
+        symlink((source + "/models").c_str(), (folder + "/models").c_str()) != 0) {
+        fprintf(stderr, "cannot link the data folders into %s\n", folder.c_str());
+    }
+    return folder;
+}
+
+void removeScratchFolder(const std::string& folder) {
+    if (folder.empty()) return;
+    for (const char* name : {"/images", "/models", "/probe.txt"}) unlink((folder + name).c_str());
+    rmdir(folder.c_str());
+}
+
+struct Options {
+    std::string solutionsFile = "tests/data/solutions.tsv";
+    int rounds = 5;
+    std::string only;  // empty: every section
+
+    bool wants(const char* section) const { return only.empty() || only == section; }
+};
+
+bool parseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        if (!strcmp(argv[i], "--solutions") && i + 1 < argc) {
+            options.solutionsFile = argv[++i];
+        } else if (!strcmp(argv[i], "--rounds") && i + 1 < argc) {
+            options.rounds = std::max(1, atoi(argv[++i]));
+        } else if (!strcmp(argv[i], "--only") && i + 1 < argc) {
+            options.only = argv[++i];
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string solutionsFile = "tests/data/solutions.tsv";
-    int rounds = 5;
-    bool worldSection = true, optimizerSection = true;
-    for (int i = 1; i < argc; ++i) {
-        if (!strcmp(argv[i], "--solutions") && i + 1 < argc) {
-            solutionsFile = argv[++i];
-        } else if (!strcmp(argv[i], "--rounds") && i + 1 < argc) {
-            rounds = std::max(1, atoi(argv[++i]));
-        } else if (!strcmp(argv[i], "--only") && i + 1 < argc) {
-            std::string only = argv[++i];
-            worldSection = only == "step";
-            optimizerSection = only == "F1";
-        } else {
-            fprintf(stderr,
-                    "usage: astrello-bench [--solutions FILE] [--rounds N] [--only step|F1]\n");
-            return 2;
-        }
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        fprintf(stderr,
+                "usage: astrello-bench [--solutions FILE] [--rounds N] "
+                "[--only step|F1|start-up]\n");
+        return 2;
     }
     app.textures.headless = true;
     registerLevels(app.levels);
-    std::vector<Solution> solutions = readSolutions(solutionsFile);
-    if (solutions.empty()) {
-        fprintf(stderr, "no solutions in %s\n", solutionsFile.c_str());
+    std::vector<Solution> solutions = readSolutions(options.solutionsFile);
+    if (solutions.empty() && (options.wants("step") || options.wants("F1"))) {
+        fprintf(stderr, "no solutions in %s\n", options.solutionsFile.c_str());
         return 2;
     }
+    BenchPaths paths{ASTRELLO_GAME, ASTRELLO_BARE_WINDOW, ASTRELLO_FRAME_PROBE, scratchFolder()};
     separateTableFromGameOutput();
     printHeader(machine().c_str());
-    if (worldSection) benchWorldSteps(app.world, solutions, rounds);
-    if (optimizerSection) benchOptimizer(app.world, solutions, rounds);
+    if (options.wants("step")) benchWorldSteps(app.world, solutions, options.rounds);
+    if (options.wants("F1")) benchOptimizer(app.world, solutions, options.rounds);
+    if (options.wants("start-up")) benchStartup(paths, options.rounds);
     printSummary();
+    removeScratchFolder(paths.scratch);
     return 0;
 }

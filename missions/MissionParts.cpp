@@ -6,6 +6,7 @@
 
 #include "missions/Level.h"
 #include "sim/Body.h"
+#include "sim/FastFmod.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
 
@@ -118,7 +119,7 @@ void drawVisitedCircles(const World& world, const bool visited[], int count) {
 double sectorAngle(const World& world, const Body& planet) {
     const Vec2& ship = world.rocket->position;
     double a = std::atan2(ship.y - planet.position.y, ship.x - planet.position.x) - planet.angle;
-    a = std::fmod(a, twoPi);
+    a = fastFmod(a, twoPi);
     if (a < 0) a += twoPi;
     return a;
 }

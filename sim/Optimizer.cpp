@@ -1,12 +1,16 @@
 #include "sim/Optimizer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 
 #include "app/Application.h"
 #include "missions/Level.h"
 #include "render/Random.h"
+#include "sim/Body.h"
+#include "sim/BodyTrack.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
 
@@ -40,6 +44,28 @@ void appendWait(Program& program, int32_t steps) {
     } else {
         program.push_back(Instruction{Wait, steps});
     }
+}
+
+// The score at which a run is abandoned, and which a failed run gets.
+float cutOff(const Level& level) {
+    float limit = level.bestScore + cutOffMargin;
+    // A damaged best score would make the cut-off unreachable; judge such a
+    // mission as one never won.
+    return std::isfinite(limit) ? limit : cutOffMargin;
+}
+
+// When the bodies pull one another, their motion (the same in every run)
+// is recorded in the first run and replayed in the others, for as many steps
+// as a run can last before its score passes the cut-off.
+std::unique_ptr<BodyTrack> trackFor(const World& world) {
+    const size_t memoryLimit = size_t(64) << 20;  // bytes
+    size_t solid = 0;
+    for (const Body* body : world.bodies) solid += body->solid;
+    const size_t count = world.bodies.size();
+    if (count < 2 || solid == 0) return nullptr;
+    const size_t steps = size_t(double(cutOff(*world.level)) * 100.0) + 2;
+    const size_t frameBytes = count * 5 * sizeof(double);
+    return std::make_unique<BodyTrack>(count, std::min(steps, memoryLimit / frameBytes));
 }
 
 void printIteration(int i, float accepted, float score, const Program& program) {
@@ -103,11 +129,9 @@ void mutate(Program& program) {
 
 float evaluateProgram(World& world) {
     world.reset();
+    if (world.bodyTrack) world.bodyTrack->rewind();
     Level& level = *world.level;
-    float limit = level.bestScore + cutOffMargin;
-    // A damaged best score would make the cut-off unreachable; judge such a
-    // mission as one never won.
-    if (!std::isfinite(limit)) limit = cutOffMargin;
+    const float limit = cutOff(level);
     // The program cannot change during a run, so its part of the score is
     // summed once; each step adds the time part as computeScore does.
     computeScore(world);
@@ -129,6 +153,11 @@ void optimizeProgram(World& world) {
     }
     printf("optimizing\n");
     fflush(stdout);
+    std::unique_ptr<BodyTrack> track = trackFor(world);
+    world.bodyTrack = track.get();
+    // Nobody sees these runs, and the game screen frames the camera anew
+    // in every update while the program is stopped.
+    world.cameraFollows = false;
     Program accepted = canonicalize(world.rocket->program);
     Program found = accepted;
     world.rocket->program = accepted;
@@ -150,6 +179,8 @@ void optimizeProgram(World& world) {
         accepted = world.rocket->program;
         acceptedScore = s;
     }
+    world.bodyTrack = nullptr;
+    world.cameraFollows = true;
     world.reset();
     world.rocket->program = decanonicalize(found);
     optimizeRequested = false;

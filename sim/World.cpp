@@ -6,6 +6,7 @@
 
 #include "missions/Level.h"
 #include "sim/Body.h"
+#include "sim/BodyTrack.h"
 #include "sim/Rocket.h"
 
 namespace {
@@ -117,7 +118,10 @@ void World::clearProgramAndReset() {
 
 void World::step() {
     if (!level || !rocket || level->failed) return;
-    moveBodies(bodies);
+    if (!bodyTrack || !bodyTrack->replay(bodies)) {
+        moveBodies(bodies);
+        if (bodyTrack) bodyTrack->record(bodies);
+    }
     landOnSolidBodies();
     if (rocket->landed && rocket->landedOn) {
         ride(*rocket);
@@ -125,9 +129,11 @@ void World::step() {
         fly(*rocket, bodies);
     }
     rocket->step();
-    View view = computeView();
-    viewCenter = view.center;
-    viewScale = view.scale;
+    if (cameraFollows) {
+        View view = computeView();
+        viewCenter = view.center;
+        viewScale = view.scale;
+    }
     level->update(*this);
     if (!level->won && !level->failed) ++time;
 }

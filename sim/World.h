@@ -4,6 +4,7 @@
 
 #include "sim/Vec2.h"
 
+class BodyTrack;
 struct Body;
 class Level;
 class Rocket;
@@ -16,16 +17,18 @@ struct World {
     World(const World&) = delete;
     World& operator=(const World&) = delete;
 
-    Vec2 viewCenter;              // world point at the middle of the space view
-    double viewScale = 0.0;       // view size per world unit, relative to the view's shorter side
-    std::vector<Body*> bodies;    // owned, in creation order (the physics depends on it)
-    Level* level = nullptr;       // current mission, not owned
-    Rocket* rocket = nullptr;     // owned; replaced at every reset
-    int time = 0;                 // steps since reset while neither won nor failed
-    bool running = false;         // the flight program is being executed
-    int speed = 1000;             // hundredths of a step per fixed update
-    float viewWidth = 0.0f;       // space view size in pixels, set by the game screen
+    Vec2 viewCenter;            // world point at the middle of the space view
+    double viewScale = 0.0;     // view size per world unit, relative to the view's shorter side
+    std::vector<Body*> bodies;  // owned, in creation order (the physics depends on it)
+    Level* level = nullptr;     // current mission, not owned
+    Rocket* rocket = nullptr;   // owned; replaced at every reset
+    int time = 0;               // steps since reset while neither won nor failed
+    bool running = false;       // the flight program is being executed
+    int speed = 1000;           // hundredths of a step per fixed update
+    float viewWidth = 0.0f;     // space view size in pixels, set by the game screen
     float viewHeight = 0.0f;
+    BodyTrack* bodyTrack = nullptr;  // optional replay of the bodies' motion; not owned
+    bool cameraFollows = true;       // false while the optimizer flies runs that nobody sees
 
     // A fresh run of the current mission, keeping the ship's program.
     void reset();

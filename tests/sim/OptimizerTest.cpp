@@ -386,3 +386,16 @@ TEST(Optimizer, WithoutAMissionOnlyClearsTheRequest) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_FALSE(optimizeRequested);
 }
+
+TEST_F(Optimizing, AfterARunTheWorldIsFreshlyResetWithItsCameraAndWithoutARecording) {
+    load(prog({{Thrust, 20}}));
+    world.viewCenter = Vec2(12.0, 34.0);
+    optimize(8);
+    EXPECT_TRUE(world.cameraFollows);
+    EXPECT_EQ(world.bodyTrack, nullptr);
+    EXPECT_EQ(world.time, 0);
+    // The unseen runs never moved the camera; the next step frames it again.
+    EXPECT_EQ(world.viewCenter.x, 12.0);
+    world.step();
+    EXPECT_NE(world.viewCenter.x, 12.0);
+}

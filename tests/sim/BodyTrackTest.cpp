@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "app/Application.h"
+#include "missions/Level.h"
+#include "sim/Body.h"
+#include "sim/BodyTrack.h"
+#include "sim/Optimizer.h"
+#include "sim/Rocket.h"
+#include "sim/World.h"
+#include "tests/sim/LineLevel.h"
+
+// Heap allocations made while counting is on (AllocationCounter.cpp).
+extern bool countingAllocations;
+extern long allocations;
+
+namespace {
+
+// Two planets circling each other and a marker they pull, beside the
+// ship's line: everything the motion of bodies can do.
+class PairLevel : public LineLevel {
+public:
+    double pairDistance = 300.0;
+
+    void setup(World& world) override {
+        addBody(world, Vec2(0.0, pairDistance), Vec2(0.06, 0.0), true);
+        addBody(world, Vec2(0.0, -pairDistance), Vec2(-0.06, 0.0), true);
+        addBody(world, Vec2(50.0, 0.0), Vec2(0.0, 0.01), false);
+        LineLevel::setup(world);
+    }
+
+private:
+    void addBody(World& world, Vec2 position, Vec2 velocity, bool solid) {
+        Body* body = new Body;
+        body->radius = 20.0;
+        body->mass = solid ? 4.9 : 0.0;
+        body->position = position;
+        body->velocity = velocity;
+        body->spin = 0.001;
+        body->solid = solid;
+        world.bodies.push_back(body);
+    }
+};
+
+// Every double of the ship and the bodies after each step, as raw bits.
+using Trace = std::vector<uint64_t>;
+
+void note(Trace& trace, double value) {
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    trace.push_back(bits);
+}
+
+class Tracking : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app.textures.headless = true;
+        world.level = &level;
+        world.reset();
+        world.rocket->program = prog({{Left, 300}, {Thrust, 40}, {Wait, 30}, {Right, 500}});
+    }
+
+    // Runs `steps` steps from a reset; `nudge` may change a body on the way.
+    Trace run(int steps, int nudgeAt = -1) {
+        world.reset();
+        if (world.bodyTrack) world.bodyTrack->rewind();
+        Trace trace;
+        for (int i = 0; i < steps; ++i) {
+            if (i == nudgeAt) world.bodies[1]->velocity.x += 0.001;
+            world.step();
+            const Rocket& ship = *world.rocket;
+            for (double v :
+                 {ship.position.x, ship.position.y, ship.velocity.x, ship.velocity.y, ship.angle})
+                note(trace, v);
+            for (const Body* b : world.bodies) {
+                for (double v :
+                     {b->position.x, b->position.y, b->velocity.x, b->velocity.y, b->angle})
+                    note(trace, v);
+            }
+        }
+        return trace;
+    }
+
+    Trace untracked(int steps, int nudgeAt = -1) {
+        BodyTrack* track = world.bodyTrack;
+        world.bodyTrack = nullptr;
+        Trace trace = run(steps, nudgeAt);
+        world.bodyTrack = track;
+        return trace;
+    }
+
+    World world;
+    PairLevel level;
+};
+
+}  // namespace
+
+TEST_F(Tracking, ReplayedRunsAreBitForBitTheComputedOnes) {
+    Trace expected = untracked(2000);
+    BodyTrack track(3, 5000);
+    world.bodyTrack = &track;
+    EXPECT_EQ(run(2000), expected);
+    EXPECT_EQ(track.replayed, 0u);
+    EXPECT_EQ(track.frameCount(), 2001u);
+    EXPECT_EQ(run(2000), expected);
+    EXPECT_EQ(track.replayed, 2000u);
+    world.bodyTrack = nullptr;
+}
+
+TEST_F(Tracking, ALongerRunReplaysWhatIsRecordedAndRecordsTheRest) {
+    Trace expected = untracked(1500);
+    BodyTrack track(3, 5000);
+    world.bodyTrack = &track;
+    run(1000);
+    EXPECT_EQ(run(1500), expected);
+    EXPECT_EQ(track.replayed, 1000u);
+    EXPECT_EQ(track.frameCount(), 1501u);
+    world.bodyTrack = nullptr;
+}
+
+TEST_F(Tracking, ABodyChangedFromOutsideEndsTheReplayOfThatRun) {
+    Trace expected = untracked(1000, 400);
+    BodyTrack track(3, 5000);
+    world.bodyTrack = &track;
+    run(1000);
+    EXPECT_EQ(run(1000, 400), expected);
+    EXPECT_EQ(track.replayed, 400u);
+    world.bodyTrack = nullptr;
+}
+
+TEST_F(Tracking, AnotherStartIsRecordedAnew) {
+    BodyTrack track(3, 5000);
+    world.bodyTrack = &track;
+    run(500);
+    level.pairDistance = 350.0;
+    Trace expected = untracked(500);
+    EXPECT_EQ(run(500), expected);
+    EXPECT_EQ(track.replayed, 0u);
+    EXPECT_EQ(run(500), expected);
+    EXPECT_EQ(track.replayed, 500u);
+    world.bodyTrack = nullptr;
+}
+
+TEST_F(Tracking, StepsBeyondTheRecordingsCapacityAreComputed) {
+    Trace expected = untracked(300);
+    BodyTrack track(3, 100);
+    world.bodyTrack = &track;
+    EXPECT_EQ(run(300), expected);
+    EXPECT_EQ(track.frameCount(), 100u);
+    EXPECT_EQ(run(300), expected);
+    EXPECT_EQ(track.replayed, 99u);
+    world.bodyTrack = nullptr;
+}
+
+TEST_F(Tracking, RecordingAndReplayingAllocateNothing) {
+    BodyTrack track(3, 5000);
+    world.bodyTrack = &track;
+    allocations = 0;
+    for (int round = 0; round < 2; ++round) {
+        world.reset();  // a reset builds new bodies: not counted
+        track.rewind();
+        countingAllocations = true;
+        for (int i = 0; i < 1000; ++i) world.step();
+        countingAllocations = false;
+    }
+    EXPECT_EQ(allocations, 0);
+    EXPECT_EQ(track.replayed, 1000u);
+    world.bodyTrack = nullptr;
+}
+
+TEST_F(Tracking, TheOptimizerScoresRunsAlikeWithAndWithoutARecording) {
+    level.bestScore = 40.0f;
+    BodyTrack track(3, 20000);
+    std::vector<float> with, without;
+    Program p = prog({{Thrust, 30}, {Left, 10}, {Wait, 40}, {Right, 10}});
+    for (int i = 0; i < 6; ++i) {
+        world.rocket->program = p;
+        world.bodyTrack = nullptr;
+        without.push_back(evaluateProgram(world));
+        world.rocket->program = p;
+        world.bodyTrack = &track;
+        with.push_back(evaluateProgram(world));
+        p[size_t(i % 4)].value += 3;
+    }
+    world.bodyTrack = nullptr;
+    EXPECT_EQ(with, without);
+    EXPECT_GT(track.replayed, 0u);
+}
