@@ -53,7 +53,8 @@ bool isProgramText(const std::string& text, std::string& why) {
     }
     const long long count = std::strtoll(t[0].c_str(), nullptr, 10);
     if (count != (long long)(t.size() - 1) / 2 || (t.size() - 1) % 2 != 0) {
-        why = "count " + t[0] + " does not match " + std::to_string(t.size() - 1) + " tokens";
+        why = "count " + t[0] + " needs " + t[0] + " letter-value pairs, found " +
+              std::to_string(t.size() - 1) + " tokens";
         return false;
     }
     for (size_t i = 1; i < t.size(); i += 2) {

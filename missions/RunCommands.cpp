@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <ostream>
+#include <sstream>
 
 #include "app/Application.h"
 #include "missions/HeadlessRun.h"
@@ -100,18 +101,20 @@ int checkCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
     std::string line;
     for (int number = 1; std::getline(file, line); ++number) {
         if (line.empty() || line[0] == '#') continue;  // blank lines and comments
+        std::ostringstream problem;
         const size_t tab = line.find('\t');
         Level* level = nullptr;
         if (tab == std::string::npos) {
-            err << args[0] << ":" << number << ": no tab between mission and program\n";
-        } else if ((level = findMission(line.substr(0, tab), err)) &&
-                   readProgram(line.substr(tab + 1), err)) {
+            problem << "no tab between mission and program\n";
+        } else if ((level = findMission(line.substr(0, tab), problem)) &&
+                   readProgram(line.substr(tab + 1), problem)) {
             FlightResult result =
                 flyMission(app.world, *level, line.substr(tab + 1), defaultMaxSteps);
             out << formatResult(result) << "\n";
             if (status == 0 && std::string(result.result) != "won") status = 1;
             continue;
         }
+        err << args[0] << ":" << number << ": " << problem.str();
         status = badInput;
     }
     return status;

@@ -2,18 +2,17 @@
 // its score. A developer's aid for finding the stored solutions; not part of
 // the game.
 //   solution_search "MISSION NAME" "PROGRAM TEXT" [ROUNDS] [SEED]
+#include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <array>
 #include <functional>
 #include <random>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "app/Application.h"
 #include "missions/HeadlessRun.h"
 #include "missions/Level.h"
-#include "missions/Levels.h"
 #include "missions/Level_BinaryCenter.h"
 #include "missions/Level_BinaryOrbit.h"
 #include "missions/Level_ChangeOfOrbit.h"
@@ -23,6 +22,7 @@
 #include "missions/Level_LunarOrbit.h"
 #include "missions/Level_SpinCycle.h"
 #include "missions/Level_TheSkyIsTheLimit.h"
+#include "missions/Levels.h"
 #include "sim/ProgramText.h"
 #include "sim/World.h"
 

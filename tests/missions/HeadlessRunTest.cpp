@@ -157,6 +157,8 @@ TEST_F(HeadlessRun, CheckFailsWhenAnyProgramDoesNotWin) {
     EXPECT_EQ(call(checkCommand, {path}), 2);
     EXPECT_EQ(countLines(out.str()), 1);
     EXPECT_EQ(countLines(err.str()), 2);
+    EXPECT_NE(err.str().find(path + ":2: unknown mission: No Such Mission\n"), std::string::npos);
+    EXPECT_NE(err.str().find(path + ":3: no tab"), std::string::npos);
     {
         std::ofstream file(path);
         file << "Thrust\t1 T 1000\n";

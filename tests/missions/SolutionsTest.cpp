@@ -25,7 +25,7 @@ std::vector<std::string> readLines(const std::string& path) {
 const std::string dataDir = std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/";
 }  // namespace
 
-TEST(Solutions, StoredProgramsUseEditorValuesForKnownMissions) {
+TEST(Solutions, EveryMissionHasOneStoredProgramWithEditorValues) {
     app.textures.headless = true;
     if (app.levels.empty()) registerLevels(app.levels);
     std::set<std::string> covered;
@@ -46,6 +46,7 @@ TEST(Solutions, StoredProgramsUseEditorValuesForKnownMissions) {
         EXPECT_TRUE(app.levels.count(line.substr(0, tab))) << line;
         EXPECT_TRUE(covered.insert(line.substr(0, tab)).second) << "stored twice: " << line;
     }
+    for (const auto& entry : app.levels) EXPECT_TRUE(covered.count(entry.first)) << entry.first;
 }
 
 TEST(Solutions, EverySolutionWinsWithItsRecordedResult) {
