@@ -14,7 +14,9 @@ namespace {
 // score file then holds that run.
 void winThrust(GameSession& game, bool medalVisible) {
     std::string medal = flyThrustToCompletion(game, medalVisible);
-    if (medalVisible) EXPECT_EQ(medal, "bronze");
+    if (medalVisible) {
+        EXPECT_EQ(medal, "bronze");
+    }
     game.keys("Return", 0ms);  // dismiss the completion screen
     ASSERT_TRUE(game.waitForOutput("Saving game.")) << game.output();
     std::map<std::string, SavedBest> saved;
