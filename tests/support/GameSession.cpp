@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -53,27 +54,52 @@ bool parsePpm(const std::string& bytes, Screenshot& shot) {
 
 }  // namespace
 
-VirtualDisplay::VirtualDisplay(const std::string& screen) {
+namespace {
+
+// Starts Xvfb on display `number`; its pid, or -1. The server writes the
+// number to the pipe once it accepts clients; a taken number makes it exit.
+pid_t startXvfb(int number, const std::string& screen) {
     int ends[2];
-    if (pipe(ends) != 0) return;
-    pid = fork();
+    if (pipe(ends) != 0) return -1;
+    pid_t pid = fork();
     if (pid == 0) {
         close(ends[0]);
         redirect(STDOUT_FILENO, "/dev/null", O_WRONLY);
         redirect(STDERR_FILENO, "/dev/null", O_WRONLY);
-        std::string fd = std::to_string(ends[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-               "-nolisten", "tcp", static_cast<char*>(nullptr));
+        std::string display = ":" + std::to_string(number), fd = std::to_string(ends[1]);
+        execlp("Xvfb", "Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-screen", "0",
+               screen.c_str(), "-nolisten", "tcp", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(ends[1]);
-    // The server writes its display number once it accepts clients.
-    std::string number;
+    std::string reported;
     pollfd ready{ends[0], POLLIN, 0};
     char c;
-    while (poll(&ready, 1, 20000) > 0 && read(ends[0], &c, 1) == 1 && c != '\n') number += c;
+    while (poll(&ready, 1, 20000) > 0 && read(ends[0], &c, 1) == 1 && c != '\n') reported += c;
     close(ends[0]);
-    if (!number.empty()) name = ":" + number;
+    if (pid > 0 && reported != std::to_string(number)) {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+        return -1;
+    }
+    return pid;
+}
+
+}  // namespace
+
+// Display numbers are drawn from a wide range rather than taken lowest
+// first: X servers of other sandboxes sharing /tmp would otherwise pick the
+// same low numbers and take over each other's sockets.
+VirtualDisplay::VirtualDisplay(const std::string& screen) {
+    std::srand(unsigned(getpid()) ^ unsigned(time(nullptr)));
+    for (int attempt = 0; attempt < 20 && pid <= 0; ++attempt) {
+        int number = 1000 + std::rand() % 30000;
+        if (fs::exists("/tmp/.X11-unix/X" + std::to_string(number)) ||
+            fs::exists("/tmp/.X" + std::to_string(number) + "-lock"))
+            continue;
+        pid = startXvfb(number, screen);
+        if (pid > 0) name = ":" + std::to_string(number);
+    }
 }
 
 VirtualDisplay::~VirtualDisplay() {
@@ -137,7 +163,9 @@ GameSession::~GameSession() {
 
 std::string GameSession::run(const std::string& command) const {
     std::string output;
-    std::string line = "DISPLAY=" + display + " " + command;
+    // No helper may hang a test: an X tool waiting on a server that went
+    // away, or `import` without a window (it would wait for a click).
+    std::string line = "DISPLAY=" + display + " timeout 30 " + command;
     if (FILE* pipe = popen(line.c_str(), "r")) {
         char buffer[4096];
         size_t n;
@@ -171,6 +199,7 @@ void GameSession::xdotool(const std::string& arguments) { run("xdotool " + argum
 
 Screenshot GameSession::screenshot() {
     Screenshot shot;
+    if (window.empty()) return shot;
     if (!parsePpm(run("import -display " + display + " -window " + window + " -depth 8 ppm:-"),
                   shot))
         shot = Screenshot{};
