@@ -20,3 +20,9 @@ struct BenchPaths {
     std::string scratch;     // a folder with images/ and models/ and no saved files
 };
 void benchStartup(const BenchPaths& paths, int rounds);
+// Opens the game's window and builds its screens, as the game starts; run
+// from `folder` (see BenchPaths::scratch). Afterwards textures are real.
+void initializeGameForFrames(const std::string& folder);
+// Each screen's frame; the game, briefing and completion screens on `busyMission`.
+void benchFrames(const std::vector<Solution>& solutions, const std::string& busyMission,
+                 int rounds);

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 int checked = 0;

@@ -56,7 +56,8 @@ void removeScratchFolder(const std::string& folder) {
 struct Options {
     std::string solutionsFile = "tests/data/solutions.tsv";
     int rounds = 5;
-    std::string only;  // empty: every section
+    std::string only;                           // empty: every section
+    std::string busyMission = "Geostationary";  // its rings make the busiest view
 
     bool wants(const char* section) const { return only.empty() || only == section; }
 };
@@ -67,6 +68,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
             options.solutionsFile = argv[++i];
         } else if (!strcmp(argv[i], "--rounds") && i + 1 < argc) {
             options.rounds = std::max(1, atoi(argv[++i]));
+        } else if (!strcmp(argv[i], "--busy") && i + 1 < argc) {
+            options.busyMission = argv[++i];
         } else if (!strcmp(argv[i], "--only") && i + 1 < argc) {
             options.only = argv[++i];
         } else {
@@ -83,21 +86,28 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, options)) {
         fprintf(stderr,
                 "usage: astrello-bench [--solutions FILE] [--rounds N] "
-                "[--only step|F1|start-up]\n");
+                "[--busy MISSION] [--only step|F1|frame|start-up]\n");
         return 2;
     }
-    app.textures.headless = true;
-    registerLevels(app.levels);
     std::vector<Solution> solutions = readSolutions(options.solutionsFile);
-    if (solutions.empty() && (options.wants("step") || options.wants("F1"))) {
+    if (solutions.empty() &&
+        (options.wants("step") || options.wants("F1") || options.wants("frame"))) {
         fprintf(stderr, "no solutions in %s\n", options.solutionsFile.c_str());
         return 2;
     }
     BenchPaths paths{ASTRELLO_GAME, ASTRELLO_BARE_WINDOW, ASTRELLO_FRAME_PROBE, scratchFolder()};
     separateTableFromGameOutput();
+    const bool frames = options.wants("frame");
+    if (frames) {
+        initializeGameForFrames(paths.scratch);  // a window, screens, real textures
+    } else {
+        app.textures.headless = true;
+        registerLevels(app.levels);
+    }
     printHeader(machine().c_str());
     if (options.wants("step")) benchWorldSteps(app.world, solutions, options.rounds);
     if (options.wants("F1")) benchOptimizer(app.world, solutions, options.rounds);
+    if (frames) benchFrames(solutions, options.busyMission, options.rounds);
     if (options.wants("start-up")) benchStartup(paths, options.rounds);
     printSummary();
     removeScratchFolder(paths.scratch);

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "missions/Level.h"
+#include "sim/AngleWindow.h"
 #include "sim/Body.h"
-#include "sim/FastFmod.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
 
@@ -14,10 +14,6 @@ const char* const earthMesh = "models/earth_test.obj";
 const char* const moonMesh = "models/moon_test.obj";
 const char* const earthTexture = "models/earth_tex.png";
 const char* const moonTexture = "models/moon_tex.png";
-
-namespace {
-const double twoPi = 6.283185307179586;
-}
 
 Body* addMarker(World& world, double radius, Vec2 position) {
     Body* marker = new Body;
@@ -118,16 +114,14 @@ void drawVisitedCircles(const World& world, const bool visited[], int count) {
 
 double sectorAngle(const World& world, const Body& planet) {
     const Vec2& ship = world.rocket->position;
-    double a = std::atan2(ship.y - planet.position.y, ship.x - planet.position.x) - planet.angle;
-    a = fastFmod(a, twoPi);
-    if (a < 0) a += twoPi;
-    return a;
+    return reducedAngle(ship.x - planet.position.x, ship.y - planet.position.y, planet.angle);
 }
 
 bool inSector(const World& world, const Body& planet, double width) {
     if (!(shipDistance(world, planet.position) > 90.0)) return false;
-    const double a = sectorAngle(world, planet);
-    return 0.0 < a && a < width;
+    const Vec2& ship = world.rocket->position;
+    return angleInWindow(ship.x - planet.position.x, ship.y - planet.position.y, planet.angle,
+                         width);
 }
 
 void setGoalColour(bool met) {

@@ -1,0 +1,142 @@
+// Milliseconds per frame for each screen at the window's size (1280 x 720 on
+// a first run), each frame finished with glFinish, beside a bare
+// clear-and-swap frame. Needs the window: initializeGameForFrames() first.
+#include <GL/gl.h>
+#include <SDL/SDL.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "app/Application.h"
+#include "app/Widget.h"
+#include "bench/Missions.h"
+#include "bench/Sections.h"
+#include "bench/Timing.h"
+#include "missions/Level.h"
+#include "missions/LevelMenu.h"
+#include "screens/CompletionScreen.h"
+#include "screens/GameScreen.h"
+#include "screens/LoadingScreen.h"
+#include "screens/MainMenu.h"
+#include "screens/MissionBriefingScreen.h"
+#include "sim/World.h"
+
+namespace {
+
+const double targetMs = 1000.0 / 60.0;
+const int warmUpFrames = 10;
+
+// Median milliseconds of `frames` frames; `between` runs untimed before each.
+double timeFrames(
+    const std::function<void()>& frame, int frames, const std::function<void()>& between = [] {}) {
+    std::vector<double> samples;
+    for (int i = -warmUpFrames; i < frames; ++i) {
+        between();
+        double start = nowSeconds();
+        frame();
+        SDL_GL_SwapBuffers();
+        glFinish();
+        if (i >= 0) samples.push_back((nowSeconds() - start) * 1e3);
+    }
+    return median(samples);
+}
+
+int liveParticles(const ParticleSet& set) {
+    int live = 0;
+    for (int i = 0; i < set.count; ++i) live += set.items[i].life > 0;
+    return live;
+}
+
+// The intro with its exhaust grown until it no longer gains particles.
+std::string prepareIntro() {
+    LoadingScreen& intro = *app.loadingScreen;
+    intro.entered = true;
+    intro.update();
+    int live = 0;
+    for (int i = 0; i < 5000; ++i) {
+        intro.exhaust.step();
+        int now = liveParticles(intro.exhaust);
+        if (i > 200 && now <= live) break;
+        live = std::max(live, now);
+    }
+    return "intro (exhaust " + std::to_string(liveParticles(intro.exhaust)) + " live)";
+}
+
+// The game screen on the busiest mission, its winning program loaded.
+Level* prepareGame(const Solution& busy) {
+    Level* level = loadMission(app.world, busy);
+    if (!level) return nullptr;
+    app.gameScreen->entered = true;
+    app.gameScreen->update();
+    return level;
+}
+
+// A won run of `busy`, as the completion screen shows it.
+void prepareCompletion(const Solution& busy) {
+    Level* level = loadMission(app.world, busy);
+    for (long i = 0; i < 2000000 && !level->won && !level->failed; ++i) app.world.step();
+    app.world.reset();
+}
+
+}  // namespace
+
+void initializeGameForFrames(const std::string& folder) {
+    if (chdir(folder.c_str()) != 0) fprintf(stderr, "cannot enter %s\n", folder.c_str());
+    initialize();
+}
+
+void benchFrames(const std::vector<Solution>& solutions, const std::string& busyMission,
+                 int rounds) {
+    const int frames = 30 * rounds;
+    char size[32];
+    snprintf(size, sizeof size, " %dx%d", app.width, app.height);
+    auto row = [&](const std::string& name, double ms, double bare) {
+        printRow(Row{"frame", name + size, ms, bare, "ms", targetMs, false});
+    };
+    double bare = timeFrames([] { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }, frames);
+    printRow(Row{"frame", std::string("bare clear and swap") + size, bare, 0.0, "ms", 0.0, false});
+
+    std::string intro = prepareIntro();
+    row(intro,
+        timeFrames([] { app.loadingScreen->draw(); }, frames,
+                   [] { app.loadingScreen->exhaust.step(); }),
+        bare);
+    app.mainMenu->entered = true;
+    row("main menu",
+        timeFrames([] { app.mainMenu->draw(); }, frames, [] { app.mainMenu->update(); }), bare);
+    app.levelMenu->entered = true;
+    row("mission menu, " + app.levelMenu->currentPage,
+        timeFrames([] { app.levelMenu->draw(); }, frames, [] { app.levelMenu->update(); }), bare);
+
+    const Solution* busy = nullptr;
+    for (const Solution& s : solutions) {
+        if (s.mission == busyMission) busy = &s;
+    }
+    if (!busy) {
+        fprintf(stderr, "frames: no solution for %s\n", busyMission.c_str());
+        return;
+    }
+    loadMission(app.world, *busy);
+    app.briefingScreen->entered = true;
+    row("briefing, " + busyMission,
+        timeFrames([] { app.briefingScreen->draw(); }, frames,
+                   [] { app.briefingScreen->update(); }),
+        bare);
+    if (prepareGame(*busy)) {
+        row("game stopped, " + busyMission, timeFrames([] { app.gameScreen->draw(); }, frames),
+            bare);
+        app.gameScreen->setRunning(true);
+        row("game running, " + busyMission,
+            timeFrames([] { app.gameScreen->draw(); }, frames, [] { app.gameScreen->update(); }),
+            bare);
+        app.gameScreen->setRunning(false);
+    }
+    prepareCompletion(*busy);
+    app.completionScreen->entered = true;
+    row("completion, " + busyMission,
+        timeFrames([] { app.completionScreen->draw(); }, frames,
+                   [] { app.completionScreen->update(); }),
+        bare);
+}
