@@ -124,6 +124,19 @@ void openCadetMission(GameSession& game, int row) {
     game.keys("Return", 700ms);           // "Accept"
 }
 
+std::string flyThrustToCompletion(GameSession& game, bool medalVisible) {
+    openCadetMission(game, 1);
+    typeProgram(game, "t 1 0 0 0");
+    game.keys("Return", medalVisible ? 0ms : 4000ms);  // run
+    // Under two seconds of flight; a loaded machine draws slowly.
+    std::string medal = "none";
+    for (int attempt = 0; medalVisible && attempt < 40 && medal == "none"; ++attempt) {
+        std::this_thread::sleep_for(500ms);
+        medal = medalShown(game.screenshot());
+    }
+    return medal;
+}
+
 void typeProgram(GameSession& game, const std::string& keys) {
     std::istringstream words(keys);
     std::string word, digits;

@@ -35,6 +35,12 @@ void openCadetMission(GameSession& game, int row);
 // screenshot's size: "gold", "silver", "bronze" or "none", by its colour.
 std::string medalShown(const Screenshot& shot);
 
+// From the intro: flies "Thrust" with Thrust 1000, which wins after 351
+// steps, and waits for the completion screen. Returns the medal it shows
+// ("none" if it never came). Without the medal images there is nothing to
+// see, and it just waits long enough for the flight.
+std::string flyThrustToCompletion(GameSession& game, bool medalVisible = true);
+
 // Types a program on the game screen, e.g. "t 1 0 0 0 l 4 5". A command
 // letter inserts its instruction at the next update, so the digits after it
 // wait for that before they are typed.
