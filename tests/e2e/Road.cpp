@@ -127,7 +127,7 @@ void openCadetMission(GameSession& game, int row) {
 std::string flyThrustToCompletion(GameSession& game, bool medalVisible) {
     openCadetMission(game, 1);
     typeProgram(game, "t 1 0 0 0");
-    game.keys("Return", medalVisible ? 0ms : 4000ms);  // run
+    game.keys("Return", medalVisible ? 0ms : 6000ms);  // run
     // Under two seconds of flight; a loaded machine draws slowly.
     std::string medal = "none";
     for (int attempt = 0; medalVisible && attempt < 40 && medal == "none"; ++attempt) {
@@ -144,7 +144,7 @@ void typeProgram(GameSession& game, const std::string& keys) {
         if (word.size() == 1 && std::string("tlrws").find(word[0]) != std::string::npos) {
             if (!digits.empty()) game.keys(digits, 100ms);
             digits.clear();
-            game.keys(word, 250ms);
+            game.keys(word, 500ms);
         } else {
             digits += " " + word;
         }
