@@ -1,8 +1,10 @@
 #include "app/Options.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/Application.h"
 
@@ -18,14 +20,26 @@ namespace {
 constexpr int32_t largestWindowSide = 16384;  // pixels
 
 // Reads the next whitespace-separated word; if it is a whole 32-bit decimal
-// integer, stores it. Returns false at the end of the file.
+// integer, stores it. Returns false at the end of the file. A word is read
+// to its end however long it is, so its tail is never taken as a value.
 bool readInteger(std::FILE* file, int32_t& value) {
-    char word[32];
-    if (std::fscanf(file, "%31s", word) != 1) return false;
+    int c;
+    do c = std::getc(file);
+    while (c != EOF && std::isspace(c));
+    if (c == EOF) return false;
+    std::string word;
+    bool overlong = false;
+    for (; c != EOF && !std::isspace(c); c = std::getc(file)) {
+        if (word.size() < 31)
+            word += char(c);
+        else
+            overlong = true;
+    }
     char* end = nullptr;
     errno = 0;
-    long parsed = std::strtol(word, &end, 10);
-    bool whole = end != word && *end == '\0' && errno == 0;
+    long parsed = std::strtol(word.c_str(), &end, 10);
+    bool whole =
+        !overlong && end != word.c_str() && end == word.c_str() + word.size() && errno == 0;
     if (whole && parsed >= INT32_MIN && parsed <= INT32_MAX) value = int32_t(parsed);
     return true;
 }

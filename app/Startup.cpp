@@ -81,7 +81,9 @@ void createScreens() {
 void initialize() {
     catchQuitSignals();
     loadOptions();
-    setenv("SDL_VIDEO_WINDOW_POS", "100,30", 1);
+    // A window opens at (100, 30) on the desktop; a full screen covers the
+    // display from its corner, which the position would push off it.
+    if (!app.fullscreen) setenv("SDL_VIDEO_WINDOW_POS", "100,30", 1);
     SDL_Init(SDL_INIT_VIDEO);
     catchQuitSignals();  // the window library may have put its own handlers in
     openWindow();

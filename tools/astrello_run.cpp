@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "missions/Levels.h"
 #include "missions/RunCommands.h"
+#include "render/AssetCheck.h"
 #include "sim/OptimizeCommand.h"
 
 namespace {
@@ -19,6 +20,7 @@ const Subcommand subcommands[] = {
     {"list", listCommand},
     {"check", checkCommand},
     {"optimize", optimizeCommand},
+    {"check-assets", checkAssetsCommand},
 };
 }  // namespace
 
@@ -31,6 +33,6 @@ int main(int argc, char** argv) {
             return command.handler(RunArgs(argv + 2, argv + argc), std::cout, std::cerr);
         }
     }
-    std::cerr << "usage: astrello-run run|trace|list|check|optimize ...\n";
+    std::cerr << "usage: astrello-run run|trace|list|check|optimize|check-assets ...\n";
     return 2;
 }

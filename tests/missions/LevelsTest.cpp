@@ -3,14 +3,15 @@
 #include <set>
 #include <sstream>
 
+#include "app/Application.h"
 #include "missions/Level.h"
 #include "missions/Levels.h"
 
 namespace {
+// The application's registry, which frees the missions at exit.
 LevelRegistry& registry() {
-    static LevelRegistry levels;
-    if (levels.empty()) registerLevels(levels);
-    return levels;
+    if (app.levels.empty()) registerLevels(app.levels);
+    return app.levels;
 }
 
 std::vector<std::string> lines(const std::string& text) {

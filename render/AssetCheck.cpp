@@ -1,0 +1,107 @@
+#include "render/AssetCheck.h"
+
+#include <SDL/SDL_image.h>
+
+#include <cstdio>
+#include <ostream>
+
+#include "render/Mesh.h"
+
+namespace {
+
+constexpr int fontGrid = 16;        // cells per row and per column
+constexpr int largestImage = 8192;  // pixels per side; beyond that no GL takes it
+
+std::string imageProblem(const Asset& asset) {
+    SDL_Surface* image = IMG_Load(asset.path.c_str());
+    if (!image) return std::string("does not decode: ") + IMG_GetError();
+    int width = image->w, height = image->h;
+    SDL_FreeSurface(image);
+    if (width <= 0 || height <= 0) return "is empty";
+    if (width > largestImage || height > largestImage) return "is too large for a texture";
+    if (asset.kind == Asset::FontSheet && (width % fontGrid != 0 || height % fontGrid != 0))
+        return "does not split into 16 x 16 equal cells";
+    return "";
+}
+
+template <class List>
+bool inList(const List& list, int index) {
+    return index >= 0 && size_t(index) < list.size();
+}
+
+// Indices of one kind that fall outside their list, over all triangle corners.
+template <class List, class Field>
+int strayIndices(const Mesh& mesh, const List& list, Field field) {
+    int stray = 0;
+    for (const Mesh::Triangle& triangle : mesh.faces) {
+        for (int k = 0; k < 3; ++k) stray += inList(list, (triangle.*field)[k]) ? 0 : 1;
+    }
+    return stray;
+}
+
+std::string modelProblem(const Asset& asset) {
+    if (std::FILE* file = std::fopen(asset.path.c_str(), "rb")) {
+        std::fclose(file);
+    } else {
+        return "cannot be opened";
+    }
+    Mesh mesh;
+    mesh.load(asset.path);
+    if (mesh.positions.empty() || mesh.faces.empty()) return "holds no triangles";
+    if (int stray = strayIndices(mesh, mesh.positions, &Mesh::Triangle::position))
+        return std::to_string(stray) + " corners with a position index outside the list";
+    if (mesh.texCoords.empty()) return "has no texture coordinates for its skin";
+    if (int stray = strayIndices(mesh, mesh.texCoords, &Mesh::Triangle::texCoord))
+        return std::to_string(stray) + " corners with a texture index outside the list";
+    if (!mesh.normals.empty()) {
+        if (int stray = strayIndices(mesh, mesh.normals, &Mesh::Triangle::normal))
+            return std::to_string(stray) + " corners with a normal index outside the list";
+    }
+    return "";
+}
+
+}  // namespace
+
+const std::vector<Asset>& gameAssets() {
+    static const std::vector<Asset> assets = {
+        {Asset::FontSheet, "images/font.png"},      {Asset::FontSheet, "images/font_small.png"},
+        {Asset::Image, "images/space1.png"},        {Asset::Image, "images/gold2.png"},
+        {Asset::Image, "images/silver2.png"},       {Asset::Image, "images/bronze2.png"},
+        {Asset::Image, "images/little_ship.png"},   {Asset::Image, "images/little_gold.png"},
+        {Asset::Image, "images/little_silver.png"}, {Asset::Image, "images/little_bronze.png"},
+        {Asset::Image, "images/little_locked.png"}, {Asset::Image, "models/test_tex.png"},
+        {Asset::Image, "models/earth_tex.png"},     {Asset::Image, "models/moon_tex.png"},
+        {Asset::Image, "models/planet_brown.png"},  {Asset::Image, "models/neutron_star.png"},
+        {Asset::Model, "models/ship_test.obj"},     {Asset::Model, "models/earth_test.obj"},
+        {Asset::Model, "models/moon_test.obj"},
+    };
+    return assets;
+}
+
+std::string assetProblem(const Asset& asset) {
+    return asset.kind == Asset::Model ? modelProblem(asset) : imageProblem(asset);
+}
+
+int checkAssets(const std::vector<Asset>& assets, std::ostream& out) {
+    int problems = 0;
+    for (const Asset& asset : assets) {
+        std::string problem = assetProblem(asset);
+        if (problem.empty()) {
+            out << "ok " << asset.path << '\n';
+        } else {
+            out << "ERROR: " << asset.path << ' ' << problem << '\n';
+            ++problems;
+        }
+    }
+    return problems;
+}
+
+int checkAssetsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty()) {
+        err << "usage: astrello-run check-assets (from the game's data directory)\n";
+        return 2;
+    }
+    int problems = checkAssets(gameAssets(), out);
+    out << gameAssets().size() << " assets, " << problems << " with problems\n";
+    return problems == 0 ? 0 : 1;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// The data files the game reads at run time, checked without a window: a
+// missing or damaged image or model is found before a player meets it.
+struct Asset {
+    enum Kind { Image, FontSheet, Model };
+    Kind kind;
+    std::string path;  // relative to the game's data directory
+};
+
+// Every image, font sheet and model the game uses.
+const std::vector<Asset>& gameAssets();
+
+// What is wrong with `asset` as found from the working directory, or "".
+// Images must decode; font sheets must also split into 16 x 16 equal cells;
+// models must hold triangles whose indices all lie inside their lists.
+std::string assetProblem(const Asset& asset);
+
+// One line per asset on `out`; returns how many have a problem.
+int checkAssets(const std::vector<Asset>& assets, std::ostream& out);
+
+// astrello-run check-assets: checks gameAssets() from the working directory;
+// exit code 0 when all are sound, 1 otherwise, 2 for stray arguments.
+int checkAssetsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

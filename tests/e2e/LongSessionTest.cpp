@@ -1,0 +1,85 @@
+// A long session with the real game: 500 won runs of one mission back to
+// back through the game screen and the completion screen, each one saved.
+// Resident memory must stay flat and the game must end clean (under the
+// sanitizers: no report at all).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "tests/e2e/Road.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int runs = 500;
+constexpr int runsPerChain = 25;
+
+struct Sample {
+    int saves;
+    long residentKiB;
+};
+
+// One run: Return starts it, 40 steps later the completion screen is up and
+// a click dismisses it, which saves. A click on the stopped game screen and
+// a Return on the completion screen are harmless, so a late frame costs a
+// run but never puts the keys out of step.
+std::string chainOfRuns(int count) {
+    std::string chain;
+    for (int i = 0; i < count; ++i) chain += "key Return sleep 0.35 click 1 sleep 0.05 ";
+    return chain;
+}
+
+}  // namespace
+
+TEST(LongSession, FiveHundredWonRunsKeepResidentMemoryFlatAndEndClean) {
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ok());
+    GameSetup setup;
+    setup.files["options.dat"] = "640 480 0\n";  // small frames draw quickly in software
+    // A small quarantine, so that freed memory held back by the address
+    // sanitizer does not pass for growth.
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    setup.environment.push_back(std::string("ASAN_OPTIONS=") + (asan ? asan : "") +
+                                ":quarantine_size_mb=4");
+    GameSession game(display, gameBinary(), setup);
+    ASSERT_TRUE(game.waitForWindow()) << game.output() << game.errorOutput();
+    openCadetMission(game, 1);
+    std::string program;
+    for (int i = 0; i < 10; ++i) program += " t 1 0 0 0";  // ten times Thrust 1000
+    typeProgram(game, program);
+    game.xdotool("mousemove --window " + game.window + " 200 200");  // over the space view
+
+    std::vector<Sample> samples;
+    int attempts = 0, saves = 0;
+    while (saves < runs && attempts < runs * 3 / 2 && game.running()) {
+        int batch = std::min(runsPerChain, runs - saves);
+        game.xdotool(chainOfRuns(batch));
+        attempts += batch;
+        game.waitForOutput("Saving game.", saves + batch, 3s);
+        saves = game.countInOutput("Saving game.");
+        samples.push_back({saves, game.residentKiB()});
+        std::printf("%d runs saved, %d tried: resident %ld KiB\n", saves, attempts,
+                    samples.back().residentKiB);
+    }
+    ASSERT_GE(saves, runs) << "after " << attempts << " attempts\n" << game.errorOutput();
+
+    // After the first 100 runs every allocation of a run has been made once;
+    // from then on memory may wobble but not grow with the number of runs.
+    long settled = 0, highest = 0;
+    for (const Sample& s : samples) {
+        if (s.saves >= 100 && settled == 0) settled = s.residentKiB;
+        if (s.saves >= 100) highest = std::max(highest, s.residentKiB);
+    }
+    ASSERT_GT(settled, 0);
+    EXPECT_LT(highest - settled, 4096)
+        << "resident memory grew from " << settled << " KiB to " << highest << " KiB";
+
+    std::map<std::string, SavedBest> saved;
+    ASSERT_TRUE(readScoreFile(game.readFile("save.dat"), saved));
+    EXPECT_EQ(saved["Thrust"].program.substr(0, 10), "10 T 1000 ");
+    game.keys("Escape Escape", 700ms);  // mission menu, main menu
+    expectQuitsCleanly(game);
+}

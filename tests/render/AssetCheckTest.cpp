@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+
+#include "render/AssetCheck.h"
+#include "tests/support/GlTestWindow.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+bool writePng(const fs::path& path, int width, int height) {
+    fs::create_directories(path.parent_path());
+    Image image;
+    image.width = width;
+    image.height = height;
+    image.rgba.assign(size_t(width) * height * 4, 200);
+    return image.savePng(path.string());
+}
+
+// A folder of damaged data beside the test's working directory.
+class DamagedData : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::current_path() / ("asset-check-" + std::to_string(getpid()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string problemOf(Asset::Kind kind, const std::string& name) {
+        fs::path previous = fs::current_path();
+        fs::current_path(folder);
+        std::string problem = assetProblem({kind, name});
+        fs::current_path(previous);
+        return problem;
+    }
+
+    fs::path folder;
+};
+
+}  // namespace
+
+TEST(AssetCheck, EveryAssetTheGameShipsIsSound) {
+    std::ostringstream out;
+    EXPECT_EQ(checkAssets(gameAssets(), out), 0) << out.str();
+    const std::string lines = out.str();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), long(gameAssets().size()));
+}
+
+TEST(AssetCheck, EveryDataFileNamedInTheGamesSourcesIsChecked) {
+    std::set<std::string> listed;
+    for (const Asset& asset : gameAssets()) listed.insert(asset.path);
+    int named = 0;
+    for (const char* folder : {"app", "sim", "missions", "screens", "render"}) {
+        for (const auto& entry :
+             fs::recursive_directory_iterator(fs::path(ASTRELLO_SOURCE_DIR) / folder)) {
+            std::string text = readFile(entry.path());
+            for (const char* prefix : {"\"images/", "\"models/"}) {
+                for (size_t at = text.find(prefix); at != std::string::npos;
+                     at = text.find(prefix, at + 1)) {
+                    std::string name = text.substr(at + 1, text.find('"', at + 1) - at - 1);
+                    if (name.size() < 4 || (name.substr(name.size() - 4) != ".png" &&
+                                            name.substr(name.size() - 4) != ".obj"))
+                        continue;
+                    ++named;
+                    EXPECT_TRUE(listed.count(name)) << name << " in " << entry.path();
+                }
+            }
+        }
+    }
+    EXPECT_GT(named, 0) << "no data file names found in the sources";
+}
+
+TEST_F(DamagedData, MissingAndUndecodableImagesAreReported) {
+    std::string png = readFile(fs::path(ASTRELLO_SOURCE_DIR) / "images/little_gold.png");
+    ASSERT_GT(png.size(), 200u);
+    writeFile(folder / "images/cut.png", png.substr(0, png.size() / 2));
+    writeFile(folder / "images/text.png", "not an image at all\n");
+    EXPECT_NE(problemOf(Asset::Image, "images/none.png"), "");
+    EXPECT_NE(problemOf(Asset::Image, "images/cut.png"), "");
+    EXPECT_NE(problemOf(Asset::Image, "images/text.png"), "");
+}
+
+TEST_F(DamagedData, AFontSheetMustSplitIntoSixteenBySixteenCells) {
+    ASSERT_TRUE(writePng(folder / "images/odd.png", 250, 256));
+    ASSERT_TRUE(writePng(folder / "images/grid.png", 256, 128));
+    EXPECT_NE(problemOf(Asset::FontSheet, "images/odd.png"), "");
+    EXPECT_EQ(problemOf(Asset::Image, "images/odd.png"), "");
+    EXPECT_EQ(problemOf(Asset::FontSheet, "images/grid.png"), "");
+}
+
+TEST_F(DamagedData, ModelsNeedTrianglesWithIndicesInsideTheirLists) {
+    const std::string corners = "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 0 1\n";
+    writeFile(folder / "models/sound.obj", corners + "f 1/1 2/2 3/3\n");
+    writeFile(folder / "models/far_corner.obj", corners + "f 1/1 2/2 4/3\n");
+    writeFile(folder / "models/far_skin.obj", corners + "f 1/1 2/2 3/9\n");
+    writeFile(folder / "models/no_skin.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n");
+    writeFile(folder / "models/far_normal.obj", corners + "vn 0 0 1\nf 1/1/1 2/2/1 3/3/2\n");
+    writeFile(folder / "models/points.obj", corners);
+    EXPECT_EQ(problemOf(Asset::Model, "models/sound.obj"), "");
+    EXPECT_NE(problemOf(Asset::Model, "models/far_corner.obj"), "");
+    EXPECT_NE(problemOf(Asset::Model, "models/far_skin.obj"), "");
+    EXPECT_NE(problemOf(Asset::Model, "models/no_skin.obj"), "");
+    EXPECT_NE(problemOf(Asset::Model, "models/far_normal.obj"), "");
+    EXPECT_NE(problemOf(Asset::Model, "models/points.obj"), "");
+    EXPECT_NE(problemOf(Asset::Model, "models/none.obj"), "");
+}
+
+TEST(AssetCheck, TheCommandFailsWhenAnAssetIsMissingAndNamesIt) {
+    fs::path previous = fs::current_path();
+    fs::path empty = previous / ("no-data-" + std::to_string(getpid()));
+    fs::create_directories(empty);
+    fs::current_path(empty);
+    std::ostringstream out, err;
+    int code = checkAssetsCommand({}, out, err);
+    fs::current_path(previous);
+    fs::remove_all(empty);
+    EXPECT_EQ(code, 1);
+    EXPECT_NE(out.str().find("ERROR: images/font.png"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("ERROR: models/ship_test.obj"), std::string::npos) << out.str();
+    std::ostringstream ignored;
+    EXPECT_EQ(checkAssetsCommand({"extra"}, ignored, ignored), 2);
+}
