@@ -25,6 +25,12 @@ double threadSeconds() {
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
+double processSeconds() {
+    timespec now;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
 double median(std::vector<double>& samples) {
     if (samples.empty()) return 0.0;
     std::sort(samples.begin(), samples.end());

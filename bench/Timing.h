@@ -9,6 +9,9 @@ double nowSeconds();
 // the figures of pure computation (steps, F1) are taken in processor time:
 // time slices given to other programs do not count against the game.
 double threadSeconds();
+// Seconds of processor time the whole process has used, all its threads
+// together (the software renderer draws on threads of its own).
+double processSeconds();
 
 // The median of `samples` (which it sorts).
 double median(std::vector<double>& samples);

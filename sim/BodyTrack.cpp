@@ -1,13 +1,36 @@
 #include "sim/BodyTrack.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "sim/Body.h"
 
 namespace {
 
+// A body's moving state, position to angle, lies in five consecutive doubles,
+// read and written as one block.
+static_assert(offsetof(Body, velocity) == offsetof(Body, position) + 2 * sizeof(double) &&
+                  offsetof(Body, angle) == offsetof(Body, velocity) + 2 * sizeof(double),
+              "a body's position, velocity and angle must be consecutive doubles");
+const size_t stateBytes = 5 * sizeof(double);
+
+const void* stateOf(const Body& b) { return &b.position; }
+void* stateOf(Body& b) { return &b.position; }
+
 // Bitwise: 0.0 and -0.0, or two NaNs, are not interchangeable inputs.
-bool same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool same(double a, double b) {
+    uint64_t x, y;
+    std::memcpy(&x, &a, sizeof x);
+    std::memcpy(&y, &b, sizeof y);
+    return x == y;
+}
+
+bool sameState(const Body& b, const double* f) {
+    const double* s = static_cast<const double*>(stateOf(b));
+    return same(s[0], f[0]) && same(s[1], f[1]) && same(s[2], f[2]) && same(s[3], f[3]) &&
+           same(s[4], f[4]);
+}
 
 }  // namespace
 
@@ -22,9 +45,8 @@ bool BodyTrack::matches(const std::vector<Body*>& bodies, size_t frame) const {
     const double* f = &frames[frame * stride];
     for (size_t i = 0; i < bodyCount; ++i, f += 5) {
         const Body& b = *bodies[i];
-        if (!same(b.position.x, f[0]) || !same(b.position.y, f[1]) || !same(b.velocity.x, f[2]) ||
-            !same(b.velocity.y, f[3]) || !same(b.angle, f[4]) || !same(b.mass, fixed[i].mass) ||
-            !same(b.spin, fixed[i].spin) || b.solid != fixed[i].solid)
+        if (!sameState(b, f) || !same(b.mass, fixed[i].mass) || !same(b.spin, fixed[i].spin) ||
+            b.solid != fixed[i].solid)
             return false;
     }
     return true;
@@ -32,15 +54,16 @@ bool BodyTrack::matches(const std::vector<Body*>& bodies, size_t frame) const {
 
 void BodyTrack::append(const std::vector<Body*>& bodies) {
     for (const Body* b : bodies) {
-        const double state[5] = {b->position.x, b->position.y, b->velocity.x, b->velocity.y,
-                                 b->angle};
+        const double* state = static_cast<const double*>(stateOf(*b));
         frames.insert(frames.end(), state, state + 5);
     }
+    ++recorded;
 }
 
 void BodyTrack::startOver(const std::vector<Body*>& bodies) {
     fixed.clear();
     frames.clear();
+    recorded = 0;
     for (const Body* b : bodies) fixed.push_back(Fixed{b->mass, b->spin, b->solid});
     append(bodies);
     cursor = 0;
@@ -59,14 +82,7 @@ bool BodyTrack::replay(std::vector<Body*>& bodies) {
     }
     if (cursor + 1 >= frameCount()) return false;  // the recording ends here: compute
     const double* f = &frames[++cursor * stride];
-    for (size_t i = 0; i < bodyCount; ++i, f += 5) {
-        Body& b = *bodies[i];
-        b.position.x = f[0];
-        b.position.y = f[1];
-        b.velocity.x = f[2];
-        b.velocity.y = f[3];
-        b.angle = f[4];
-    }
+    for (size_t i = 0; i < bodyCount; ++i, f += 5) std::memcpy(stateOf(*bodies[i]), f, stateBytes);
     ++replayed;
     return true;
 }

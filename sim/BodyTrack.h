@@ -28,7 +28,7 @@ public:
     // A new run starts: follow the recording from its first state again.
     void rewind();
 
-    size_t frameCount() const { return frames.size() / stride; }
+    size_t frameCount() const { return recorded; }
     size_t replayed = 0;  // steps served from the recording, for the benchmarks
 
 private:
@@ -45,6 +45,7 @@ private:
     size_t capacity;  // frames
     std::vector<Fixed> fixed;
     std::vector<double> frames;
+    size_t recorded = 0;    // frames held
     size_t cursor = 0;      // the frame the bodies should be in now
     bool following = true;  // false once this run has left the recording
 };

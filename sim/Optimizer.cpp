@@ -63,9 +63,10 @@ std::unique_ptr<BodyTrack> trackFor(const World& world) {
     for (const Body* body : world.bodies) solid += body->solid;
     const size_t count = world.bodies.size();
     if (count < 2 || solid == 0) return nullptr;
-    const size_t steps = size_t(double(cutOff(*world.level)) * 100.0) + 2;
-    const size_t frameBytes = count * 5 * sizeof(double);
-    return std::make_unique<BodyTrack>(count, std::min(steps, memoryLimit / frameBytes));
+    // Counted in double: a damaged best score may be negative or huge.
+    const double steps = std::max(0.0, double(cutOff(*world.level))) * 100.0 + 2.0;
+    const double most = double(memoryLimit / (count * 5 * sizeof(double)));
+    return std::make_unique<BodyTrack>(count, size_t(std::min(steps, most)));
 }
 
 void printIteration(int i, float accepted, float score, const Program& program) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "missions/Level.h"
@@ -58,14 +59,34 @@ void moveBodies(std::vector<Body*>& bodies) {
 }
 
 // Keeps a landed ship at its place on the surface of a turning, moving body.
+// The sines and cosines of a landed ship's heading and of the quarter turn
+// beyond it. On a body that does not turn the heading stays the same step
+// after step, so the last ones are kept.
+struct HeadingTrig {
+    double angle = std::nan("");
+    double cos, sin, cosQuarter, sinQuarter;
+
+    const HeadingTrig& of(double a) {
+        if (std::memcmp(&a, &angle, sizeof a) != 0) {
+            angle = a;
+            cos = std::cos(a);
+            sin = std::sin(a);
+            cosQuarter = std::cos(a + quarterTurn);
+            sinQuarter = std::sin(a + quarterTurn);
+        }
+        return *this;
+    }
+};
+
 void ride(Rocket& ship) {
+    static HeadingTrig trig;
     const Body& b = *ship.landedOn;
     double R = ship.radius + b.radius;
-    double a = ship.angle;
-    ship.position = Vec2(std::cos(a) * (R + hoverGap) + b.position.x,
-                         std::sin(a) * (R + hoverGap) + b.position.y);
-    ship.velocity = Vec2(std::cos(a + quarterTurn) * R * b.spin + b.velocity.x,
-                         std::sin(a + quarterTurn) * R * b.spin + b.velocity.y);
+    const HeadingTrig& t = trig.of(ship.angle);
+    ship.position =
+        Vec2(t.cos * (R + hoverGap) + b.position.x, t.sin * (R + hoverGap) + b.position.y);
+    ship.velocity =
+        Vec2(t.cosQuarter * R * b.spin + b.velocity.x, t.sinQuarter * R * b.spin + b.velocity.y);
     ship.angularVelocity = 0.0;
     ship.angle += b.spin;
 }

@@ -188,3 +188,17 @@ TEST_F(Tracking, TheOptimizerScoresRunsAlikeWithAndWithoutARecording) {
     EXPECT_EQ(with, without);
     EXPECT_GT(track.replayed, 0u);
 }
+
+TEST_F(Tracking, TheOptimizerRecordsWhateverTheBestScoreSays) {
+    for (float best : {-1e6f, 0.0f, 1e30f}) {
+        level.bestScore = best;
+        world.rocket->program = prog({{Thrust, 40}});
+        world.reset();
+        testing::internal::CaptureStdout();
+        optimizeProgram(world);
+        std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(out.rfind("optimizing\n", 0), 0u) << best;
+        EXPECT_EQ(world.bodyTrack, nullptr);
+        EXPECT_EQ(world.rocket->program.size(), 1u);
+    }
+}
