@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/Application.h"
@@ -28,23 +27,16 @@ protected:
         std::remove(file.c_str());
         std::remove(dir.c_str());
     }
-    void write(const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
-    std::string read() {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    // Loads and returns what was printed.
-    std::string load() {
+    // Writes `text` as the file, loads it and returns what was printed.
+    std::string load(const std::string& text) {
+        std::ofstream(file, std::ios::binary) << text;
         testing::internal::CaptureStdout();
         loadOptions(file);
         return testing::internal::GetCapturedStdout();
     }
-    static void expectSettings(int width, int height, bool fullscreen) {
-        EXPECT_EQ(videoSettings.width, width);
-        EXPECT_EQ(videoSettings.height, height);
-        EXPECT_EQ(videoSettings.fullscreen, fullscreen);
+    static std::string settings() {
+        return std::to_string(videoSettings.width) + " " + std::to_string(videoSettings.height) +
+               " " + std::to_string(videoSettings.fullscreen);
     }
 };
 
@@ -52,106 +44,72 @@ protected:
 
 TEST_F(OptionsFile, AMissingFileIsReportedAndLeavesTheDefaults) {
     app.width = 1;
-    EXPECT_EQ(load(),
+    testing::internal::CaptureStdout();
+    loadOptions(file);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "Loading options.\n"
               "ERROR: Failed to open file for loading options. Will use defaults.\n");
-    expectSettings(1280, 720, false);
+    EXPECT_EQ(settings(), "1280 720 0");
     EXPECT_EQ(app.width, 1280);
     EXPECT_EQ(app.height, 720);
-    EXPECT_FALSE(app.fullscreen);
 }
 
 TEST_F(OptionsFile, AStoredLineSetsTheWindowForTheNextStart) {
-    write("1440 900 1\n");
-    EXPECT_EQ(load(), "Loading options.\n");
-    expectSettings(1440, 900, true);
+    EXPECT_EQ(load("1440 900 1\n"), "Loading options.\n");
+    EXPECT_EQ(settings(), "1440 900 1");
     EXPECT_EQ(app.width, 1440);
     EXPECT_EQ(app.height, 900);
     EXPECT_TRUE(app.fullscreen);
 }
 
-TEST_F(OptionsFile, AnyWhitespaceSeparatesTheValuesAndAnyNonZeroFlagMeansFullScreen) {
-    write("\n  1024\t\r\n768   -7");
-    load();
-    expectSettings(1024, 768, true);
+// Loaded one after the other: a value that cannot be read keeps the previous one.
+TEST_F(OptionsFile, ValuesAreReadAsFarAsTheyCanBeAndOddOnesAreKeptAsRead) {
+    const struct {
+        const char* text;
+        const char* settings;
+    } cases[] = {
+        {"\n  1024\t\r\n768   -7", "1024 768 1"},  // any whitespace; any non-zero flag
+        {"abc def ghi\n", "1024 768 1"},
+        {"800", "800 768 1"},
+        {"1024 x 0 trailing words\n", "1024 768 0"},
+        {"12three 99999999999 1\n", "1024 768 1"},
+        {"99999 -5 0\n", "99999 -5 0"},  // the options screen shows them as read
+    };
+    for (const auto& c : cases) {
+        load(c.text);
+        EXPECT_EQ(settings(), c.settings) << c.text;
+    }
 }
 
-TEST_F(OptionsFile, ValuesThatCannotBeReadKeepThePreviousOnes) {
-    write("abc def ghi\n");
-    load();
-    expectSettings(1280, 720, false);
-
-    write("800");
-    load();
-    expectSettings(800, 720, false);
-
-    videoSettings.fullscreen = true;
-    write("1024 x 0 trailing words\n");
-    load();
-    expectSettings(1024, 720, false);
-
-    write("12three 99999999999 1\n");
-    load();
-    expectSettings(1024, 720, true);
-}
-
-TEST_F(OptionsFile, OddValuesAreKeptAsReadForTheOptionsScreen) {
-    write("99999 -5 0\n");
-    load();
-    expectSettings(99999, -5, false);
-    EXPECT_FALSE(usableWindowSize(videoSettings.width, videoSettings.height));
-}
-
-TEST_F(OptionsFile, SavingWritesExactlyOneLine) {
+TEST_F(OptionsFile, SavingWritesOneLineOrReportsAFileThatCannotBeCreated) {
     videoSettings = {1440, 900, true};
     testing::internal::CaptureStdout();
     saveOptions(file);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Saving options.\n");
-    EXPECT_EQ(read(), "1440 900 1\n");
-
-    videoSettings = {1024, 768, false};
-    saveOptions(file);
-    EXPECT_EQ(read(), "1024 768 0\n");
-}
-
-TEST_F(OptionsFile, WhatIsSavedLoadsBackUnchanged) {
-    videoSettings = {-3, 0, true};
-    saveOptions(file);
-    videoSettings = VideoSettings();
-    load();
-    expectSettings(-3, 0, true);
-}
-
-TEST_F(OptionsFile, AFileThatCannotBeCreatedIsReported) {
-    testing::internal::CaptureStdout();
     saveOptions(dir + "/no-such-folder/options.dat");
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Saving options.\nERROR: Failed to open file for saving options.\n");
+              "Saving options.\nSaving options.\nERROR: Failed to open file for saving options.\n");
+    std::ifstream in(file, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "1440 900 1\n");
 }
 
-TEST(Resolutions, CyclingWrapsFromTheLargestToTheSmallest) {
-    Resolution next = nextResolution(1920, 1200);
-    EXPECT_EQ(next.width, 1024);
-    EXPECT_EQ(next.height, 768);
-    next = nextResolution(1280, 720);
-    EXPECT_EQ(next.width, 1280);
-    EXPECT_EQ(next.height, 800);
-}
-
-TEST(Resolutions, ASizeNotInTheTableGoesToTheFirstEntry) {
-    const Resolution odd[] = {{800, 600}, {720, 1280}, {0, 0}, {-1024, 768}, {1024, 769}};
-    for (Resolution r : odd) {
-        Resolution next = nextResolution(r.width, r.height);
-        EXPECT_EQ(next.width, 1024) << r.width << "x" << r.height;
-        EXPECT_EQ(next.height, 768) << r.width << "x" << r.height;
+TEST(Resolutions, CyclingWrapsAndASizeNotInTheTableGoesToTheFirstEntry) {
+    const struct {
+        Resolution from, to;
+    } cases[] = {{{1920, 1200}, {1024, 768}}, {{1280, 720}, {1280, 800}},
+                 {{800, 600}, {1024, 768}},   {{720, 1280}, {1024, 768}},
+                 {{0, 0}, {1024, 768}},       {{-1024, 768}, {1024, 768}},
+                 {{1024, 769}, {1024, 768}}};
+    for (const auto& c : cases) {
+        Resolution next = nextResolution(c.from.width, c.from.height);
+        EXPECT_EQ(next.width, c.to.width) << c.from.width << "x" << c.from.height;
+        EXPECT_EQ(next.height, c.to.height) << c.from.width << "x" << c.from.height;
     }
 }
 
 TEST(WindowSize, OnlyPositiveSidesOfAtMost16384PixelsAreAskedFor) {
     EXPECT_TRUE(usableWindowSize(1, 1));
     EXPECT_TRUE(usableWindowSize(16384, 16384));
-    EXPECT_FALSE(usableWindowSize(0, 720));
-    EXPECT_FALSE(usableWindowSize(1280, -720));
-    EXPECT_FALSE(usableWindowSize(16385, 720));
-    EXPECT_FALSE(usableWindowSize(1280, 99999));
+    for (Resolution r : {Resolution{0, 720}, {1280, -720}, {16385, 720}, {1280, 99999}})
+        EXPECT_FALSE(usableWindowSize(r.width, r.height)) << r.width << "x" << r.height;
 }

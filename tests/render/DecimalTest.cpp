@@ -5,41 +5,34 @@
 #include <cstdio>
 #include <cstring>
 #include <random>
+#include <sstream>
 #include <string>
 
 #include "render/Decimal.h"
 
-namespace {
-int32_t parse(const char* text) { return parseDecimal(text, text + strlen(text)); }
-}  // namespace
-
-TEST(Decimal, ReadsAnOptionalSignAndTheLeadingDigits) {
-    EXPECT_EQ(parse("1234"), 1234);
-    EXPECT_EQ(parse("-56"), -56);
-    EXPECT_EQ(parse("+7"), 7);
-    EXPECT_EQ(parse("12abc"), 12);
-    EXPECT_EQ(parse("007"), 7);
-}
-
-TEST(Decimal, TextWithoutLeadingDigitsIsZero) {
-    EXPECT_EQ(parse(""), 0);
-    EXPECT_EQ(parse("-"), 0);
-    EXPECT_EQ(parse("abc"), 0);
-    EXPECT_EQ(parse(" 5"), 0);
-    EXPECT_EQ(parse("--5"), 0);
-}
-
-TEST(Decimal, StopsAtTheEndOfTheGivenRange) {
+TEST(Decimal, ReadsAnOptionalSignAndTheLeadingDigitsSaturatingAtThirtyTwoBits) {
+    const struct {
+        const char* text;
+        int32_t value;
+    } cases[] = {{"1234", 1234},
+                 {"-56", -56},
+                 {"+7", 7},
+                 {"12abc", 12},
+                 {"007", 7},
+                 {"", 0},
+                 {"-", 0},
+                 {"abc", 0},
+                 {" 5", 0},
+                 {"--5", 0},
+                 {"2147483647", INT_MAX},
+                 {"2147483648", INT_MAX},
+                 {"-2147483648", INT_MIN},
+                 {"-2147483649", INT_MIN},
+                 {"99999999999999999999999999999", INT_MAX}};
+    for (const auto& c : cases)
+        EXPECT_EQ(parseDecimal(c.text, c.text + strlen(c.text)), c.value) << c.text;
     const char* text = "123456";
-    EXPECT_EQ(parseDecimal(text, text + 3), 123);
-}
-
-TEST(Decimal, ValuesBeyondThirtyTwoBitsSaturate) {
-    EXPECT_EQ(parse("2147483647"), INT_MAX);
-    EXPECT_EQ(parse("2147483648"), INT_MAX);
-    EXPECT_EQ(parse("-2147483648"), INT_MIN);
-    EXPECT_EQ(parse("-2147483649"), INT_MIN);
-    EXPECT_EQ(parse("99999999999999999999999999999"), INT_MAX);
+    EXPECT_EQ(parseDecimal(text, text + 3), 123) << "stops at the end of the range";
 }
 
 namespace {
@@ -55,15 +48,10 @@ float reference(const std::string& word) {
     return value;
 }
 
-uint32_t bitsOf(float value) {
-    uint32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-
 void expectSameAsReference(const std::string& word) {
-    float value = parseFloat(word.data(), word.data() + word.size());
-    EXPECT_EQ(bitsOf(value), bitsOf(reference(word))) << word;
+    float value = parseFloat(word.data(), word.data() + word.size()), expected = reference(word);
+    EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0)
+        << word << ": " << value << " instead of " << expected;
 }
 
 }  // namespace
@@ -82,34 +70,10 @@ TEST(Decimal, FloatsOfModelFilesReadBitForBitAsTheGeneralReader) {
         if (g() % 3) text.insert(text.size() - size_t(g() % unsigned(digits)), ".");
         expectSameAsReference(text);
     }
-}
-
-TEST(Decimal, UnusualFloatWordsStillReadAsTheGeneralReaderDoes) {
-    for (const char* word : {"",
-                             "-",
-                             "+",
-                             "++1",
-                             "+-2.5",
-                             "-0.0000",
-                             "0",
-                             "16777215",
-                             "16777216",
-                             "16777217",
-                             "0.12345678901",
-                             "1.",
-                             ".5",
-                             "-.5",
-                             "1e3",
-                             "2.5e-3",
-                             "7abc",
-                             "3.25x",
-                             "1..2",
-                             "nan",
-                             "inf",
-                             "99999999999999999999",
-                             "0.00000000001",
-                             "1e999"}) {
-        expectSameAsReference(word);
-    }
+    expectSameAsReference("");
+    std::istringstream unusual(
+        "- + ++1 +-2.5 -0.0000 0 16777215 16777216 16777217 0.12345678901 1. .5 -.5 1e3 2.5e-3 "
+        "7abc 3.25x 1..2 nan inf 99999999999999999999 0.00000000001 1e999");
+    for (std::string word; unusual >> word;) expectSameAsReference(word);
     EXPECT_EQ(parseFloat(nullptr, nullptr), 0.0f);
 }

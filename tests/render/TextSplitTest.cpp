@@ -7,11 +7,11 @@
 
 namespace {
 
-std::vector<std::string> wordsOf(const StringArray& array) {
-    return std::vector<std::string>(array.items, array.items + array.count);
-}
+using Words = std::vector<std::string>;
 
-StringArray arrayOf(const std::vector<std::string>& words) {
+Words wordsOf(const StringArray& array) { return Words(array.items, array.items + array.count); }
+
+StringArray arrayOf(const Words& words) {
     StringArray array;
     for (const std::string& word : words) array.append(word);
     return array;
@@ -19,29 +19,21 @@ StringArray arrayOf(const std::vector<std::string>& words) {
 
 }  // namespace
 
-TEST(SplitText, WordsComeOutInOrderWithoutTheDelimiters) {
-    StringArray words = splitText("Thrust 120 Left\t7\r\nWait 3", " \t\n\r");
-    EXPECT_EQ(wordsOf(words),
-              (std::vector<std::string>{"Thrust", "120", "Left", "7", "Wait", "3"}));
-}
-
-TEST(SplitText, RunsOfDelimitersAndDelimitersAtTheEndsMakeNoEmptyWords) {
-    EXPECT_EQ(wordsOf(splitText("  a,, b ,c  ", " ,")), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(splitText("", " ").count, 0);
-    EXPECT_EQ(splitText(" \t \n", " \t\n").count, 0);
-}
-
-TEST(SplitText, WithoutDelimitersTheWholeTextIsOneWord) {
-    EXPECT_EQ(wordsOf(splitText("f 1/2/3 4//5", "")), (std::vector<std::string>{"f 1/2/3 4//5"}));
-}
-
-TEST(SplitText, SlashesSplitAFaceCornerAndDropTheEmptyPart) {
-    EXPECT_EQ(wordsOf(splitText("4//5", "/")), (std::vector<std::string>{"4", "5"}));
-}
-
-TEST(SplitText, BytesAboveAsciiStayInsideTheirWord) {
-    EXPECT_EQ(wordsOf(splitText("caf\xC3\xA9 ok", " ")),
-              (std::vector<std::string>{"caf\xC3\xA9", "ok"}));
+TEST(SplitText, WordsComeOutInOrderWithoutDelimitersOrEmptyWords) {
+    const struct {
+        const char *text, *delimiters;
+        Words words;
+    } cases[] = {
+        {"Thrust 120 Left\t7\r\nWait 3", " \t\n\r", {"Thrust", "120", "Left", "7", "Wait", "3"}},
+        {"  a,, b ,c  ", " ,", {"a", "b", "c"}},
+        {"", " ", {}},
+        {" \t \n", " \t\n", {}},
+        {"f 1/2/3 4//5", "", {"f 1/2/3 4//5"}},
+        {"4//5", "/", {"4", "5"}},
+        {"caf\xC3\xA9 ok", " ", {"caf\xC3\xA9", "ok"}},  // bytes above ASCII stay in their word
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(wordsOf(splitText(c.text, c.delimiters)), c.words) << c.text;
 }
 
 TEST(StringArray, AppendingGrowsTheCapacityToOneThenDoublesIt) {
@@ -52,35 +44,28 @@ TEST(StringArray, AppendingGrowsTheCapacityToOneThenDoublesIt) {
         capacities.push_back(array.capacity);
     }
     EXPECT_EQ(capacities, (std::vector<int>{1, 2, 4, 4, 8, 8, 8, 8, 16}));
-    EXPECT_EQ(array.count, 9);
-    EXPECT_EQ(array[0], "0");
-    EXPECT_EQ(array[8], "8");
+    EXPECT_EQ(wordsOf(array), (Words{"0", "1", "2", "3", "4", "5", "6", "7", "8"}));
 }
 
-TEST(StringArray, ResizingAllocatesExactlyAndKeepsTheElementsThatFit) {
+TEST(StringArray, ResizingAllocatesExactlyKeepsWhatFitsAndBelowOneEmptiesIt) {
     StringArray array = arrayOf({"a", "b", "c", "d", "e"});
     array.resize(12);
     EXPECT_EQ(array.capacity, 12);
-    EXPECT_EQ(wordsOf(array), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
+    EXPECT_EQ(wordsOf(array), (Words{"a", "b", "c", "d", "e"}));
     array.resize(3);
     EXPECT_EQ(array.capacity, 3);
-    EXPECT_EQ(wordsOf(array), (std::vector<std::string>{"a", "b", "c"}));
     array.append("z");
     EXPECT_EQ(array.capacity, 6);
-    EXPECT_EQ(wordsOf(array), (std::vector<std::string>{"a", "b", "c", "z"}));
-}
-
-TEST(StringArray, ResizingBelowOneEmptiesItAndItCanGrowAgain) {
-    StringArray array = arrayOf({"a", "b"});
-    array.resize(0);
-    EXPECT_EQ(array.count, 0);
-    EXPECT_EQ(array.capacity, 0);
-    EXPECT_EQ(array.items, nullptr);
-    array.resize(-4);
-    EXPECT_EQ(array.capacity, 0);
+    EXPECT_EQ(wordsOf(array), (Words{"a", "b", "c", "z"}));
+    for (int size : {0, -4}) {
+        array.resize(size);
+        EXPECT_EQ(array.count, 0) << size;
+        EXPECT_EQ(array.capacity, 0) << size;
+        EXPECT_EQ(array.items, nullptr) << size;
+    }
     array.append("c");
     EXPECT_EQ(array.capacity, 1);
-    EXPECT_EQ(wordsOf(array), (std::vector<std::string>{"c"}));
+    EXPECT_EQ(wordsOf(array), Words{"c"});
 }
 
 TEST(StringArray, ClearingKeepsTheCapacityForReuse) {
@@ -89,43 +74,35 @@ TEST(StringArray, ClearingKeepsTheCapacityForReuse) {
     EXPECT_EQ(array.count, 0);
     EXPECT_EQ(array.capacity, 4);
     array.append("d");
-    EXPECT_EQ(wordsOf(array), (std::vector<std::string>{"d"}));
+    EXPECT_EQ(wordsOf(array), Words{"d"});
 }
 
 TEST(StringArray, MovingHandsOverTheElementsAndLeavesTheSourceEmpty) {
     StringArray source = arrayOf({"x", "y"});
     StringArray target = arrayOf({"old"});
     target = std::move(source);
-    EXPECT_EQ(wordsOf(target), (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(wordsOf(target), (Words{"x", "y"}));
     EXPECT_EQ(source.count, 0);
     EXPECT_EQ(source.capacity, 0);
     EXPECT_EQ(source.items, nullptr);
     StringArray constructed(std::move(target));
-    EXPECT_EQ(wordsOf(constructed), (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(wordsOf(constructed), (Words{"x", "y"}));
     EXPECT_EQ(target.count, 0);
 }
 
-TEST(CompactText, RemovesEmptyStringsKeepingTheOrderAndShrinksTheCapacity) {
-    StringArray array = arrayOf({"", "Thrust", "", "", "10", "Left", ""});
-    compactText(array);
-    EXPECT_EQ(wordsOf(array), (std::vector<std::string>{"Thrust", "10", "Left"}));
-    EXPECT_EQ(array.capacity, 3);
-}
-
-TEST(CompactText, AnArrayOfOnlyEmptyStringsEndsWithNothingAllocated) {
-    StringArray array = arrayOf({"", "", ""});
-    compactText(array);
-    EXPECT_EQ(array.count, 0);
-    EXPECT_EQ(array.capacity, 0);
-    StringArray empty;
-    compactText(empty);
-    EXPECT_EQ(empty.capacity, 0);
-}
-
-TEST(CompactText, AnArrayWithoutEmptyStringsOnlyLosesItsSpareCapacity) {
-    StringArray array = arrayOf({"a", "b", "c"});
-    ASSERT_EQ(array.capacity, 4);
-    compactText(array);
-    EXPECT_EQ(wordsOf(array), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(array.capacity, 3);
+TEST(CompactText, RemovesEmptyStringsKeepingTheOrderAndShrinksTheCapacityToFit) {
+    const struct {
+        Words before, after;
+    } cases[] = {
+        {{"", "Thrust", "", "", "10", "Left", ""}, {"Thrust", "10", "Left"}},
+        {{"a", "b", "c"}, {"a", "b", "c"}},  // capacity 4 before
+        {{"", "", ""}, {}},
+        {{}, {}},
+    };
+    for (const auto& c : cases) {
+        StringArray array = arrayOf(c.before);
+        compactText(array);
+        EXPECT_EQ(wordsOf(array), c.after) << c.before.size();
+        EXPECT_EQ(array.capacity, int(c.after.size())) << c.before.size();
+    }
 }

@@ -195,7 +195,9 @@ void GameSession::keys(const std::string& names, std::chrono::milliseconds settl
     std::this_thread::sleep_for(settle);
 }
 
-void GameSession::xdotool(const std::string& arguments) { run("xdotool " + arguments); }
+std::string GameSession::xdotool(const std::string& arguments) {
+    return run("xdotool " + arguments);
+}
 
 Screenshot GameSession::screenshot() {
     Screenshot shot;

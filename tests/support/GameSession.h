@@ -71,8 +71,9 @@ public:
     // pressed one after the other, then a pause for the game to take them.
     void keys(const std::string& names,
               std::chrono::milliseconds settle = std::chrono::milliseconds(300));
-    // Runs an xdotool command chain ("key Return sleep 0.3 key space ...") in one process.
-    void xdotool(const std::string& arguments);
+    // Runs an xdotool command chain ("key Return sleep 0.3 key space ...") in
+    // one process; returns what it printed.
+    std::string xdotool(const std::string& arguments);
     Screenshot screenshot();
     // Size of the game's window as X reports it; false if there is none.
     bool windowSize(int& width, int& height);
