@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/Application.h"
 #include "render/Font.h"
@@ -71,120 +72,117 @@ Font* FontTest::small = nullptr;
 
 }  // namespace
 
-TEST_F(FontTest, GlyphSizesAreTheImageSizeOverSixteen) {
-    EXPECT_FLOAT_EQ(large->glyphWidth, 32.0f);
-    EXPECT_FLOAT_EQ(large->glyphHeight, 32.0f);
-    EXPECT_EQ(large->charSpacing, -5);
-    EXPECT_EQ(large->lineSpacing, 2);
+TEST_F(FontTest, SheetsAreCutIntoSixteenBySixteenCellsAndAMissingOneDrawsNothing) {
     Canvas wide(512, 256, Rgba{255, 255, 255, 255});
     ASSERT_TRUE(wide.savePng(scratchPath("wide_font.png")));
     Font font(scratchPath("wide_font.png"), 0, 0);
     EXPECT_FLOAT_EQ(font.glyphWidth, 32.0f);
     EXPECT_FLOAT_EQ(font.glyphHeight, 16.0f);
-    Font again(scratchPath("wide_font.png"), 1, 1);
-    EXPECT_EQ(font.texture, again.texture);
-}
+    EXPECT_EQ(font.texture, Font(scratchPath("wide_font.png"), 1, 1).texture);
 
-TEST_F(FontTest, AMissingFontImageGivesAFontThatDrawsNothing) {
-    Font font(scratchPath("missing_font.png"), -5, 2);
-    EXPECT_EQ(font.texture->glName, 0u);
-    EXPECT_FLOAT_EQ(font.glyphWidth, 0.0f);
-    drawText(font, "Hello", Vec2f(100, 100));
+    Font missing(scratchPath("missing_font.png"), -5, 2);
+    EXPECT_EQ(missing.texture->glName, 0u);
+    EXPECT_FLOAT_EQ(missing.glyphWidth, 0.0f);
+    drawText(missing, "Hello", Vec2f(100, 100));
     EXPECT_EQ(readPixels().countPixels(isLit), 0);
 }
 
-TEST_F(FontTest, TheEmptyStringMeasuresOneLineOfNoWidth) {
-    Vec2f size = textSize(*large, "");
-    EXPECT_FLOAT_EQ(size.x, 0.0f);
-    EXPECT_FLOAT_EQ(size.y, 34.0f);
-    size = textSize(*small, "");
-    EXPECT_FLOAT_EQ(size.y, 11.0f);
+// Advances are 27 and 7 pixels, lines 34 and 11; a tab goes to the next
+// multiple of four columns and any byte above ASCII takes one column.
+TEST_F(FontTest, TextMeasuresItsWidestLineInColumnsAndOneLineAdvancePerLine) {
+    const struct {
+        bool small;
+        const char* text;
+        float width, height;
+    } cases[] = {{false, "", 0, 34},
+                 {true, "", 0, 11},
+                 {false, "Thrust", 27 * 6, 34},
+                 {true, "Thrust", 7 * 6, 11},
+                 {false, "a\tb", 27 * 5, 34},
+                 {false, "\t", 27 * 4, 34},
+                 {false, "abcd\t", 27 * 8, 34},
+                 {false, "ab\ncd", 27 * 2, 68},
+                 {false, "a\nlonger\nab", 27 * 6, 102},
+                 {false, "a\n\n", 27, 102},
+                 {false, "a\xC3\xA9", 27 * 3, 34}};
+    for (const auto& c : cases) {
+        Vec2f size = textSize(c.small ? *small : *large, c.text);
+        EXPECT_FLOAT_EQ(size.x, c.width) << c.text;
+        EXPECT_FLOAT_EQ(size.y, c.height) << c.text;
+    }
 }
 
-TEST_F(FontTest, WidthIsTheAdvanceTimesTheWidestColumnCount) {
-    EXPECT_FLOAT_EQ(textSize(*large, "Thrust").x, 27.0f * 6);
-    EXPECT_FLOAT_EQ(textSize(*small, "Thrust").x, 7.0f * 6);
-    EXPECT_FLOAT_EQ(textSize(*large, "a\tb").x, 27.0f * 5);
-    EXPECT_FLOAT_EQ(textSize(*large, "\t").x, 27.0f * 4);
-    EXPECT_FLOAT_EQ(textSize(*large, "abcd\t").x, 27.0f * 8);
-    EXPECT_FLOAT_EQ(textSize(*large, "ab\ncd").x, 27.0f * 2);
-    EXPECT_FLOAT_EQ(textSize(*large, "a\nlonger\nab").x, 27.0f * 6);
-    EXPECT_FLOAT_EQ(textSize(*large, "a\xC3\xA9").x, 27.0f * 3);
-}
-
-TEST_F(FontTest, EachLineFeedAddsALineAdvanceToTheHeight) {
-    EXPECT_FLOAT_EQ(textSize(*large, "ab\ncd").y, 68.0f);
-    EXPECT_FLOAT_EQ(textSize(*large, "a\n\n").y, 102.0f);
-}
-
-TEST_F(FontTest, ThirtyTwoPixelCellsAdvanceTwentySevenAndStartTwoPixelsLeft) {
-    drawText(*large, "AB", Vec2f(100, 100));
-    Image shot = readPixels();
-    EXPECT_EQ(glyphAt(shot, 97, 110), -1);
-    EXPECT_EQ(glyphAt(shot, 98, 110), 'A');
-    EXPECT_EQ(glyphAt(shot, 124, 110), 'A');
-    EXPECT_EQ(glyphAt(shot, 125, 110), 'B');  // the second cell overlaps the first by 5
-    EXPECT_EQ(glyphAt(shot, 156, 110), 'B');
-    EXPECT_EQ(glyphAt(shot, 157, 110), -1);
-    EXPECT_EQ(glyphAt(shot, 110, 99), -1);
-    EXPECT_EQ(glyphAt(shot, 110, 100), 'A');
-    EXPECT_EQ(glyphAt(shot, 110, 131), 'A');
-    EXPECT_EQ(glyphAt(shot, 110, 132), -1);
-}
-
-TEST_F(FontTest, TheSmallFontAdvancesSevenAndStartsFourPixelsLeft) {
-    drawText(*small, "xy", Vec2f(50, 50));
-    Image shot = readPixels();
-    EXPECT_EQ(glyphAt(shot, 45, 55), -1);
-    EXPECT_EQ(glyphAt(shot, 46, 55), 'x');
-    EXPECT_EQ(glyphAt(shot, 52, 55), 'x');
-    EXPECT_EQ(glyphAt(shot, 53, 55), 'y');
-    EXPECT_EQ(glyphAt(shot, 68, 55), 'y');
-    EXPECT_EQ(glyphAt(shot, 69, 55), -1);
-}
-
-TEST_F(FontTest, EveryCharacterIsDrawnFromItsOwnGridCell) {
-    const std::string text = " 09AZaz~!";
-    drawText(*large, text, Vec2f(20, 120));
-    Image shot = readPixels();
-    for (size_t i = 0; i < text.size(); ++i)
-        EXPECT_EQ(glyphAt(shot, 20 - 2 + 27 * int(i) + 16, 136), text[i]) << "character " << i;
-}
-
-TEST_F(FontTest, ATabMovesToTheNextMultipleOfFourColumns) {
-    drawText(*large, "a\tb", Vec2f(20, 100));
-    Image shot = readPixels();
-    int columnX = 20 - 2 + 16;
-    EXPECT_EQ(glyphAt(shot, columnX, 110), 'a');
-    for (int col = 1; col < 4; ++col) EXPECT_EQ(glyphAt(shot, columnX + 27 * col, 110), -1);
-    EXPECT_EQ(glyphAt(shot, columnX + 27 * 4, 110), 'b');
-    EXPECT_EQ(glyphAt(shot, columnX + 27 * 5, 110), -1);
-}
-
-TEST_F(FontTest, ALineFeedStartsTheNextLineBelowAtTheOrigin) {
-    drawText(*large, "ab\ncd", Vec2f(100, 100));
-    Image shot = readPixels();
-    EXPECT_EQ(glyphAt(shot, 114, 116), 'a');
-    EXPECT_EQ(glyphAt(shot, 141, 116), 'b');
-    // One line advance (32 + 2) lower.
-    EXPECT_EQ(glyphAt(shot, 114, 100 - 34 + 16), 'c');
-    EXPECT_EQ(glyphAt(shot, 141, 100 - 34 + 16), 'd');
-    EXPECT_EQ(glyphAt(shot, 114, 66), 'c');
-    EXPECT_EQ(glyphAt(shot, 114, 65), -1);
-    EXPECT_EQ(glyphAt(shot, 168, 82), -1);
-}
-
-TEST_F(FontTest, BytesAboveAsciiDrawNothingAndTakeOneColumn) {
-    drawText(*large, "\xC8\xFF", Vec2f(100, 100));
-    EXPECT_EQ(readPixels().countPixels(isLit), 0);
-    clearWindow();
-    drawText(*large, "a\xC3\xA9z", Vec2f(20, 100));
-    Image shot = readPixels();
-    EXPECT_EQ(glyphAt(shot, 34, 110), 'a');
-    EXPECT_EQ(glyphAt(shot, 34 + 27, 110), -1);
-    EXPECT_EQ(glyphAt(shot, 34 + 54, 110), -1);
-    EXPECT_EQ(glyphAt(shot, 34 + 81, 110), 'z');
-    EXPECT_EQ(shot.countPixels([](Rgba p) { return p.r == 255 && p.g == 255; }), 0);
+// Cells start charSpacing / 2 left of the pen and advance by the cell size
+// plus charSpacing: 32-pixel cells by 27 from 2 pixels left, 16-pixel cells
+// by 7 from 4 pixels left. Bytes above ASCII draw nothing.
+TEST_F(FontTest, EachCharacterIsDrawnFromItsCellAtItsColumnAndLine) {
+    struct Probe {
+        int x, y, glyph;  // -1: background
+    };
+    const struct {
+        bool small;
+        const char* text;
+        std::vector<Probe> probes;
+    } cases[] = {
+        {false,
+         "AB",
+         {{97, 110, -1},
+          {98, 110, 'A'},
+          {124, 110, 'A'},
+          {125, 110, 'B'},
+          {156, 110, 'B'},
+          {157, 110, -1},
+          {110, 99, -1},
+          {110, 100, 'A'},
+          {110, 131, 'A'},
+          {110, 132, -1}}},
+        {true,
+         "xy",
+         {{95, 105, -1},
+          {96, 105, 'x'},
+          {102, 105, 'x'},
+          {103, 105, 'y'},
+          {118, 105, 'y'},
+          {119, 105, -1}}},
+        {false,
+         "a\tb",
+         {{114, 110, 'a'},
+          {141, 110, -1},
+          {168, 110, -1},
+          {195, 110, -1},
+          {222, 110, 'b'},
+          {249, 110, -1}}},
+        {false,
+         "ab\ncd",
+         {{114, 116, 'a'},
+          {141, 116, 'b'},
+          {114, 82, 'c'},
+          {141, 82, 'd'},
+          {114, 66, 'c'},
+          {114, 65, -1},
+          {168, 82, -1}}},
+        {false, "a\xC3\xA9z", {{114, 110, 'a'}, {141, 110, -1}, {168, 110, -1}, {195, 110, 'z'}}},
+        {false,
+         " 09AZaz~!",
+         {{114, 116, ' '},
+          {141, 116, '0'},
+          {168, 116, '9'},
+          {195, 116, 'A'},
+          {222, 116, 'Z'},
+          {249, 116, 'a'},
+          {276, 116, 'z'},
+          {303, 116, '~'},
+          {330, 116, '!'}}},
+    };
+    for (const auto& c : cases) {
+        clearWindow();
+        drawText(c.small ? *small : *large, c.text, Vec2f(100, 100));
+        Image shot = readPixels();
+        for (const Probe& p : c.probes)
+            EXPECT_EQ(glyphAt(shot, p.x, p.y), p.glyph) << c.text << " at " << p.x << "," << p.y;
+        EXPECT_EQ(shot.countPixels([](Rgba p) { return p.r == 255 && p.g == 255; }), 0)
+            << c.text << ": a cell above ASCII was drawn";
+    }
 }
 
 TEST_F(FontTest, GlyphsTakeTheCurrentGlColourAndTheirTransparencyShowsThrough) {
@@ -198,15 +196,17 @@ TEST_F(FontTest, GlyphsTakeTheCurrentGlColourAndTheirTransparencyShowsThrough) {
     EXPECT_EQ(shot.countPixels(isLit), 64);
 }
 
-TEST_F(FontTest, ARegionPastTheRightOrTopEdgeIsCutAndTheQuadShrinks) {
+TEST_F(FontTest, ARegionIsCutToTheImageOnEverySideAndTheQuadShrinks) {
     const Texture& t = *large->texture;
-    drawImageRegion(t, Vec2f(500, 0), Vec2f(32, 32), Vec2f(10, 10));
-    Image shot = readPixels();
-    EXPECT_EQ(shot.countPixels(isLit), 12 * 32);
-    EXPECT_EQ(shot.countPixels(PixelRect{10, 10, 12, 32}, isLit), 12 * 32);
+    drawImageRegion(t, Vec2f(600, 0), Vec2f(32, 32), Vec2f(10, 10));  // wholly outside
+    drawImageRegion(t, Vec2f(0, -40), Vec2f(32, 32), Vec2f(10, 10));
+    EXPECT_EQ(readPixels().countPixels(isLit), 0);
+    drawImageRegion(t, Vec2f(500, 0), Vec2f(32, 32), Vec2f(10, 10));  // past the right edge
+    EXPECT_EQ(readPixels().countPixels(PixelRect{10, 10, 12, 32}, isLit), 12 * 32);
+    EXPECT_EQ(readPixels().countPixels(isLit), 12 * 32);
     clearWindow();
-    drawImageRegion(t, Vec2f(0, 500), Vec2f(32, 32), Vec2f(10, 10));
-    shot = readPixels();
+    drawImageRegion(t, Vec2f(0, 500), Vec2f(32, 32), Vec2f(10, 10));  // past the top
+    Image shot = readPixels();
     EXPECT_EQ(shot.countPixels(isLit), 32 * 12);
     EXPECT_EQ(glyphAt(shot, 20, 21), 0);  // the top rows of the image hold character 0
 }
@@ -217,20 +217,13 @@ TEST_F(FontTest, ARegionStartingLeftOfTheImageStillEndsAtItsRightEdge) {
     Canvas canvas(32, 32, codeColour('L'));
     canvas.fillRect(16, 0, 16, 32, codeColour('R'));
     ASSERT_TRUE(canvas.savePng(scratchPath("halves.png")));
-    Texture* t = getTexture(scratchPath("halves.png"));
-    drawImageRegion(*t, Vec2f(-8, 0), Vec2f(40, 8), Vec2f(10, 10));
+    drawImageRegion(*getTexture(scratchPath("halves.png")), Vec2f(-8, 0), Vec2f(40, 8),
+                    Vec2f(10, 10));
     Image shot = readPixels();
     EXPECT_EQ(shot.countPixels(isLit), 32 * 8);
     EXPECT_EQ(glyphAt(shot, 10, 12), 'L');
     EXPECT_EQ(glyphAt(shot, 41, 12), 'R');
     EXPECT_EQ(glyphAt(shot, 45, 12), -1);
-}
-
-TEST_F(FontTest, ARegionWhollyOutsideTheImageDrawsNothing) {
-    const Texture& t = *large->texture;
-    drawImageRegion(t, Vec2f(600, 0), Vec2f(32, 32), Vec2f(10, 10));
-    drawImageRegion(t, Vec2f(0, -40), Vec2f(32, 32), Vec2f(10, 10));
-    EXPECT_EQ(readPixels().countPixels(isLit), 0);
 }
 
 TEST_F(FontTest, AWholeImageIsDrawnUprightAtItsPixelSizeAndStaysBound) {
@@ -249,41 +242,8 @@ TEST_F(FontTest, AWholeImageIsDrawnUprightAtItsPixelSizeAndStaysBound) {
     EXPECT_EQ(GLuint(bound), t->glName);
 }
 
-namespace {
-
-// The fonts the game ships, loaded as start-up loads them.
-class ShippedFonts : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { openTestWindow(400, 200); }
-    void SetUp() override {
-        usePixelProjection();
-        clearWindow();
-        glEnable(GL_TEXTURE_2D);
-    }
-};
-
-bool isPureRed(Rgba p) { return p.r > 0 && p.g == 0 && p.b == 0; }
-
-}  // namespace
-
-TEST_F(ShippedFonts, BothFontsLoadWithSixteenPixelCells) {
-    ASSERT_NE(app.font, nullptr);
-    ASSERT_NE(app.smallFont, nullptr);
-    EXPECT_NE(app.font->texture->glName, 0u);
-    EXPECT_NE(app.smallFont->texture->glName, 0u);
-    EXPECT_EQ(app.font->charSpacing, -5);
-    EXPECT_EQ(app.font->lineSpacing, 2);
-    EXPECT_EQ(app.smallFont->charSpacing, -9);
-    EXPECT_EQ(app.smallFont->lineSpacing, -5);
-    EXPECT_GE(app.font->glyphWidth, 16.0f);
-    EXPECT_GE(app.smallFont->glyphWidth, 16.0f);
-}
-
-TEST_F(ShippedFonts, TheLabelThrustFitsItsSeventySevenPixelButton) {
-    EXPECT_LT(textSize(*app.font, "Thrust").x, 77.0f);
-}
-
-TEST_F(ShippedFonts, TextIsDrawnInTheGlColourInsideItsBoxWithInkInEveryColumn) {
+// The font the game ships, loaded as start-up loads it.
+TEST_F(FontTest, TheShippedFontDrawsInTheGlColourInsideItsBoxWithInkInEveryColumn) {
     const Font& font = *app.font;
     const std::string text = "Thrust";
     Vec2f origin(100, 100);
@@ -297,6 +257,7 @@ TEST_F(ShippedFonts, TextIsDrawnInTheGlColourInsideItsBoxWithInkInEveryColumn) {
     int lit = shot.countPixels(isLit);
     EXPECT_GT(lit, 60);
     EXPECT_EQ(shot.countPixels(box, isLit), lit) << "ink outside the text's cells";
+    auto isPureRed = [](Rgba p) { return p.r > 0 && p.g == 0 && p.b == 0; };
     EXPECT_EQ(shot.countPixels(isPureRed), shot.countPixels([](Rgba p) { return !isBlack(p); }));
     EXPECT_GT(shot.countPixels([](Rgba p) { return p.r == 255; }), 20);
     for (size_t i = 0; i < text.size(); ++i) {
@@ -304,23 +265,4 @@ TEST_F(ShippedFonts, TextIsDrawnInTheGlColourInsideItsBoxWithInkInEveryColumn) {
                          int(font.glyphHeight)};
         EXPECT_GT(shot.countPixels(column, isLit), 5) << "no ink for '" << text[i] << "'";
     }
-}
-
-TEST_F(ShippedFonts, TheSmallFontDrawsAValueFieldLegibly) {
-    glColor3f(1.0f, 1.0f, 1.0f);
-    drawText(*app.smallFont, "  120", Vec2f(207, 100));
-    saveScreenshotIfAsked("font_small_value");
-    Image shot = readPixels();
-    // Two leading spaces draw nothing; the digits fill the next three columns.
-    EXPECT_EQ(shot.countPixels(PixelRect{0, 0, 400, 200}, isLit),
-              shot.countPixels(PixelRect{207 + 2 * 7 - 4, 100, 3 * 7 + 16, 16}, isLit));
-    EXPECT_GT(shot.countPixels(isLit), 20);
-    EXPECT_LE(207 + textSize(*app.smallFont, "  120").x, 256.0f);
-}
-
-TEST_F(ShippedFonts, AnEmptyStringDrawsNothing) {
-    glColor3f(1.0f, 1.0f, 1.0f);
-    drawText(*app.font, "", Vec2f(100, 100));
-    drawText(*app.smallFont, "", Vec2f(100, 100));
-    EXPECT_EQ(readPixels().countPixels(isLit), 0);
 }
