@@ -17,9 +17,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(display->ok()) << "Xvfb did not start"; }
 
     std::unique_ptr<GameSession> start(const GameSetup& setup) {
-        auto game = std::make_unique<GameSession>(*display, gameBinary(), setup);
-        EXPECT_TRUE(game->waitForWindow()) << game->output() << game->errorOutput();
-        return game;
+        return startGame(*display, setup);
     }
 
     static std::unique_ptr<VirtualDisplay> display;
@@ -75,14 +73,7 @@ TEST_F(DamagedFiles, AGarbageScoreFileIsReportedAndTheNextSaveWritesAFreshWholeF
 TEST_F(DamagedFiles, AWonMissionAfterADamagedScoreFileIsSavedWhole) {
     auto game = start(withFile("save.dat", std::string("\x05\x00\x00", 3)));
     EXPECT_TRUE(game->waitForOutput("Loading game.\nERROR: ")) << game->output();
-    EXPECT_EQ(flyThrustToCompletion(*game), "bronze");
-    game->keys("Return", 0ms);  // dismiss the completion screen
-    ASSERT_TRUE(game->waitForOutput("Saving game."));
-    std::map<std::string, SavedBest> saved;
-    ASSERT_TRUE(readScoreFile(game->readFile("save.dat"), saved));
-    EXPECT_EQ(saved.size(), 21u);
-    EXPECT_EQ(saved["Thrust"].program, "1 T 1000\n");
-    EXPECT_GT(saved["Thrust"].score, 1000.0f);
+    winThrustAndSave(*game);
     game->keys("Escape Escape", 700ms);  // mission menu, main menu
     expectQuitsCleanly(*game);
 }

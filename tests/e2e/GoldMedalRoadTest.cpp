@@ -55,8 +55,8 @@ TEST(GoldMedalRoad, TheFirstCadetMissionFlownToGoldIsSeenAndSavedByteForByte) {
     const float score = scoreOf("Thrust", program);
     VirtualDisplay display;
     ASSERT_TRUE(display.ok());
-    GameSession game(display, gameBinary(), GameSetup());
-    ASSERT_TRUE(game.waitForWindow());
+    auto session = startGame(display);
+    GameSession& game = *session;
     openCadetMission(game, 1);
     typeProgram(game, "t 5 9");       // Thrust 59
     game.keys("Return", 400ms);       // run

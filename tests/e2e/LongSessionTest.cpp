@@ -44,8 +44,8 @@ TEST(LongSession, FiveHundredWonRunsKeepResidentMemoryFlatAndEndClean) {
     const char* asan = std::getenv("ASAN_OPTIONS");
     setup.environment.push_back(std::string("ASAN_OPTIONS=") + (asan ? asan : "") +
                                 ":quarantine_size_mb=4");
-    GameSession game(display, gameBinary(), setup);
-    ASSERT_TRUE(game.waitForWindow()) << game.output() << game.errorOutput();
+    auto session = startGame(display, setup);
+    GameSession& game = *session;
     openCadetMission(game, 1);
     std::string program;
     for (int i = 0; i < 10; ++i) program += " t 1 0 0 0";  // ten times Thrust 1000

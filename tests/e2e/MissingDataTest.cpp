@@ -8,37 +8,19 @@
 
 using namespace std::chrono_literals;
 
-namespace {
-
-// Flies "Thrust" with Thrust 1000 to a win and dismisses the result; the
-// score file then holds that run.
-void winThrust(GameSession& game, bool medalVisible) {
-    std::string medal = flyThrustToCompletion(game, medalVisible);
-    if (medalVisible) {
-        EXPECT_EQ(medal, "bronze");
-    }
-    game.keys("Return", 0ms);  // dismiss the completion screen
-    ASSERT_TRUE(game.waitForOutput("Saving game.")) << game.output();
-    std::map<std::string, SavedBest> saved;
-    ASSERT_TRUE(readScoreFile(game.readFile("save.dat"), saved));
-    EXPECT_EQ(saved["Thrust"].program, "1 T 1000\n");
-    game.keys("Escape Escape", 700ms);  // mission menu, main menu
-}
-
-}  // namespace
-
 TEST(MissingData, WithoutImagesTheGameNamesThemOnceAndCanStillBePlayed) {
     VirtualDisplay display;
     ASSERT_TRUE(display.ok());
     GameSetup setup;
     setup.images = false;
-    GameSession game(display, gameBinary(), setup);
-    ASSERT_TRUE(game.waitForWindow()) << game.output() << game.errorOutput();
+    auto session = startGame(display, setup);
+    GameSession& game = *session;
     // Without the font sheets no text can be drawn, but the stars still
     // move and every key still does what it does.
     std::this_thread::sleep_for(1500ms);
     EXPECT_GT(game.screenshot().brightPixels(), 500);
-    winThrust(game, false);
+    winThrustAndSave(game, false);
+    game.keys("Escape Escape", 700ms);  // mission menu, main menu
     expectQuitsCleanly(game);
     for (const char* image : {"images/font.png", "images/font_small.png", "images/space1.png",
                               "images/bronze2.png", "images/little_locked.png"}) {
@@ -53,11 +35,12 @@ TEST(MissingData, WithoutModelsTheGameNamesThemAndAMissionCanStillBeWon) {
     ASSERT_TRUE(display.ok());
     GameSetup setup;
     setup.models = false;
-    GameSession game(display, gameBinary(), setup);
-    ASSERT_TRUE(game.waitForWindow()) << game.output() << game.errorOutput();
+    auto session = startGame(display, setup);
+    GameSession& game = *session;
     std::this_thread::sleep_for(1500ms);  // the intro flies the ship without its model
     ASSERT_TRUE(game.running()) << game.errorOutput();
-    winThrust(game, true);
+    winThrustAndSave(game);
+    game.keys("Escape Escape", 700ms);
     expectQuitsCleanly(game);
     std::string output = game.output();
     EXPECT_NE(output.find("failed to load models/ship_test.obj\n"), std::string::npos) << output;

@@ -14,6 +14,12 @@ using namespace std::chrono_literals;
 
 std::string gameBinary() { return ASTRELLO_BINARY_DIR "/astrello"; }
 
+std::unique_ptr<GameSession> startGame(const VirtualDisplay& display, const GameSetup& setup) {
+    auto game = std::make_unique<GameSession>(display, gameBinary(), setup);
+    EXPECT_TRUE(game->waitForWindow()) << game->output() << game->errorOutput();
+    return game;
+}
+
 void expectWindowSize(GameSession& game, int width, int height) {
     int w = 0, h = 0;
     ASSERT_TRUE(game.windowSize(w, h)) << "no window";
@@ -135,6 +141,20 @@ std::string flyThrustToCompletion(GameSession& game, bool medalVisible) {
         medal = medalShown(game.screenshot());
     }
     return medal;
+}
+
+void winThrustAndSave(GameSession& game, bool medalVisible) {
+    std::string medal = flyThrustToCompletion(game, medalVisible);
+    if (medalVisible) {
+        EXPECT_EQ(medal, "bronze");
+    }
+    game.keys("Return", 0ms);  // dismiss the completion screen
+    ASSERT_TRUE(game.waitForOutput("Saving game.")) << game.output();
+    std::map<std::string, SavedBest> saved;
+    ASSERT_TRUE(readScoreFile(game.readFile("save.dat"), saved));
+    EXPECT_EQ(saved.size(), 21u);
+    EXPECT_EQ(saved["Thrust"].program, "1 T 1000\n");
+    EXPECT_GT(saved["Thrust"].score, 1000.0f);
 }
 
 void typeProgram(GameSession& game, const std::string& keys) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "tests/support/GameSession.h"
@@ -9,6 +10,11 @@
 // tests. Each checks what it can see on the way with gtest expectations.
 
 std::string gameBinary();
+
+// Starts the game on `display` and waits for its window (a test failure,
+// with the game's output, if none comes).
+std::unique_ptr<GameSession> startGame(const VirtualDisplay& display,
+                                       const GameSetup& setup = GameSetup());
 
 // The window as X shows it has this size.
 void expectWindowSize(GameSession& game, int width, int height);
@@ -40,6 +46,11 @@ std::string medalShown(const Screenshot& shot);
 // ("none" if it never came). Without the medal images there is nothing to
 // see, and it just waits long enough for the flight.
 std::string flyThrustToCompletion(GameSession& game, bool medalVisible = true);
+
+// From the intro: flyThrustToCompletion, then dismisses the completion
+// screen, which saves: "save.dat" then holds all 21 missions and the win.
+// Ends on the game screen.
+void winThrustAndSave(GameSession& game, bool medalVisible = true);
 
 // Types a program on the game screen, e.g. "t 1 0 0 0 l 4 5". A command
 // letter inserts its instruction at the next update, so the digits after it

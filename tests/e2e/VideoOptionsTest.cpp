@@ -11,8 +11,8 @@ namespace {
 // From the intro: Options, three steps of "Resolution" from 1280 x 720 to
 // 1440 x 900, "Full Screen" on, "Save and Quit".
 std::string chooseFullScreen1440x900(const VirtualDisplay& display) {
-    GameSession game(display, gameBinary(), GameSetup());
-    EXPECT_TRUE(game.waitForWindow());
+    auto session = startGame(display);
+    GameSession& game = *session;
     game.keys("space", 500ms);
     game.keys("Down Down Down Down Return", 500ms);
     game.keys("Return Return Return Down Return Down Return", 0ms);
@@ -33,8 +33,8 @@ TEST(VideoOptions, SaveAndQuitWritesExactlyTheChosenModeAndTheNextStartOpensInIt
 
     GameSetup setup;
     setup.files["options.dat"] = options;
-    GameSession game(display, gameBinary(), setup);
-    ASSERT_TRUE(game.waitForWindow()) << game.output() << game.errorOutput();
+    auto session = startGame(display, setup);
+    GameSession& game = *session;
     expectWindowSize(game, 1440, 900);
     expectMenusWork(game);
     expectQuitsCleanly(game);
@@ -48,8 +48,8 @@ TEST(VideoOptions, FullScreenAtASizeTheDisplayLacksStillGivesAWindowThatAnswersK
     ASSERT_TRUE(display.ok());
     GameSetup setup;
     setup.files["options.dat"] = "1440 900 1\n";
-    GameSession game(display, gameBinary(), setup);
-    ASSERT_TRUE(game.waitForWindow()) << game.output() << game.errorOutput();
+    auto session = startGame(display, setup);
+    GameSession& game = *session;
     int width = 0, height = 0;
     ASSERT_TRUE(game.windowSize(width, height));
     if (width != 1440 || height != 900) {

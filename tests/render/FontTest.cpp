@@ -38,16 +38,6 @@ std::string codedFontFile(int cell) {
     return path;
 }
 
-// White squares in the middle of transparent 16-pixel cells, as real glyphs are.
-std::string whiteGlyphFontFile() {
-    std::string path = scratchPath("white_font.png");
-    Canvas canvas(256, 256);
-    for (int k = 0; k < 256; ++k)
-        canvas.fillRect(k % 16 * 16 + 4, k / 16 * 16 + 4, 8, 8, {255, 255, 255, 255});
-    EXPECT_TRUE(canvas.savePng(path));
-    return path;
-}
-
 class FontTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -183,17 +173,6 @@ TEST_F(FontTest, EachCharacterIsDrawnFromItsCellAtItsColumnAndLine) {
         EXPECT_EQ(shot.countPixels([](Rgba p) { return p.r == 255 && p.g == 255; }), 0)
             << c.text << ": a cell above ASCII was drawn";
     }
-}
-
-TEST_F(FontTest, GlyphsTakeTheCurrentGlColourAndTheirTransparencyShowsThrough) {
-    Font white(whiteGlyphFontFile(), -5, 2);
-    glColor3f(1.0f, 0.0f, 0.0f);
-    drawText(white, "H", Vec2f(100, 100));
-    Image shot = readPixels();
-    auto isRed = [](Rgba p) { return p.r == 255 && p.g == 0 && p.b == 0; };
-    // The 8 x 8 white square sits 4 pixels into the cell, which starts 2 left.
-    EXPECT_EQ(shot.countPixels(PixelRect{102, 104, 8, 8}, isRed), 64);
-    EXPECT_EQ(shot.countPixels(isLit), 64);
 }
 
 TEST_F(FontTest, ARegionIsCutToTheImageOnEverySideAndTheQuadShrinks) {

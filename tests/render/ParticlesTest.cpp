@@ -289,9 +289,8 @@ protected:
 
 TEST_F(ParticleDrawing, AStarIsAPointAtItsProjectionInItsColour) {
     StarField field(1);
-    Particle& p = field.items[0];
-    p = star(0.1f, 0.1f, 0.5f, -0.01f);  // projects to (140, 90)
-    p.r = 1.0f;
+    field.items[0] = star(0.1f, 0.1f, 0.5f, -0.01f);  // projects to (140, 90)
+    field.items[0].r = 1.0f;
     field.draw();
     expectRedPointOnlyIn(PixelRect{138, 88, 4, 4});
 }
@@ -299,12 +298,9 @@ TEST_F(ParticleDrawing, AStarIsAPointAtItsProjectionInItsColour) {
 TEST_F(ParticleDrawing, TheDriftFieldIsDrawnInTheIntrosTenPixelUnits) {
     DriftField drift;
     drift.resize(1);
-    Particle& p = drift.items[0];
-    p = Particle{};
-    p.x = 0.125f;
-    p.y = 0.5f;
-    p.z = 0.25f;  // (0.125 * 20 / 0.25, 10 * 0.5) = (10, 5) units
-    p.r = 1.0f;
+    drift.items[0] =
+        star(0.125f, 0.5f, 0.25f, 0.0f);  // (0.125 * 20 / 0.25, 10 * 0.5) = (10, 5) units
+    drift.items[0].r = 1.0f;
     glMatrixMode(GL_MODELVIEW);
     glScalef(10.0f, 10.0f, 1.0f);  // the intro's view: one unit is ten pixels
     drift.draw();
@@ -314,16 +310,12 @@ TEST_F(ParticleDrawing, TheDriftFieldIsDrawnInTheIntrosTenPixelUnits) {
 TEST_F(ParticleDrawing, OnlyLiveExhaustParticlesAreDrawnAsSquarePoints) {
     Exhaust exhaust;
     exhaust.resize(2);
-    Particle live{};
-    live.x = 5.0f;  // 5 * 200 * 0.1 = 100 pixels
-    live.y = 0.5f;  // 10 * 0.5 = 5 pixels
-    live.r = 1.0f;
-    live.life = 1;
-    Particle dead = live;
-    dead.x = 2.5f;
-    dead.life = 0;
-    exhaust.items[0] = live;
-    exhaust.items[1] = dead;
+    exhaust.items[0] = star(5.0f, 0.5f, 0.0f, 0.0f);  // (5 * 200 * 0.1, 10 * 0.5) = (100, 5) pixels
+    exhaust.items[0].r = 1.0f;
+    exhaust.items[0].life = 1;
+    exhaust.items[1] = exhaust.items[0];
+    exhaust.items[1].x = 2.5f;
+    exhaust.items[1].life = 0;  // dead
     exhaust.draw();
     Image shot = expectRedPointOnlyIn(PixelRect{97, 2, 6, 6});
     // A hard-edged 4 x 4 square: point smoothing is off while the exhaust draws.

@@ -118,11 +118,9 @@ Image readPixels() {
     return image;
 }
 
-bool saveScreenshot(const std::string& path) { return readPixels().savePng(path); }
-
 void saveScreenshotIfAsked(const std::string& name) {
     const char* folder = std::getenv("ASTRELLO_SCREENSHOT_DIR");
-    if (folder && *folder) saveScreenshot(std::string(folder) + "/" + name + ".png");
+    if (folder && *folder) readPixels().savePng(std::string(folder) + "/" + name + ".png");
 }
 
 bool writePng(const std::string& path, int width, int height,

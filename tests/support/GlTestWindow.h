@@ -51,9 +51,6 @@ void clearWindow(float r = 0.0f, float g = 0.0f, float b = 0.0f);
 // Reads the back buffer (what the next swap would show).
 Image readPixels();
 
-// Shows the back buffer and saves it as a PNG for a person to look at.
-bool saveScreenshot(const std::string& path);
-
 // Saves the back buffer as NAME.png in the folder named by the environment
 // variable ASTRELLO_SCREENSHOT_DIR, when it is set, so a person can look.
 void saveScreenshotIfAsked(const std::string& name);

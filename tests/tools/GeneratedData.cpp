@@ -12,16 +12,6 @@
 
 namespace fs = std::filesystem;
 
-const char* const kImages[16] = {
-    "images/font.png",          "images/font_small.png",    "images/space1.png",
-    "images/gold2.png",         "images/silver2.png",       "images/bronze2.png",
-    "images/little_ship.png",   "images/little_gold.png",   "images/little_silver.png",
-    "images/little_bronze.png", "images/little_locked.png", "models/test_tex.png",
-    "models/earth_tex.png",     "models/moon_tex.png",      "models/planet_brown.png",
-    "models/neutron_star.png"};
-const char* const kModels[3] = {"models/ship_test.obj", "models/earth_test.obj",
-                                "models/moon_test.obj"};
-
 // Made once for the whole suite. The path is never destroyed, so the exit
 // handler that removes the folder can still use it.
 const fs::path& generated() {

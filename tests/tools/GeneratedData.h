@@ -8,9 +8,6 @@
 #include <string>
 #include <vector>
 
-extern const char* const kImages[16];
-extern const char* const kModels[3];
-
 // The folder the generator wrote, made on first use and removed at exit.
 const std::filesystem::path& generated();
 
