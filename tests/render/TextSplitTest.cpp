@@ -68,15 +68,6 @@ TEST(StringArray, ResizingAllocatesExactlyKeepsWhatFitsAndBelowOneEmptiesIt) {
     EXPECT_EQ(wordsOf(array), Words{"c"});
 }
 
-TEST(StringArray, ClearingKeepsTheCapacityForReuse) {
-    StringArray array = arrayOf({"a", "b", "c"});
-    array.clear();
-    EXPECT_EQ(array.count, 0);
-    EXPECT_EQ(array.capacity, 4);
-    array.append("d");
-    EXPECT_EQ(wordsOf(array), Words{"d"});
-}
-
 TEST(StringArray, MovingHandsOverTheElementsAndLeavesTheSourceEmpty) {
     StringArray source = arrayOf({"x", "y"});
     StringArray target = arrayOf({"old"});

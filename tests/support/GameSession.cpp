@@ -52,10 +52,6 @@ bool parsePpm(const std::string& bytes, Screenshot& shot) {
     return true;
 }
 
-}  // namespace
-
-namespace {
-
 // Starts Xvfb on display `number`; its pid, or -1. The server writes the
 // number to the pipe once it accepts clients; a taken number makes it exit.
 pid_t startXvfb(int number, const std::string& screen) {
