@@ -30,19 +30,6 @@ protected:
     int rangeStart = 0;
 };
 
-TEST_F(MissionParts, PlacedShipAndBodiesHaveEveryFieldSet) {
-    EXPECT_TRUE(body(0).solid);
-    EXPECT_EQ(body(0).spin, 0.001);
-    EXPECT_FALSE(body(1).solid);
-    EXPECT_EQ(body(1).mass, 0.0);
-    EXPECT_EQ(body(1).texture, nullptr);
-    EXPECT_EQ(ship().velocity.y, 0.25);
-    EXPECT_EQ(ship().angle, 1.0);
-    EXPECT_EQ(ship().angularVelocity, 0.5);
-    EXPECT_EQ(ship().radius, 8.0);
-    EXPECT_FALSE(ship().landed);
-}
-
 TEST_F(MissionParts, BandTimerWinsOnlyPastTheCountFromTheStepOfTheLastEntry) {
     auto at = [&](int time, bool inside) {
         world.time = time;
