@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "missions/Level.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -11,100 +13,57 @@ struct PlainLevel : Level {
         : Level("Plain", "Brief.", gold, silver) {}
 };
 
-struct ScoreFixture : testing::Test {
-    World world;
-    PlainLevel level;
-    void SetUp() override {
-        world.level = &level;
-        world.reset();
-    }
-    float score(Program program, int time) {
-        world.rocket->program = program;
-        world.time = time;
-        computeScore(world);
-        return level.score;
-    }
-};
-
-using LevelScore = ScoreFixture;
-
 }  // namespace
 
-TEST(Level, ConstructionSetsTheRecordAndClearsProgress) {
-    PlainLevel level(12.5f, 40.0f);
-    EXPECT_EQ(level.name, "Plain");
-    EXPECT_EQ(level.briefing, "Brief.");
-    EXPECT_EQ(level.goldLimit, 12.5f);
-    EXPECT_EQ(level.silverLimit, 40.0f);
-    EXPECT_EQ(level.bestScore, 0.0f);
-    EXPECT_EQ(level.score, 0.0f);
-    EXPECT_TRUE(level.savedProgram.empty());
-    EXPECT_FALSE(level.won);
-    EXPECT_FALSE(level.failed);
-}
-
-TEST_F(LevelScore, ChargesThrustTurnAndTimeSeparately) {
-    EXPECT_EQ(score({{Thrust, 100}, {Left, 50}, {Wait, 1000}}, 1150), 116.5f);
-    EXPECT_EQ(level.thrustCost, 100.0f);
-    EXPECT_EQ(level.turnCost, 5.0f);
-    EXPECT_EQ(level.timeCost, 11.5f);
-}
-
-TEST_F(LevelScore, ZeroThrustAndNegativeLeftCostThreeTurnUnits) {
-    score({{Thrust, 0}, {Left, -30}}, 0);
-    EXPECT_EQ(level.thrustCost, 0.0f);
-    EXPECT_EQ(level.turnCost, 3.0f);
-    EXPECT_EQ(level.score, 3.0f);
-}
-
-TEST_F(LevelScore, EmptyProgramScoresOnlyItsTime) {
-    EXPECT_EQ(score({}, 1234), 12.34f);
-    EXPECT_EQ(level.thrustCost, 0.0f);
-    EXPECT_EQ(level.turnCost, 0.0f);
-}
-
-TEST_F(LevelScore, WaitsAndSleepsAreFreeButUnreachedCommandsCount) {
-    EXPECT_EQ(score({{Sleep, 100}, {Wait, 5}, {Right, 20}, {Thrust, 7}}, 3), 9.03f);
-}
-
-TEST_F(LevelScore, NegativeThrustLowersTheScore) {
-    EXPECT_EQ(score({{Thrust, 50}, {Thrust, -20}}, 0), 30.0f);
-}
-
-TEST_F(LevelScore, WithoutAShipOnlyTimeCounts) {
-    World bare;
+TEST(Level, ScoreChargesThrustTurnAndTimeForEveryCommandButWaitsAndSleeps) {
+    struct Case {
+        Program program;
+        int time;
+        float thrust, turn, total;
+    };
+    const std::vector<Case> cases = {
+        {{{Thrust, 100}, {Left, 50}, {Wait, 1000}}, 1150, 100.0f, 5.0f, 116.5f},
+        {{{Thrust, 0}, {Left, -30}}, 0, 0.0f, 3.0f, 3.0f},
+        {{}, 1234, 0.0f, 0.0f, 12.34f},
+        // Commands not reached yet count too.
+        {{{Sleep, 100}, {Wait, 5}, {Right, 20}, {Thrust, 7}}, 3, 7.0f, 2.0f, 9.03f},
+        {{{Thrust, 50}, {Thrust, -20}}, 0, 30.0f, 0.0f, 30.0f},
+    };
+    PlainLevel level;
+    World world;
+    world.level = &level;
+    world.reset();
+    for (const Case& c : cases) {
+        world.rocket->program = c.program;
+        world.time = c.time;
+        computeScore(world);
+        EXPECT_EQ(level.thrustCost, c.thrust) << c.total;
+        EXPECT_EQ(level.turnCost, c.turn) << c.total;
+        EXPECT_EQ(level.score, c.total);
+    }
+    World bare;  // without a ship only time counts
     bare.level = &level;
     bare.time = 200;
     computeScore(bare);
     EXPECT_EQ(level.score, 2.0f);
 }
 
-TEST(Level, NeverWonHasNoMedalWhateverTheLimits) {
-    EXPECT_EQ(medalFor(0.0f, PlainLevel(100.0f, 200.0f)), 0);
+TEST(Level, MedalLimitsAreInclusiveAndANeverWonMissionHasNone) {
+    PlainLevel level(100.0f, 200.0f);
+    const std::vector<std::pair<float, int>> cases = {
+        {0.0f, 0}, {1.0f, 3}, {100.0f, 3}, {100.00001f, 2}, {200.0f, 2}, {200.0001f, 1}, {1e9f, 1}};
+    for (auto c : cases) EXPECT_EQ(medalFor(c.first, level), c.second) << c.first;
     EXPECT_EQ(medalFor(0.0f, PlainLevel(-5.0f, -1.0f)), 0);
 }
 
-TEST(Level, LimitsAreInclusiveForTheBetterMedal) {
-    PlainLevel level(100.0f, 200.0f);
-    EXPECT_EQ(medalFor(1.0f, level), 3);
-    EXPECT_EQ(medalFor(100.0f, level), 3);
-    EXPECT_EQ(medalFor(100.00001f, level), 2);
-    EXPECT_EQ(medalFor(200.0f, level), 2);
-    EXPECT_EQ(medalFor(200.0001f, level), 1);
-    EXPECT_EQ(medalFor(1e9f, level), 1);
-}
-
-TEST(Level, CircleSegmentsGrowWithTheSquareRootOfTheRadius) {
-    EXPECT_EQ(circleSegments(16.0f), 21);
-    EXPECT_EQ(circleSegments(50.0f), 36);
-    EXPECT_EQ(circleSegments(100.0f), 51);
-    EXPECT_EQ(circleSegments(200.0f), 71);
-    EXPECT_EQ(circleSegments(3070.0f), 278);
-}
-
-TEST(Level, DegenerateCircleRadiiGiveAFiniteSegmentCount) {
-    EXPECT_EQ(circleSegments(0.0f), 1);
-    EXPECT_EQ(circleSegments(-4.0f), 1);
-    EXPECT_EQ(circleSegments(__builtin_nanf("")), 1);
-    EXPECT_EQ(circleSegments(3e38f), 100001);
+TEST(Level, CircleSegmentsGrowWithTheSquareRootOfTheRadiusAndStayFinite) {
+    const std::vector<std::pair<float, int>> cases = {{16.0f, 21},
+                                                      {50.0f, 36},
+                                                      {200.0f, 71},
+                                                      {3070.0f, 278},
+                                                      {0.0f, 1},
+                                                      {-4.0f, 1},
+                                                      {__builtin_nanf(""), 1},
+                                                      {3e38f, 100001}};
+    for (auto c : cases) EXPECT_EQ(circleSegments(c.first), c.second) << c.first;
 }

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/Application.h"
 #include "missions/Level.h"
+#include "missions/Levels.h"
 #include "sim/Body.h"
 #include "sim/Instruction.h"
 #include "sim/Rocket.h"
@@ -37,6 +41,25 @@ protected:
         world.rocket->landed = landed;
         world.time = time;
         world.level->update(world);
+    }
+    // The registry's mission `name`, made current.
+    Level& start(const std::string& name, const Program& program = Program()) {
+        if (app.levels.empty()) registerLevels(app.levels);
+        Level& level = *app.levels.at(name);
+        start(level, program);
+        return level;
+    }
+    // Puts the ship at each place in turn, as `checkAt` does; returns the
+    // outcome: "won", "failed" or "" for neither.
+    struct Visit {
+        Vec2 at;
+        bool landed = false;
+        int time = 0;
+    };
+    std::string visit(const std::string& name, const std::vector<Visit>& visits) {
+        Level& level = start(name);
+        for (const Visit& v : visits) checkAt(v.at, v.landed, v.time);
+        return level.won ? "won" : level.failed ? "failed" : "";
     }
     Rocket& ship() { return *world.rocket; }
     Body& body(int i) { return *world.bodies[i]; }

@@ -2,6 +2,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "app/Application.h"
 #include "app/Button.h"
@@ -127,112 +128,66 @@ TEST_F(GameScreenTest, EveryKeyPressIsConsumedAndNothingElse) {
     EXPECT_FALSE(app.world.running);
 }
 
-TEST_F(GameScreenTest, LetterKeysInsertTheirInstructionsInTheFixedOrderWhenPressedTogether) {
-    keys("tswrl");
-    EXPECT_EQ(opcodes(), "LRWST");
-    EXPECT_EQ(selected(), 5);
-
-    selected() = 1;
-    keys("t");
-    EXPECT_EQ(opcodes(), "LTRWST");
-    EXPECT_EQ(selected(), 2);
-}
-
-TEST_F(GameScreenTest, DeleteAndMovesActBeforeTheInsertionsOfTheSameUpdate) {
-    each("tt");
-    program()[0].value = 1;
-    program()[1].value = 2;
-    selected() = 1;
-    key(SDLK_DELETE);
-    key(SDLK_PAGEUP);
-    key('l');
-    tick();
-    // Del removes the 2 (selection 1 stays, now the end row), Up finds the
-    // end row and does nothing, Left is appended.
-    EXPECT_EQ(opcodes(), "TL");
-    EXPECT_EQ(program()[0].value, 1);
-    EXPECT_EQ(selected(), 2);
-}
-
-TEST_F(GameScreenTest, DigitsAndBackspaceEditTheSelectedValueWithinZeroToOneThousand) {
-    keys("t");
-    selected() = 0;
-    for (int sym : {'1', '0', '0', '0'}) key(sym);
-    EXPECT_EQ(program()[0].value, 1000);
-    key('5');
-    EXPECT_EQ(program()[0].value, 1000);
-    key(SDLK_BACKSPACE);
-    EXPECT_EQ(program()[0].value, 100);
-    key(SDLK_BACKSPACE);
-    key('5');
-    EXPECT_EQ(program()[0].value, 105);
-    for (int i = 0; i < 3; ++i) key(SDLK_BACKSPACE);
-    EXPECT_EQ(program()[0].value, 0);
-}
-
-TEST_F(GameScreenTest, OnTheEndRowDigitsReachTheLastInstructionButTheArrowsDoNot) {
-    each("tw");
-    ASSERT_EQ(selected(), 2);
-    key('7');
-    EXPECT_EQ(program()[1].value, 7);
-    key(SDLK_RIGHT);
-    key(SDLK_LEFT);
-    key(SDLK_RIGHT);
-    EXPECT_EQ(program()[1].value, 7);
-    EXPECT_EQ(program()[0].value, 0);
-    key(SDLK_BACKSPACE);
-    EXPECT_EQ(program()[1].value, 0);
-
-    keys({SDLK_DELETE});
-    EXPECT_EQ(opcodes(), "T");
-    EXPECT_EQ(selected(), 1);
-}
-
-TEST_F(GameScreenTest, ArrowKeysStopAtTheEndsOfTheValueRangeAndOfTheList) {
-    each("ll");
-    key(SDLK_UP);
-    key(SDLK_UP);
-    key(SDLK_UP);
-    EXPECT_EQ(selected(), 0);
-    key(SDLK_LEFT);
-    EXPECT_EQ(program()[0].value, 0);
-    program()[0].value = 999;
-    key(SDLK_RIGHT);
-    key(SDLK_RIGHT);
-    EXPECT_EQ(program()[0].value, 1000);
-    for (int i = 0; i < 5; ++i) key(SDLK_DOWN);
-    EXPECT_EQ(selected(), 2);
-}
-
-TEST_F(GameScreenTest, UpOnTheFirstRowAndDownOnTheLastOrEndRowChangeNothing) {
-    each("trw");
-    selected() = 0;
-    keys({SDLK_PAGEUP});
-    EXPECT_EQ(opcodes(), "TRW");
-    EXPECT_EQ(selected(), 0);
-    for (int row : {2, 3}) {
-        selected() = row;
-        keys({SDLK_PAGEDOWN});
-        EXPECT_EQ(opcodes(), "TRW");
-        EXPECT_EQ(selected(), row);
+TEST_F(GameScreenTest, EditingKeysChangeTheProgramAndTheSelectionWithinTheirLimits) {
+    struct Case {
+        // Keys as typed; '|' is an update, "#n" selects row n, and B D U N P Q < >
+        // stand for Backspace, Delete, Up, Down, PgUp, PgDn, Left and Right.
+        const char* script;
+        const char* opcodes;
+        int selected;
+        const char* values;
+    };
+    const std::vector<Case> cases = {
+        // Letters pressed together insert in a fixed order, at the selection.
+        {"tswrl|", "LRWST", 5, "0 0 0 0 0"},
+        {"tswrl|#1t|", "LTRWST", 2, "0 0 0 0 0 0"},
+        // Delete and moves act before the insertions of the same update: Del
+        // leaves row 1 as the end row, where PgUp does nothing.
+        {"t|1t|2#1DPl|", "TL", 2, "1 0"},
+        // Digits and Backspace edit the selected value within 0 to 1000.
+        {"t|#01000", "T", 0, "1000"},
+        {"t|#010005", "T", 0, "1000"},
+        {"t|#01000B", "T", 0, "100"},
+        {"t|#01000BB5", "T", 0, "105"},
+        {"t|#01000BB5BBB", "T", 0, "0"},
+        // On the end row digits reach the last instruction, the arrows do not.
+        {"t|w|7><>", "TW", 2, "0 7"},
+        {"t|w|7><>B", "TW", 2, "0 0"},
+        {"t|w|D|", "T", 1, "0"},
+        // Arrows stop at the ends of the value range and of the list.
+        {"l|l|UUU<", "LL", 0, "0 0"},
+        {"l|l|UUU999>>NNNNN", "LL", 2, "1000 0"},
+        // PgUp on the first row and PgDn on the last or the end row change nothing.
+        {"t|r|w|#0P|", "TRW", 0, "0 0 0"},
+        {"t|r|w|#2Q|", "TRW", 2, "0 0 0"},
+        {"t|r|w|#3Q|", "TRW", 3, "0 0 0"},
+        {"t|r|w|#1Q|", "TWR", 2, "0 0 0"},
+        // Del removes the selected row and the one below moves up.
+        {"t|r|w|#0D|", "RW", 0, "0 0"},
+        {"t|r|w|#0D|D|D|D|", "", 0, ""},
+    };
+    const std::string named = "BDUNPQ<>";
+    const int symbols[] = {SDLK_BACKSPACE, SDLK_DELETE,   SDLK_UP,   SDLK_DOWN,
+                           SDLK_PAGEUP,    SDLK_PAGEDOWN, SDLK_LEFT, SDLK_RIGHT};
+    for (const Case& c : cases) {
+        SetUp();
+        for (const char* k = c.script; *k; ++k) {
+            if (*k == '|')
+                tick();
+            else if (*k == '#')
+                selected() = *++k - '0';
+            else if (named.find(*k) != std::string::npos)
+                key(symbols[named.find(*k)]);
+            else
+                key(*k);
+        }
+        std::string values;
+        for (const Instruction& i : program())
+            values += (values.empty() ? "" : " ") + std::to_string(i.value);
+        EXPECT_EQ(opcodes(), c.opcodes) << c.script;
+        EXPECT_EQ(selected(), c.selected) << c.script;
+        EXPECT_EQ(values, c.values) << c.script;
     }
-    selected() = 1;
-    keys({SDLK_PAGEDOWN});
-    EXPECT_EQ(opcodes(), "TWR");
-    EXPECT_EQ(selected(), 2);
-}
-
-TEST_F(GameScreenTest, DelRemovesTheSelectedInstructionAndTheRowBelowMovesUp) {
-    each("trw");
-    selected() = 0;
-    keys({SDLK_DELETE});
-    EXPECT_EQ(opcodes(), "RW");
-    EXPECT_EQ(selected(), 0);
-    keys({SDLK_DELETE});
-    keys({SDLK_DELETE});
-    keys({SDLK_DELETE});  // an empty program: nothing left to delete
-    EXPECT_EQ(opcodes(), "");
-    EXPECT_EQ(selected(), 0);
 }
 
 TEST_F(GameScreenTest, ASelectionBeyondAShortenedProgramIsPulledBackToTheEndRow) {
@@ -245,32 +200,26 @@ TEST_F(GameScreenTest, ASelectionBeyondAShortenedProgramIsPulledBackToTheEndRow)
     EXPECT_EQ(program()[0].value, 4);
 }
 
-TEST_F(GameScreenTest, WhileRunningOnlyReturnEscapeAndSpaceAct) {
+TEST_F(GameScreenTest, WhileRunningOnlyReturnEscapeAndSpaceActAndReturnStopsKeepingTheProgram) {
     keys("t");
-    program()[0].value = 10;
+    program()[0].value = 1000;
     startRun(1000);
     for (int sym : {int('t'), int('l'), int('5'), int(SDLK_BACKSPACE), int(SDLK_DELETE),
                     int(SDLK_UP), int(SDLK_RIGHT), int(SDLK_F1)}) {
         EXPECT_TRUE(key(sym));
     }
     tick();
+    EXPECT_EQ(app.world.time, 10);
+    EXPECT_GT(app.world.rocket->position.x, 0.0);
     EXPECT_EQ(opcodes(), "T");
-    EXPECT_EQ(program()[0].value, 10);
+    EXPECT_EQ(program()[0].value, 1000);
     EXPECT_EQ(selected(), 1);
     EXPECT_FALSE(optimizeRequested);
     EXPECT_TRUE(screen->thrustButton->hidden);
     EXPECT_FALSE(screen->turboButton->hidden);
     EXPECT_FALSE(screen->editor->editable);
     EXPECT_EQ(screen->runButton->label, "Stop");
-}
 
-TEST_F(GameScreenTest, ReturnWhileRunningStopsAndPutsTheShipBackKeepingTheProgram) {
-    keys("t");
-    program()[0].value = 1000;
-    startRun(1000);
-    tick();
-    EXPECT_EQ(app.world.time, 10);
-    EXPECT_GT(app.world.rocket->position.x, 0.0);
     keys({SDLK_RETURN});
     EXPECT_FALSE(app.world.running);
     EXPECT_EQ(app.world.time, 0);
@@ -319,7 +268,9 @@ TEST_F(GameScreenTest, StepsPerUpdateFollowTheWorldSpeed) {
     }
 }
 
-TEST_F(GameScreenTest, AMissionWonInTheMiddleOfAFastUpdateStopsAtThatStep) {
+TEST_F(GameScreenTest, AMissionWonInTheMiddleOfAFastUpdateStopsThereAndShowsTheCompletionScreen) {
+    CompletionScreen completion;
+    app.completionScreen = &completion;
     level.winAtStep = 25;
     startRun(10000);
     int before = level.checks;
@@ -330,18 +281,8 @@ TEST_F(GameScreenTest, AMissionWonInTheMiddleOfAFastUpdateStopsAtThatStep) {
     EXPECT_TRUE(screen->entered);
     EXPECT_EQ(screen->runButton->label, "Run");
     EXPECT_GT(level.score, 0.0f);  // the score of the won run survives the reset
-}
-
-TEST_F(GameScreenTest, AWonMissionHandsOverToTheCompletionScreen) {
-    CompletionScreen completion;
-    app.completionScreen = &completion;
-    level.winAtStep = 3;
-    startRun(1000);
-    tick();
     EXPECT_EQ(app.screens.back(), &completion);
     EXPECT_EQ(app.focus, &completion);
-    EXPECT_TRUE(screen->entered);
-    EXPECT_FALSE(app.world.running);
     app.completionScreen = nullptr;
 }
 
@@ -372,14 +313,11 @@ TEST_F(GameScreenTest, EscapeLeavesTheScreenAndTheNextEntryStartsStopped) {
     app.screens.clear();
 }
 
-TEST_F(GameScreenTest, F1TogglesTheOptimizationRequestOnlyWhileStopped) {
+TEST_F(GameScreenTest, F1TogglesTheOptimizationRequestAndTheNextUpdateCarriesItOut) {
     key(SDLK_F1);
     EXPECT_TRUE(optimizeRequested);
     key(SDLK_F1);
     EXPECT_FALSE(optimizeRequested);
-}
-
-TEST_F(GameScreenTest, ARequestedOptimizationIsCarriedOutByTheNextUpdate) {
     keys("t");
     program()[0].value = 10;
     level.winAtStep = 5;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "missions/LevelMenu.h"
 #include "screens/MainMenu.h"
 #include "tests/screens/MenuTestSupport.h"
@@ -24,13 +26,18 @@ protected:
         app.running = true;
     }
 
-    // Every mission of the group gets `best` as a fraction of the way from
-    // its gold limit to its silver limit (0 = gold, 1 = silver, 2 = bronze).
+    // Every mission of the group gets a best score as a fraction of the way
+    // from its gold limit to its silver limit (0 = gold, 1 = silver).
     void scoreGroup(const std::string& group, float where) {
-        for (size_t i = 1; i < levelMenu.pages[group].size(); ++i) {
-            Level& level = mission(levelMenu.pages[group][i]);
-            level.bestScore = level.goldLimit + where * (level.silverLimit - level.goldLimit);
-        }
+        for (size_t i = 1; i < levelMenu.pages[group].size(); ++i)
+            setBest(mission(levelMenu.pages[group][i]), where);
+    }
+    // -1 leaves the mission never won; 2 is just past its silver limit.
+    static void setBest(Level& level, float where) {
+        level.bestScore = where < 0.0f ? 0.0f
+                          : where > 1.0f
+                              ? level.silverLimit + 1.0f
+                              : level.goldLimit + where * (level.silverLimit - level.goldLimit);
     }
 
     Widget intro;
@@ -40,46 +47,31 @@ protected:
 
 }  // namespace
 
-TEST_F(TitleMenu, WithoutScoresOnlyCadetIsOpenAndNoGroupHasAMedal) {
-    menu.assessGroups();
-    EXPECT_EQ(menu.highestPassed, -1);
-    EXPECT_FALSE(menu.locked(Cadet));
-    EXPECT_TRUE(menu.locked(Ensign));
-    EXPECT_TRUE(menu.locked(Lieutenant));
-    EXPECT_TRUE(menu.locked(Commander));
-    for (int row : {Cadet, Ensign, Lieutenant, Commander}) EXPECT_EQ(menu.groupMedal(row), 0);
-    for (int row : {Options, Intro, Quit}) EXPECT_FALSE(menu.locked(row));
-}
-
-TEST_F(TitleMenu, SilverEverywhereInCadetOpensEnsignOnly) {
-    scoreGroup("Cadet Missions", 1.0f);  // exactly the silver limits
-    menu.assessGroups();
-    EXPECT_EQ(menu.groupMedal(Cadet), 2);
-    EXPECT_EQ(menu.highestPassed, Cadet);
-    EXPECT_FALSE(menu.locked(Ensign));
-    EXPECT_TRUE(menu.locked(Lieutenant));
-
-    scoreGroup("Cadet Missions", 0.0f);
-    menu.assessGroups();
-    EXPECT_EQ(menu.groupMedal(Cadet), 3);
-}
-
-TEST_F(TitleMenu, OneBronzeInCadetShowsBronzeAloneAndKeepsEnsignLocked) {
-    scoreGroup("Cadet Missions", 0.0f);
-    Level& bigger = mission("Bigger Launch");
-    bigger.bestScore = bigger.silverLimit + 1.0f;
-    menu.assessGroups();
-    EXPECT_EQ(menu.groupMedal(Cadet), 1);
-    EXPECT_EQ(menu.highestPassed, -1);
-    EXPECT_TRUE(menu.locked(Ensign));
-}
-
-TEST_F(TitleMenu, OneUnwonMissionLeavesTheGroupWithoutMedal) {
-    scoreGroup("Cadet Missions", 0.0f);
-    mission("Turn").bestScore = 0.0f;
-    menu.assessGroups();
-    EXPECT_EQ(menu.groupMedal(Cadet), 0);
-    EXPECT_TRUE(menu.locked(Ensign));
+TEST_F(TitleMenu, AGroupsMedalIsItsWorstMissionsAndSilverEverywhereOpensTheNextGroup) {
+    struct Case {
+        float where;          // every Cadet mission's best: 0 gold, 1 silver, -1 none
+        const char* changed;  // one mission changed from that
+        float changedBest;    // as a fraction as well; 2: just past silver
+        int medal;
+        bool ensignOpen;
+    };
+    const std::vector<Case> cases = {
+        {-1.0f, "", 0.0f, 0, false},     {1.0f, "", 0.0f, 2, true},
+        {0.0f, "", 0.0f, 3, true},       {0.0f, "Bigger Launch", 2.0f, 1, false},
+        {0.0f, "Turn", -1.0f, 0, false},
+    };
+    for (const Case& c : cases) {
+        scoreGroup("Cadet Missions", c.where);
+        if (*c.changed) setBest(mission(c.changed), c.changedBest);
+        menu.assessGroups();
+        EXPECT_EQ(menu.groupMedal(Cadet), c.medal) << c.where << " " << c.changed;
+        EXPECT_EQ(menu.highestPassed, c.ensignOpen ? Cadet : -1) << c.where << " " << c.changed;
+        EXPECT_EQ(menu.locked(Ensign), !c.ensignOpen) << c.where << " " << c.changed;
+        EXPECT_TRUE(menu.locked(Lieutenant));
+        EXPECT_TRUE(menu.locked(Commander));
+        EXPECT_FALSE(menu.locked(Cadet));
+        for (int row : {Options, Intro, Quit}) EXPECT_FALSE(menu.locked(row));
+    }
 }
 
 TEST_F(TitleMenu, ClickingALockedGroupDoesNothing) {

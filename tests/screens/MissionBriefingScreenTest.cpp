@@ -2,6 +2,7 @@
 
 #include "screens/GameScreen.h"
 #include "screens/MissionBriefingScreen.h"
+#include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 #include "tests/screens/MenuTestSupport.h"
 
@@ -42,15 +43,12 @@ TEST_F(Briefing, EntryHighlightsAcceptAndRestartsTheTimer) {
     EXPECT_EQ(screen.choices, (std::vector<std::string>{"Accept", "Reject"}));
 }
 
-TEST_F(Briefing, ArrowsStopAtTheFirstAndLastChoice) {
-    EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_UP)));
-    EXPECT_EQ(screen.selected, 0);
-    EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_DOWN)));
-    EXPECT_EQ(screen.selected, 1);
-    EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_DOWN)));
-    EXPECT_EQ(screen.selected, 1);
-    EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_UP)));
-    EXPECT_EQ(screen.selected, 0);
+TEST_F(Briefing, ArrowsStopAtTheFirstAndLastChoiceAndOtherKeysAreKept) {
+    for (auto step : {std::make_pair(SDLK_UP, 0), std::make_pair(SDLK_DOWN, 1),
+                      std::make_pair(SDLK_DOWN, 1), std::make_pair(SDLK_UP, 0)}) {
+        EXPECT_TRUE(screen.handleEvent(keyPress(step.first)));
+        EXPECT_EQ(screen.selected, step.second);
+    }
     EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_x)));
     EXPECT_EQ(currentScreen(), &screen);
 }
@@ -73,12 +71,7 @@ TEST_F(Briefing, AcceptReplacesTheBriefingWithTheGameScreenAndLoadsTheBestProgra
     EXPECT_EQ(currentScreen(), app.gameScreen);
     EXPECT_EQ(app.focus, app.gameScreen);
     EXPECT_TRUE(screen.entered);
-    const Program& program = app.world.rocket->program;
-    ASSERT_EQ(program.size(), 2u);
-    EXPECT_EQ(program[0].opcode, Thrust);
-    EXPECT_EQ(program[0].value, 100);
-    EXPECT_EQ(program[1].opcode, Right);
-    EXPECT_EQ(program[1].value, 30);
+    EXPECT_EQ(programText(app.world.rocket->program), "2 T 100 R 30\n");
 }
 
 TEST_F(Briefing, AcceptingANeverWonMissionStartsWithAnEmptyProgram) {

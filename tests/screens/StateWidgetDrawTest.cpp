@@ -20,36 +20,20 @@ public:
     void setup(World& world) override { world.rocket->radius = 8.0; }
 };
 
-enum class Shade { Dark, Grey, Selected, Executing, Other };
-
-// Row colours survive smoothing and blending over black as channel ratios.
-Shade shadeOf(Rgba p) {
+// Row colours survive smoothing and blending over black as channel ratios:
+// "dark", "grey", "selected" (pink), "executing" (blue) or "other".
+std::string shadeOf(Rgba p) {
     int r = p.r, g = p.g, b = p.b;
-    if (std::max({r, g, b}) < 40) return Shade::Dark;
+    if (std::max({r, g, b}) < 40) return "dark";
     auto near = [](int a, int b) { return std::abs(a - b) * 10 <= std::max(a, b); };
-    if (near(r, g) && near(g, b)) return Shade::Grey;
-    if (near(g, b) && r * 10 >= g * 11) return Shade::Selected;
-    if (near(r, g) && b * 10 >= r * 11) return Shade::Executing;
-    return Shade::Other;
+    if (near(r, g) && near(g, b)) return "grey";
+    if (near(g, b) && r * 10 >= g * 11) return "selected";
+    if (near(r, g) && b * 10 >= r * 11) return "executing";
+    return "other";
 }
 
 // Anything drawn at all: half-covered smoothed grey lines stay near 64.
 bool shows(Rgba p) { return std::max({p.r, p.g, p.b}) >= 24; }
-
-const char* name(Shade s) {
-    switch (s) {
-        case Shade::Dark:
-            return "dark";
-        case Shade::Grey:
-            return "grey";
-        case Shade::Selected:
-            return "selected";
-        case Shade::Executing:
-            return "executing";
-        default:
-            return "other";
-    }
-}
 
 // The editor at its place in a 1280 x 720 window, showing T 500, W 200, L 1000.
 class StateWidgetDrawTest : public ::testing::Test {
@@ -83,7 +67,7 @@ protected:
     static int rowY(int row, int y) { return bottom + height - 32 * (row + 1) + y; }
 
     // The brightest pixel of the row frame's upper line, away from texts and knobs.
-    Shade frameShade(const Image& image, int row) {
+    std::string frameShade(const Image& image, int row) {
         Rgba best;
         for (int y = rowY(row, 23); y <= rowY(row, 25); ++y) {
             Rgba p = image.pixel(left + 100, y);
@@ -108,16 +92,16 @@ TEST_F(StateWidgetDrawTest, TheSelectedRowIsPinkAndTheOthersGreyWhileEditing) {
     editor.editable = true;
     editor.selected = 1;
     Image image = render();
-    EXPECT_STREQ(name(frameShade(image, 0)), "grey");
-    EXPECT_STREQ(name(frameShade(image, 1)), "selected");
-    EXPECT_STREQ(name(frameShade(image, 2)), "grey");
-    EXPECT_STREQ(name(frameShade(image, 3)), "grey");
+    EXPECT_EQ(frameShade(image, 0), "grey");
+    EXPECT_EQ(frameShade(image, 1), "selected");
+    EXPECT_EQ(frameShade(image, 2), "grey");
+    EXPECT_EQ(frameShade(image, 3), "grey");
 
     editor.selected = 3;  // the end row
     image = render();
-    EXPECT_STREQ(name(frameShade(image, 1)), "grey");
-    EXPECT_STREQ(name(frameShade(image, 3)), "selected");
-    EXPECT_STREQ(name(frameShade(image, 4)), "dark");  // no row below the end row
+    EXPECT_EQ(frameShade(image, 1), "grey");
+    EXPECT_EQ(frameShade(image, 3), "selected");
+    EXPECT_EQ(frameShade(image, 4), "dark");  // no row below the end row
 }
 
 TEST_F(StateWidgetDrawTest, WhileRunningTheExecutingRowIsBlueAndTheSelectionIsNotShown) {
@@ -128,14 +112,14 @@ TEST_F(StateWidgetDrawTest, WhileRunningTheExecutingRowIsBlueAndTheSelectionIsNo
     rocket.currentLine = 1;
     rocket.waitCounter = 0;
     Image image = render();
-    EXPECT_STREQ(name(frameShade(image, 0)), "grey");
-    EXPECT_STREQ(name(frameShade(image, 1)), "grey");
-    EXPECT_STREQ(name(frameShade(image, 2)), "executing");
+    EXPECT_EQ(frameShade(image, 0), "grey");
+    EXPECT_EQ(frameShade(image, 1), "grey");
+    EXPECT_EQ(frameShade(image, 2), "executing");
 
     rocket.waitCounter = 5;  // the Wait is counting down
     image = render();
-    EXPECT_STREQ(name(frameShade(image, 1)), "executing");
-    EXPECT_STREQ(name(frameShade(image, 2)), "grey");
+    EXPECT_EQ(frameShade(image, 1), "executing");
+    EXPECT_EQ(frameShade(image, 2), "grey");
 }
 
 TEST_F(StateWidgetDrawTest, EachKnobStandsWhereItsValueFallsOnTheTrack) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/Application.h"
 #include "missions/Level.h"
 #include "screens/StateWidget.h"
@@ -63,66 +65,41 @@ protected:
     StateWidget editor;
 };
 
-TEST_F(StateWidgetTest, APressOnTheTrackSetsTheValueButNeverReachesOneThousand) {
-    EXPECT_TRUE(press(1, 45));
-    EXPECT_EQ(value(1), 0);
-    EXPECT_EQ(editor.selected, 1);
-    press(1, 45 + 149);
-    EXPECT_EQ(value(1), 993);
-    press(2, 45 + 75);
-    EXPECT_EQ(value(2), 500);
-    EXPECT_EQ(editor.selected, 2);
-    press(0, 45 + 3);
-    EXPECT_EQ(value(0), 20);
-}
-
-TEST_F(StateWidgetTest, ThePlusAndMinusZonesStepByOneWithinTheRange) {
-    press(0, 45 - 1);
-    EXPECT_EQ(value(0), 99);
-    press(0, 45 - 15);
-    EXPECT_EQ(value(0), 98);
-    press(0, 45 + 151);
-    EXPECT_EQ(value(0), 99);
-    press(0, 45 + 165);
-    EXPECT_EQ(value(0), 100);
-
+TEST_F(StateWidgetTest, APressSelectsItsRowAndSetsOrStepsTheValueByWhereItFalls) {
+    struct Case {
+        int row, x, y;
+        int selected, value;  // afterwards: the selection and the row's value
+    };
+    // Values start at 100, 200, 300; the track starts 45 pixels in, 150 wide.
+    const std::vector<Case> cases = {
+        {1, 45, 12, 1, 0},         {1, 45 + 149, 12, 1, 993},  // never 1000 on the track
+        {2, 45 + 75, 12, 2, 500},  {0, 45 + 3, 12, 0, 20},
+        {0, 45 - 1, 12, 0, 99},    {0, 45 - 15, 12, 0, 99},    // the minus zone
+        {0, 45 + 151, 12, 0, 101}, {0, 45 + 165, 12, 0, 101},  // the plus zone
+        {1, 45 - 16, 12, 1, 200},  {1, 45 + 150, 12, 1, 200},  // beside the zones
+        {1, 45 + 166, 12, 1, 200}, {1, 5, 12, 1, 200},
+        {1, 250, 12, 1, 200},      {0, 45 - 16, 31, 0, 100},  // rows span 32 pixels
+        {0, 45 - 16, 0, 0, 100},   {1, 45 - 16, 31, 1, 200},
+        {3, 45 + 100, 12, 3, -1},  {3, 45 - 16, 0, 3, -1},  // the end row: no value
+        {4, 45, 12, 2, -1},                                 // below it: nothing
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        editor.selected = 2;
+        EXPECT_TRUE(press(c.row, c.x, c.y));
+        EXPECT_EQ(editor.selected, c.selected) << c.row << " " << c.x << " " << c.y;
+        if (c.value >= 0) {
+            EXPECT_EQ(value(c.row), c.value) << c.row << " " << c.x << " " << c.y;
+        } else {
+            EXPECT_EQ(value(0) + value(1) + value(2), 600) << c.row << " " << c.x << " " << c.y;
+        }
+    }
     program()[0].value = 0;
     press(0, 40);
     EXPECT_EQ(value(0), 0);
     program()[0].value = 1000;
     press(0, 200);
     EXPECT_EQ(value(0), 1000);
-}
-
-TEST_F(StateWidgetTest, PressesBesideTheZonesOnlySelectTheRow) {
-    for (int x : {45 - 16, 45 + 150, 45 + 166, 5, 250}) {
-        editor.selected = 3;
-        EXPECT_TRUE(press(1, x));
-        EXPECT_EQ(editor.selected, 1) << x;
-        EXPECT_EQ(value(1), 200) << x;
-    }
-}
-
-TEST_F(StateWidgetTest, APressOnTheEndRowSelectsItWithoutChangingAnyValue) {
-    EXPECT_TRUE(press(3, 45 + 100));
-    EXPECT_EQ(editor.selected, 3);
-    EXPECT_EQ(value(0), 100);
-    EXPECT_EQ(value(1), 200);
-    EXPECT_EQ(value(2), 300);
-}
-
-TEST_F(StateWidgetTest, RowsSpanThirtyTwoPixelsFromTheTop) {
-    press(0, 45, 31);  // top pixel of row 0
-    EXPECT_EQ(editor.selected, 0);
-    press(0, 45, 0);  // bottom pixel of row 0
-    EXPECT_EQ(editor.selected, 0);
-    press(1, 45, 31);
-    EXPECT_EQ(editor.selected, 1);
-    press(3, 45, 0);
-    EXPECT_EQ(editor.selected, 3);
-    editor.selected = 1;
-    EXPECT_TRUE(press(4, 45));  // below the end row: nothing
-    EXPECT_EQ(editor.selected, 1);
 }
 
 TEST_F(StateWidgetTest, DraggingPastTheEndsOfTheTrackPinsTheValue) {

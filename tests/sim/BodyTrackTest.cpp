@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -97,61 +98,35 @@ protected:
 
 }  // namespace
 
-TEST_F(Tracking, ReplayedRunsAreBitForBitTheComputedOnes) {
-    Trace expected = untracked(2000);
-    BodyTrack track(3, 5000);
-    world.bodyTrack = &track;
-    EXPECT_EQ(run(2000), expected);
-    EXPECT_EQ(track.replayed, 0u);
-    EXPECT_EQ(track.frameCount(), 2001u);
-    EXPECT_EQ(run(2000), expected);
-    EXPECT_EQ(track.replayed, 2000u);
-    world.bodyTrack = nullptr;
-}
-
-TEST_F(Tracking, ALongerRunReplaysWhatIsRecordedAndRecordsTheRest) {
-    Trace expected = untracked(1500);
-    BodyTrack track(3, 5000);
-    world.bodyTrack = &track;
-    run(1000);
-    EXPECT_EQ(run(1500), expected);
-    EXPECT_EQ(track.replayed, 1000u);
-    EXPECT_EQ(track.frameCount(), 1501u);
-    world.bodyTrack = nullptr;
-}
-
-TEST_F(Tracking, ABodyChangedFromOutsideEndsTheReplayOfThatRun) {
-    Trace expected = untracked(1000, 400);
-    BodyTrack track(3, 5000);
-    world.bodyTrack = &track;
-    run(1000);
-    EXPECT_EQ(run(1000, 400), expected);
-    EXPECT_EQ(track.replayed, 400u);
-    world.bodyTrack = nullptr;
-}
-
-TEST_F(Tracking, AnotherStartIsRecordedAnew) {
-    BodyTrack track(3, 5000);
-    world.bodyTrack = &track;
-    run(500);
-    level.pairDistance = 350.0;
-    Trace expected = untracked(500);
-    EXPECT_EQ(run(500), expected);
-    EXPECT_EQ(track.replayed, 0u);
-    EXPECT_EQ(run(500), expected);
-    EXPECT_EQ(track.replayed, 500u);
-    world.bodyTrack = nullptr;
-}
-
-TEST_F(Tracking, StepsBeyondTheRecordingsCapacityAreComputed) {
-    Trace expected = untracked(300);
-    BodyTrack track(3, 100);
-    world.bodyTrack = &track;
-    EXPECT_EQ(run(300), expected);
-    EXPECT_EQ(track.frameCount(), 100u);
-    EXPECT_EQ(run(300), expected);
-    EXPECT_EQ(track.replayed, 99u);
-    world.bodyTrack = nullptr;
+TEST_F(Tracking, ReplayedStepsAreBitForBitTheComputedOnesAndOnlyTheRecordedOnesAreReplayed) {
+    struct Case {
+        const char* what;
+        size_t capacity;
+        int recorded, replayed, nudgeAt;
+        bool newStart;
+        size_t expectReplayed;
+    };
+    const std::vector<Case> cases = {
+        {"the same run again", 5000, 2000, 2000, -1, false, 2000},
+        {"a longer run", 5000, 1000, 1500, -1, false, 1000},
+        {"a body changed from outside", 5000, 1000, 1000, 400, false, 400},
+        {"another start", 5000, 500, 500, -1, true, 0},
+        {"beyond the capacity", 100, 300, 300, -1, false, 99},
+    };
+    for (const Case& c : cases) {
+        level.pairDistance = 300.0;
+        Trace first = untracked(c.recorded);
+        BodyTrack track(3, c.capacity);
+        world.bodyTrack = &track;
+        EXPECT_EQ(run(c.recorded), first) << c.what;
+        EXPECT_EQ(track.replayed, 0u) << c.what;
+        EXPECT_EQ(track.frameCount(), std::min(c.capacity, size_t(c.recorded) + 1)) << c.what;
+        if (c.newStart) level.pairDistance = 350.0;
+        Trace expected = untracked(c.replayed, c.nudgeAt);
+        EXPECT_EQ(run(c.replayed, c.nudgeAt), expected) << c.what;
+        EXPECT_EQ(track.replayed, c.expectReplayed) << c.what;
+        world.bodyTrack = nullptr;
+    }
 }
 
 TEST_F(Tracking, RecordingAndReplayingAllocateNothing) {
