@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "app/Application.h"
@@ -75,8 +74,7 @@ TEST_F(GameScreenDrawTest, TheButtonBarShowsTurboInPlaceOfThrustOnlyWhileRunning
     ASSERT_TRUE(app.world.running);
     Image running = render();
     EXPECT_EQ(edges(running), "X..X......X");
-    if (const char* folder = std::getenv("ASTRELLO_SCREENSHOTS"))
-        running.savePng(std::string(folder) + "/turn_ii_running_1280x720.png");
+    saveScreenshotIfAsked("turn_ii_running_1280x720");
 
     press(SDLK_RETURN);
     screen->update();
