@@ -8,6 +8,7 @@
 #include "sim/AngleWindow.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
+#include "sim/TurningWindow.h"
 #include "sim/World.h"
 
 const char* const earthMesh = "models/earth_test.obj";
@@ -117,11 +118,11 @@ double sectorAngle(const World& world, const Body& planet) {
     return reducedAngle(ship.x - planet.position.x, ship.y - planet.position.y, planet.angle);
 }
 
-bool inSector(const World& world, const Body& planet, double width) {
+bool inSector(const World& world, const Body& planet, TurningWindow& window) {
     if (!(shipDistance(world, planet.position) > 90.0)) return false;
     const Vec2& ship = world.rocket->position;
-    return angleInWindow(ship.x - planet.position.x, ship.y - planet.position.y, planet.angle,
-                         width);
+    return window.contains(ship.x - planet.position.x, ship.y - planet.position.y, planet.angle,
+                           planet.spin);
 }
 
 void setGoalColour(bool met) {

@@ -6,6 +6,7 @@
 
 struct Body;
 class Level;
+class TurningWindow;
 struct World;
 
 // Pieces that several missions share: body and ship creation, distance and
@@ -76,8 +77,9 @@ void visitGoalCircles(Level& level, World& world, bool visited[], int count);
 void drawVisitedCircles(const World& world, const bool visited[], int count);
 
 // The geostationary window: farther than 90 from the planet's centre (clear of
-// a landed ship at 78.1) and strictly inside the wedge 0 < sector angle < width.
-bool inSector(const World& world, const Body& planet, double width);
+// a landed ship at 78.1) and strictly inside the wedge 0 < sector angle < width,
+// `window` being the wedge of that width fixed to the planet.
+bool inSector(const World& world, const Body& planet, TurningWindow& window);
 
 // Sets the goal colour: green for a met objective, red otherwise.
 void setGoalColour(bool met);
