@@ -7,6 +7,7 @@
 #include "missions/Level.h"
 #include "sim/AngleWindow.h"
 #include "sim/Body.h"
+#include "sim/Model.h"
 #include "sim/Rocket.h"
 #include "sim/TurningWindow.h"
 #include "sim/World.h"
@@ -38,7 +39,7 @@ Body* addPlanet(World& world, const BodyDesc& desc) {
     body->velocity = desc.velocity;
     body->angle = 0.0;
     body->spin = desc.spin;
-    body->load(desc.mesh, desc.texture);
+    loadModel(body->mesh, body->texture, desc.mesh, desc.texture, world.meshCache);
     world.bodies.push_back(body);
     return body;
 }
@@ -68,7 +69,8 @@ void placeShip(World& world, Vec2 position, Vec2 velocity, double angle, double 
     ship.angularVelocity = angularVelocity;
     ship.landed = false;
     ship.radius = 8.0;
-    ship.load("models/ship_test.obj", "models/test_tex.png");
+    loadModel(ship.mesh, ship.texture, "models/ship_test.obj", "models/test_tex.png",
+              world.meshCache);
 }
 
 double distance(Vec2 a, Vec2 b) { return (a - b).length(); }
