@@ -71,7 +71,7 @@ public:
     GameSession& operator=(const GameSession&) = delete;
 
     // Waits for the game's window to be mapped and gives it the focus.
-    bool waitForWindow(std::chrono::milliseconds limit = std::chrono::seconds(30));
+    bool waitForWindow(std::chrono::milliseconds limit = std::chrono::seconds(60));
     // xdotool key names separated by spaces ("Return", "space", "t", "1"),
     // pressed one after the other, then a pause for the game to take them.
     void keys(const std::string& names,
