@@ -79,6 +79,15 @@ double shipDistance(const World& world, Vec2 point) {
     return distance(world.rocket->position, point);
 }
 
+SquaredDistance shipSquaredDistance(const World& world, Vec2 point) {
+    const Vec2 d = world.rocket->position - point;
+    return SquaredDistance{d.x * d.x + d.y * d.y};
+}
+
+SquaredDistance shipSquaredDistanceToBody(const World& world, int index) {
+    return shipSquaredDistance(world, world.bodies[index]->position);
+}
+
 double shipDistanceToBody(const World& world, int index) {
     return shipDistance(world, world.bodies[index]->position);
 }
@@ -104,7 +113,7 @@ void timedBandTest(Level& level, World& world, bool inside, bool& inRange, int& 
 void visitGoalCircles(Level& level, World& world, bool visited[], int count) {
     int reached = 0;
     for (int i = 0; i < count; ++i) {
-        if (shipDistanceToBody(world, i) < goalRadius) visited[i] = true;
+        if (shipSquaredDistanceToBody(world, i).below(goalRadius)) visited[i] = true;
         if (visited[i]) ++reached;
     }
     if (reached == count) winMission(level, world);
@@ -121,7 +130,7 @@ double sectorAngle(const World& world, const Body& planet) {
 }
 
 bool inSector(const World& world, const Body& planet, TurningWindow& window) {
-    if (!(shipDistance(world, planet.position) > 90.0)) return false;
+    if (!shipSquaredDistance(world, planet.position).above(90.0)) return false;
     const Vec2& ship = world.rocket->position;
     return window.contains(ship.x - planet.position.x, ship.y - planet.position.y, planet.angle,
                            planet.spin);
