@@ -32,7 +32,7 @@ void Level_BinaryCenter::setup(World& world) {
 }
 
 void Level_BinaryCenter::update(World& world) {
-    const bool inside = shipDistance(world, Vec2(0.0, 0.0)) < reach;
+    const bool inside = shipSquaredDistance(world, Vec2(0.0, 0.0)).below(reach);
     timedBandTest(*this, world, inside, inRange, rangeStart, 5000);
 }
 

@@ -31,8 +31,8 @@ void Level_BinaryOrbit::setup(World& world) {
 }
 
 void Level_BinaryOrbit::update(World& world) {
-    const double d = shipDistance(world, Vec2(0.0, 0.0));
-    timedBandTest(*this, world, inner < d && d < outer, inRange, rangeStart, 30000);
+    const SquaredDistance d = shipSquaredDistance(world, Vec2(0.0, 0.0));
+    timedBandTest(*this, world, d.above(inner) && d.below(outer), inRange, rangeStart, 30000);
 }
 
 void Level_BinaryOrbit::drawGoals(World&) {

@@ -37,7 +37,7 @@ void Level_EsacpeVelocity::setup(World& world) {
 }
 
 void Level_EsacpeVelocity::update(World& world) {
-    if (shipDistanceToBody(world, 0) > escapeRadius) winMission(*this, world);
+    if (shipSquaredDistanceToBody(world, 0).above(escapeRadius)) winMission(*this, world);
 }
 
 void Level_EsacpeVelocity::drawGoals(World& world) {

@@ -39,7 +39,7 @@ void Level_FirstLaunch::update(World& world) { checkLaunch(world, 100.0); }
 void Level_FirstLaunch::drawGoals(World& world) { drawLaunchCircle(world, 100.0f); }
 
 void Level_FirstLaunch::checkLaunch(World& world, double radius) {
-    if (shipDistanceToBody(world, 0) > radius) leftCircle = true;
+    if (shipSquaredDistanceToBody(world, 0).above(radius)) leftCircle = true;
     if (leftCircle && world.rocket->landed) winMission(*this, world);
 }
 

@@ -33,8 +33,8 @@ void Level_FirstOrbit::setup(World& world) {
 }
 
 void Level_FirstOrbit::update(World& world) {
-    const double d = shipDistanceToBody(world, 0);
-    timedBandTest(*this, world, inner < d && d < outer, inRange, rangeStart, 20000);
+    const SquaredDistance d = shipSquaredDistanceToBody(world, 0);
+    timedBandTest(*this, world, d.above(inner) && d.below(outer), inRange, rangeStart, 20000);
 }
 
 void Level_FirstOrbit::drawGoals(World& world) {

@@ -22,7 +22,7 @@ const double width = 0.7853981633974483;  // π/4
 }  // namespace
 
 Level_Geostationary::Level_Geostationary()
-    : Level("Geostationary", briefingText, 594.79f, 790.0f) {}
+    : Level("Geostationary", briefingText, 594.79f, 790.0f), window(width) {}
 
 void Level_Geostationary::setup(World& world) {
     won = false;
@@ -34,7 +34,7 @@ void Level_Geostationary::setup(World& world) {
 }
 
 void Level_Geostationary::update(World& world) {
-    timedBandTest(*this, world, inSector(world, *world.bodies[0], width), inRange, rangeStart,
+    timedBandTest(*this, world, inSector(world, *world.bodies[0], window), inRange, rangeStart,
                   15000);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "missions/Level.h"
+#include "sim/TurningWindow.h"
 
 // Orbital: hover above a settlement on a turning planet, inside a wedge of
 // width π/4 that turns with it, for 15000 steps.
@@ -15,4 +16,5 @@ public:
 
     bool inRange = false;  // the ship is inside the wedge
     int rangeStart = 0;    // world time at which the ship last entered it
+    TurningWindow window;  // the wedge, following the planet's turn
 };

@@ -21,7 +21,7 @@ const double width = 0.39269908169872414;  // π/8
 }  // namespace
 
 Level_GeostationaryII::Level_GeostationaryII()
-    : Level("Geostationary II", briefingText, 709.78f, 800.0f) {}
+    : Level("Geostationary II", briefingText, 709.78f, 800.0f), window(width) {}
 
 void Level_GeostationaryII::setup(World& world) {
     won = false;
@@ -33,7 +33,7 @@ void Level_GeostationaryII::setup(World& world) {
 }
 
 void Level_GeostationaryII::update(World& world) {
-    timedBandTest(*this, world, inSector(world, *world.bodies[0], width), inRange, rangeStart,
+    timedBandTest(*this, world, inSector(world, *world.bodies[0], window), inRange, rangeStart,
                   15000);
 }
 

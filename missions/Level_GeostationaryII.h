@@ -1,6 +1,7 @@
 #pragma once
 
 #include "missions/Level.h"
+#include "sim/TurningWindow.h"
 
 // Orbital: the geostationary task again with a wedge half as wide (π/8),
 // starting just behind it.
@@ -15,4 +16,5 @@ public:
 
     bool inRange = false;  // the ship is inside the wedge
     int rangeStart = 0;    // world time at which the ship last entered it
+    TurningWindow window;  // the wedge, following the planet's turn
 };

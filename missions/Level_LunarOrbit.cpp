@@ -34,8 +34,8 @@ void Level_LunarOrbit::setup(World& world) {
 }
 
 void Level_LunarOrbit::update(World& world) {
-    const double d = shipDistanceToBody(world, 1);
-    timedBandTest(*this, world, inner < d && d < outer, inRange, rangeStart, 20000);
+    const SquaredDistance d = shipSquaredDistanceToBody(world, 1);
+    timedBandTest(*this, world, d.above(inner) && d.below(outer), inRange, rangeStart, 20000);
 }
 
 void Level_LunarOrbit::drawGoals(World& world) {

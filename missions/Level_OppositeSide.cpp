@@ -32,7 +32,7 @@ Level_OppositeSide::Level_OppositeSide()
     : Level_EsacpeVelocity("Opposite Side", briefingText, 382.91f, 440.0f) {}
 
 void Level_OppositeSide::update(World& world) {
-    if (shipDistance(world, target(world)) < targetRadius && world.rocket->landed)
+    if (shipSquaredDistance(world, target(world)).below(targetRadius) && world.rocket->landed)
         winMission(*this, world);
 }
 

@@ -34,6 +34,6 @@ void Level_OrbitalInsertion::setup(World& world) {
 
 void Level_OrbitalInsertion::update(World& world) {
     if (world.rocket->landed) failed = true;
-    const double d = shipDistanceToBody(world, 0);
-    timedBandTest(*this, world, 100.0 < d && d < 150.0, inRange, rangeStart, 10000);
+    const SquaredDistance d = shipSquaredDistanceToBody(world, 0);
+    timedBandTest(*this, world, d.above(100.0) && d.below(150.0), inRange, rangeStart, 10000);
 }

@@ -34,8 +34,8 @@ void Level_SpinCycle::setup(World& world) {
 }
 
 void Level_SpinCycle::update(World& world) {
-    const double d = shipDistanceToBody(world, 0);
-    timedBandTest(*this, world, inner < d && d < outer, inRange, rangeStart, 5000);
+    const SquaredDistance d = shipSquaredDistanceToBody(world, 0);
+    timedBandTest(*this, world, d.above(inner) && d.below(outer), inRange, rangeStart, 5000);
 }
 
 void Level_SpinCycle::drawGoals(World& world) {

@@ -41,7 +41,7 @@ void Level_TheSkyIsTheLimit::update(World& world) {
         launched = true;
         launchStep = world.time;
     }
-    if (shipDistanceToBody(world, 0) > radarCeiling)
+    if (shipSquaredDistanceToBody(world, 0).above(radarCeiling))
         failed = true;
     else if (launched && landed)
         failed = true;

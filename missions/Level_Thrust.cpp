@@ -36,7 +36,7 @@ void Level_Thrust::setup(World& world) {
 }
 
 void Level_Thrust::update(World& world) {
-    if (shipDistanceToBody(world, 0) < goalRadius) winMission(*this, world);
+    if (shipSquaredDistanceToBody(world, 0).below(goalRadius)) winMission(*this, world);
 }
 
 void Level_Thrust::drawGoals(World& world) {

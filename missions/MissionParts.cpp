@@ -7,7 +7,9 @@
 #include "missions/Level.h"
 #include "sim/AngleWindow.h"
 #include "sim/Body.h"
+#include "sim/Model.h"
 #include "sim/Rocket.h"
+#include "sim/TurningWindow.h"
 #include "sim/World.h"
 
 const char* const earthMesh = "models/earth_test.obj";
@@ -37,7 +39,7 @@ Body* addPlanet(World& world, const BodyDesc& desc) {
     body->velocity = desc.velocity;
     body->angle = 0.0;
     body->spin = desc.spin;
-    body->load(desc.mesh, desc.texture);
+    loadModel(body->mesh, body->texture, desc.mesh, desc.texture, world.meshCache);
     world.bodies.push_back(body);
     return body;
 }
@@ -67,13 +69,23 @@ void placeShip(World& world, Vec2 position, Vec2 velocity, double angle, double 
     ship.angularVelocity = angularVelocity;
     ship.landed = false;
     ship.radius = 8.0;
-    ship.load("models/ship_test.obj", "models/test_tex.png");
+    loadModel(ship.mesh, ship.texture, "models/ship_test.obj", "models/test_tex.png",
+              world.meshCache);
 }
 
 double distance(Vec2 a, Vec2 b) { return (a - b).length(); }
 
 double shipDistance(const World& world, Vec2 point) {
     return distance(world.rocket->position, point);
+}
+
+SquaredDistance shipSquaredDistance(const World& world, Vec2 point) {
+    const Vec2 d = world.rocket->position - point;
+    return SquaredDistance{d.x * d.x + d.y * d.y};
+}
+
+SquaredDistance shipSquaredDistanceToBody(const World& world, int index) {
+    return shipSquaredDistance(world, world.bodies[index]->position);
 }
 
 double shipDistanceToBody(const World& world, int index) {
@@ -101,7 +113,7 @@ void timedBandTest(Level& level, World& world, bool inside, bool& inRange, int& 
 void visitGoalCircles(Level& level, World& world, bool visited[], int count) {
     int reached = 0;
     for (int i = 0; i < count; ++i) {
-        if (shipDistanceToBody(world, i) < goalRadius) visited[i] = true;
+        if (shipSquaredDistanceToBody(world, i).below(goalRadius)) visited[i] = true;
         if (visited[i]) ++reached;
     }
     if (reached == count) winMission(level, world);
@@ -117,11 +129,11 @@ double sectorAngle(const World& world, const Body& planet) {
     return reducedAngle(ship.x - planet.position.x, ship.y - planet.position.y, planet.angle);
 }
 
-bool inSector(const World& world, const Body& planet, double width) {
-    if (!(shipDistance(world, planet.position) > 90.0)) return false;
+bool inSector(const World& world, const Body& planet, TurningWindow& window) {
+    if (!shipSquaredDistance(world, planet.position).above(90.0)) return false;
     const Vec2& ship = world.rocket->position;
-    return angleInWindow(ship.x - planet.position.x, ship.y - planet.position.y, planet.angle,
-                         width);
+    return window.contains(ship.x - planet.position.x, ship.y - planet.position.y, planet.angle,
+                           planet.spin);
 }
 
 void setGoalColour(bool met) {

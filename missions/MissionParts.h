@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cmath>
 #include <initializer_list>
 
 #include "sim/Vec2.h"
 
 struct Body;
 class Level;
+class TurningWindow;
 struct World;
 
 // Pieces that several missions share: body and ship creation, distance and
@@ -52,6 +54,35 @@ void placeShip(World& world, Vec2 position, Vec2 velocity, double angle,
 
 // Length of a − b, as sqrt(x*x + y*y).
 double distance(Vec2 a, Vec2 b);
+
+// A distance held as its square x*x + y*y, compared with a limit exactly as
+// its square root would compare. The root is correctly rounded and
+// monotonic, so wherever the square lies more than a billionth away from the
+// limit's square, the squares decide; only nearer is the root taken.
+struct SquaredDistance {
+    double squared;
+
+    bool above(double limit) const {
+        if (clearOf(limit)) return squared > limit * limit;
+        return std::sqrt(squared) > limit;
+    }
+    bool below(double limit) const {
+        if (clearOf(limit)) return squared < limit * limit;
+        return std::sqrt(squared) < limit;
+    }
+
+private:
+    // False also for NaN, and for limits whose square could overflow or underflow.
+    bool clearOf(double limit) const {
+        if (!(limit > 1e-100 && limit < 1e100)) return false;
+        const double l2 = limit * limit;
+        return squared > l2 * (1.0 + 1e-9) || squared < l2 * (1.0 - 1e-9);
+    }
+};
+// The ship's distance from `point`, as shipDistance() measures it, squared.
+SquaredDistance shipSquaredDistance(const World& world, Vec2 point);
+// The same, from the centre of body `index`.
+SquaredDistance shipSquaredDistanceToBody(const World& world, int index);
 // Distance from the ship's centre to `point`.
 double shipDistance(const World& world, Vec2 point);
 // Distance from the ship's centre to the centre of body `index`.
@@ -76,8 +107,9 @@ void visitGoalCircles(Level& level, World& world, bool visited[], int count);
 void drawVisitedCircles(const World& world, const bool visited[], int count);
 
 // The geostationary window: farther than 90 from the planet's centre (clear of
-// a landed ship at 78.1) and strictly inside the wedge 0 < sector angle < width.
-bool inSector(const World& world, const Body& planet, double width);
+// a landed ship at 78.1) and strictly inside the wedge 0 < sector angle < width,
+// `window` being the wedge of that width fixed to the planet.
+bool inSector(const World& world, const Body& planet, TurningWindow& window);
 
 // Sets the goal colour: green for a met objective, red otherwise.
 void setGoalColour(bool met);

@@ -27,9 +27,7 @@ bool same(double a, double b) {
 }
 
 bool sameState(const Body& b, const double* f) {
-    const double* s = static_cast<const double*>(stateOf(b));
-    return same(s[0], f[0]) && same(s[1], f[1]) && same(s[2], f[2]) && same(s[3], f[3]) &&
-           same(s[4], f[4]);
+    return std::memcmp(stateOf(b), f, stateBytes) == 0;
 }
 
 }  // namespace

@@ -4,12 +4,18 @@
 
 #include "render/Mesh.h"
 #include "render/Texture.h"
+#include "sim/MeshCache.h"
 
 void loadModel(Mesh*& mesh, Texture*& texture, const std::string& meshFile,
-               const std::string& textureFile) {
+               const std::string& textureFile, MeshCache* meshes) {
     delete mesh;
-    mesh = new Mesh;
-    mesh->load(meshFile);
+    mesh = nullptr;
+    if (meshes) {
+        mesh = meshes->load(meshFile);
+    } else {
+        mesh = new Mesh;
+        mesh->load(meshFile);
+    }
     texture = getTexture(textureFile);
 }
 

@@ -11,6 +11,7 @@
 #include "render/Random.h"
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
+#include "sim/MeshCache.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
 
@@ -156,6 +157,8 @@ void optimizeProgram(World& world) {
     fflush(stdout);
     std::unique_ptr<BodyTrack> track = trackFor(world);
     world.bodyTrack = track.get();
+    MeshCache meshes;  // the runs' resets read the same model files again and again
+    world.meshCache = &meshes;
     // Nobody sees these runs, and the game screen frames the camera anew
     // in every update while the program is stopped.
     world.cameraFollows = false;
@@ -181,6 +184,7 @@ void optimizeProgram(World& world) {
         acceptedScore = s;
     }
     world.bodyTrack = nullptr;
+    world.meshCache = nullptr;
     world.cameraFollows = true;
     world.reset();
     world.rocket->program = decanonicalize(found);

@@ -99,6 +99,25 @@ void fly(Rocket& ship, const std::vector<Body*>& bodies) {
     ship.angle += ship.angularVelocity;
 }
 
+// A flying ship that touches no solid body is neither moved by the landing
+// test nor landed, so the flight reads the very offsets the test computed:
+// both in one pass. If a body touches the ship, nothing is changed and the
+// caller lands and moves it the long way.
+bool flyUntouched(Rocket& ship, const std::vector<Body*>& bodies) {
+    Vec2 velocity = ship.velocity;
+    for (const Body* body : bodies) {
+        if (!body->solid) continue;
+        Vec2 d = body->position - ship.position;
+        double R = ship.radius + body->radius;
+        if (d.x * d.x + 0.0 + d.y * d.y < R * R) return false;
+        pull(velocity, body->mass, d);
+    }
+    ship.velocity = velocity;
+    ship.position += ship.velocity;
+    ship.angle += ship.angularVelocity;
+    return true;
+}
+
 }  // namespace
 
 World::~World() {
@@ -143,13 +162,17 @@ void World::step() {
         moveBodies(bodies);
         if (bodyTrack) bodyTrack->record(bodies);
     }
-    landOnSolidBodies();
-    if (rocket->landed && rocket->landedOn) {
-        ride(*rocket);
-    } else {
-        fly(*rocket, bodies);
+    Rocket& ship = *rocket;
+    const bool resting = ship.landed && ship.landedOn;
+    if (resting || !flyUntouched(ship, bodies)) {
+        landOnSolidBodies();
+        if (ship.landed && ship.landedOn) {
+            ride(ship);
+        } else {
+            fly(ship, bodies);
+        }
     }
-    rocket->step();
+    ship.step();
     if (cameraFollows) {
         View view = computeView();
         viewCenter = view.center;

@@ -7,6 +7,7 @@
 class BodyTrack;
 struct Body;
 class Level;
+class MeshCache;
 class Rocket;
 
 // The single simulation record: the current mission's bodies and ship.
@@ -29,6 +30,7 @@ struct World {
     float viewHeight = 0.0f;
     BodyTrack* bodyTrack = nullptr;  // optional replay of the bodies' motion; not owned
     bool cameraFollows = true;       // false while the optimizer flies runs that nobody sees
+    MeshCache* meshCache = nullptr;  // optional, for resets nobody sees; not owned
 
     // A fresh run of the current mission, keeping the ship's program.
     void reset();

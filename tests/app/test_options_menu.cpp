@@ -69,14 +69,15 @@ TEST_F(OptionsScreen, TheFirstUpdateShowsTheStoredSettingsAndResolutionCyclesThe
     EXPECT_EQ(videoSettings.width, 800) << "nothing is stored before Save and Quit";
 }
 
-TEST_F(OptionsScreen, CancelForgetsEditsAndLeavesSettingsAndFileUntouched) {
+TEST_F(OptionsScreen, CancelOrEscapeForgetsEditsAndLeavesSettingsAndFileUntouched) {
     menu.update();
     choose(OptionsMenu::FullScreenItem);
     EXPECT_EQ(pending(), "1280x720 full");
     choose(OptionsMenu::FullScreenItem);
     choose(OptionsMenu::ResolutionItem);
-    choose(OptionsMenu::CancelItem);
+    EXPECT_TRUE(menu.handleEvent(keyPress(SDLK_ESCAPE)));
 
+    EXPECT_EQ(menu.selected, int(OptionsMenu::CancelItem));
     EXPECT_EQ(currentScreen(), &mainMenu);
     EXPECT_EQ(app.focus, &mainMenu);
     EXPECT_TRUE(menu.entered);
@@ -89,13 +90,6 @@ TEST_F(OptionsScreen, CancelForgetsEditsAndLeavesSettingsAndFileUntouched) {
     pushScreen(&menu);
     menu.update();
     EXPECT_EQ(pending(), "1280x720");
-}
-
-TEST_F(OptionsScreen, EscapeSelectsCancelAndReturnsToTheMenuBelow) {
-    menu.update();
-    EXPECT_TRUE(menu.handleEvent(keyPress(SDLK_ESCAPE)));
-    EXPECT_EQ(menu.selected, int(OptionsMenu::CancelItem));
-    EXPECT_EQ(currentScreen(), &mainMenu);
 }
 
 TEST_F(OptionsScreen, SaveAndQuitStoresThePendingSettingsAndEndsTheProgram) {

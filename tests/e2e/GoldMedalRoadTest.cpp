@@ -2,6 +2,7 @@
 // Cadet mission, and what that leaves in "save.dat", byte by byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "app/Application.h"
@@ -37,15 +38,10 @@ int entryTop(int height, int entries, int i) {
 
 // Coloured pixels (the medal icons) left of a mission menu entry.
 int colouredLeftOf(const Screenshot& shot, int entries, int i) {
-    int top = entryTop(shot.height, entries, i), left = shot.width / 2 - 100 - 90;
-    int coloured = 0;
-    for (int y = top; y < top + 32; ++y) {
-        for (int x = left; x < left + 88; ++x) {
-            Screenshot::Rgb p = shot.at(x, y);
-            coloured += std::max({p.r, p.g, p.b}) - std::min({p.r, p.g, p.b}) > 60 ? 1 : 0;
-        }
-    }
-    return coloured;
+    return shot.count(shot.width / 2 - 190, entryTop(shot.height, entries, i), 88, 32,
+                      [](Screenshot::Rgb p) {
+                          return std::max({p.r, p.g, p.b}) - std::min({p.r, p.g, p.b}) > 60;
+                      });
 }
 
 }  // namespace

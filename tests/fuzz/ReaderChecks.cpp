@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -12,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <sstream>
 
 #include "app/Options.h"
 #include "missions/Level.h"
@@ -74,13 +74,8 @@ std::string checkProgramText(const std::string& input) {
 // whitespace-separated integers may take them.
 std::set<long> wholeIntegers(const std::string& text) {
     std::set<long> values;
-    size_t at = 0;
-    while (at < text.size()) {
-        while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
-        size_t start = at;
-        while (at < text.size() && !std::isspace(static_cast<unsigned char>(text[at]))) ++at;
-        std::string word = text.substr(start, at - start);
-        if (word.empty() || word.find('\0') != std::string::npos) continue;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
         char* end = nullptr;
         errno = 0;
         long value = std::strtol(word.c_str(), &end, 10);

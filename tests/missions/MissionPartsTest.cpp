@@ -1,4 +1,5 @@
 #include <cmath>
+#include <vector>
 
 #include "missions/MissionParts.h"
 #include "tests/missions/MissionTestSupport.h"
@@ -59,4 +60,38 @@ TEST_F(MissionParts, SectorAngleWrapsIntoOneTurn) {
     body(0).angle = 0.0;
     ship().position = Vec2(100.0, 0.0);
     EXPECT_EQ(sectorAngle(world, body(0)), 0.0);
+}
+
+TEST(SquaredDistance, ComparesWithEveryLimitAsTheRoundedRootWould) {
+    // Squares at and a few ulps around each limit's square (where the root
+    // may round onto the limit), near the billionth where the squares start
+    // to decide, far off, and not numbers at all.
+    const double limits[] = {16.0, 50.0, 90.0, 100.0, 150.0, 3070.0, 0.3, 1e-200, 1e200};
+    for (double limit : limits) {
+        const double square = limit * limit;
+        std::vector<double> squares = {0.0, INFINITY, NAN, square * 4.0, square / 4.0};
+        for (double step : {0.0, 1e-9, 1e-16})
+            for (int k = -12; k <= 12; ++k) squares.push_back(square * (1.0 + k * step));
+        double below = square, above = square;
+        for (int k = 0; k < 12; ++k) {
+            below = std::nextafter(below, 0.0);
+            above = std::nextafter(above, INFINITY);
+            squares.push_back(below);
+            squares.push_back(above);
+        }
+        for (double s : squares) {
+            const SquaredDistance d{s};
+            EXPECT_EQ(d.above(limit), std::sqrt(s) > limit) << s << " " << limit;
+            EXPECT_EQ(d.below(limit), std::sqrt(s) < limit) << s << " " << limit;
+        }
+    }
+}
+
+TEST_F(MissionParts, ShipDistancesSquaredMatchTheDistancesTheyStandFor) {
+    ship().position = Vec2(3.0, -4.0);
+    EXPECT_TRUE(shipSquaredDistance(world, Vec2(0.0, 0.0)).above(4.999999));
+    EXPECT_FALSE(shipSquaredDistance(world, Vec2(0.0, 0.0)).below(5.0));
+    EXPECT_FALSE(shipSquaredDistance(world, Vec2(0.0, 0.0)).above(5.0));
+    // From body 1, the marker at (300, 0).
+    EXPECT_EQ(shipSquaredDistanceToBody(world, 1).squared, 297.0 * 297.0 + 16.0);
 }

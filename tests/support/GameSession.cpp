@@ -104,13 +104,13 @@ VirtualDisplay::~VirtualDisplay() {
     waitpid(pid, nullptr, 0);
 }
 
-int Screenshot::brightPixels(int x, int y, int w, int h, int threshold) const {
-    int count = 0;
+int Screenshot::count(int x, int y, int w, int h, const std::function<bool(Rgb)>& test) const {
+    int n = 0;
     for (int row = std::max(0, y); row < std::min(height, y + h); ++row) {
         for (int col = std::max(0, x); col < std::min(width, x + w); ++col)
-            count += at(col, row).brightness() > threshold ? 1 : 0;
+            n += test(at(col, row)) ? 1 : 0;
     }
-    return count;
+    return n;
 }
 
 bool Screenshot::savePpm(const std::string& path) const {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -39,8 +40,12 @@ struct Screenshot {
     std::vector<Rgb> pixels;
 
     Rgb at(int x, int y) const { return pixels[size_t(y) * width + x]; }
+    // Pixels of the rectangle (cut to the image) that pass `test`.
+    int count(int x, int y, int w, int h, const std::function<bool(Rgb)>& test) const;
     // Pixels brighter than `threshold` in the rectangle (cut to the image).
-    int brightPixels(int x, int y, int w, int h, int threshold = 60) const;
+    int brightPixels(int x, int y, int w, int h, int threshold = 60) const {
+        return count(x, y, w, h, [=](Rgb p) { return p.brightness() > threshold; });
+    }
     int brightPixels(int threshold = 60) const {
         return brightPixels(0, 0, width, height, threshold);
     }
@@ -66,7 +71,7 @@ public:
     GameSession& operator=(const GameSession&) = delete;
 
     // Waits for the game's window to be mapped and gives it the focus.
-    bool waitForWindow(std::chrono::milliseconds limit = std::chrono::seconds(30));
+    bool waitForWindow(std::chrono::milliseconds limit = std::chrono::seconds(60));
     // xdotool key names separated by spaces ("Return", "space", "t", "1"),
     // pressed one after the other, then a pause for the game to take them.
     void keys(const std::string& names,

@@ -179,15 +179,11 @@ TEST(Skins, TheBackdropAndTheSkinsAreOpaqueWithPowerOfTwoSides) {
     }
 }
 
-// Checks that every corner names an existing v, vt and vn, in v/vt/vn form.
+// Indices inside their lists are checked with every other asset
+// (render/AssetCheck); here what the game's reader and view need besides.
 void expectWellFormed(const Obj& obj, const std::string& name) {
     EXPECT_TRUE(obj.otherLines.empty()) << name << ": " << obj.otherLines.front();
-    for (const auto& c : obj.corners) {
-        ASSERT_EQ(c.size(), 3u) << name;
-        EXPECT_TRUE(c[0] >= 1 && c[0] <= int(obj.v.size())) << name;
-        EXPECT_TRUE(c[1] >= 1 && c[1] <= int(obj.vt.size())) << name;
-        EXPECT_TRUE(c[2] >= 1 && c[2] <= int(obj.vn.size())) << name;
-    }
+    for (const auto& c : obj.corners) ASSERT_EQ(c.size(), 3u) << name << ": not v/vt/vn";
     // The reader splits a quad into (c0, c1, c2) and (c0, c2, c3): only a
     // flat quad with c1 and c3 on opposite sides of that diagonal is drawn as
     // intended.
@@ -216,7 +212,7 @@ void expectWellFormed(const Obj& obj, const std::string& name) {
 TEST(Models, SpheresAreUnitSpheresFacingTheCameraWithTheMiddleOfTheirSkin) {
     for (const char* name : {"models/earth_test.obj", "models/moon_test.obj"}) {
         Obj sphere = parseObj(name);
-        expectWellFormed(sphere, name);
+        ASSERT_NO_FATAL_FAILURE(expectWellFormed(sphere, name));
         EXPECT_GE(sphere.triangles, 200) << name << ": too coarse to look round";
         EXPECT_LE(sphere.faces, 400) << name << ": re-read on every reset";
         for (const auto& p : sphere.v) EXPECT_NEAR(std::hypot(p[0], p[1], p[2]), 1.0, 1e-3) << name;
@@ -240,7 +236,7 @@ TEST(Models, SpheresAreUnitSpheresFacingTheCameraWithTheMiddleOfTheirSkin) {
 
 TEST(Models, ShipIsASmallUnitSizeShapePointingAlongPlusY) {
     Obj ship = parseObj("models/ship_test.obj");
-    expectWellFormed(ship, "ship");
+    ASSERT_NO_FATAL_FAILURE(expectWellFormed(ship, "ship"));
     EXPECT_LT(ship.triangles, 200);
     double maxY = -1, minY = 1, maxX = 0, maxZ = 0;
     for (const auto& p : ship.v) {
