@@ -148,6 +148,14 @@ void ViewLayer::show(const ViewLayerKey& wanted, const std::function<void()>& pa
     }
     if (!valid || key != wanted) {
         valid = false;
+        // A camera that follows the ship moves on every frame: keeping a
+        // picture then costs more than it saves, so wait for a still frame.
+        bool still = wanted == previous;
+        previous = wanted;
+        if (!still) {
+            paint();
+            return;
+        }
         if (!prepareBuffers(wanted.x + wanted.width + margin, wanted.y + wanted.height + margin)) {
             refused = true;
             paint();

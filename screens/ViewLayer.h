@@ -21,13 +21,12 @@ struct ViewLayerKey {
 
 // The view's still part (backdrop and fixed goals) kept as a picture in an
 // off-screen buffer and copied into the window on each frame while its key
-// holds: the software renderer spends more on drawing that part than on the
-// rest of the frame together. The buffer spans the window from its corner to
-// the view's far corner and is drawn with the window's own viewport, so the
-// picture matches a painted one to the pixel. The copy carries depth as well
-// as colour, so what is drawn over it meets the same depth test. Where the
-// driver lacks off-screen buffers, or refuses the copy, the part is painted
-// straight into the window on every frame.
+// holds, from the second frame with the same key on: the software renderer
+// spends more on drawing that part than on the rest of the frame together. The buffer spans the
+// window from its corner to the view's far corner and is drawn with the window's own viewport, so
+// the picture matches a painted one to the pixel. The copy carries depth as well as colour, so what
+// is drawn over it meets the same depth test. Where the driver lacks off-screen buffers, or refuses
+// the copy, the part is painted straight into the window on every frame.
 class ViewLayer {
 public:
     ViewLayer() = default;
@@ -51,6 +50,7 @@ private:
     bool refused = false;  // no off-screen buffers, or the copy failed once
     bool valid = false;    // the buffer holds the picture of `key`
     ViewLayerKey key;
+    ViewLayerKey previous;  // the key of the frame before
     // Owned; freed when the size changes, never at exit, when the GL context
     // is already gone.
     GLuint frameBuffer = 0, colourBuffer = 0, depthBuffer = 0;
