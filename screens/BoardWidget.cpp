@@ -29,6 +29,8 @@ bool applyCamera(float w, float h) {
 ViewLayerKey stillPartKey(const Texture& backdrop, Vec2f corner, float w, float h) {
     const World& world = app.world;
     ViewLayerKey key;
+    key.windowWidth = app.width;
+    key.windowHeight = app.height;
     key.x = int(corner.x);
     key.y = int(corner.y);
     key.width = int(w);

@@ -81,9 +81,10 @@ void clearErrors() {
 }  // namespace
 
 bool ViewLayerKey::operator==(const ViewLayerKey& o) const {
-    return x == o.x && y == o.y && width == o.width && height == o.height && scale == o.scale &&
-           centreX == o.centreX && centreY == o.centreY && level == o.level && goalsX == o.goalsX &&
-           goalsY == o.goalsY && backdrop == o.backdrop;
+    return windowWidth == o.windowWidth && windowHeight == o.windowHeight && x == o.x && y == o.y &&
+           width == o.width && height == o.height && scale == o.scale && centreX == o.centreX &&
+           centreY == o.centreY && level == o.level && goalsX == o.goalsX && goalsY == o.goalsY &&
+           backdrop == o.backdrop;
 }
 
 void ViewLayer::freeBuffers() {
@@ -142,7 +143,12 @@ bool ViewLayer::copyToWindow() {
 }
 
 void ViewLayer::show(const ViewLayerKey& wanted, const std::function<void()>& paint) {
-    if (refused || wanted.x < 0 || wanted.y < 0 || wanted.width <= 0 || wanted.height <= 0) {
+    // A copy reaching past the window's edge would be cut by the driver,
+    // which then takes its slow path.
+    int right = std::min(wanted.x + wanted.width + margin, wanted.windowWidth);
+    int top = std::min(wanted.y + wanted.height + margin, wanted.windowHeight);
+    if (refused || wanted.x < 0 || wanted.y < 0 || wanted.width <= 0 || wanted.height <= 0 ||
+        right <= wanted.x || top <= wanted.y) {
         paint();
         return;
     }
@@ -156,7 +162,7 @@ void ViewLayer::show(const ViewLayerKey& wanted, const std::function<void()>& pa
             paint();
             return;
         }
-        if (!prepareBuffers(wanted.x + wanted.width + margin, wanted.y + wanted.height + margin)) {
+        if (!prepareBuffers(right, top)) {
             refused = true;
             paint();
             return;

@@ -7,13 +7,14 @@
 // What a picture of the view's still part depends on: a change to any of it
 // draws the picture afresh.
 struct ViewLayerKey {
-    int x = 0, y = 0;                     // the view's lower-left corner in the window, pixels
-    int width = 0, height = 0;            // pixels
-    double scale = 0.0;                   // the camera's scale
-    double centreX = 0.0, centreY = 0.0;  // the camera's centre, world units
-    const void* level = nullptr;          // the mission whose fixed goals are drawn
-    double goalsX = 0.0, goalsY = 0.0;    // where those goals stand, world units
-    GLuint backdrop = 0;                  // the backdrop's texture
+    int windowWidth = 0, windowHeight = 0;  // pixels
+    int x = 0, y = 0;                       // the view's lower-left corner in the window, pixels
+    int width = 0, height = 0;              // pixels
+    double scale = 0.0;                     // the camera's scale
+    double centreX = 0.0, centreY = 0.0;    // the camera's centre, world units
+    const void* level = nullptr;            // the mission whose fixed goals are drawn
+    double goalsX = 0.0, goalsY = 0.0;      // where those goals stand, world units
+    GLuint backdrop = 0;                    // the backdrop's texture
 
     bool operator==(const ViewLayerKey& other) const;
     bool operator!=(const ViewLayerKey& other) const { return !(*this == other); }
@@ -37,7 +38,7 @@ public:
     // key.width, key.height), the current viewport. `paint` draws it over a
     // window cleared with the current clear values. Smoothed lines reach a
     // pixel past the viewport, so the copy covers a frame `margin` pixels
-    // wide around the view as well.
+    // wide around the view as well, within the window.
     void show(const ViewLayerKey& key, const std::function<void()>& paint);
 
     static constexpr int margin = 1;  // pixels

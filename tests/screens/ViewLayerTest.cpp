@@ -62,6 +62,8 @@ class ViewLayerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         openTestWindow(320, 240);
+        key.windowWidth = 320;
+        key.windowHeight = 240;
         key.x = view.x;
         key.y = view.y;
         key.width = view.width;
