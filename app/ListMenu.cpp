@@ -32,24 +32,26 @@ bool ListMenu::handleEvent(const SDL_Event& event) {
             return false;
     }
     int last = int(items.size()) - 1;
-    switch (event.key.keysym.sym) {
+    if (menuKeyActivates(event.key.keysym.sym, selected, last, last)) activateSelected();
+    return true;
+}
+
+bool menuKeyActivates(SDLKey key, int& selected, int last, int escapeItem) {
+    switch (key) {
         case SDLK_RETURN:
-            activateSelected();
-            break;
+            return true;
         case SDLK_ESCAPE:
-            selected = last;
-            activateSelected();
-            break;
+            selected = escapeItem;
+            return true;
         case SDLK_UP:
             if (selected > 0) --selected;
-            break;
+            return false;
         case SDLK_DOWN:
             if (selected < last) ++selected;
-            break;
+            return false;
         default:
-            break;
+            return false;
     }
-    return true;
 }
 
 void ListMenu::activateSelected() {

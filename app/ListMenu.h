@@ -37,6 +37,11 @@ private:
     void selectItemAt(int mouseY);
 };
 
+// The keys of every menu-like list with items 0..last: Up and Down move
+// `selected` within the list; Return activates it, and Escape selects
+// `escapeItem` first. True when the key activates the selection.
+bool menuKeyActivates(SDLKey key, int& selected, int last, int escapeItem);
+
 // The update shared by the menu-like screens: the timer restart, then one
 // star-field step.
 void menuUpdate(Widget& screen);

@@ -87,23 +87,7 @@ bool LevelMenu::handleEvent(const SDL_Event& event) {
             activate();
             return true;
         case SDL_KEYDOWN:
-            switch (event.key.keysym.sym) {
-                case SDLK_ESCAPE:
-                    selected = 0;
-                    activate();
-                    break;
-                case SDLK_RETURN:
-                    activate();
-                    break;
-                case SDLK_UP:
-                    if (selected > 0) selected -= 1;
-                    break;
-                case SDLK_DOWN:
-                    if (selected < last) selected += 1;
-                    break;
-                default:
-                    break;
-            }
+            if (menuKeyActivates(event.key.keysym.sym, selected, last, 0)) activate();
             return true;
         default:
             return false;

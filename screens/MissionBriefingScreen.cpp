@@ -74,23 +74,7 @@ bool MissionBriefingScreen::handleEvent(const SDL_Event& event) {
             activate();
             return true;
         case SDL_KEYDOWN:
-            switch (event.key.keysym.sym) {
-                case SDLK_ESCAPE:
-                    selected = last;
-                    activate();
-                    break;
-                case SDLK_RETURN:
-                    activate();
-                    break;
-                case SDLK_UP:
-                    if (selected > 0) selected -= 1;
-                    break;
-                case SDLK_DOWN:
-                    if (selected < last) selected += 1;
-                    break;
-                default:
-                    break;
-            }
+            if (menuKeyActivates(event.key.keysym.sym, selected, last, last)) activate();
             return true;
         default:
             return false;
