@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "sim/Vec2.h"
+
 struct World;
 
 // One mission: its record (title, briefing, limits, best score and program)
@@ -27,6 +29,11 @@ public:
     virtual void setup(World&) {}
     virtual void update(World&) {}
     virtual void drawGoals(World&) {}
+    // Goals that stand still: drawn beneath drawGoals() and kept as a picture
+    // between frames, so they may depend on nothing but the camera and
+    // fixedGoalsCentre().
+    virtual void drawFixedGoals(World&) {}
+    virtual Vec2 fixedGoalsCentre(const World&) const { return Vec2(); }
 
 protected:
     Level(const char* name_, const char* briefing_, float gold, float silver);

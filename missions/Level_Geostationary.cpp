@@ -41,3 +41,9 @@ void Level_Geostationary::update(World& world) {
 void Level_Geostationary::drawGoals(World& world) {
     drawSectorGoal(*world.bodies[0], width, inRange);
 }
+
+void Level_Geostationary::drawFixedGoals(World& world) { drawHeightRings(*world.bodies[0]); }
+
+Vec2 Level_Geostationary::fixedGoalsCentre(const World& world) const {
+    return world.bodies[0]->position;
+}

@@ -40,3 +40,9 @@ void Level_GeostationaryII::update(World& world) {
 void Level_GeostationaryII::drawGoals(World& world) {
     drawSectorGoal(*world.bodies[0], width, inRange);
 }
+
+void Level_GeostationaryII::drawFixedGoals(World& world) { drawHeightRings(*world.bodies[0]); }
+
+Vec2 Level_GeostationaryII::fixedGoalsCentre(const World& world) const {
+    return world.bodies[0]->position;
+}

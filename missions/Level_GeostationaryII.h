@@ -11,6 +11,8 @@ public:
     void setup(World& world) override;
     void update(World& world) override;
     void drawGoals(World& world) override;
+    void drawFixedGoals(World& world) override;
+    Vec2 fixedGoalsCentre(const World& world) const override;
 
     bool inRange = false;  // the ship is inside the wedge
     int rangeStart = 0;    // world time at which the ship last entered it

@@ -152,7 +152,7 @@ void drawGoalCircles(bool met, Vec2 centre, std::initializer_list<float> radii) 
     drawCircles(centre, radii);
 }
 
-void drawSectorGoal(const Body& planet, double width, bool inRange) {
+void drawHeightRings(const Body& planet) {
     const Vec2& c = planet.position;
     // Alternate bright and dim rings every 10 units so the player can judge height.
     int ring = 0;
@@ -163,6 +163,10 @@ void drawSectorGoal(const Body& planet, double width, bool inRange) {
             glColor3f(0.1f, 0.1f, 0.2f);
         drawCircle(float(radius), float(c.x), float(c.y));
     }
+}
+
+void drawSectorGoal(const Body& planet, double width, bool inRange) {
+    const Vec2& c = planet.position;
     setGoalColour(inRange);
     const double theta = planet.angle;
     glDisable(GL_TEXTURE_2D);

@@ -117,6 +117,7 @@ void setGoalColour(bool met);
 void drawCircles(Vec2 centre, std::initializer_list<float> radii);
 // Circles around `centre`, green when `met`, else red.
 void drawGoalCircles(bool met, Vec2 centre, std::initializer_list<float> radii);
-// The distance rings and the wedge fixed to the turning planet of the
-// geostationary missions; the wedge is green while `inRange`.
+// The distance rings around the planet of the geostationary missions.
+void drawHeightRings(const Body& planet);
+// The wedge fixed to that turning planet, green while `inRange`.
 void drawSectorGoal(const Body& planet, double width, bool inRange);

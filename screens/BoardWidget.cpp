@@ -11,6 +11,43 @@
 #include "sim/Body.h"
 #include "sim/Rocket.h"
 
+namespace {
+
+// Pushes the camera onto the matrix stack, if there is one yet: one world unit
+// is s pixels and the camera centre lies at the middle.
+bool applyCamera(float w, float h) {
+    World& world = app.world;
+    double s = double(std::min(w, h)) * world.viewScale;
+    if (!(s > 0.0) || !std::isfinite(s)) return false;
+    glPushMatrix();
+    glScaled(s, s, s);
+    glTranslated(w / 2 / s - world.viewCenter.x, h / 2 / s - world.viewCenter.y, 0);
+    return true;
+}
+
+// Everything the backdrop and the fixed goals are drawn from.
+ViewLayerKey stillPartKey(const Texture& backdrop, Vec2f corner, float w, float h) {
+    const World& world = app.world;
+    ViewLayerKey key;
+    key.x = int(corner.x);
+    key.y = int(corner.y);
+    key.width = int(w);
+    key.height = int(h);
+    key.scale = world.viewScale;
+    key.centreX = world.viewCenter.x;
+    key.centreY = world.viewCenter.y;
+    key.level = world.level;
+    if (world.level) {
+        Vec2 goals = world.level->fixedGoalsCentre(world);
+        key.goalsX = goals.x;
+        key.goalsY = goals.y;
+    }
+    key.backdrop = backdrop.glName;
+    return key;
+}
+
+}  // namespace
+
 void BoardWidget::update() { restartTimer(); }
 
 void BoardWidget::draw() {
@@ -24,7 +61,13 @@ void BoardWidget::draw() {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    drawBackdrop(w, h);
+    const Texture& backdrop = *getTexture("images/space1.png");
+    auto paint = [&] { drawStillPart(backdrop, w, h); };
+    // A picture is only kept of a view the backdrop covers whole.
+    if (backdrop.width == 0 || backdrop.height == 0)
+        paint();
+    else
+        stillPart.show(stillPartKey(backdrop, min, w, h), paint);
     drawScene(w, h);
 
     glDisable(GL_TEXTURE_2D);
@@ -39,14 +82,21 @@ void BoardWidget::draw() {
     glViewport(0, 0, app.width, app.height);
 }
 
+void BoardWidget::drawStillPart(const Texture& backdrop, float w, float h) const {
+    drawBackdrop(backdrop, w, h);
+    World& world = app.world;
+    if (!world.level || !applyCamera(w, h)) return;
+    world.level->drawFixedGoals(world);
+    glPopMatrix();
+}
+
 // One texel per pixel from the view's lower-left corner; the texture repeats.
-void BoardWidget::drawBackdrop(float w, float h) const {
-    const Texture* backdrop = getTexture("images/space1.png");
-    if (backdrop->width == 0 || backdrop->height == 0) return;  // failed to load
-    float s = w / float(backdrop->width);
-    float t = h / float(backdrop->height);
+void BoardWidget::drawBackdrop(const Texture& backdrop, float w, float h) const {
+    if (backdrop.width == 0 || backdrop.height == 0) return;  // failed to load
+    float s = w / float(backdrop.width);
+    float t = h / float(backdrop.height);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, backdrop->glName);
+    glBindTexture(GL_TEXTURE_2D, backdrop.glName);
     glColor3f(1, 1, 1);
     glBegin(GL_QUADS);
     glTexCoord2f(0, 0);
@@ -60,14 +110,9 @@ void BoardWidget::drawBackdrop(float w, float h) const {
     glEnd();
 }
 
-// One world unit is s pixels and the camera centre lies at the middle.
 void BoardWidget::drawScene(float w, float h) const {
     World& world = app.world;
-    double s = double(std::min(w, h)) * world.viewScale;
-    if (!(s > 0.0) || !std::isfinite(s)) return;  // no camera yet
-    glPushMatrix();
-    glScaled(s, s, s);
-    glTranslated(w / 2 / s - world.viewCenter.x, h / 2 / s - world.viewCenter.y, 0);
+    if (!applyCamera(w, h)) return;
     if (world.level) world.level->drawGoals(world);
     for (const Body* body : world.bodies) body->draw();
     if (world.rocket) world.rocket->draw();
