@@ -2,10 +2,10 @@
 
 // A wedge of directions fixed to a turning body: from the body's angle to
 // that angle + width. contains() answers exactly as angleInWindow() does,
-// but from the wedge's two edge directions, which follow the body by one
-// rotation per step instead of fresh sines and cosines: the geostationary
-// missions ask every step. What it keeps is only a cache; whatever it holds,
-// the answers are the same.
+// but from the direction of the wedge's first edge, which follows the body
+// by one rotation per step instead of fresh sines and cosines: the
+// geostationary missions ask every step. What it keeps is only a cache;
+// whatever it holds, the answers are the same.
 class TurningWindow {
 public:
     explicit TurningWindow(double width);
@@ -16,18 +16,19 @@ public:
 
 private:
     struct Direction {
-        double x, y;
+        double x, y;  // cosine and sine
     };
-    void follow(double turn, double spin);
+    bool follow(double turn, double spin);
     void recompute(double turn, double spin);
     int quickTest(double dx, double dy) const;
 
-    double width;             // radians
-    Direction widthTurn;      // cos and sin of the width
-    double turn;              // body angle the edges belong to; NaN before the first call
-    double spin;              // radians per step the edges are rotated by
-    Direction spinTurn;       // cos and sin of the spin
-    Direction first, second;  // the edges at turn and turn + width
-    int rotations;            // steps followed since the last fresh computation
-    bool usable;              // the fast test applies to this wedge and angle
+    double width;         // radians
+    Direction widthTurn;  // of the width
+    double turn;          // body angle the edge belongs to; NaN before the first call
+    double spin;          // radians per step the edge is rotated by
+    double nextTurn;      // turn + spin, the angle of the next step
+    Direction spinTurn;   // of the spin
+    Direction edge;       // of the first edge, at `turn`
+    int rotations;        // steps followed since the last fresh computation
+    bool usable;          // the quick test applies to this wedge and angle
 };

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <functional>
+#include <random>
 #include <vector>
 
 #include "missions/Level.h"
@@ -400,4 +401,111 @@ TEST_F(WorldView, StepStoresTheCamera) {
     EXPECT_EQ(world.viewScale, view.scale);
     EXPECT_EQ(world.viewCenter.x, view.center.x);
     EXPECT_EQ(world.viewCenter.y, view.center.y);
+}
+
+namespace {
+
+// The designed order of one step, written out plainly, to hold the world's
+// faster passes to it bit for bit.
+struct PlainShip {
+    Vec2 position, velocity;
+    double radius = 8.0, angle = 0.0, turn = 0.0;
+    bool landed = false;
+    int on = -1;
+};
+
+void plainPull(Vec2& velocity, double mass, Vec2 d) {
+    double r2 = d.x * d.x + 0.0 + d.y * d.y;
+    double r3 = std::sqrt(r2) * r2;
+    velocity = velocity + (mass * d) / r3;
+}
+
+void plainStep(std::vector<BodyPlan>& bodies, PlainShip& s) {
+    for (size_t i = 0; i < bodies.size(); ++i) {
+        for (size_t j = 0; j < bodies.size(); ++j)
+            if (j != i && bodies[j].solid)
+                plainPull(bodies[i].velocity, bodies[j].mass,
+                          bodies[j].position - bodies[i].position);
+        bodies[i].position = bodies[i].position + bodies[i].velocity;
+    }
+    for (size_t i = 0; i < bodies.size(); ++i) {
+        const BodyPlan& b = bodies[i];
+        Vec2 d = b.position - s.position;
+        double R = s.radius + b.radius;
+        if (!b.solid || !(d.x * d.x + 0.0 + d.y * d.y < R * R)) continue;
+        s.position = b.position - d * (R / d.length());
+        s.velocity = Vec2(0.0, 0.0);
+        s.landed = true;
+        s.angle = std::atan2(-d.y, -d.x);
+        s.on = int(i);
+    }
+    if (s.landed) {
+        const BodyPlan& b = bodies[size_t(s.on)];
+        double R = s.radius + b.radius;
+        s.position = Vec2(std::cos(s.angle) * (R + 0.1) + b.position.x,
+                          std::sin(s.angle) * (R + 0.1) + b.position.y);
+        s.velocity = Vec2(std::cos(s.angle + quarterTurn) * R * b.spin + b.velocity.x,
+                          std::sin(s.angle + quarterTurn) * R * b.spin + b.velocity.y);
+        s.turn = 0.0;
+        s.angle += b.spin;
+    } else {
+        for (const BodyPlan& b : bodies)
+            if (b.solid) plainPull(s.velocity, b.mass, b.position - s.position);
+        s.position = s.position + s.velocity;
+        s.angle += s.turn;
+    }
+}
+
+}  // namespace
+
+TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowTheDesignedOrderBitForBit) {
+    level.plans = {BodyPlan{40.0, 3.0, Vec2(0.0, 0.0), Vec2(0.0, -0.05), 0.002},
+                   BodyPlan{30.0, 2.0, Vec2(250.0, 0.0), Vec2(0.0, 0.08), -0.001},
+                   BodyPlan{10.0, 0.0, Vec2(100.0, 100.0), Vec2(), 0.0, false}};
+    level.shipPosition = Vec2(0.0, 45.0);
+    start();
+    std::vector<BodyPlan> bodies = level.plans;
+    PlainShip plain;
+    plain.position = ship().position;
+    plain.angle = ship().angle;
+    plain.landed = ship().landed;
+    plain.on = 0;
+    std::mt19937 g(7);
+    std::uniform_real_distribution<double> kick(-0.5, 0.5);
+    int landedSteps = 0, landedOnSecond = 0;
+    for (int step = 0; step < 8000; ++step) {
+        if (step % 150 == 0) {  // a push and a turn, as thrust and turn commands give
+            // Towards each planet in turn, give or take a little.
+            const Vec2 aim = world.bodies[size_t(step / 150 % 2)]->position - ship().position;
+            const Vec2 dv = aim * 0.01 + Vec2(kick(g), kick(g));
+            const double turn = kick(g) * 1e-3;
+            ship().velocity += dv;
+            ship().angularVelocity = turn;
+            ship().landed = false;
+            plain.velocity += dv;
+            plain.turn = turn;
+            plain.landed = false;
+        }
+        world.step();
+        plainStep(bodies, plain);
+        ASSERT_EQ(ship().landed, plain.landed) << step;
+        ASSERT_EQ(ship().position.x, plain.position.x) << step;
+        ASSERT_EQ(ship().position.y, plain.position.y) << step;
+        ASSERT_EQ(ship().velocity.x, plain.velocity.x) << step;
+        ASSERT_EQ(ship().velocity.y, plain.velocity.y) << step;
+        ASSERT_EQ(ship().angle, plain.angle) << step;
+        for (size_t i = 0; i < bodies.size(); ++i) {
+            ASSERT_EQ(world.bodies[i]->position.x, bodies[i].position.x) << step;
+            ASSERT_EQ(world.bodies[i]->velocity.y, bodies[i].velocity.y) << step;
+        }
+        if (plain.landed) {
+            ASSERT_EQ(ship().landedOn, world.bodies[size_t(plain.on)]) << step;
+            ++landedSteps;
+            landedOnSecond += plain.on == 1;
+        }
+    }
+    // Every path was taken: flying, resting, and landings on both planets.
+    EXPECT_GT(landedSteps, 100);
+    EXPECT_LT(landedSteps, 7900);
+    EXPECT_GT(landedOnSecond, 0);
 }
