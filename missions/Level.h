@@ -33,6 +33,7 @@ public:
     // between frames, so they may depend on nothing but the camera and
     // fixedGoalsCentre().
     virtual void drawFixedGoals(World&) {}
+    virtual bool hasFixedGoals() const { return false; }
     virtual Vec2 fixedGoalsCentre(const World&) const { return Vec2(); }
 
 protected:

@@ -12,6 +12,7 @@ public:
     void update(World& world) override;
     void drawGoals(World& world) override;
     void drawFixedGoals(World& world) override;
+    bool hasFixedGoals() const override { return true; }
     Vec2 fixedGoalsCentre(const World& world) const override;
 
     bool inRange = false;  // the ship is inside the wedge

@@ -35,11 +35,13 @@ ViewLayerKey stillPartKey(const Texture& backdrop, Vec2f corner, float w, float 
     key.y = int(corner.y);
     key.width = int(w);
     key.height = int(h);
-    key.scale = world.viewScale;
-    key.centreX = world.viewCenter.x;
-    key.centreY = world.viewCenter.y;
-    key.level = world.level;
-    if (world.level) {
+    // Without fixed goals the picture is the backdrop alone, which stays put
+    // however the camera moves.
+    if (world.level && world.level->hasFixedGoals()) {
+        key.scale = world.viewScale;
+        key.centreX = world.viewCenter.x;
+        key.centreY = world.viewCenter.y;
+        key.level = world.level;
         Vec2 goals = world.level->fixedGoalsCentre(world);
         key.goalsX = goals.x;
         key.goalsY = goals.y;
