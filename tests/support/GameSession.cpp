@@ -63,8 +63,10 @@ pid_t startXvfb(int number, const std::string& screen) {
         redirect(STDOUT_FILENO, "/dev/null", O_WRONLY);
         redirect(STDERR_FILENO, "/dev/null", O_WRONLY);
         std::string display = ":" + std::to_string(number), fd = std::to_string(ends[1]);
+        // -noreset: a server resets when its last client leaves, and a game
+        // connecting during the reset found no X display and opened no window.
         execlp("Xvfb", "Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-screen", "0",
-               screen.c_str(), "-nolisten", "tcp", static_cast<char*>(nullptr));
+               screen.c_str(), "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(ends[1]);
@@ -136,6 +138,9 @@ GameSession::GameSession(const VirtualDisplay& screen, const std::string& binary
     if (pid == 0) {
         if (chdir(folder.c_str()) != 0) _exit(126);
         setenv("DISPLAY", display.c_str(), 1);
+        // Without an X display the window library would quietly fall back to
+        // drawing off screen; the game must fail instead.
+        setenv("SDL_VIDEODRIVER", "x11", 1);
         // Under the leak checker the test reads the report itself (see the
         // end-to-end helpers): a report alone must not change the exit code.
         const char* lsan = std::getenv("LSAN_OPTIONS");
