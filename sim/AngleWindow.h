@@ -4,7 +4,7 @@
 // a = fmod(atan2(dy, dx) - turn, 2π), plus 2π when negative.
 double reducedAngle(double dx, double dy, double turn);
 
-// Whether that angle lies strictly between 0 and `width`. Exactly the test
-// on reducedAngle(), but decided from a cheap single-precision angle unless
-// the direction lies close to an edge of the window: the missions ask every step.
+// Whether that angle lies strictly between 0 and `width`. The exact test;
+// a window that turns step by step answers most steps more cheaply (see
+// TurningWindow) and comes here near its edges.
 bool angleInWindow(double dx, double dy, double turn, double width);
