@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "render/Random.h"
 
 namespace {
@@ -28,7 +28,7 @@ Application::Application() : stars(starCount) {}
 // Screens and fonts live until the process ends; the missions are freed here
 // only so that leak checkers see a clean exit.
 Application::~Application() {
-    for (auto& entry : levels) delete entry.second;
+    for (auto& entry : missions) delete entry.second;
 }
 
 // Definition order matters: the application first, then the seeding.

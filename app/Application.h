@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "missions/Levels.h"
+#include "missions/Missions.h"
 #include "render/Particles.h"
 #include "render/Texture.h"
 #include "sim/World.h"
@@ -14,7 +14,7 @@ class MissionBriefingScreen;
 class GameScreen;
 class CompletionScreen;
 class MainMenu;
-class LevelMenu;
+class MissionMenu;
 class OptionsMenu;
 struct Font;
 
@@ -34,9 +34,9 @@ struct Application {
     GameScreen* gameScreen = nullptr;
     CompletionScreen* completionScreen = nullptr;
     MainMenu* mainMenu = nullptr;
-    LevelMenu* levelMenu = nullptr;
+    MissionMenu* missionMenu = nullptr;
     OptionsMenu* optionsMenu = nullptr;
-    LevelRegistry levels;                  // missions by name, owned
+    MissionRegistry missions;                  // missions by name, owned
     World world;
     StarField stars;
     TextureCache textures;

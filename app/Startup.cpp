@@ -9,8 +9,8 @@
 #include "app/OptionsMenu.h"
 #include "app/QuitSignals.h"
 #include "app/Widget.h"
-#include "missions/LevelMenu.h"
-#include "missions/Levels.h"
+#include "screens/MissionMenu.h"
+#include "missions/Missions.h"
 #include "render/Font.h"
 #include "render/Mesh.h"
 #include "screens/CompletionScreen.h"
@@ -71,7 +71,7 @@ void createScreens() {
     app.gameScreen = new GameScreen;
     app.completionScreen = new CompletionScreen;
     app.mainMenu = new MainMenu;
-    app.levelMenu = new LevelMenu;
+    app.missionMenu = new MissionMenu;
     app.optionsMenu = new OptionsMenu;
     pushScreen(app.loadingScreen);
 }
@@ -95,7 +95,7 @@ void initialize() {
     app.smallFont = new Font("images/font_small.png", -9, -5);
     // The world needs no set-up of its own: a mission's first reset builds it.
     createScreens();
-    registerLevels(app.levels);
+    registerMissions(app.missions);
     loadScores();
 }
 

@@ -19,8 +19,8 @@
 #include "bench/Missions.h"
 #include "bench/Sections.h"
 #include "bench/Timing.h"
-#include "missions/Level.h"
-#include "missions/LevelMenu.h"
+#include "missions/Mission.h"
+#include "screens/MissionMenu.h"
 #include "screens/CompletionScreen.h"
 #include "screens/GameScreen.h"
 #include "screens/LoadingScreen.h"
@@ -70,18 +70,18 @@ std::string prepareIntro() {
 }
 
 // The game screen on the busiest mission, its winning program loaded.
-Level* prepareGame(const Solution& busy) {
-    Level* level = loadMission(app.world, busy);
-    if (!level) return nullptr;
+Mission* prepareGame(const Solution& busy) {
+    Mission* mission = loadMission(app.world, busy);
+    if (!mission) return nullptr;
     app.gameScreen->entered = true;
     app.gameScreen->update();
-    return level;
+    return mission;
 }
 
 // A won run of `busy`, as the completion screen shows it.
 void prepareCompletion(const Solution& busy) {
-    Level* level = loadMission(app.world, busy);
-    for (long i = 0; i < 2000000 && !level->won && !level->failed; ++i) app.world.step();
+    Mission* mission = loadMission(app.world, busy);
+    for (long i = 0; i < 2000000 && !mission->won && !mission->failed; ++i) app.world.step();
     app.world.reset();
 }
 
@@ -111,9 +111,9 @@ void benchFrames(const std::vector<Solution>& solutions, const std::string& busy
     app.mainMenu->entered = true;
     row("main menu",
         timeFrames([] { app.mainMenu->draw(); }, frames, [] { app.mainMenu->update(); }), bare);
-    app.levelMenu->entered = true;
-    row("mission menu, " + app.levelMenu->currentPage,
-        timeFrames([] { app.levelMenu->draw(); }, frames, [] { app.levelMenu->update(); }), bare);
+    app.missionMenu->entered = true;
+    row("mission menu, " + app.missionMenu->currentPage,
+        timeFrames([] { app.missionMenu->draw(); }, frames, [] { app.missionMenu->update(); }), bare);
 
     const Solution* busy = nullptr;
     for (const Solution& s : solutions) {

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "app/Application.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
@@ -21,14 +21,14 @@ std::vector<Solution> readSolutions(const std::string& fileName) {
     return solutions;
 }
 
-Level* loadMission(World& world, const Solution& solution) {
-    auto found = app.levels.find(solution.mission);
-    if (found == app.levels.end()) return nullptr;
-    world.level = found->second;
+Mission* loadMission(World& world, const Solution& solution) {
+    auto found = app.missions.find(solution.mission);
+    if (found == app.missions.end()) return nullptr;
+    world.mission = found->second;
     world.clearProgramAndReset();
     parseProgramText(solution.program, world.rocket->program);
     world.reset();
-    return world.level;
+    return world.mission;
 }
 
 BareGravity::BareGravity(const World& world) {

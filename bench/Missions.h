@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-class Level;
+class Mission;
 struct World;
 
 // One winning program per mission, as kept in the solutions file.
@@ -16,7 +16,7 @@ struct Solution {
 std::vector<Solution> readSolutions(const std::string& fileName);
 
 // Makes `mission` current with `program` loaded as the game does; null if unknown.
-Level* loadMission(World& world, const Solution& solution);
+Mission* loadMission(World& world, const Solution& solution);
 
 // The bodies' and ship's state after a reset, stepped with nothing but the
 // gravity arithmetic of the world step: the floor a step can cost.

@@ -5,7 +5,7 @@
 #include "bench/Missions.h"
 #include "bench/Sections.h"
 #include "bench/Timing.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "render/Random.h"
 #include "sim/MeshCache.h"
 #include "sim/Optimizer.h"
@@ -19,7 +19,7 @@ const int resetsPerRun = 102;  // 101 evaluations and the final reset
 
 double timeOptimizer(World& world, const Solution& solution) {
     loadMission(world, solution);
-    world.level->bestScore = world.level->goldLimit;
+    world.mission->bestScore = world.mission->goldLimit;
     seedRandom(seed);
     double start = threadSeconds();
     optimizeProgram(world);
@@ -43,7 +43,7 @@ double timeResets(World& world) {
 // the cut-off, and `time` has counted all the steps before that one.
 long stepsOfRun(World& world, const Solution& solution) {
     loadMission(world, solution);
-    world.level->bestScore = world.level->goldLimit;
+    world.mission->bestScore = world.mission->goldLimit;
     seedRandom(seed);
     Program accepted = canonicalize(world.rocket->program);
     world.rocket->program = accepted;

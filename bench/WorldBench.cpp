@@ -5,7 +5,7 @@
 #include "bench/Missions.h"
 #include "bench/Sections.h"
 #include "bench/Timing.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "sim/World.h"
 
 namespace {
@@ -17,7 +17,7 @@ const double minSampleSeconds = 0.02;
 long flightLength(World& world) {
     world.reset();
     long steps = 0;
-    while (!world.level->won && !world.level->failed && steps < maxFlight) {
+    while (!world.mission->won && !world.mission->failed && steps < maxFlight) {
         world.step();
         ++steps;
     }

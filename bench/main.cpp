@@ -14,7 +14,7 @@
 #include "app/Application.h"
 #include "bench/Sections.h"
 #include "bench/Timing.h"
-#include "missions/Levels.h"
+#include "missions/Missions.h"
 
 namespace {
 
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
         initializeGameForFrames(paths.scratch);  // a window, screens, real textures
     } else {
         app.textures.headless = true;
-        registerLevels(app.levels);
+        registerMissions(app.missions);
     }
     printHeader(machine().c_str());
     if (options.wants("step")) benchWorldSteps(app.world, solutions, options.rounds);

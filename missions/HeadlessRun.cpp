@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -71,35 +71,35 @@ bool isProgramText(const std::string& text, std::string& why) {
     return true;
 }
 
-FlightResult flyMission(World& world, Level& level, const std::string& programText, long maxSteps,
+FlightResult flyMission(World& world, Mission& mission, const std::string& programText, long maxSteps,
                         const StepObserver& observer) {
-    world.level = &level;
+    world.mission = &mission;
     world.clearProgramAndReset();
     parseProgramText(programText, world.rocket->program);
     world.reset();  // the game screen opens with a fresh reset
 
     FlightResult r;
-    r.mission = level.name;
-    while (r.steps < maxSteps && !level.won && !level.failed) {
-        for (int k = 0; k < stepsPerUpdate && r.steps < maxSteps && !level.won; ++k) {
+    r.mission = mission.name;
+    while (r.steps < maxSteps && !mission.won && !mission.failed) {
+        for (int k = 0; k < stepsPerUpdate && r.steps < maxSteps && !mission.won; ++k) {
             world.step();
             ++r.steps;
             if (observer) observer(r.steps, world);
-            if (level.failed) break;  // a failed world is frozen: further steps change nothing
+            if (mission.failed) break;  // a failed world is frozen: further steps change nothing
         }
     }
-    if (level.won) {
+    if (mission.won) {
         r.result = "won";
-        r.medal = medalFor(level.score, level);
+        r.medal = medalFor(mission.score, mission);
     } else {
-        r.result = level.failed ? "failed" : "timeout";
+        r.result = mission.failed ? "failed" : "timeout";
         computeScore(world);
     }
     r.time = world.time;
-    r.score = level.score;
-    r.thrust = level.thrustCost;
-    r.turn = level.turnCost;
-    r.timeCost = level.timeCost;
+    r.score = mission.score;
+    r.thrust = mission.thrustCost;
+    r.turn = mission.turnCost;
+    r.timeCost = mission.timeCost;
     const Rocket& ship = *world.rocket;
     r.position = ship.position;
     r.velocity = ship.velocity;

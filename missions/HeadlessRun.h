@@ -5,7 +5,7 @@
 
 #include "sim/Vec2.h"
 
-class Level;
+class Mission;
 struct World;
 
 // Flying a mission without a window, as the game screen would at normal speed.
@@ -33,10 +33,10 @@ struct FlightResult {
 // Called after every step with the number of steps taken so far.
 using StepObserver = std::function<void(long step, const World& world)>;
 
-// Makes `level` current, loads `programText` into the ship as the briefing's
+// Makes `mission` current, loads `programText` into the ship as the briefing's
 // "Accept" does and flies until won, failed or `maxSteps` steps, in updates
 // of up to 10 steps that stop as soon as the mission is won.
-FlightResult flyMission(World& world, Level& level, const std::string& programText, long maxSteps,
+FlightResult flyMission(World& world, Mission& mission, const std::string& programText, long maxSteps,
                         const StepObserver& observer = StepObserver());
 
 // The one-line report: "mission=... result=... time=... score=... ...".

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "sim/AngleWindow.h"
 #include "sim/Body.h"
 #include "sim/Model.h"
@@ -92,12 +92,12 @@ double shipDistanceToBody(const World& world, int index) {
     return shipDistance(world, world.bodies[index]->position);
 }
 
-void winMission(Level& level, World& world) {
-    level.won = true;
+void winMission(Mission& mission, World& world) {
+    mission.won = true;
     computeScore(world);
 }
 
-void timedBandTest(Level& level, World& world, bool inside, bool& inRange, int& rangeStart,
+void timedBandTest(Mission& mission, World& world, bool inside, bool& inRange, int& rangeStart,
                    int steps) {
     if (!inside) {
         inRange = false;
@@ -107,16 +107,16 @@ void timedBandTest(Level& level, World& world, bool inside, bool& inRange, int& 
         rangeStart = world.time;
         inRange = true;
     }
-    if (world.time - rangeStart > steps) winMission(level, world);
+    if (world.time - rangeStart > steps) winMission(mission, world);
 }
 
-void visitGoalCircles(Level& level, World& world, bool visited[], int count) {
+void visitGoalCircles(Mission& mission, World& world, bool visited[], int count) {
     int reached = 0;
     for (int i = 0; i < count; ++i) {
         if (shipSquaredDistanceToBody(world, i).below(goalRadius)) visited[i] = true;
         if (visited[i]) ++reached;
     }
-    if (reached == count) winMission(level, world);
+    if (reached == count) winMission(mission, world);
 }
 
 void drawVisitedCircles(const World& world, const bool visited[], int count) {

@@ -6,7 +6,7 @@
 #include "sim/Vec2.h"
 
 struct Body;
-class Level;
+class Mission;
 class TurningWindow;
 struct World;
 
@@ -89,11 +89,11 @@ double shipDistance(const World& world, Vec2 point);
 double shipDistanceToBody(const World& world, int index);
 
 // Sets `won` and scores the run.
-void winMission(Level& level, World& world);
+void winMission(Mission& mission, World& world);
 
 // The timed band test: the clock starts on the step of entry and restarts on
 // every re-entry; the mission is won once more than `steps` steps have passed.
-void timedBandTest(Level& level, World& world, bool inside, bool& inRange, int& rangeStart,
+void timedBandTest(Mission& mission, World& world, bool inside, bool& inRange, int& rangeStart,
                    int steps);
 
 // Angle of the ship around `planet`, measured from the planet's own turning
@@ -102,7 +102,7 @@ double sectorAngle(const World& world, const Body& planet);
 
 // Marks every goal circle (bodies 0 .. count-1) the ship is inside as visited;
 // the mission is won once all are visited, in any order.
-void visitGoalCircles(Level& level, World& world, bool visited[], int count);
+void visitGoalCircles(Mission& mission, World& world, bool visited[], int count);
 // The goal circles, each green once visited.
 void drawVisitedCircles(const World& world, const bool visited[], int count);
 

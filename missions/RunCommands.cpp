@@ -8,16 +8,16 @@
 
 #include "app/Application.h"
 #include "missions/HeadlessRun.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "sim/Rocket.h"
 
 namespace {
 const int badInput = 2;
 
 // The mission named `name` from the application's registry, or null with an error.
-Level* findMission(const std::string& name, std::ostream& err) {
-    auto found = app.levels.find(name);
-    if (found == app.levels.end()) {
+Mission* findMission(const std::string& name, std::ostream& err) {
+    auto found = app.missions.find(name);
+    if (found == app.missions.end()) {
         err << "unknown mission: " << name << "\n";
         return nullptr;
     }
@@ -62,26 +62,26 @@ int runCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() < 2 || args.size() > 3)
         return usage("run \"MISSION NAME\" \"PROGRAM TEXT\" [MAX_STEPS]", err);
     long maxSteps = defaultMaxSteps;
-    Level* level = findMission(args[0], err);
-    if (!level || !readProgram(args[1], err)) return badInput;
+    Mission* mission = findMission(args[0], err);
+    if (!mission || !readProgram(args[1], err)) return badInput;
     if (args.size() == 3 && !readCount(args[2], maxSteps, err)) return badInput;
-    out << formatResult(flyMission(app.world, *level, args[1], maxSteps)) << "\n";
+    out << formatResult(flyMission(app.world, *mission, args[1], maxSteps)) << "\n";
     return 0;
 }
 
 int traceCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 3) return usage("trace \"MISSION NAME\" \"PROGRAM TEXT\" N", err);
     long steps = 0;
-    Level* level = findMission(args[0], err);
-    if (!level || !readProgram(args[1], err) || !readCount(args[2], steps, err)) return badInput;
-    flyMission(app.world, *level, args[1], steps,
+    Mission* mission = findMission(args[0], err);
+    if (!mission || !readProgram(args[1], err) || !readCount(args[2], steps, err)) return badInput;
+    flyMission(app.world, *mission, args[1], steps,
                [&out](long step, const World& world) { out << traceLine(step, world) << "\n"; });
     return 0;
 }
 
 int listCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
     if (!args.empty()) return usage("list", err);
-    for (const auto& entry : app.levels) {
+    for (const auto& entry : app.missions) {
         char limits[64];
         std::snprintf(limits, sizeof limits, "\t%g\t%g", double(entry.second->goldLimit),
                       double(entry.second->silverLimit));
@@ -103,13 +103,13 @@ int checkCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
         if (line.empty() || line[0] == '#') continue;  // blank lines and comments
         std::ostringstream problem;
         const size_t tab = line.find('\t');
-        Level* level = nullptr;
+        Mission* mission = nullptr;
         if (tab == std::string::npos) {
             problem << "no tab between mission and program\n";
-        } else if ((level = findMission(line.substr(0, tab), problem)) &&
+        } else if ((mission = findMission(line.substr(0, tab), problem)) &&
                    readProgram(line.substr(tab + 1), problem)) {
             FlightResult result =
-                flyMission(app.world, *level, line.substr(tab + 1), defaultMaxSteps);
+                flyMission(app.world, *mission, line.substr(tab + 1), defaultMaxSteps);
             out << formatResult(result) << "\n";
             if (status == 0 && std::string(result.result) != "won") status = 1;
             continue;

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "app/Application.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "render/Texture.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
@@ -37,12 +37,12 @@ ViewLayerKey stillPartKey(const Texture& backdrop, Vec2f corner, float w, float 
     key.height = int(h);
     // Without fixed goals the picture is the backdrop alone, which stays put
     // however the camera moves.
-    if (world.level && world.level->hasFixedGoals()) {
+    if (world.mission && world.mission->hasFixedGoals()) {
         key.scale = world.viewScale;
         key.centreX = world.viewCenter.x;
         key.centreY = world.viewCenter.y;
-        key.level = world.level;
-        Vec2 goals = world.level->fixedGoalsCentre(world);
+        key.mission = world.mission;
+        Vec2 goals = world.mission->fixedGoalsCentre(world);
         key.goalsX = goals.x;
         key.goalsY = goals.y;
     }
@@ -89,8 +89,8 @@ void BoardWidget::draw() {
 void BoardWidget::drawStillPart(const Texture& backdrop, float w, float h) const {
     drawBackdrop(backdrop, w, h);
     World& world = app.world;
-    if (!world.level || !applyCamera(w, h)) return;
-    world.level->drawFixedGoals(world);
+    if (!world.mission || !applyCamera(w, h)) return;
+    world.mission->drawFixedGoals(world);
     glPopMatrix();
 }
 
@@ -117,7 +117,7 @@ void BoardWidget::drawBackdrop(const Texture& backdrop, float w, float h) const 
 void BoardWidget::drawScene(float w, float h) const {
     World& world = app.world;
     if (!applyCamera(w, h)) return;
-    if (world.level) world.level->drawGoals(world);
+    if (world.mission) world.mission->drawGoals(world);
     for (const Body* body : world.bodies) body->draw();
     if (world.rocket) world.rocket->draw();
     glPopMatrix();

@@ -6,7 +6,7 @@
 
 #include "app/Application.h"
 #include "app/ListMenu.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "screens/MedalTargets.h"
@@ -33,9 +33,9 @@ void drawCentred(const std::string& text, float y) {
 
 }  // namespace
 
-int runMedal(const Level& level) {
+int runMedal(const Mission& mission) {
     // A score of 0 counts as "never won" for a best, but a won run always earns a medal.
-    int medal = medalFor(level.score, level);
+    int medal = medalFor(mission.score, mission);
     return medal == 0 ? 3 : medal;
 }
 
@@ -43,23 +43,23 @@ std::string medalSentence(int medal) {
     return std::string("You got a ") + medalNames[medal - 1] + " medal.";
 }
 
-std::string scoreBreakdown(const Level& level) {
+std::string scoreBreakdown(const Mission& mission) {
     std::string text;
-    text += line("Thrust: % 5.0f x 1   = %5.0f\n", level.thrustCost, level.thrustCost);
-    text += line(" Turns: % 5.0f x .1  =   %5.1f\n", level.turnCost * 10, level.turnCost);
-    text += line("  Time: % 5.0f x .01 =    %5.2f\n", level.timeCost * 100, level.timeCost);
+    text += line("Thrust: % 5.0f x 1   = %5.0f\n", mission.thrustCost, mission.thrustCost);
+    text += line(" Turns: % 5.0f x .1  =   %5.1f\n", mission.turnCost * 10, mission.turnCost);
+    text += line("  Time: % 5.0f x .01 =    %5.2f\n", mission.timeCost * 100, mission.timeCost);
     text += "-----------------------------\n";
     char total[64];
-    std::snprintf(total, sizeof total, " Total:                 %5.2f\n", level.score);
+    std::snprintf(total, sizeof total, " Total:                 %5.2f\n", mission.score);
     return text + total;
 }
 
 void recordResult() {
-    Level* level = app.world.level;
-    if (!level || !app.world.rocket) return;
-    if (level->bestScore == 0.0f || level->score <= level->bestScore) {
-        level->bestScore = level->score;
-        level->savedProgram = programText(app.world.rocket->program);
+    Mission* mission = app.world.mission;
+    if (!mission || !app.world.rocket) return;
+    if (mission->bestScore == 0.0f || mission->score <= mission->bestScore) {
+        mission->bestScore = mission->score;
+        mission->savedProgram = programText(app.world.rocket->program);
     }
 }
 
@@ -73,9 +73,9 @@ void CompletionScreen::update() { menuUpdate(*this); }
 
 void CompletionScreen::draw() {
     beginMenuFrame();
-    const Level* level = app.world.level;
-    if (!level) return;
-    int medal = runMedal(*level);
+    const Mission* mission = app.world.mission;
+    if (!mission) return;
+    int medal = runMedal(*mission);
     glColor3f(1, 1, 1);
     drawImage(*getTexture(medalImages[medal - 1]),
               Vec2f(float(app.width / 2 - 256), float(app.height / 2 - 206)));
@@ -83,7 +83,7 @@ void CompletionScreen::draw() {
     drawCentred(medalSentence(medal), float(app.height - 70));
     drawMedalTargets();
     glColor3f(0.7f, 0.7f, 0.7f);
-    drawCentred(scoreBreakdown(*level), 100.0f);
+    drawCentred(scoreBreakdown(*mission), 100.0f);
 }
 
 bool CompletionScreen::handleEvent(const SDL_Event& event) {

@@ -4,7 +4,7 @@
 
 #include "app/Widget.h"
 
-class Level;
+class Mission;
 
 // Announces the medal and the score breakdown of a won run, shown on top of
 // the game screen. Dismissing it records the best score and program of the
@@ -22,11 +22,11 @@ public:
 };
 
 // The medal a won run earns with `score`: 1 bronze, 2 silver, 3 gold.
-int runMedal(const Level& level);
+int runMedal(const Mission& mission);
 // "You got a GOLD medal." and the like.
 std::string medalSentence(int medal);
 // The five-line score breakdown of the current mission's last run.
-std::string scoreBreakdown(const Level& level);
+std::string scoreBreakdown(const Mission& mission);
 // Keeps the last run of the current mission as its best when it is the
 // first win or scores no worse than the best (a tie takes the new program).
 void recordResult();

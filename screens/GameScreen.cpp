@@ -7,7 +7,7 @@
 
 #include "app/Application.h"
 #include "app/Button.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "render/Font.h"
 #include "screens/BoardWidget.h"
 #include "screens/CompletionScreen.h"
@@ -106,7 +106,7 @@ void GameScreen::update() {
 
 void GameScreen::simulate() {
     World& world = app.world;
-    if (!world.level || !world.rocket) return;  // no mission entered yet
+    if (!world.mission || !world.rocket) return;  // no mission entered yet
     if (!world.running) {
         World::View view = world.computeView();
         world.viewCenter = view.center;
@@ -114,12 +114,12 @@ void GameScreen::simulate() {
         return;
     }
     stepByWorldSpeed();
-    if (world.level->won) {
+    if (world.mission->won) {
         stopRun();
         if (app.completionScreen) pushScreen(app.completionScreen);
         entered = true;
     }
-    if (world.level->failed) stopRun();
+    if (world.mission->failed) stopRun();
 }
 
 // Slow speeds step every few updates; fast ones several times per update,
@@ -133,7 +133,7 @@ void GameScreen::stepByWorldSpeed() {
         return;
     }
     for (int i = 0; i < speed / 100; ++i) {
-        if (world.level->won) break;
+        if (world.mission->won) break;
         world.step();
     }
 }
@@ -164,7 +164,7 @@ void GameScreen::draw() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     if (app.world.running) drawReadout();
-    if (app.world.level) {
+    if (app.world.mission) {
         float w = float(app.width);
         float h = float(app.height);
         board->min = Vec2f(0, barHeight);

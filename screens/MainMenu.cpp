@@ -6,8 +6,8 @@
 
 #include "app/Application.h"
 #include "app/OptionsMenu.h"
-#include "missions/Level.h"
-#include "missions/LevelMenu.h"
+#include "missions/Mission.h"
+#include "screens/MissionMenu.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 
@@ -17,17 +17,17 @@ void drawIcon(const char* image, float x, float y) { drawImage(*getTexture(image
 
 // The rank group's missions: its mission menu page without "<- Back -<<".
 const std::vector<std::string>* groupMissions(const std::string& label) {
-    if (!app.levelMenu) return nullptr;
-    auto page = app.levelMenu->pages.find(label);
-    return page == app.levelMenu->pages.end() ? nullptr : &page->second;
+    if (!app.missionMenu) return nullptr;
+    auto page = app.missionMenu->pages.find(label);
+    return page == app.missionMenu->pages.end() ? nullptr : &page->second;
 }
 
 // The lowest medal among the missions; a mission missing from the registry has none.
 int lowestMedal(const std::vector<std::string>& page) {
     int medal = 4;
     for (size_t i = 1; i < page.size(); ++i) {
-        auto mission = app.levels.find(page[i]);
-        int m = mission == app.levels.end()
+        auto mission = app.missions.find(page[i]);
+        int m = mission == app.missions.end()
                     ? 0
                     : medalFor(mission->second->bestScore, *mission->second);
         medal = std::min(medal, m);
@@ -107,8 +107,8 @@ void MainMenu::activate(int index) {
         popScreen();
         entered = true;
     } else if (groupMissions(item) && index <= highestPassed + 1) {
-        app.levelMenu->currentPage = item;
-        pushScreen(app.levelMenu);
+        app.missionMenu->currentPage = item;
+        pushScreen(app.missionMenu);
         entered = true;
     }
 }

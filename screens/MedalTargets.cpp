@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/Application.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 
@@ -27,16 +27,16 @@ void drawColumnText(const std::string& text, int column) {
 }  // namespace
 
 void drawMedalTargets() {
-    const Level* level = app.world.level;
-    if (!level) return;
+    const Mission* mission = app.world.mission;
+    if (!mission) return;
     int half = app.width / 2;
     glColor3f(1.0f, 1.0f, 1.0f);
     drawImage(*getTexture("images/little_gold.png"), Vec2f(float(half - 260), 134.0f));
     drawImage(*getTexture("images/little_silver.png"), Vec2f(float(half - 60), 134.0f));
     drawImage(*getTexture("images/little_ship.png"), Vec2f(float(half + 140), 134.0f));
     glColor3f(0.7f, 0.7f, 0.7f);
-    drawColumnText(limitText(level->goldLimit), half - 200);
-    drawColumnText(limitText(level->silverLimit), half);
-    drawColumnText(level->bestScore == 0.0f ? "  ---.-\n" : limitText(level->bestScore),
+    drawColumnText(limitText(mission->goldLimit), half - 200);
+    drawColumnText(limitText(mission->silverLimit), half);
+    drawColumnText(mission->bestScore == 0.0f ? "  ---.-\n" : limitText(mission->bestScore),
                    half + 200);
 }

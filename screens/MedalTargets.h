@@ -1,6 +1,6 @@
 #pragma once
 
-// The medal panel of the current mission (`app.world.level`): the gold and
+// The medal panel of the current mission (`app.world.mission`): the gold and
 // silver limits and the best score, each under its icon, just above the
 // choices of the briefing and completion screens. Draws nothing without a
 // current mission.

@@ -4,7 +4,7 @@
 
 #include "app/Application.h"
 #include "app/ListMenu.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "render/Font.h"
 #include "screens/GameScreen.h"
 #include "screens/MedalTargets.h"
@@ -43,12 +43,12 @@ void MissionBriefingScreen::update() {
 
 void MissionBriefingScreen::draw() {
     beginMenuFrame();
-    const Level* level = app.world.level;
-    if (level) {
+    const Mission* mission = app.world.mission;
+    if (mission) {
         glColor3f(1, 1, 1);
-        drawCentred(*app.font, level->name, app.height - 40);
+        drawCentred(*app.font, mission->name, app.height - 40);
         glColor3f(0.7f, 0.7f, 0.7f);
-        drawCentred(briefingFont(), level->briefing, app.height - 70);
+        drawCentred(briefingFont(), mission->briefing, app.height - 70);
     }
     glColor3f(0.3f, 0.3f, 0.5f);
     drawCentred(*app.font, "*-------------------------*", choiceY(selected));
@@ -92,8 +92,8 @@ void MissionBriefingScreen::activate() {
         pushScreen(app.gameScreen);
         entered = true;
         // Carry on from the best solution found so far.
-        if (app.world.level && app.world.rocket) {
-            parseProgramText(app.world.level->savedProgram, app.world.rocket->program);
+        if (app.world.mission && app.world.rocket) {
+            parseProgramText(app.world.mission->savedProgram, app.world.rocket->program);
         }
     }
 }

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "app/Application.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 
 namespace {
 
@@ -91,19 +91,19 @@ void syncWorkingDirectory() {
 
 }  // namespace
 
-std::string scoreFileBytes(const LevelRegistry& levels) {
+std::string scoreFileBytes(const MissionRegistry& missions) {
     std::string out;
-    appendInt32(out, static_cast<int32_t>(levels.size()));
-    for (const auto& entry : levels) {
-        const Level& level = *entry.second;
+    appendInt32(out, static_cast<int32_t>(missions.size()));
+    for (const auto& entry : missions) {
+        const Mission& mission = *entry.second;
         appendBytes(out, entry.first);
-        appendFloat32(out, level.bestScore);
-        appendBytes(out, level.savedProgram);
+        appendFloat32(out, mission.bestScore);
+        appendBytes(out, mission.savedProgram);
     }
     return out;
 }
 
-std::string readScoreRecords(std::FILE* file, LevelRegistry& levels) {
+std::string readScoreRecords(std::FILE* file, MissionRegistry& missions) {
     int32_t count;
     if (!readInt32(file, count)) return "no record count";
     if (count < 0) return "negative record count " + std::to_string(count);
@@ -113,8 +113,8 @@ std::string readScoreRecords(std::FILE* file, LevelRegistry& levels) {
             return "record " + std::to_string(i + 1) + " of " + std::to_string(count) +
                    " is cut short or invalid";
         }
-        auto found = levels.find(record.name);
-        if (found == levels.end()) continue;  // a mission that no longer exists
+        auto found = missions.find(record.name);
+        if (found == missions.end()) continue;  // a mission that no longer exists
         found->second->bestScore = record.bestScore;
         found->second->savedProgram = record.program;
     }
@@ -129,7 +129,7 @@ void saveScores() {
         return;
     }
     // The new bytes reach the disk before the rename replaces the old file.
-    bool ok = writeAll(fd, scoreFileBytes(app.levels)) && ::fsync(fd) == 0;
+    bool ok = writeAll(fd, scoreFileBytes(app.missions)) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && std::rename(tempFileName, saveFileName) == 0;
     if (!ok) {
@@ -147,7 +147,7 @@ void loadScores() {
         std::printf("ERROR: Failed to open file for loading game. No scores loaded.\n");
         return;
     }
-    std::string problem = readScoreRecords(file, app.levels);
+    std::string problem = readScoreRecords(file, app.missions);
     std::fclose(file);
     if (!problem.empty()) {
         std::printf("ERROR: Damaged save.dat, %s. Scores from there on were not loaded.\n",

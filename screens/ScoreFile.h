@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "missions/Levels.h"
+#include "missions/Missions.h"
 
 // The players' progress between runs: "save.dat" in the working directory,
 // one record per registered mission (name, best score, best program text).
@@ -16,16 +16,16 @@ void saveScores();
 // records before the first bad one and reports the rest with one error line.
 void loadScores();
 
-// The file's exact bytes for `levels`: little-endian int32 count, then per
+// The file's exact bytes for `missions`: little-endian int32 count, then per
 // mission in registry order int32 name length, name, float32 best score,
 // int32 program length, program text.
-std::string scoreFileBytes(const LevelRegistry& levels);
+std::string scoreFileBytes(const MissionRegistry& missions);
 
 // Longest name and program text a record may hold; anything longer is damage.
 constexpr int32_t maxNameLength = 255;           // bytes
 constexpr int32_t maxProgramLength = 64 * 1024;  // bytes; real bests can exceed 255
 
-// Reads records from `file` into the missions of `levels` that they name.
+// Reads records from `file` into the missions of `missions` that they name.
 // Returns an empty string when the whole file was sound, otherwise a
 // description of the first bad record (the records before it are kept).
-std::string readScoreRecords(std::FILE* file, LevelRegistry& levels);
+std::string readScoreRecords(std::FILE* file, MissionRegistry& missions);

@@ -83,7 +83,7 @@ void clearErrors() {
 bool ViewLayerKey::operator==(const ViewLayerKey& o) const {
     return windowWidth == o.windowWidth && windowHeight == o.windowHeight && x == o.x && y == o.y &&
            width == o.width && height == o.height && scale == o.scale && centreX == o.centreX &&
-           centreY == o.centreY && level == o.level && goalsX == o.goalsX && goalsY == o.goalsY &&
+           centreY == o.centreY && mission == o.mission && goalsX == o.goalsX && goalsY == o.goalsY &&
            backdrop == o.backdrop;
 }
 

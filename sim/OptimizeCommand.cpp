@@ -9,7 +9,7 @@
 
 #include "app/Application.h"
 #include "missions/HeadlessRun.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "render/Random.h"
 #include "sim/Optimizer.h"
 #include "sim/ProgramText.h"
@@ -51,8 +51,8 @@ int optimizeCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
         err << "usage: astrello-run optimize \"MISSION NAME\" \"PROGRAM TEXT\" SEED [BEST]\n";
         return badInput;
     }
-    auto found = app.levels.find(args[0]);
-    if (found == app.levels.end()) {
+    auto found = app.missions.find(args[0]);
+    if (found == app.missions.end()) {
         err << "unknown mission: " << args[0] << "\n";
         return badInput;
     }
@@ -75,10 +75,10 @@ int optimizeCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
     // As the game: the menu empties the program and resets, the briefing
     // reads the program text into the ship.
     World& world = app.world;
-    world.level = found->second;
+    world.mission = found->second;
     world.clearProgramAndReset();
     parseProgramText(args[1], world.rocket->program);
-    world.level->bestScore = best;
+    world.mission->bestScore = best;
     seedRandom(seed);
     optimizeProgram(world);
     out << programText(world.rocket->program) << std::flush;

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/Application.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "render/Random.h"
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
@@ -48,8 +48,8 @@ void appendWait(Program& program, int32_t steps) {
 }
 
 // The score at which a run is abandoned, and which a failed run gets.
-float cutOff(const Level& level) {
-    float limit = level.bestScore + cutOffMargin;
+float cutOff(const Mission& mission) {
+    float limit = mission.bestScore + cutOffMargin;
     // A damaged best score would make the cut-off unreachable; judge such a
     // mission as one never won.
     return std::isfinite(limit) ? limit : cutOffMargin;
@@ -65,7 +65,7 @@ std::unique_ptr<BodyTrack> trackFor(const World& world) {
     const size_t count = world.bodies.size();
     if (count < 2 || solid == 0) return nullptr;
     // Counted in double: a damaged best score may be negative or huge.
-    const double steps = std::max(0.0, double(cutOff(*world.level))) * 100.0 + 2.0;
+    const double steps = std::max(0.0, double(cutOff(*world.mission))) * 100.0 + 2.0;
     const double most = double(memoryLimit / (count * 5 * sizeof(double)));
     return std::make_unique<BodyTrack>(count, size_t(std::min(steps, most)));
 }
@@ -132,24 +132,24 @@ void mutate(Program& program) {
 float evaluateProgram(World& world) {
     world.reset();
     if (world.bodyTrack) world.bodyTrack->rewind();
-    Level& level = *world.level;
-    const float limit = cutOff(level);
+    Mission& mission = *world.mission;
+    const float limit = cutOff(mission);
     // The program cannot change during a run, so its part of the score is
     // summed once; each step adds the time part as computeScore does.
     computeScore(world);
-    const float programCost = level.turnCost + level.thrustCost;
+    const float programCost = mission.turnCost + mission.thrustCost;
     float score;
     do {
         world.step();
         score = programCost + float(world.time) * 0.01f;
-    } while (!(score > limit) && !level.won && !level.failed);
+    } while (!(score > limit) && !mission.won && !mission.failed);
     computeScore(world);  // the mission's score fields as after the last step
-    if (score > limit || level.won) return score;
+    if (score > limit || mission.won) return score;
     return limit;
 }
 
 void optimizeProgram(World& world) {
-    if (!world.level || !world.rocket) {
+    if (!world.mission || !world.rocket) {
         optimizeRequested = false;
         return;
     }

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <utility>
 
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
 #include "sim/Rocket.h"
@@ -138,13 +138,13 @@ void World::landOnSolidBodies() {
 
 void World::reset() {
     speed = 1000;
-    if (!level) return;
+    if (!mission) return;
     destroyBodies();
     Program program;
     if (rocket) program = std::move(rocket->program);
     delete rocket;
     rocket = new Rocket;
-    level->setup(*this);
+    mission->setup(*this);
     rocket->program = std::move(program);
     time = 0;
     rocket->restart();
@@ -157,7 +157,7 @@ void World::clearProgramAndReset() {
 }
 
 void World::step() {
-    if (!level || !rocket || level->failed) return;
+    if (!mission || !rocket || mission->failed) return;
     if (!bodyTrack || !bodyTrack->replay(bodies)) {
         moveBodies(bodies);
         if (bodyTrack) bodyTrack->record(bodies);
@@ -178,8 +178,8 @@ void World::step() {
         viewCenter = view.center;
         viewScale = view.scale;
     }
-    level->update(*this);
-    if (!level->won && !level->failed) ++time;
+    mission->update(*this);
+    if (!mission->won && !mission->failed) ++time;
 }
 
 World::View World::computeView() const {

@@ -6,7 +6,7 @@
 
 class BodyTrack;
 struct Body;
-class Level;
+class Mission;
 class MeshCache;
 class Rocket;
 
@@ -21,7 +21,7 @@ struct World {
     Vec2 viewCenter;            // world point at the middle of the space view
     double viewScale = 0.0;     // view size per world unit, relative to the view's shorter side
     std::vector<Body*> bodies;  // owned, in creation order (the physics depends on it)
-    Level* level = nullptr;     // current mission, not owned
+    Mission* mission = nullptr;     // current mission, not owned
     Rocket* rocket = nullptr;   // owned; replaced at every reset
     int time = 0;               // steps since reset while neither won nor failed
     bool running = false;       // the flight program is being executed

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "app/Application.h"
-#include "missions/Levels.h"
+#include "missions/Missions.h"
 #include "missions/RunCommands.h"
 #include "render/AssetCheck.h"
 #include "sim/OptimizeCommand.h"
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     if (argc >= 2) {
         for (const Subcommand& command : subcommands) {
             if (std::strcmp(argv[1], command.name) != 0) continue;
-            registerLevels(app.levels);
+            registerMissions(app.missions);
             return command.handler(RunArgs(argv + 2, argv + argc), std::cout, std::cerr);
         }
     }

@@ -7,8 +7,8 @@
 
 #include "app/Application.h"
 #include "missions/HeadlessRun.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "tests/e2e/Road.h"
 
 using namespace std::chrono_literals;
@@ -19,11 +19,11 @@ namespace {
 // screen would fly it.
 float scoreOf(const std::string& mission, const std::string& program) {
     app.textures.headless = true;
-    LevelRegistry levels;
-    registerLevels(levels);
-    FlightResult result = flyMission(app.world, *levels.at(mission), program, 100000);
-    app.world.level = nullptr;
-    for (auto& entry : levels) delete entry.second;
+    MissionRegistry missions;
+    registerMissions(missions);
+    FlightResult result = flyMission(app.world, *missions.at(mission), program, 100000);
+    app.world.mission = nullptr;
+    for (auto& entry : missions) delete entry.second;
     EXPECT_STREQ(result.result, "won");
     EXPECT_EQ(medalName(result.medal), std::string("gold"));
     return result.score;

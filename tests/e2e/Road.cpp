@@ -7,8 +7,8 @@
 #include <sstream>
 #include <thread>
 
-#include "missions/Level.h"
-#include "missions/Levels.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
 
 using namespace std::chrono_literals;
 
@@ -110,7 +110,7 @@ std::string sanitizerFindings(const std::string& errors) {
 void expectQuitsCleanly(GameSession& game) {
     // Escape from the main menu quits. A loaded machine may let a key of the
     // road before land on a screen still changing; another Escape only goes
-    // back one more level, so one is sent again every ten seconds.
+    // back one more mission, so one is sent again every ten seconds.
     for (int i = 0; i < 5 && game.running() && !game.countInOutput("Quitting program."); ++i) {
         game.keys("Escape", 0ms);
         game.waitForOutput("Quitting program.", 1, 10s);
@@ -197,11 +197,11 @@ bool takeText(const std::string& bytes, size_t& at, std::string& text) {
 }  // namespace
 
 std::string scoreFileLayout(const std::map<std::string, SavedBest>& bests) {
-    LevelRegistry levels;
-    registerLevels(levels);
+    MissionRegistry missions;
+    registerMissions(missions);
     std::string out;
-    appendInt32(out, uint32_t(levels.size()));
-    for (auto& [name, level] : levels) {
+    appendInt32(out, uint32_t(missions.size()));
+    for (auto& [name, mission] : missions) {
         SavedBest best;
         if (bests.count(name)) best = bests.at(name);
         uint32_t bits;
@@ -211,7 +211,7 @@ std::string scoreFileLayout(const std::map<std::string, SavedBest>& bests) {
         appendInt32(out, bits);
         appendInt32(out, uint32_t(best.program.size()));
         out += best.program;
-        delete level;
+        delete mission;
     }
     return out;
 }

@@ -13,7 +13,7 @@ const std::string systemLeak =
 const std::string gameLeak =
     "Direct leak of 152 byte(s) in 1 object(s) allocated from:\n"
     "    #0 0x7f in operator new(unsigned long) asan_new_delete.cpp:95\n"
-    "    #1 0x55 in registerLevels(...) " ASTRELLO_SOURCE_DIR "/missions/Levels.cpp:33";
+    "    #1 0x55 in registerMissions(...) " ASTRELLO_SOURCE_DIR "/missions/Missions.cpp:33";
 
 std::string report(const std::string& blocks) {
     return "\n=================================================================\n"
@@ -30,7 +30,7 @@ TEST(SanitizerFindings, LeaksOfTheWindowSystemAloneAreNoFinding) {
 
 TEST(SanitizerFindings, ALeakOfTheGamesOwnBlockIsAFinding) {
     std::string findings = sanitizerFindings(report(systemLeak + "\n\n" + gameLeak));
-    EXPECT_NE(findings.find("Levels.cpp:33"), std::string::npos) << findings;
+    EXPECT_NE(findings.find("Missions.cpp:33"), std::string::npos) << findings;
     EXPECT_EQ(findings.find("libSDL2"), std::string::npos) << findings;
 }
 

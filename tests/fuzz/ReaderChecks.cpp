@@ -14,8 +14,8 @@
 #include <sstream>
 
 #include "app/Options.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "render/Mesh.h"
 #include "render/TextSplit.h"
 #include "screens/ScoreFile.h"
@@ -125,43 +125,43 @@ std::string checkObj(const std::string& input) {
 }
 
 // A fresh registry of the 21 missions without scores, freed with the object.
-struct FreshLevels {
-    FreshLevels() { registerLevels(levels); }
-    ~FreshLevels() {
-        for (auto& entry : levels) delete entry.second;
+struct FreshMissions {
+    FreshMissions() { registerMissions(missions); }
+    ~FreshMissions() {
+        for (auto& entry : missions) delete entry.second;
     }
-    LevelRegistry levels;
+    MissionRegistry missions;
 };
 
-// Reads `bytes` as a score file into `levels`; the reader's own report.
-std::string readScores(const std::string& bytes, LevelRegistry& levels) {
+// Reads `bytes` as a score file into `missions`; the reader's own report.
+std::string readScores(const std::string& bytes, MissionRegistry& missions) {
     // fmemopen cannot open an empty buffer everywhere; an empty file can.
     std::FILE* file = bytes.empty() ? std::fopen("/dev/null", "rb")
                                     : fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
     if (!file) return "cannot open";
-    std::string problem = readScoreRecords(file, levels);
+    std::string problem = readScoreRecords(file, missions);
     std::fclose(file);
     return problem;
 }
 
 std::string checkScoreFile(const std::string& input) {
-    FreshLevels damaged;
-    readScores(input, damaged.levels);
-    for (const auto& [name, level] : damaged.levels) {
-        if (!std::isfinite(level->bestScore) || level->bestScore < 0.0f)
+    FreshMissions damaged;
+    readScores(input, damaged.missions);
+    for (const auto& [name, mission] : damaged.missions) {
+        if (!std::isfinite(mission->bestScore) || mission->bestScore < 0.0f)
             return "a best score no run can make: " + name;
-        if (level->savedProgram.size() > size_t(maxProgramLength))
+        if (mission->savedProgram.size() > size_t(maxProgramLength))
             return "a longer program text than a record may hold: " + name;
         // "Accept" on the briefing reads the stored text into the ship.
-        std::string fault = checkProgramText(level->savedProgram);
+        std::string fault = checkProgramText(mission->savedProgram);
         if (!fault.empty()) return "the program text of " + name + ": " + fault;
     }
     // Whatever was kept is written back as a whole file that reads the same.
-    std::string saved = scoreFileBytes(damaged.levels);
-    FreshLevels again;
-    std::string problem = readScores(saved, again.levels);
+    std::string saved = scoreFileBytes(damaged.missions);
+    FreshMissions again;
+    std::string problem = readScores(saved, again.missions);
     if (!problem.empty()) return "the file written after a damaged one is damaged: " + problem;
-    if (scoreFileBytes(again.levels) != saved) return "the scores do not survive a save and a load";
+    if (scoreFileBytes(again.missions) != saved) return "the scores do not survive a save and a load";
     return "";
 }
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "tests/support/Feedback.h"
 #include "tests/support/GlTestWindow.h"
 

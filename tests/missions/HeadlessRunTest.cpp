@@ -6,8 +6,8 @@
 
 #include "app/Application.h"
 #include "missions/HeadlessRun.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "missions/RunCommands.h"
 #include "sim/Rocket.h"
 
@@ -16,14 +16,14 @@ class HeadlessRun : public ::testing::Test {
 protected:
     void SetUp() override {
         app.textures.headless = true;
-        if (app.levels.empty()) registerLevels(app.levels);
+        if (app.missions.empty()) registerMissions(app.missions);
     }
     int call(int (*command)(const RunArgs&, std::ostream&, std::ostream&), const RunArgs& args) {
         out.str("");
         err.str("");
         return command(args, out, err);
     }
-    Level& mission(const char* name) { return *app.levels.at(name); }
+    Mission& mission(const char* name) { return *app.missions.at(name); }
     std::ostringstream out;
     std::ostringstream err;
 };
@@ -66,7 +66,7 @@ TEST_F(HeadlessRun, TimeoutsAreScoredAtThatMomentAndFailuresStopOnTheFailingStep
 }
 
 TEST_F(HeadlessRun, TheProgramIsLoadedAsTheBriefingWouldAndResetBeforeFlying) {
-    app.world.level = &mission("Turn");
+    app.world.mission = &mission("Turn");
     app.world.clearProgramAndReset();
     app.world.rocket->program.resize(4);  // left over from an earlier edit
     flyMission(app.world, mission("Turn"), "1 L 1000", 3);

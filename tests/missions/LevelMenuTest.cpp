@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "missions/LevelMenu.h"
+#include "screens/MissionMenu.h"
 #include "screens/MissionBriefingScreen.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -12,7 +12,7 @@ class MissionMenu : public testing::Test {
 protected:
     void SetUp() override {
         useHeadlessFonts();
-        registerFreshLevels();
+        registerFreshMissions();
         app.width = 1280;
         app.height = 720;
         static MissionBriefingScreen briefing;
@@ -24,7 +24,7 @@ protected:
     void TearDown() override { app.screens.clear(); }
 
     Widget mainMenu;
-    LevelMenu menu;
+    MissionMenu menu;
 };
 
 }  // namespace
@@ -78,19 +78,19 @@ TEST_F(MissionMenu, PointerHeightPicksTheRowAndAPressFarRightActivatesIt) {
     EXPECT_TRUE(menu.handleEvent(mouseMotion(0, app.height - 1 - (rowY + 20))));
     EXPECT_EQ(menu.selected, 1);  // between rows: unchanged
     EXPECT_TRUE(menu.handleEvent(mousePress(app.width - 1, app.height - 1)));
-    EXPECT_EQ(app.world.level, &mission("Thrust"));
+    EXPECT_EQ(app.world.mission, &mission("Thrust"));
     EXPECT_EQ(currentScreen(), app.briefingScreen);
     EXPECT_TRUE(menu.entered);
 }
 
 TEST_F(MissionMenu, ChoosingAMissionEmptiesTheProgramAndResetsTheWorld) {
-    app.world.level = &mission("Turn");
+    app.world.mission = &mission("Turn");
     app.world.reset();
     app.world.rocket->program = {{Thrust, 5}, {Left, 9}};
     app.world.time = 77;
     menu.selected = 1;
     EXPECT_TRUE(menu.handleEvent(keyPress(SDLK_RETURN)));
-    EXPECT_EQ(app.world.level, &mission("Thrust"));
+    EXPECT_EQ(app.world.mission, &mission("Thrust"));
     ASSERT_NE(app.world.rocket, nullptr);
     EXPECT_TRUE(app.world.rocket->program.empty());
     EXPECT_EQ(app.world.time, 0);

@@ -4,25 +4,25 @@
 #include <sstream>
 
 #include "app/Application.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
 
 namespace {
 // The application's registry, which frees the missions at exit.
-LevelRegistry& registry() {
-    if (app.levels.empty()) registerLevels(app.levels);
-    return app.levels;
+MissionRegistry& registry() {
+    if (app.missions.empty()) registerMissions(app.missions);
+    return app.missions;
 }
 }  // namespace
 
-TEST(Levels, RegisteringAgainKeepsTheFirstMissions) {
-    Level* thrust = registry().at("Thrust");
-    registerLevels(registry());
+TEST(Missions, RegisteringAgainKeepsTheFirstMissions) {
+    Mission* thrust = registry().at("Thrust");
+    registerMissions(registry());
     EXPECT_EQ(registry().size(), 21u);
     EXPECT_EQ(registry().at("Thrust"), thrust);
 }
 
-TEST(Levels, EveryMissionStartsUnwonWithGoldBelowSilverAndSitsInOneRankGroup) {
+TEST(Missions, EveryMissionStartsUnwonWithGoldBelowSilverAndSitsInOneRankGroup) {
     std::set<std::string> grouped;
     for (const RankGroup& group : rankGroups()) {
         for (const std::string& name : group.missions) {
@@ -31,17 +31,17 @@ TEST(Levels, EveryMissionStartsUnwonWithGoldBelowSilverAndSitsInOneRankGroup) {
         }
     }
     for (const auto& entry : registry()) {
-        const Level& level = *entry.second;
-        EXPECT_EQ(entry.first, level.name);
-        EXPECT_EQ(level.bestScore, 0.0f) << entry.first;
-        EXPECT_TRUE(level.savedProgram.empty()) << entry.first;
-        EXPECT_FALSE(level.won || level.failed) << entry.first;
-        EXPECT_LT(level.goldLimit, level.silverLimit) << entry.first;
+        const Mission& mission = *entry.second;
+        EXPECT_EQ(entry.first, mission.name);
+        EXPECT_EQ(mission.bestScore, 0.0f) << entry.first;
+        EXPECT_TRUE(mission.savedProgram.empty()) << entry.first;
+        EXPECT_FALSE(mission.won || mission.failed) << entry.first;
+        EXPECT_LT(mission.goldLimit, mission.silverLimit) << entry.first;
         EXPECT_TRUE(grouped.count(entry.first)) << entry.first << " is in no group";
     }
 }
 
-TEST(Levels, BriefingsFitTheScreenAndEndWithTheSignOffAndObjectives) {
+TEST(Missions, BriefingsFitTheScreenAndEndWithTheSignOffAndObjectives) {
     const std::string signOff = "Good luck Quorrin!\n\nOBJECTIVES:\n";
     for (const auto& entry : registry()) {
         const std::string& text = entry.second->briefing;

@@ -6,9 +6,9 @@
 
 namespace {
 // A mission with no behaviour of its own, to drive the shared parts directly.
-class BareMission : public Level {
+class BareMission : public Mission {
 public:
-    BareMission() : Level("Bare", "", 10.0f, 20.0f) {}
+    BareMission() : Mission("Bare", "", 10.0f, 20.0f) {}
     void setup(World& world) override {
         won = false;
         failed = false;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "sim/Body.h"
 #include "sim/Instruction.h"
 #include "sim/Rocket.h"
@@ -19,8 +19,8 @@ class MissionTest : public ::testing::Test {
 protected:
     void SetUp() override { app.textures.headless = true; }
 
-    void start(Level& level, const Program& program = Program()) {
-        world.level = &level;
+    void start(Mission& mission, const Program& program = Program()) {
+        world.mission = &mission;
         world.clearProgramAndReset();
         world.rocket->program = program;
         world.reset();
@@ -28,7 +28,7 @@ protected:
     // Steps until won, failed or `limit` steps; returns the steps taken.
     int fly(int limit) {
         int steps = 0;
-        while (steps < limit && !world.level->won && !world.level->failed) {
+        while (steps < limit && !world.mission->won && !world.mission->failed) {
             world.step();
             ++steps;
         }
@@ -40,14 +40,14 @@ protected:
         world.rocket->position = position;
         world.rocket->landed = landed;
         world.time = time;
-        world.level->update(world);
+        world.mission->update(world);
     }
     // The registry's mission `name`, made current.
-    Level& start(const std::string& name, const Program& program = Program()) {
-        if (app.levels.empty()) registerLevels(app.levels);
-        Level& level = *app.levels.at(name);
-        start(level, program);
-        return level;
+    Mission& start(const std::string& name, const Program& program = Program()) {
+        if (app.missions.empty()) registerMissions(app.missions);
+        Mission& mission = *app.missions.at(name);
+        start(mission, program);
+        return mission;
     }
     // Puts the ship at each place in turn, as `checkAt` does; returns the
     // outcome: "won", "failed" or "" for neither.
@@ -57,9 +57,9 @@ protected:
         int time = 0;
     };
     std::string visit(const std::string& name, const std::vector<Visit>& visits) {
-        Level& level = start(name);
+        Mission& mission = start(name);
         for (const Visit& v : visits) checkAt(v.at, v.landed, v.time);
-        return level.won ? "won" : level.failed ? "failed" : "";
+        return mission.won ? "won" : mission.failed ? "failed" : "";
     }
     Rocket& ship() { return *world.rocket; }
     Body& body(int i) { return *world.bodies[i]; }

@@ -1,8 +1,8 @@
 #include <cmath>
 
-#include "missions/Level_Geostationary.h"
-#include "missions/Level_GeostationaryII.h"
-#include "missions/Level_LunarOrbit.h"
+#include "missions/GeostationaryMission.h"
+#include "missions/GeostationaryIIMission.h"
+#include "missions/LunarOrbitMission.h"
 #include "missions/MissionParts.h"
 #include "tests/missions/MissionTestSupport.h"
 
@@ -52,7 +52,7 @@ TEST_F(OrbitalMissions, BinaryOrbitMeasuresFromTheOriginNotFromABody) {
     body(0).position = Vec2(5000.0, 0.0);
     checkAt(Vec2(0.0, 400.0), false, 1);
     checkAt(Vec2(0.0, 400.0), false, 30002);
-    EXPECT_TRUE(world.level->won);
+    EXPECT_TRUE(world.mission->won);
 }
 
 TEST_F(OrbitalMissions, SkyClockStartsOffTheGroundAndTheRadarCeilingIsStrict) {
@@ -73,7 +73,7 @@ TEST_F(OrbitalMissions, SkyClockStartsOffTheGroundAndTheRadarCeilingIsStrict) {
 }
 
 TEST_F(OrbitalMissions, SkyShipStayingDownNeitherFailsNorWinsButTouchingDownAgainFails) {
-    Level& mission = start("The Sky is the Limit");
+    Mission& mission = start("The Sky is the Limit");
     fly(20000);
     EXPECT_FALSE(mission.won || mission.failed);
 
@@ -87,7 +87,7 @@ TEST_F(OrbitalMissions, SkyShipStayingDownNeitherFailsNorWinsButTouchingDownAgai
 }
 
 TEST_F(OrbitalMissions, InsertionDoingNothingFallsIntoThePlanetAndFails) {
-    Level& mission = start("Orbital Insertion");
+    Mission& mission = start("Orbital Insertion");
     const int steps = fly(10000);
     EXPECT_TRUE(mission.failed);
     EXPECT_TRUE(ship().landed);
@@ -95,7 +95,7 @@ TEST_F(OrbitalMissions, InsertionDoingNothingFallsIntoThePlanetAndFails) {
 }
 
 TEST_F(OrbitalMissions, GeostationaryWedgeEdgesAndHeightAreStrictAndTurnWithThePlanet) {
-    Level_Geostationary mission;
+    GeostationaryMission mission;
     start(mission);
     checkAt(polar(200.0, 0.0));
     EXPECT_FALSE(mission.inRange);
@@ -115,7 +115,7 @@ TEST_F(OrbitalMissions, GeostationaryWedgeEdgesAndHeightAreStrictAndTurnWithTheP
     checkAt(polar(200.0, 0.6));
     EXPECT_TRUE(mission.inRange);
 
-    Level_GeostationaryII narrow;  // an eighth of π
+    GeostationaryIIMission narrow;  // an eighth of π
     start(narrow);
     checkAt(polar(200.0, 0.38));
     EXPECT_TRUE(narrow.inRange);
@@ -124,7 +124,7 @@ TEST_F(OrbitalMissions, GeostationaryWedgeEdgesAndHeightAreStrictAndTurnWithTheP
 }
 
 TEST_F(OrbitalMissions, LunarOrbitBandFollowsTheMovingMoon) {
-    Level_LunarOrbit mission;
+    LunarOrbitMission mission;
     start(mission);
     fly(1000);
     const Vec2 moon = body(1).position;

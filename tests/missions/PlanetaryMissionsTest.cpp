@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "missions/Level_LunarLanding.h"
+#include "missions/LunarLandingMission.h"
 #include "tests/missions/MissionTestSupport.h"
 
 using PlanetaryMissions = MissionTest;
@@ -30,21 +30,21 @@ TEST_F(PlanetaryMissions, EachGoalIsJudgedStrictlyAtItsEdge) {
 }
 
 TEST_F(PlanetaryMissions, AVerticalHopWinsTheFirstLaunch) {
-    Level& mission = start("First Launch", {{Thrust, 200}});  // rises to about 115
+    Mission& mission = start("First Launch", {{Thrust, 200}});  // rises to about 115
     fly(5000);
     EXPECT_TRUE(mission.won);
     EXPECT_TRUE(ship().landed);
 }
 
 TEST_F(PlanetaryMissions, CrossingTheOrbitBandOnARadialPathNeverWins) {
-    Level& mission = start("First Orbit", {{Thrust, 320}});  // rises to about 424, falls back
+    Mission& mission = start("First Orbit", {{Thrust, 320}});  // rises to about 424, falls back
     fly(60000);
     EXPECT_FALSE(mission.won);
     EXPECT_TRUE(ship().landed);
 }
 
 TEST_F(PlanetaryMissions, LunarLandingWantsTheMoonFirstThenThePlanet) {
-    Level_LunarLanding mission;
+    LunarLandingMission mission;
     start(mission);
     checkAt(Vec2(278.0, 200.0), true);  // on the planet first
     EXPECT_FALSE(mission.won);

@@ -9,8 +9,8 @@
 
 #include "app/Application.h"
 #include "missions/HeadlessRun.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "missions/RunCommands.h"
 
 namespace {
@@ -27,7 +27,7 @@ const std::string dataDir = std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/";
 
 TEST(Solutions, EveryMissionHasOneStoredProgramWithEditorValues) {
     app.textures.headless = true;
-    if (app.levels.empty()) registerLevels(app.levels);
+    if (app.missions.empty()) registerMissions(app.missions);
     std::set<std::string> covered;
     for (const std::string& line : readLines(dataDir + "solutions.tsv")) {
         const size_t tab = line.find('\t');
@@ -43,23 +43,23 @@ TEST(Solutions, EveryMissionHasOneStoredProgramWithEditorValues) {
             EXPECT_GE(std::stol(token), 0) << line;
             EXPECT_LE(std::stol(token), 1000) << line;
         }
-        EXPECT_TRUE(app.levels.count(line.substr(0, tab))) << line;
+        EXPECT_TRUE(app.missions.count(line.substr(0, tab))) << line;
         EXPECT_TRUE(covered.insert(line.substr(0, tab)).second) << "stored twice: " << line;
     }
-    for (const auto& entry : app.levels) EXPECT_TRUE(covered.count(entry.first)) << entry.first;
+    for (const auto& entry : app.missions) EXPECT_TRUE(covered.count(entry.first)) << entry.first;
 }
 
 TEST(Solutions, EverySolutionWinsWithItsRecordedResult) {
     app.textures.headless = true;
-    if (app.levels.empty()) registerLevels(app.levels);
+    if (app.missions.empty()) registerMissions(app.missions);
     const std::vector<std::string> programs = readLines(dataDir + "solutions.tsv");
     const std::vector<std::string> expected = readLines(dataDir + "solutions_expected.txt");
     ASSERT_EQ(programs.size(), expected.size());
     for (size_t i = 0; i < programs.size(); ++i) {
         const size_t tab = programs[i].find('\t');
-        Level& level = *app.levels.at(programs[i].substr(0, tab));
+        Mission& mission = *app.missions.at(programs[i].substr(0, tab));
         const FlightResult result =
-            flyMission(app.world, level, programs[i].substr(tab + 1), defaultMaxSteps);
+            flyMission(app.world, mission, programs[i].substr(tab + 1), defaultMaxSteps);
         EXPECT_STREQ(result.result, "won") << programs[i];
         EXPECT_EQ(formatResult(result), expected[i]) << "actual result of " << programs[i];
     }

@@ -1,4 +1,4 @@
-#include "missions/Level_TurnII.h"
+#include "missions/TurnIIMission.h"
 #include "tests/missions/MissionTestSupport.h"
 
 using TrainingMissions = MissionTest;
@@ -31,7 +31,7 @@ TEST_F(TrainingMissions, CirclesCountOnlyInsideTheirEdgeAndAllMustBeVisitedInAny
 }
 
 TEST_F(TrainingMissions, ResetClearsVisitedCirclesAndTheOutcome) {
-    Level_TurnII mission;
+    TurnIIMission mission;
     start(mission);
     checkAt(Vec2(400.0, 0.0));
     checkAt(Vec2(400.0, 200.0));
@@ -44,7 +44,7 @@ TEST_F(TrainingMissions, ResetClearsVisitedCirclesAndTheOutcome) {
 
 TEST_F(TrainingMissions,
        WithAnEmptyProgramMovingStartDriftsPastBothGoalsAndSpinningStartOnlyTurns) {
-    Level& moving = start("Moving Start");
+    Mission& moving = start("Moving Start");
     EXPECT_EQ(fly(4000), 4000);
     EXPECT_FALSE(moving.won);
     EXPECT_DOUBLE_EQ(ship().position.x, 2000.0);

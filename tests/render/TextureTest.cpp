@@ -27,7 +27,7 @@ protected:
     }
 };
 
-// Texel (x, y) of level 0 as GL holds it: rows bottom-up.
+// Texel (x, y) of mission 0 as GL holds it: rows bottom-up.
 Rgba texel(const Texture& t, int x, int y) {
     std::vector<Rgba> all(size_t(t.texWidth) * t.texHeight);
     glBindTexture(GL_TEXTURE_2D, t.glName);

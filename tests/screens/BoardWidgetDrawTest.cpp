@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "render/Mesh.h"
 #include "render/Texture.h"
 #include "screens/BoardWidget.h"
@@ -239,7 +239,7 @@ TEST_P(BoardWidgetDrawTest, EveryMissionIsFramedWholeWithItsGoalsRedBeforeAndGre
         rocket.landed = false;
         rocket.velocity = Vec2(0, 0);
         rocket.position = view.meetAt;
-        app.world.level->update(app.world);
+        app.world.mission->update(app.world);
         image = show();
         keepScreenshot(view.name, "met");
         std::string met = goalColours(image, view, Camera(*screen.board));

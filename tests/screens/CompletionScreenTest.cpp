@@ -16,12 +16,12 @@ namespace {
 class Completion : public testing::Test {
 protected:
     void SetUp() override {
-        registerFreshLevels();
+        registerFreshMissions();
         app.screens.clear();
         pushScreen(&gameScreen);
         pushScreen(&screen);
         app.completionScreen = &screen;
-        app.world.level = &mission("Thrust");
+        app.world.mission = &mission("Thrust");
         delete app.world.rocket;
         app.world.rocket = new Rocket();
     }
@@ -31,7 +31,7 @@ protected:
     }
 
     void finishRun(float score, Program program) {
-        app.world.level->score = score;
+        app.world.mission->score = score;
         app.world.rocket->program = std::move(program);
     }
     std::string dismissWith(const SDL_Event& event) {
@@ -92,22 +92,22 @@ TEST_F(Completion, DismissalReturnsToTheGameScreenAndOtherInputIsKeptOrIgnored) 
 }
 
 TEST_F(Completion, AWonRunAlwaysEarnsAMedalEvenWithAScoreOfZero) {
-    Level& level = mission("Thrust");
-    for (auto c : {std::make_pair(0.0f, 3), std::make_pair(level.goldLimit, 3),
-                   std::make_pair(level.silverLimit, 2), std::make_pair(1e9f, 1)}) {
-        level.score = c.first;
-        EXPECT_EQ(runMedal(level), c.second) << c.first;
+    Mission& mission = mission("Thrust");
+    for (auto c : {std::make_pair(0.0f, 3), std::make_pair(mission.goldLimit, 3),
+                   std::make_pair(mission.silverLimit, 2), std::make_pair(1e9f, 1)}) {
+        mission.score = c.first;
+        EXPECT_EQ(runMedal(mission), c.second) << c.first;
     }
 }
 
 TEST_F(Completion, BreakdownShowsTheThreeCostsAndTheTotal) {
     // Thrust 100, Left 50, Wait 1000 winning at step 1150.
-    Level& level = mission("Thrust");
-    level.thrustCost = 100.0f;
-    level.turnCost = 5.0f;
-    level.timeCost = 11.5f;
-    level.score = 116.5f;
-    EXPECT_EQ(scoreBreakdown(level),
+    Mission& mission = mission("Thrust");
+    mission.thrustCost = 100.0f;
+    mission.turnCost = 5.0f;
+    mission.timeCost = 11.5f;
+    mission.score = 116.5f;
+    EXPECT_EQ(scoreBreakdown(mission),
               "Thrust:   100 x 1   =   100\n"
               " Turns:    50 x .1  =     5.0\n"
               "  Time:  1150 x .01 =    11.50\n"

@@ -6,7 +6,7 @@
 
 #include "app/Application.h"
 #include "app/Button.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "screens/CompletionScreen.h"
 #include "screens/GameScreen.h"
 #include "screens/StateWidget.h"
@@ -18,9 +18,9 @@ namespace {
 
 // A mission in empty space that is won or failed on a chosen step of a run,
 // and counts every check it is asked for, across resets.
-class ScriptedLevel : public Level {
+class ScriptedMission : public Mission {
 public:
-    ScriptedLevel() : Level("Scripted", "", 1.0f, 2.0f) {}
+    ScriptedMission() : Mission("Scripted", "", 1.0f, 2.0f) {}
     int winAtStep = -1;
     int failAtStep = -1;
     int checks = 0;
@@ -56,7 +56,7 @@ class GameScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
         app.textures.headless = true;
-        screen = &enterLevel(level);
+        screen = &enterMission(mission);
         tick();  // the entry reset
     }
     void TearDown() override { leavePlay(); }
@@ -94,7 +94,7 @@ protected:
         app.world.speed = speed;
     }
 
-    ScriptedLevel level;
+    ScriptedMission mission;
     GameScreen* screen = nullptr;
 };
 
@@ -271,27 +271,27 @@ TEST_F(GameScreenTest, StepsPerUpdateFollowTheWorldSpeed) {
 TEST_F(GameScreenTest, AMissionWonInTheMiddleOfAFastUpdateStopsThereAndShowsTheCompletionScreen) {
     CompletionScreen completion;
     app.completionScreen = &completion;
-    level.winAtStep = 25;
+    mission.winAtStep = 25;
     startRun(10000);
-    int before = level.checks;
+    int before = mission.checks;
     tick();
-    EXPECT_EQ(level.checks - before, 25);
+    EXPECT_EQ(mission.checks - before, 25);
     EXPECT_FALSE(app.world.running);
     EXPECT_EQ(app.world.time, 0);
     EXPECT_TRUE(screen->entered);
     EXPECT_EQ(screen->runButton->label, "Run");
-    EXPECT_GT(level.score, 0.0f);  // the score of the won run survives the reset
+    EXPECT_GT(mission.score, 0.0f);  // the score of the won run survives the reset
     EXPECT_EQ(app.screens.back(), &completion);
     EXPECT_EQ(app.focus, &completion);
     app.completionScreen = nullptr;
 }
 
 TEST_F(GameScreenTest, AFailedMissionStopsAndResetsButStaysOnTheScreen) {
-    level.failAtStep = 3;
+    mission.failAtStep = 3;
     startRun(1000);
     tick();
     EXPECT_FALSE(app.world.running);
-    EXPECT_FALSE(level.failed);
+    EXPECT_FALSE(mission.failed);
     EXPECT_EQ(app.world.time, 0);
     EXPECT_FALSE(screen->entered);
     EXPECT_EQ(app.screens.back(), screen);
@@ -320,7 +320,7 @@ TEST_F(GameScreenTest, F1TogglesTheOptimizationRequestAndTheNextUpdateCarriesItO
     EXPECT_FALSE(optimizeRequested);
     keys("t");
     program()[0].value = 10;
-    level.winAtStep = 5;
+    mission.winAtStep = 5;
     key(SDLK_F1);
     tick();
     EXPECT_FALSE(optimizeRequested);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "missions/LevelMenu.h"
+#include "screens/MissionMenu.h"
 #include "screens/LoadingScreen.h"
 #include "screens/MainMenu.h"
 #include "tests/screens/MenuTestSupport.h"

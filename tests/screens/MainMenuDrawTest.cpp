@@ -2,7 +2,7 @@
 // the group state says, and drawing is what updates `highestPassed`.
 #include <gtest/gtest.h>
 
-#include "missions/LevelMenu.h"
+#include "screens/MissionMenu.h"
 #include "screens/MainMenu.h"
 #include "tests/screens/MenuTestSupport.h"
 #include "tests/support/GlTestWindow.h"
@@ -13,9 +13,9 @@ class MainMenuDrawing : public testing::Test {
 protected:
     void SetUp() override {
         openTestWindow(1280, 720);
-        registerFreshLevels();
+        registerFreshMissions();
         app.stars.resize(0);  // no stars to light up the icon areas
-        app.levelMenu = &levelMenu;
+        app.missionMenu = &missionMenu;
     }
 
     // Lit pixels in the 24 x 24 square whose lower-left corner is `dx`
@@ -30,7 +30,7 @@ protected:
         return readPixels();
     }
 
-    LevelMenu levelMenu;
+    MissionMenu missionMenu;
     MainMenu menu;
 };
 
@@ -47,9 +47,9 @@ TEST_F(MainMenuDrawing, LocksStandBesideTheClosedGroupsOnly) {
 
 TEST_F(MainMenuDrawing, DrawingRecomputesTheGroupsFromTheBestScores) {
     drawMenu();
-    for (size_t i = 1; i < levelMenu.pages["Cadet Missions"].size(); ++i) {
-        Level& level = mission(levelMenu.pages["Cadet Missions"][i]);
-        level.bestScore = level.silverLimit;
+    for (size_t i = 1; i < missionMenu.pages["Cadet Missions"].size(); ++i) {
+        Mission& mission = mission(missionMenu.pages["Cadet Missions"][i]);
+        mission.bestScore = mission.silverLimit;
     }
     EXPECT_EQ(menu.highestPassed, -1);  // not until the next frame
     Image image = drawMenu();

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "missions/LevelMenu.h"
+#include "screens/MissionMenu.h"
 #include "screens/MainMenu.h"
 #include "tests/screens/MenuTestSupport.h"
 
@@ -14,8 +14,8 @@ class TitleMenu : public testing::Test {
 protected:
     void SetUp() override {
         useHeadlessFonts();
-        registerFreshLevels();
-        app.levelMenu = &levelMenu;
+        registerFreshMissions();
+        app.missionMenu = &missionMenu;
         app.running = true;
         app.screens.clear();
         pushScreen(&intro);
@@ -29,19 +29,19 @@ protected:
     // Every mission of the group gets a best score as a fraction of the way
     // from its gold limit to its silver limit (0 = gold, 1 = silver).
     void scoreGroup(const std::string& group, float where) {
-        for (size_t i = 1; i < levelMenu.pages[group].size(); ++i)
-            setBest(mission(levelMenu.pages[group][i]), where);
+        for (size_t i = 1; i < missionMenu.pages[group].size(); ++i)
+            setBest(mission(missionMenu.pages[group][i]), where);
     }
     // -1 leaves the mission never won; 2 is just past its silver limit.
-    static void setBest(Level& level, float where) {
-        level.bestScore = where < 0.0f ? 0.0f
+    static void setBest(Mission& mission, float where) {
+        mission.bestScore = where < 0.0f ? 0.0f
                           : where > 1.0f
-                              ? level.silverLimit + 1.0f
-                              : level.goldLimit + where * (level.silverLimit - level.goldLimit);
+                              ? mission.silverLimit + 1.0f
+                              : mission.goldLimit + where * (mission.silverLimit - mission.goldLimit);
     }
 
     Widget intro;
-    LevelMenu levelMenu;
+    MissionMenu missionMenu;
     MainMenu menu;
 };
 
@@ -80,7 +80,7 @@ TEST_F(TitleMenu, ClickingALockedGroupDoesNothing) {
     menu.entered = false;
     EXPECT_TRUE(menu.handleEvent(mousePress(100, 100)));
     EXPECT_EQ(currentScreen(), &menu);
-    EXPECT_EQ(levelMenu.currentPage, "Cadet Missions");
+    EXPECT_EQ(missionMenu.currentPage, "Cadet Missions");
     EXPECT_FALSE(menu.entered);
 }
 
@@ -89,9 +89,9 @@ TEST_F(TitleMenu, OpenGroupOpensItsMissionMenuPage) {
     menu.assessGroups();
     menu.selected = Ensign;
     EXPECT_TRUE(menu.handleEvent(keyPress(SDLK_RETURN)));
-    EXPECT_EQ(currentScreen(), &levelMenu);
-    EXPECT_EQ(app.focus, &levelMenu);
-    EXPECT_EQ(levelMenu.currentPage, "Ensign Missions");
+    EXPECT_EQ(currentScreen(), &missionMenu);
+    EXPECT_EQ(app.focus, &missionMenu);
+    EXPECT_EQ(missionMenu.currentPage, "Ensign Missions");
     EXPECT_TRUE(menu.entered);
 }
 
@@ -103,7 +103,7 @@ TEST_F(TitleMenu, UnlockingFollowsTheLastAssessmentNotTheCurrentScores) {
     EXPECT_EQ(currentScreen(), &menu);
     menu.assessGroups();
     menu.handleEvent(keyPress(SDLK_RETURN));
-    EXPECT_EQ(currentScreen(), &levelMenu);
+    EXPECT_EQ(currentScreen(), &missionMenu);
 }
 
 TEST_F(TitleMenu, IntroUncoversTheIntroAndEscapeQuits) {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/Application.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "render/Font.h"
 
 // A fresh working directory for one test, with the game's data folders
@@ -39,13 +39,13 @@ public:
 };
 
 // The 21 missions, registered afresh with no scores.
-inline void registerFreshLevels() {
-    for (auto& entry : app.levels) delete entry.second;
-    app.levels.clear();
-    registerLevels(app.levels);
+inline void registerFreshMissions() {
+    for (auto& entry : app.missions) delete entry.second;
+    app.missions.clear();
+    registerMissions(app.missions);
 }
 
-inline Level& mission(const std::string& name) { return *app.levels.at(name); }
+inline Mission& mission(const std::string& name) { return *app.missions.at(name); }
 
 // Fonts with the real cell sizes but no texture, for layout and hit tests
 // that run without a display.

@@ -13,20 +13,20 @@ class Briefing : public testing::Test {
 protected:
     void SetUp() override {
         useHeadlessFonts();
-        registerFreshLevels();
+        registerFreshMissions();
         static GameScreen game;
         app.gameScreen = &game;
         app.screens.clear();
-        pushScreen(&levelMenu);
+        pushScreen(&missionMenu);
         pushScreen(&screen);
-        app.world.level = &mission("Thrust");
+        app.world.mission = &mission("Thrust");
         delete app.world.rocket;
         app.world.rocket = new Rocket();
         screen.update();  // the entry work
     }
     void TearDown() override { app.screens.clear(); }
 
-    Widget levelMenu;
+    Widget missionMenu;
     MissionBriefingScreen screen;
 };
 
@@ -57,8 +57,8 @@ TEST_F(Briefing, EscapeRejectsEvenWithAcceptHighlighted) {
     screen.entered = false;
     EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_ESCAPE)));
     EXPECT_EQ(screen.selected, 1);
-    EXPECT_EQ(currentScreen(), &levelMenu);
-    EXPECT_EQ(app.focus, &levelMenu);
+    EXPECT_EQ(currentScreen(), &missionMenu);
+    EXPECT_EQ(app.focus, &missionMenu);
     EXPECT_TRUE(screen.entered);
 }
 
@@ -67,7 +67,7 @@ TEST_F(Briefing, AcceptReplacesTheBriefingWithTheGameScreenAndLoadsTheBestProgra
     screen.entered = false;
     EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_RETURN)));
     ASSERT_EQ(app.screens.size(), 2u);
-    EXPECT_EQ(app.screens[0], &levelMenu);
+    EXPECT_EQ(app.screens[0], &missionMenu);
     EXPECT_EQ(currentScreen(), app.gameScreen);
     EXPECT_EQ(app.focus, app.gameScreen);
     EXPECT_TRUE(screen.entered);

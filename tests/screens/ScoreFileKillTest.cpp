@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "app/Application.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "screens/ScoreFile.h"
 #include "tests/screens/MenuTestSupport.h"
 
@@ -23,12 +23,12 @@ namespace {
 // takes long enough for kills to land inside it.
 void setScores(float base, char letter) {
     float score = base;
-    for (auto& entry : app.levels) {
-        Level& level = *entry.second;
-        level.bestScore = score;
-        level.savedProgram = "100";
-        for (int i = 0; i < 100; ++i) level.savedProgram += std::string(" ") + letter + " 1000";
-        level.savedProgram += '\n';
+    for (auto& entry : app.missions) {
+        Mission& mission = *entry.second;
+        mission.bestScore = score;
+        mission.savedProgram = "100";
+        for (int i = 0; i < 100; ++i) mission.savedProgram += std::string(" ") + letter + " 1000";
+        mission.savedProgram += '\n';
         score += 1.25f;
     }
 }
@@ -54,11 +54,11 @@ std::string fileBytes(const char* name) {
 
 TEST(ScoreFileKill, AKilledSaveLeavesTheOldOrTheNewScoresNeverAMixture) {
     ScratchDirectory scratch;
-    registerFreshLevels();
+    registerFreshMissions();
     setScores(100.0f, 'T');
-    const std::string oldScores = scoreFileBytes(app.levels);
+    const std::string oldScores = scoreFileBytes(app.missions);
     setScores(500.0f, 'L');
-    const std::string newScores = scoreFileBytes(app.levels);
+    const std::string newScores = scoreFileBytes(app.missions);
     setScores(100.0f, 'T');
     saveScores();
     ASSERT_EQ(fileBytes("save.dat"), oldScores);
@@ -82,12 +82,12 @@ TEST(ScoreFileKill, AKilledSaveLeavesTheOldOrTheNewScoresNeverAMixture) {
             << "kill " << kill << " (seed " << seed << ") left " << bytes.size() << " bytes";
         (bytes == oldScores ? oldSeen : newSeen) += 1;
 
-        registerFreshLevels();
+        registerFreshMissions();
         std::FILE* file = std::fopen("save.dat", "rb");
         ASSERT_NE(file, nullptr);
-        EXPECT_EQ(readScoreRecords(file, app.levels), "") << "seed " << seed;
+        EXPECT_EQ(readScoreRecords(file, app.missions), "") << "seed " << seed;
         std::fclose(file);
-        EXPECT_EQ(scoreFileBytes(app.levels), bytes) << "seed " << seed;
+        EXPECT_EQ(scoreFileBytes(app.missions), bytes) << "seed " << seed;
     }
     // Otherwise the kills proved nothing.
     EXPECT_GT(insideSave, 0) << "no kill landed inside a save (seed " << seed << ")";

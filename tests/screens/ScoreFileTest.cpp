@@ -51,7 +51,7 @@ int errorLines(const std::string& output) {
 
 // Loads `bytes` as "save.dat" into fresh missions; returns what was printed.
 std::string loadBytes(const std::string& bytes) {
-    registerFreshLevels();
+    registerFreshMissions();
     writeFile("save.dat", bytes);
     testing::internal::CaptureStdout();
     loadScores();
@@ -68,7 +68,7 @@ class ScoreFile : public testing::Test {
 protected:
     void SetUp() override {
         app.textures.headless = true;
-        registerFreshLevels();
+        registerFreshMissions();
     }
     ScratchDirectory scratch;
 };
@@ -93,9 +93,9 @@ TEST_F(ScoreFile, SavesOneLittleEndianRecordPerMissionInNameOrderAndLoadsItBackB
     giveAwkwardScores();
     EXPECT_EQ(quietSave(), "Saving game.\n");
     std::string bytes = readFile("save.dat");
-    std::string expected = int32(int32_t(app.levels.size()));
+    std::string expected = int32(int32_t(app.missions.size()));
     std::map<std::string, std::pair<uint32_t, std::string>> saved;
-    for (auto& entry : app.levels) {
+    for (auto& entry : app.missions) {
         expected += record(entry.first, entry.second->bestScore, entry.second->savedProgram);
         saved[entry.first] = {bitsOf(entry.second->bestScore), entry.second->savedProgram};
     }
@@ -103,8 +103,8 @@ TEST_F(ScoreFile, SavesOneLittleEndianRecordPerMissionInNameOrderAndLoadsItBackB
     EXPECT_EQ(bytes.substr(0, 21), std::string("\x15\0\0\0\x0d\0\0\0Bigger Launch", 21));
 
     EXPECT_EQ(loadBytes(bytes), "Loading game.\n");
-    ASSERT_EQ(app.levels.size(), saved.size());
-    for (auto& entry : app.levels) {
+    ASSERT_EQ(app.missions.size(), saved.size());
+    for (auto& entry : app.missions) {
         EXPECT_EQ(bitsOf(entry.second->bestScore), saved[entry.first].first) << entry.first;
         EXPECT_EQ(entry.second->savedProgram, saved[entry.first].second) << entry.first;
     }
@@ -124,7 +124,7 @@ TEST_F(ScoreFile, MissingFileIsReportedOnceAndLeavesNoScores) {
     loadScores();
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "Loading game.\nERROR: Failed to open file for loading game. No scores loaded.\n");
-    for (auto& entry : app.levels) {
+    for (auto& entry : app.missions) {
         EXPECT_EQ(entry.second->bestScore, 0.0f);
         EXPECT_EQ(entry.second->savedProgram, "");
     }

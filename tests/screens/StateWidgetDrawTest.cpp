@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "screens/StateWidget.h"
 #include "sim/Rocket.h"
 #include "tests/support/GlTestWindow.h"
 
 namespace {
 
-class EmptyLevel : public Level {
+class EmptyMission : public Mission {
 public:
-    EmptyLevel() : Level("Empty", "", 1.0f, 2.0f) {}
+    EmptyMission() : Mission("Empty", "", 1.0f, 2.0f) {}
     void setup(World& world) override { world.rocket->radius = 8.0; }
 };
 
@@ -42,7 +42,7 @@ protected:
 
     void SetUp() override {
         openTestWindow(1280, 720);
-        app.world.level = &level;
+        app.world.mission = &mission;
         app.world.running = false;
         app.world.clearProgramAndReset();
         add(Thrust, 500);
@@ -84,7 +84,7 @@ protected:
         return columns;
     }
 
-    EmptyLevel level;
+    EmptyMission mission;
     StateWidget editor;
 };
 

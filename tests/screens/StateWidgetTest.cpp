@@ -3,15 +3,15 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "screens/StateWidget.h"
 #include "sim/Rocket.h"
 
 namespace {
 
-class EmptyLevel : public Level {
+class EmptyMission : public Mission {
 public:
-    EmptyLevel() : Level("Empty", "", 1.0f, 2.0f) {}
+    EmptyMission() : Mission("Empty", "", 1.0f, 2.0f) {}
     void setup(World& world) override { world.rocket->radius = 8.0; }
 };
 
@@ -22,7 +22,7 @@ protected:
         app.textures.headless = true;
         app.width = 1280;
         app.height = 720;
-        app.world.level = &level;
+        app.world.mission = &mission;
         app.world.running = false;
         app.world.clearProgramAndReset();
         for (int value : {100, 200, 300}) {
@@ -61,7 +61,7 @@ protected:
         return editor.handleEvent(event);
     }
 
-    EmptyLevel level;
+    EmptyMission mission;
     StateWidget editor;
 };
 

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
 #include "sim/Optimizer.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
-#include "tests/sim/LineLevel.h"
+#include "tests/sim/LineMission.h"
 
 // Heap allocations made while counting is on (AllocationCounter.cpp).
 extern bool countingAllocations;
@@ -21,7 +21,7 @@ namespace {
 
 // Two planets circling each other and a marker they pull, beside the
 // ship's line: everything the motion of bodies can do.
-class PairLevel : public LineLevel {
+class PairMission : public LineMission {
 public:
     double pairDistance = 300.0;
 
@@ -29,7 +29,7 @@ public:
         addBody(world, Vec2(0.0, pairDistance), Vec2(0.06, 0.0), true);
         addBody(world, Vec2(0.0, -pairDistance), Vec2(-0.06, 0.0), true);
         addBody(world, Vec2(50.0, 0.0), Vec2(0.0, 0.01), false);
-        LineLevel::setup(world);
+        LineMission::setup(world);
     }
 
 private:
@@ -58,7 +58,7 @@ class Tracking : public ::testing::Test {
 protected:
     void SetUp() override {
         app.textures.headless = true;
-        world.level = &level;
+        world.mission = &mission;
         world.reset();
         world.rocket->program = prog({{Left, 300}, {Thrust, 40}, {Wait, 30}, {Right, 500}});
     }
@@ -93,7 +93,7 @@ protected:
     }
 
     World world;
-    PairLevel level;
+    PairMission mission;
 };
 
 }  // namespace
@@ -114,14 +114,14 @@ TEST_F(Tracking, ReplayedStepsAreBitForBitTheComputedOnesAndOnlyTheRecordedOnesA
         {"beyond the capacity", 100, 300, 300, -1, false, 99},
     };
     for (const Case& c : cases) {
-        level.pairDistance = 300.0;
+        mission.pairDistance = 300.0;
         Trace first = untracked(c.recorded);
         BodyTrack track(3, c.capacity);
         world.bodyTrack = &track;
         EXPECT_EQ(run(c.recorded), first) << c.what;
         EXPECT_EQ(track.replayed, 0u) << c.what;
         EXPECT_EQ(track.frameCount(), std::min(c.capacity, size_t(c.recorded) + 1)) << c.what;
-        if (c.newStart) level.pairDistance = 350.0;
+        if (c.newStart) mission.pairDistance = 350.0;
         Trace expected = untracked(c.replayed, c.nudgeAt);
         EXPECT_EQ(run(c.replayed, c.nudgeAt), expected) << c.what;
         EXPECT_EQ(track.replayed, c.expectReplayed) << c.what;
@@ -146,7 +146,7 @@ TEST_F(Tracking, RecordingAndReplayingAllocateNothing) {
 }
 
 TEST_F(Tracking, TheOptimizerScoresRunsAlikeWithAndWithoutARecording) {
-    level.bestScore = 40.0f;
+    mission.bestScore = 40.0f;
     BodyTrack track(3, 20000);
     std::vector<float> with, without;
     Program p = prog({{Thrust, 30}, {Left, 10}, {Wait, 40}, {Right, 10}});
@@ -166,7 +166,7 @@ TEST_F(Tracking, TheOptimizerScoresRunsAlikeWithAndWithoutARecording) {
 
 TEST_F(Tracking, TheOptimizerRecordsWhateverTheBestScoreSays) {
     for (float best : {-1e6f, 0.0f, 1e30f}) {
-        level.bestScore = best;
+        mission.bestScore = best;
         world.rocket->program = prog({{Thrust, 40}});
         world.reset();
         testing::internal::CaptureStdout();

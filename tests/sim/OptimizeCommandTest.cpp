@@ -9,7 +9,7 @@
 #include "sim/OptimizeCommand.h"
 #include "sim/Optimizer.h"
 #include "sim/ProgramText.h"
-#include "tests/sim/LineLevel.h"
+#include "tests/sim/LineMission.h"
 
 namespace {
 
@@ -18,8 +18,8 @@ protected:
     void SetUp() override {
         app.textures.headless = true;
         // The application owns its missions and frees them at exit.
-        if (!app.levels.count("Line")) app.levels["Line"] = new LineLevel;
-        level = app.levels["Line"];
+        if (!app.missions.count("Line")) app.missions["Line"] = new LineMission;
+        mission = app.missions["Line"];
     }
 
     // Runs the command; returns its exit status and fills `lines` with the
@@ -34,7 +34,7 @@ protected:
         return status;
     }
 
-    Level* level = nullptr;
+    Mission* mission = nullptr;
     std::vector<std::string> lines;
     std::ostringstream errors;
 };
@@ -52,7 +52,7 @@ TEST_F(OptimizeCommand, PrintsWhatTheGamesOptimizerPrintsAndFindsForTheSameSeed)
 
     // The game's optimizer, from the same program and seed, finds the same.
     app.world.rocket->program = prog({{Thrust, 20}, {Right, 3}});
-    level->bestScore = 0.0f;
+    mission->bestScore = 0.0f;
     seedRandom(77);
     testing::internal::CaptureStdout();
     optimizeProgram(app.world);
@@ -64,7 +64,7 @@ TEST_F(OptimizeCommand, PrintsWhatTheGamesOptimizerPrintsAndFindsForTheSameSeed)
 
     // The same seed gives the same, another seed another; a best score may be given.
     ASSERT_EQ(run({"Line", "2 T 20 R 3", "77", "12.5"}), 0);
-    EXPECT_EQ(level->bestScore, 12.5f);
+    EXPECT_EQ(mission->bestScore, 12.5f);
     ASSERT_EQ(run({"Line", "2 T 20 R 3", "77"}), 0);
     EXPECT_EQ(lines, first);
     ASSERT_EQ(run({"Line", "2 T 20 R 3", "78"}), 0);

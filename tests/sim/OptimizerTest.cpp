@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "render/Random.h"
 #include "sim/Optimizer.h"
 #include "sim/Rocket.h"
 #include "sim/VirtualMachine.h"
 #include "sim/World.h"
-#include "tests/sim/LineLevel.h"
+#include "tests/sim/LineMission.h"
 
 namespace {
 
@@ -141,7 +141,7 @@ class Optimizing : public ::testing::Test {
 protected:
     void SetUp() override {
         app.textures.headless = true;
-        world.level = &level;
+        world.mission = &mission;
         world.reset();
     }
 
@@ -162,7 +162,7 @@ protected:
     }
 
     World world;
-    LineLevel level;
+    LineMission mission;
 };
 
 struct Iteration {
@@ -194,14 +194,14 @@ bool parseIteration(const std::string& line, Iteration& it) {
 // A run as first described: the whole score computed after every step.
 float scoreStepByStep(World& world) {
     world.reset();
-    Level& level = *world.level;
-    float limit = level.bestScore + 100.0f;
+    Mission& mission = *world.mission;
+    float limit = mission.bestScore + 100.0f;
     for (;;) {
         world.step();
         computeScore(world);
-        if (level.score > limit) return level.score;
-        if (level.won) return level.score;
-        if (level.failed) return limit;
+        if (mission.score > limit) return mission.score;
+        if (mission.won) return mission.score;
+        if (mission.failed) return limit;
     }
 }
 
@@ -216,29 +216,29 @@ TEST_F(Optimizing, EveryRunScoresBitForBitAsScoringEveryStepWould) {
             int32_t value = int32_t(g() % (opcode == Thrust ? 60 : opcode == Sleep ? 3 : 400));
             p.push_back(Instruction{opcode, value});
         }
-        level.bestScore = float(g() % 3) * 17.3f;
+        mission.bestScore = float(g() % 3) * 17.3f;
         load(p);
         float expected = scoreStepByStep(world);
-        float fields[4] = {level.score, level.thrustCost, level.turnCost, level.timeCost};
+        float fields[4] = {mission.score, mission.thrustCost, mission.turnCost, mission.timeCost};
         int time = world.time;
         EXPECT_EQ(evaluateProgram(world), expected) << show(p);
         EXPECT_EQ(world.time, time);
-        EXPECT_EQ(level.score, fields[0]);
-        EXPECT_EQ(level.thrustCost, fields[1]);
-        EXPECT_EQ(level.turnCost, fields[2]);
-        EXPECT_EQ(level.timeCost, fields[3]);
+        EXPECT_EQ(mission.score, fields[0]);
+        EXPECT_EQ(mission.thrustCost, fields[1]);
+        EXPECT_EQ(mission.turnCost, fields[2]);
+        EXPECT_EQ(mission.timeCost, fields[3]);
     }
 }
 
 TEST_F(Optimizing, FailedRunsScoreTheCutOffAndADamagedBestScoreStillEndsEveryRun) {
     Program required = prog({{Thrust, 1}});
     for (float best : {12.5f, NAN, INFINITY}) {
-        level.bestScore = best;
-        level.required = &required;
+        mission.bestScore = best;
+        mission.required = &required;
         load(prog({{Thrust, 2}}));
         EXPECT_EQ(evaluateProgram(world), std::isfinite(best) ? best + 100.0f : 100.0f) << best;
-        EXPECT_TRUE(level.failed);
-        level.required = nullptr;
+        EXPECT_TRUE(mission.failed);
+        mission.required = nullptr;
         load(Program());
         EXPECT_LT(evaluateProgram(world), std::isfinite(best) ? best + 100.1f : 100.1f) << best;
     }
@@ -271,7 +271,7 @@ TEST_F(Optimizing, AProgramNoVariantBeatsComesBackInItsOwnForm) {
     };
     for (const auto& c : cases) {
         Program required = canonicalize(c.first);
-        level.required = &required;
+        mission.required = &required;
         load(c.first);
         std::vector<std::string> lines = optimize(99);
         EXPECT_EQ(show(world.rocket->program), c.second);
@@ -297,9 +297,9 @@ TEST_F(Optimizing, EveryRoundStandsOnTheBetterOfTheAcceptedAndTheNewScore) {
 }
 
 TEST_F(Optimizing, OnARealMissionTheResultNeverScoresWorseAndRepeatsForTheSameSeed) {
-    if (app.levels.empty()) registerLevels(app.levels);
-    world.level = app.levels.at("Thrust");
-    world.level->bestScore = 1010.0f;  // won before: runs are cut off above 1110
+    if (app.missions.empty()) registerMissions(app.missions);
+    world.mission = app.missions.at("Thrust");
+    world.mission->bestScore = 1010.0f;  // won before: runs are cut off above 1110
     std::vector<std::string> results;
     for (int round = 0; round < 2; ++round) {
         load(prog({{Thrust, 1000}, {Left, 3}}));

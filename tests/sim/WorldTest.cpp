@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "missions/Level.h"
+#include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -28,14 +28,14 @@ struct BodyPlan {
 };
 
 // A mission made up on the spot: bodies and ship as given, an optional check.
-struct TestLevel : Level {
-    TestLevel() : Level("Test", "Test briefing", 10.0f, 20.0f) {}
+struct TestMission : Mission {
+    TestMission() : Mission("Test", "Test briefing", 10.0f, 20.0f) {}
 
     std::vector<BodyPlan> plans;
     Vec2 shipPosition;
     Vec2 shipVelocity;
     double shipAngle = 0.0;
-    std::function<void(TestLevel&, World&)> check;
+    std::function<void(TestMission&, World&)> check;
     int setups = 0;
 
     void setup(World& world) override {
@@ -74,10 +74,10 @@ bool finite(Vec2 v) { return std::isfinite(v.x) && std::isfinite(v.y); }
 
 struct WorldFixture : testing::Test {
     World world;
-    TestLevel level;
+    TestMission mission;
 
     void start() {
-        world.level = &level;
+        world.mission = &mission;
         world.reset();
     }
     void steps(int n) {
@@ -120,8 +120,8 @@ TEST_F(WorldReset, ShipPlacedInsideABodyStartsOnItsSurfaceFacingAway) {
          Vec2(44.81243429790517, 55.97622573954547)},
     };
     for (const Case& c : cases) {
-        level.plans = c.plans;
-        level.shipPosition = c.ship;
+        mission.plans = c.plans;
+        mission.shipPosition = c.ship;
         start();
         EXPECT_TRUE(ship().landed);
         EXPECT_EQ(ship().landedOn, world.bodies[size_t(c.landedOn)]);
@@ -141,7 +141,7 @@ TEST_F(WorldReset, ShipPlacedInsideABodyStartsOnItsSurfaceFacingAway) {
 }
 
 TEST_F(WorldReset, KeepsTheProgramAndRewindsItUnlessAskedToClearIt) {
-    level.plans = {planet()};
+    mission.plans = {planet()};
     start();
     ship().program = {{Thrust, 100}, {Wait, 20}, {Left, -3}};
     steps(5);
@@ -154,15 +154,15 @@ TEST_F(WorldReset, KeepsTheProgramAndRewindsItUnlessAskedToClearIt) {
     EXPECT_EQ(ship().currentLine, 0);
     EXPECT_EQ(ship().waitCounter, 0);
     EXPECT_EQ(world.time, 0);
-    EXPECT_EQ(level.setups, 2);
+    EXPECT_EQ(mission.setups, 2);
     // Entering a mission from the menu starts with an empty program.
     world.clearProgramAndReset();
     EXPECT_TRUE(ship().program.empty());
 }
 
 TEST_F(WorldStep, ShipAtRestFeelsGravityAndMovesInTheSameStep) {
-    level.plans = {BodyPlan{10.0, 4.9, Vec2(200.0, 200.0)}};
-    level.shipPosition = Vec2(300.0, 200.0);
+    mission.plans = {BodyPlan{10.0, 4.9, Vec2(200.0, 200.0)}};
+    mission.shipPosition = Vec2(300.0, 200.0);
     start();
     world.step();
     EXPECT_DOUBLE_EQ(ship().velocity.x, -0.00049);
@@ -173,9 +173,9 @@ TEST_F(WorldStep, ShipAtRestFeelsGravityAndMovesInTheSameStep) {
 }
 
 TEST_F(WorldStep, BodiesMoveInPlaceSoLaterOnesSeeEarlierNewPositions) {
-    level.plans = {BodyPlan{1.0, 2.0, Vec2(0.0, 0.0), Vec2(0.0, 3.0)},
+    mission.plans = {BodyPlan{1.0, 2.0, Vec2(0.0, 0.0), Vec2(0.0, 3.0)},
                    BodyPlan{1.0, 5.0, Vec2(40.0, 0.0)}};
-    level.shipPosition = Vec2(1000.0, 1000.0);
+    mission.shipPosition = Vec2(1000.0, 1000.0);
     start();
     world.step();
     const Body& a = *world.bodies[0];
@@ -193,9 +193,9 @@ TEST_F(WorldStep, BodiesMoveInPlaceSoLaterOnesSeeEarlierNewPositions) {
 }
 
 TEST_F(WorldStep, NonSolidBodiesFallButPullNothing) {
-    level.plans = {BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)},
+    mission.plans = {BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)},
                    BodyPlan{3.0, 1000.0, Vec2(100.0, 0.0), Vec2(), 0.0, false}};
-    level.shipPosition = Vec2(-1000.0, 0.0);
+    mission.shipPosition = Vec2(-1000.0, 0.0);
     start();
     world.step();
     EXPECT_EQ(world.bodies[0]->velocity.x, 0.0);
@@ -203,18 +203,18 @@ TEST_F(WorldStep, NonSolidBodiesFallButPullNothing) {
 }
 
 TEST_F(WorldStep, MarkerInsideAPlanetDoesNotAffectTheShip) {
-    TestLevel plain;
+    TestMission plain;
     plain.plans = {planet()};
     plain.shipPosition = Vec2(200.0, 290.0);
     plain.shipVelocity = Vec2(0.01, -0.5);
     World plainWorld;
-    plainWorld.level = &plain;
+    plainWorld.mission = &plain;
     plainWorld.reset();
 
     // The marker overlaps the ship's start and lies in its path.
-    level.plans = {planet(), BodyPlan{30.0, 50.0, Vec2(200.0, 260.0), Vec2(), 0.0, false}};
-    level.shipPosition = plain.shipPosition;
-    level.shipVelocity = plain.shipVelocity;
+    mission.plans = {planet(), BodyPlan{30.0, 50.0, Vec2(200.0, 260.0), Vec2(), 0.0, false}};
+    mission.shipPosition = plain.shipPosition;
+    mission.shipVelocity = plain.shipVelocity;
     start();
     for (int i = 0; i < 300; ++i) {
         world.step();
@@ -227,9 +227,9 @@ TEST_F(WorldStep, MarkerInsideAPlanetDoesNotAffectTheShip) {
 }
 
 TEST_F(WorldStep, TouchingAtHighSpeedIsALandingWithoutBounce) {
-    level.plans = {planet()};
-    level.shipPosition = Vec2(200.0, 400.0);
-    level.shipVelocity = Vec2(0.0, -150.0);
+    mission.plans = {planet()};
+    mission.shipPosition = Vec2(200.0, 400.0);
+    mission.shipVelocity = Vec2(0.0, -150.0);
     start();
     world.step();
     // The ship moved deep into the planet; contact is found at the next step.
@@ -248,8 +248,8 @@ TEST_F(WorldStep, TouchingAtHighSpeedIsALandingWithoutBounce) {
 }
 
 TEST_F(WorldStep, LandedShipRidesASpinningPlanet) {
-    level.plans = {planet(0.001)};
-    level.shipPosition = Vec2(270.0, 200.0);
+    mission.plans = {planet(0.001)};
+    mission.shipPosition = Vec2(270.0, 200.0);
     start();
     steps(1000);
     const Body& body = *world.bodies[0];
@@ -266,8 +266,8 @@ TEST_F(WorldStep, LandedShipRidesASpinningPlanet) {
 }
 
 TEST_F(WorldStep, LandedShipMovesWithAMovingBody) {
-    level.plans = {BodyPlan{20.0, 1.0, Vec2(0.0, 0.0), Vec2(0.5, 0.05)}};
-    level.shipPosition = Vec2(0.0, 10.0);
+    mission.plans = {BodyPlan{20.0, 1.0, Vec2(0.0, 0.0), Vec2(0.5, 0.05)}};
+    mission.shipPosition = Vec2(0.0, 10.0);
     start();
     world.step();
     const Body& body = *world.bodies[0];
@@ -282,8 +282,8 @@ TEST_F(WorldStep, LandedShipMovesWithAMovingBody) {
 }
 
 TEST_F(WorldStep, TurnGivenOnTheGroundIsLostWhenTheShipSettlesAgain) {
-    level.plans = {planet()};
-    level.shipPosition = Vec2(270.0, 200.0);
+    mission.plans = {planet()};
+    mission.shipPosition = Vec2(270.0, 200.0);
     start();
     ship().program = {{Left, 1000}};
     world.step();
@@ -305,9 +305,9 @@ TEST_F(WorldStep, TurnGivenOnTheGroundIsLostWhenTheShipSettlesAgain) {
 
 TEST_F(WorldStep, AFailedMissionFreezesEverythingAndAWonOneOnlyTheClock) {
     for (bool fail : {true, false}) {
-        level.plans = {BodyPlan{10.0, 4.9, Vec2(0.0, 0.0), Vec2(0.1, 0.0)}};
-        level.shipPosition = Vec2(100.0, 0.0);
-        level.check = [fail](TestLevel& l, World& w) {
+        mission.plans = {BodyPlan{10.0, 4.9, Vec2(0.0, 0.0), Vec2(0.1, 0.0)}};
+        mission.shipPosition = Vec2(100.0, 0.0);
+        mission.check = [fail](TestMission& l, World& w) {
             if (w.time == 5) (fail ? l.failed : l.won) = true;
         };
         start();
@@ -323,10 +323,10 @@ TEST_F(WorldStep, AFailedMissionFreezesEverythingAndAWonOneOnlyTheClock) {
 }
 
 TEST_F(WorldStep, TheMissionCheckSeesTheStepsResults) {
-    level.plans = {planet()};
-    level.shipPosition = Vec2(270.0, 200.0);
+    mission.plans = {planet()};
+    mission.shipPosition = Vec2(270.0, 200.0);
     std::vector<int> seenPc;
-    level.check = [&seenPc](TestLevel&, World& w) { seenPc.push_back(w.rocket->pc); };
+    mission.check = [&seenPc](TestMission&, World& w) { seenPc.push_back(w.rocket->pc); };
     start();
     ship().program = {{Thrust, 1}, {Thrust, 1}};
     steps(3);
@@ -334,9 +334,9 @@ TEST_F(WorldStep, TheMissionCheckSeesTheStepsResults) {
 }
 
 TEST_F(WorldStep, StepAllocatesAndPrintsNothing) {
-    level.plans = {planet(0.002), BodyPlan{10.0, 0.2, Vec2(400.0, 200.0), Vec2(0.0, 0.15)},
+    mission.plans = {planet(0.002), BodyPlan{10.0, 0.2, Vec2(400.0, 200.0), Vec2(0.0, 0.15)},
                    BodyPlan{5.0, 0.0, Vec2(300.0, 300.0), Vec2(), 0.0, false}};
-    level.shipPosition = Vec2(270.0, 200.0);
+    mission.shipPosition = Vec2(270.0, 200.0);
     start();
     ship().program = {{Thrust, 1000}, {Left, 200}, {Wait, 30}, {Sleep, 1}};
     testing::internal::CaptureStdout();
@@ -349,9 +349,9 @@ TEST_F(WorldStep, StepAllocatesAndPrintsNothing) {
 }
 
 TEST_F(WorldStep, CoincidentBodiesKeepNaNOutOfTheWorld) {
-    level.plans = {BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)}, BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)},
+    mission.plans = {BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)}, BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)},
                    BodyPlan{5.0, 1.0, Vec2(0.0, 100.0), Vec2(), 0.0, false}};
-    level.shipPosition = Vec2(200.0, 0.0);
+    mission.shipPosition = Vec2(200.0, 0.0);
     start();
     steps(50);
     for (const Body* body : world.bodies) {
@@ -364,8 +364,8 @@ TEST_F(WorldStep, CoincidentBodiesKeepNaNOutOfTheWorld) {
 }
 
 TEST_F(WorldView, WithoutAViewSizeFramesEveryBodyAtScaleOne) {
-    level.plans = {planet(), BodyPlan{4.0, 0.0, Vec2(0.0, 900.0), Vec2(), 0.0, false}};
-    level.shipPosition = Vec2(270.0, 200.0);
+    mission.plans = {planet(), BodyPlan{4.0, 0.0, Vec2(0.0, 900.0), Vec2(), 0.0, false}};
+    mission.shipPosition = Vec2(270.0, 200.0);
     start();
     World::View view = world.computeView();
     // x spans -150..550 (planet), y spans -150..920 (planet, marker).
@@ -376,8 +376,8 @@ TEST_F(WorldView, WithoutAViewSizeFramesEveryBodyAtScaleOne) {
 
 TEST_F(WorldView, WideContentUsesTheViewsExtraWidth) {
     // Content 1400 x 700 on an 800 x 600 view: q = 1.5, s = (4/3 - 1) * 0.5 + 1.
-    level.plans = {BodyPlan{70.0, 1.0, Vec2(0.0, 0.0)}, BodyPlan{70.0, 1.0, Vec2(700.0, 0.0)}};
-    level.shipPosition = Vec2(350.0, 0.0);
+    mission.plans = {BodyPlan{70.0, 1.0, Vec2(0.0, 0.0)}, BodyPlan{70.0, 1.0, Vec2(700.0, 0.0)}};
+    mission.shipPosition = Vec2(350.0, 0.0);
     start();
     world.viewWidth = 800.0f;
     world.viewHeight = 600.0f;
@@ -392,8 +392,8 @@ TEST_F(WorldView, WideContentUsesTheViewsExtraWidth) {
 }
 
 TEST_F(WorldView, StepStoresTheCamera) {
-    level.plans = {planet()};
-    level.shipPosition = Vec2(270.0, 200.0);
+    mission.plans = {planet()};
+    mission.shipPosition = Vec2(270.0, 200.0);
     start();
     EXPECT_EQ(world.viewScale, 0.0);
     world.step();
@@ -459,12 +459,12 @@ void plainStep(std::vector<BodyPlan>& bodies, PlainShip& s) {
 }  // namespace
 
 TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowTheDesignedOrderBitForBit) {
-    level.plans = {BodyPlan{40.0, 3.0, Vec2(0.0, 0.0), Vec2(0.0, -0.05), 0.002},
+    mission.plans = {BodyPlan{40.0, 3.0, Vec2(0.0, 0.0), Vec2(0.0, -0.05), 0.002},
                    BodyPlan{30.0, 2.0, Vec2(250.0, 0.0), Vec2(0.0, 0.08), -0.001},
                    BodyPlan{10.0, 0.0, Vec2(100.0, 100.0), Vec2(), 0.0, false}};
-    level.shipPosition = Vec2(0.0, 45.0);
+    mission.shipPosition = Vec2(0.0, 45.0);
     start();
-    std::vector<BodyPlan> bodies = level.plans;
+    std::vector<BodyPlan> bodies = mission.plans;
     PlainShip plain;
     plain.position = ship().position;
     plain.angle = ship().angle;

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "app/Application.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "screens/GameScreen.h"
 #include "sim/Optimizer.h"
 
@@ -29,9 +29,9 @@ inline void leavePlay() {
     optimizeRequested = false;
 }
 
-inline GameScreen& enterLevel(Level& level) {
+inline GameScreen& enterMission(Mission& mission) {
     leavePlay();
-    app.world.level = &level;
+    app.world.mission = &mission;
     app.world.clearProgramAndReset();
     GameScreen& screen = playScreen();
     screen.entered = true;
@@ -41,11 +41,11 @@ inline GameScreen& enterLevel(Level& level) {
 
 // The registry's mission `name`; the test fails if there is none.
 inline GameScreen& enterMission(const std::string& name) {
-    if (app.levels.empty()) registerLevels(app.levels);
-    auto found = app.levels.find(name);
-    if (found == app.levels.end()) {
+    if (app.missions.empty()) registerMissions(app.missions);
+    auto found = app.missions.find(name);
+    if (found == app.missions.end()) {
         ADD_FAILURE() << "no mission named " << name;
         return playScreen();
     }
-    return enterLevel(*found->second);
+    return enterMission(*found->second);
 }

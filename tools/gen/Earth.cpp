@@ -9,7 +9,7 @@ namespace {
 struct EarthNoise {
     Noise land{11}, detail{12}, climate{13}, cloud{14}, warp{15};
 
-    // Height above sea level, roughly -1..1; continents where positive.
+    // Height above sea mission, roughly -1..1; continents where positive.
     double elevation(Vec3 p) const {
         Vec3 w{warp.fractal(p * 1.3, 3), warp.fractal(p * 1.3 + Vec3{5, 1, 2}, 3), 0};
         Vec3 q = p * 1.7 + w * 0.35 + Vec3{3.1, 0.4, 7.7};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "missions/Mission.h"
+
+// Planetary: lift off beyond a circle around the planet, then land anywhere.
+// The bigger launch shares the set-up and the check, with a wider circle.
+class FirstLaunchMission : public Mission {
+public:
+    FirstLaunchMission();
+    void setup(World& world) override;
+    void update(World& world) override;
+    void drawGoals(World& world) override;
+
+    bool leftCircle = false;  // the ship has been beyond the circle this run
+
+protected:
+    FirstLaunchMission(const char* name, const char* briefing, float gold, float silver);
+    // Won on the first landed step after the ship was farther than `radius`
+    // from the planet's centre.
+    void checkLaunch(World& world, double radius);
+    void drawLaunchCircle(World& world, float radius);
+};

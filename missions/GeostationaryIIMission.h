@@ -1,0 +1,21 @@
+#pragma once
+
+#include "missions/Mission.h"
+#include "sim/TurningWindow.h"
+
+// Orbital: the geostationary task again with a wedge half as wide (π/8),
+// starting just behind it.
+class GeostationaryIIMission : public Mission {
+public:
+    GeostationaryIIMission();
+    void setup(World& world) override;
+    void update(World& world) override;
+    void drawGoals(World& world) override;
+    void drawFixedGoals(World& world) override;
+    bool hasFixedGoals() const override { return true; }
+    Vec2 fixedGoalsCentre(const World& world) const override;
+
+    bool inRange = false;  // the ship is inside the wedge
+    int rangeStart = 0;    // world time at which the ship last entered it
+    TurningWindow window;  // the wedge, following the planet's turn
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+#include "sim/Vec2.h"
+
+struct World;
+
+// One mission: its record (title, briefing, limits, best score and program)
+// and its behaviour (set-up, per-step check, goal drawing). Missions are
+// owned by the registry and never destroyed.
+class Mission {
+public:
+    virtual ~Mission() = default;
+
+    std::string name;          // title; registry and score-file key
+    std::string briefing;      // prose, "Good luck Quorrin!", objectives
+    float bestScore = 0.0f;    // lowest score achieved; 0 = never won
+    float score = 0.0f;        // score of the run judged last
+    float silverLimit = 0.0f;  // best <= this earns silver
+    float goldLimit = 0.0f;    // best <= this earns gold
+    float thrustCost = 0.0f;
+    float turnCost = 0.0f;
+    float timeCost = 0.0f;
+    std::string savedProgram;  // program text of the best run; empty until won
+    bool won = false;
+    bool failed = false;
+
+    virtual void setup(World&) {}
+    virtual void update(World&) {}
+    virtual void drawGoals(World&) {}
+    // Goals that stand still: drawn beneath drawGoals() and kept as a picture
+    // between frames, so they may depend on nothing but the camera and
+    // fixedGoalsCentre().
+    virtual void drawFixedGoals(World&) {}
+    virtual bool hasFixedGoals() const { return false; }
+    virtual Vec2 fixedGoalsCentre(const World&) const { return Vec2(); }
+
+protected:
+    Mission(const char* name_, const char* briefing_, float gold, float silver);
+};
+
+// Writes score and its three parts from world.mission and the ship's program.
+void computeScore(World& world);
+// 0 none (value 0 = never won), 1 bronze, 2 silver, 3 gold.
+int medalFor(float value, const Mission& mission);
+// A circle of line segments in the current colour.
+void drawCircle(float radius, float x, float y);
+// The number of segments drawCircle uses for `radius`.
+int circleSegments(float radius);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "missions/Mission.h"
+
+// Orbital: lift off a fast-spinning neutron star into a band around it.
+class SpinCycleMission : public Mission {
+public:
+    SpinCycleMission();
+    void setup(World& world) override;
+    void update(World& world) override;
+    void drawGoals(World& world) override;
+
+    bool inRange = false;  // the ship is inside the band
+    int rangeStart = 0;    // world time at which the ship last entered the band
+};

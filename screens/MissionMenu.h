@@ -1,0 +1,28 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/Widget.h"
+
+// Picks a mission of one rank group: a page per group with "<- Back -<<"
+// first and the group's missions below it, each with its medal icons.
+class MissionMenu : public Widget {
+public:
+    MissionMenu();
+
+    std::string currentPage = "Cadet Missions";  // key into `pages`; set by the main menu
+    int selected = 0;                            // highlighted entry; kept across pages
+    std::map<std::string, std::vector<std::string>> pages;  // group title -> entries
+
+    void update() override;
+    void draw() override;
+    bool handleEvent(const SDL_Event& event) override;
+
+    // Goes back, or makes the highlighted mission current and shows its briefing.
+    void activate();
+    // Window pixels of entry i's text on the current page.
+    Vec2f rowPosition(int i) const;
+    int entryCount() const;
+};
