@@ -5,7 +5,6 @@
 #include <ctime>
 
 #include "missions/Mission.h"
-#include "render/Random.h"
 
 namespace {
 
@@ -16,14 +15,14 @@ constexpr int starCount = 1000;
 // the generator from the calendar time and throw away its first outputs.
 struct RandomSeeder {
     RandomSeeder() {
-        seedRandom(static_cast<uint32_t>(std::time(nullptr)));
-        for (int i = 0; i < 100; ++i) random32();
+        app.random.seed(static_cast<uint32_t>(std::time(nullptr)));
+        app.random.discard(100);
     }
 };
 
 }  // namespace
 
-Application::Application() : stars(starCount) {}
+Application::Application() : stars(starCount, random) {}
 
 // Screens and fonts live until the process ends; the missions are freed here
 // only so that leak checkers see a clean exit.

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "missions/Missions.h"
 #include "render/Particles.h"
-#include "render/Texture.h"
 #include "sim/World.h"
 
 class Widget;
@@ -19,8 +19,8 @@ class OptionsMenu;
 struct Font;
 
 // The one process-wide object. It owns the screens, the fonts, the mission
-// registry, the world, the star field and the texture cache; every pointer
-// between screens, widgets, missions and the world is non-owning.
+// registry, the world, the random generator and the star field; every
+// pointer between screens, widgets, missions and the world is non-owning.
 struct Application {
     Application();
     ~Application();
@@ -38,8 +38,10 @@ struct Application {
     OptionsMenu* optionsMenu = nullptr;
     MissionRegistry missions;                  // missions by name, owned
     World world;
-    StarField stars;
-    TextureCache textures;
+    // Shared by the star field, the intro's particles and the optimizer, in
+    // the order they draw; seeded from the clock after the first star field.
+    std::mt19937 random;
+    StarField stars;                       // draws from `random`
     Font* font = nullptr;                  // large bitmap font
     Font* smallFont = nullptr;             // small bitmap font
     int32_t stepCount = 0;                 // fixed updates since the main loop began
@@ -48,6 +50,8 @@ struct Application {
     int32_t height = 720;                  // window height, pixels
     bool fullscreen = false;
     bool running = true;                   // cleared to end the main loop
+
+    WindowSize window() const { return WindowSize{width, height}; }
 };
 
 extern Application app;

@@ -13,7 +13,7 @@ constexpr int rowHeight = 32;  // pixels between items
 
 void menuUpdate(Widget& screen) {
     screen.restartTimer();
-    app.stars.step();
+    app.stars.step(app.window());
 }
 
 void ListMenu::update() { menuUpdate(*this); }
@@ -96,6 +96,6 @@ void beginMenuFrame() {
     glLoadIdentity();
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    app.stars.draw();
+    app.stars.draw(app.window());
     glEnable(GL_TEXTURE_2D);
 }

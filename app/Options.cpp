@@ -1,9 +1,6 @@
 #include "app/Options.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
+#include <iostream>
 #include <string>
 
 #include "app/Application.h"
@@ -16,64 +13,18 @@ const Resolution resolutions[resolutionCount] = {
 };
 
 namespace {
-
 constexpr int32_t largestWindowSide = 16384;  // pixels
-
-// Reads the next whitespace-separated word; if it is a whole 32-bit decimal
-// integer, stores it. Returns false at the end of the file. A word is read
-// to its end however long it is, so its tail is never taken as a value.
-bool readInteger(std::FILE* file, int32_t& value) {
-    int c;
-    do c = std::getc(file);
-    while (c != EOF && std::isspace(c));
-    if (c == EOF) return false;
-    std::string word;
-    bool overlong = false;
-    for (; c != EOF && !std::isspace(c); c = std::getc(file)) {
-        if (word.size() < 31)
-            word += char(c);
-        else
-            overlong = true;
-    }
-    char* end = nullptr;
-    errno = 0;
-    long parsed = std::strtol(word.c_str(), &end, 10);
-    bool whole =
-        !overlong && end != word.c_str() && end == word.c_str() + word.size() && errno == 0;
-    if (whole && parsed >= INT32_MIN && parsed <= INT32_MAX) value = int32_t(parsed);
-    return true;
-}
-
 }  // namespace
 
 void loadOptions(const std::string& fileName) {
-    std::printf("Loading options.\n");
-    std::FILE* file = std::fopen(fileName.c_str(), "r");
-    if (file == nullptr) {
-        std::printf("ERROR: Failed to open file for loading options. Will use defaults.\n");
-    } else {
-        int32_t flag = videoSettings.fullscreen ? 1 : 0;
-        if (readInteger(file, videoSettings.width) && readInteger(file, videoSettings.height))
-            readInteger(file, flag);
-        videoSettings.fullscreen = flag != 0;
-        std::fclose(file);
-    }
+    readOptionsFile(fileName, videoSettings, std::cout);
     app.width = videoSettings.width;
     app.height = videoSettings.height;
     app.fullscreen = videoSettings.fullscreen;
 }
 
 void saveOptions(const std::string& fileName) {
-    std::printf("Saving options.\n");
-    std::FILE* file = std::fopen(fileName.c_str(), "wb");
-    if (file == nullptr) {
-        std::printf("ERROR: Failed to open file for saving options.\n");
-        return;
-    }
-    int written = std::fprintf(file, "%d %d %d\n", videoSettings.width, videoSettings.height,
-                               videoSettings.fullscreen ? 1 : 0);
-    if (std::fclose(file) != 0 || written < 0)
-        std::printf("ERROR: Failed to write options file.\n");
+    writeOptionsFile(fileName, videoSettings, std::cout);
 }
 
 Resolution nextResolution(int32_t width, int32_t height) {

@@ -3,15 +3,11 @@
 #include <cstdint>
 #include <string>
 
-// The video settings as stored in "options.dat". They can differ from the
-// window in force (app.width, app.height, app.fullscreen) when the stored
-// mode could not be opened; the options screen edits these.
-struct VideoSettings {
-    int32_t width = 1280;  // pixels
-    int32_t height = 720;  // pixels
-    bool fullscreen = false;
-};
+#include "core/OptionsFile.h"
 
+// The settings as stored, which the options screen edits. They can differ
+// from the window in force (app.width, app.height, app.fullscreen) when the
+// stored mode could not be opened.
 extern VideoSettings videoSettings;
 
 // Reads the settings file into videoSettings and the application's window

@@ -22,7 +22,7 @@ void OptionsMenu::update() {
         pendingFullscreen = videoSettings.fullscreen;
         restartTimer();
     }
-    app.stars.step();
+    app.stars.step(app.window());
 }
 
 void OptionsMenu::draw() {

@@ -18,7 +18,7 @@
 #include "screens/LoadingScreen.h"
 #include "screens/MainMenu.h"
 #include "screens/MissionBriefingScreen.h"
-#include "screens/ScoreFile.h"
+#include "missions/ScoreFile.h"
 
 namespace {
 
@@ -96,13 +96,13 @@ void initialize() {
     // The world needs no set-up of its own: a mission's first reset builds it.
     createScreens();
     registerMissions(app.missions);
-    loadScores();
+    loadScores(app.missions);
 }
 
 void shutdown() {
     std::printf("Quitting program.\n");
     // A win still on show would otherwise be lost with the window.
     recordShownResult();
-    saveScores();
+    saveScores(app.missions);
     SDL_Quit();
 }

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/Vec2f.h"
+#include "render/Vec2f.h"
 
 // Base of every screen and control. Widgets are created once and never
 // destroyed, so neither `parent` nor `children` own anything.

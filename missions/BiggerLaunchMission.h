@@ -7,5 +7,5 @@ class BiggerLaunchMission : public FirstLaunchMission {
 public:
     BiggerLaunchMission();
     void update(World& world) override;
-    void drawGoals(World& world) override;
+    void goals(const World& world, Goals& out) const override;
 };

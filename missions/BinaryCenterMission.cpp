@@ -36,6 +36,6 @@ void BinaryCenterMission::update(World& world) {
     timedBandTest(*this, world, inside, inRange, rangeStart, 5000);
 }
 
-void BinaryCenterMission::drawGoals(World&) {
-    drawGoalCircles(inRange, Vec2(0.0, 0.0), {float(reach)});
+void BinaryCenterMission::goals(const World&, Goals& out) const {
+    addGoalCircles(out, inRange, Vec2(0.0, 0.0), {reach});
 }

@@ -8,7 +8,7 @@ public:
     BinaryCenterMission();
     void setup(World& world) override;
     void update(World& world) override;
-    void drawGoals(World& world) override;
+    void goals(const World& world, Goals& out) const override;
 
     bool inRange = false;  // the ship is within 50 of the origin
     int rangeStart = 0;    // world time at which the ship last got there

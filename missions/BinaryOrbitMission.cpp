@@ -35,6 +35,6 @@ void BinaryOrbitMission::update(World& world) {
     timedBandTest(*this, world, d.above(inner) && d.below(outer), inRange, rangeStart, 30000);
 }
 
-void BinaryOrbitMission::drawGoals(World&) {
-    drawGoalCircles(inRange, Vec2(0.0, 0.0), {float(inner), float(outer)});
+void BinaryOrbitMission::goals(const World&, Goals& out) const {
+    addGoalCircles(out, inRange, Vec2(0.0, 0.0), {inner, outer});
 }

@@ -42,6 +42,6 @@ void ChangeOfOrbitMission::update(World& world) {
     timedBandTest(*this, world, d.above(inner) && d.below(outer), inRange, rangeStart, 20000);
 }
 
-void ChangeOfOrbitMission::drawGoals(World& world) {
-    drawGoalCircles(inRange, world.bodies[0]->position, {float(inner), float(outer)});
+void ChangeOfOrbitMission::goals(const World& world, Goals& out) const {
+    addGoalCircles(out, inRange, world.bodies[0]->position, {inner, outer});
 }

@@ -40,6 +40,6 @@ void EscapeVelocityMission::update(World& world) {
     if (shipSquaredDistanceToBody(world, 0).above(escapeRadius)) winMission(*this, world);
 }
 
-void EscapeVelocityMission::drawGoals(World& world) {
-    drawGoalCircles(false, world.bodies[0]->position, {float(escapeRadius)});
+void EscapeVelocityMission::goals(const World& world, Goals& out) const {
+    addGoalCircles(out, false, world.bodies[0]->position, {escapeRadius});
 }

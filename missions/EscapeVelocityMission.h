@@ -9,7 +9,7 @@ public:
     EscapeVelocityMission();
     void setup(World& world) override;
     void update(World& world) override;
-    void drawGoals(World& world) override;
+    void goals(const World& world, Goals& out) const override;
 
 protected:
     EscapeVelocityMission(const char* name, const char* briefing, float gold, float silver);

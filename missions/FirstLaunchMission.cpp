@@ -36,13 +36,13 @@ void FirstLaunchMission::setup(World& world) {
 
 void FirstLaunchMission::update(World& world) { checkLaunch(world, 100.0); }
 
-void FirstLaunchMission::drawGoals(World& world) { drawLaunchCircle(world, 100.0f); }
+void FirstLaunchMission::goals(const World& world, Goals& out) const { addLaunchCircle(world, out, 100.0); }
 
 void FirstLaunchMission::checkLaunch(World& world, double radius) {
     if (shipSquaredDistanceToBody(world, 0).above(radius)) leftCircle = true;
     if (leftCircle && world.rocket->landed) winMission(*this, world);
 }
 
-void FirstLaunchMission::drawLaunchCircle(World& world, float radius) {
-    drawGoalCircles(leftCircle, world.bodies[0]->position, {radius});
+void FirstLaunchMission::addLaunchCircle(const World& world, Goals& out, double radius) const {
+    addGoalCircles(out, leftCircle, world.bodies[0]->position, {radius});
 }

@@ -9,7 +9,7 @@ public:
     FirstLaunchMission();
     void setup(World& world) override;
     void update(World& world) override;
-    void drawGoals(World& world) override;
+    void goals(const World& world, Goals& out) const override;
 
     bool leftCircle = false;  // the ship has been beyond the circle this run
 
@@ -18,5 +18,5 @@ protected:
     // Won on the first landed step after the ship was farther than `radius`
     // from the planet's centre.
     void checkLaunch(World& world, double radius);
-    void drawLaunchCircle(World& world, float radius);
+    void addLaunchCircle(const World& world, Goals& out, double radius) const;
 };

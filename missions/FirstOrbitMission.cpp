@@ -37,6 +37,6 @@ void FirstOrbitMission::update(World& world) {
     timedBandTest(*this, world, d.above(inner) && d.below(outer), inRange, rangeStart, 20000);
 }
 
-void FirstOrbitMission::drawGoals(World& world) {
-    drawGoalCircles(inRange, world.bodies[0]->position, {float(inner), float(outer)});
+void FirstOrbitMission::goals(const World& world, Goals& out) const {
+    addGoalCircles(out, inRange, world.bodies[0]->position, {inner, outer});
 }

@@ -37,11 +37,11 @@ void GeostationaryIIMission::update(World& world) {
                   15000);
 }
 
-void GeostationaryIIMission::drawGoals(World& world) {
-    drawSectorGoal(*world.bodies[0], width, inRange);
+void GeostationaryIIMission::goals(const World& world, Goals& out) const {
+    addSectorGoal(out, *world.bodies[0], width, inRange);
 }
 
-void GeostationaryIIMission::drawFixedGoals(World& world) { drawHeightRings(*world.bodies[0]); }
+void GeostationaryIIMission::fixedGoals(const World& world, Goals& out) const { addHeightRings(out, *world.bodies[0]); }
 
 Vec2 GeostationaryIIMission::fixedGoalsCentre(const World& world) const {
     return world.bodies[0]->position;

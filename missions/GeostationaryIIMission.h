@@ -10,8 +10,8 @@ public:
     GeostationaryIIMission();
     void setup(World& world) override;
     void update(World& world) override;
-    void drawGoals(World& world) override;
-    void drawFixedGoals(World& world) override;
+    void goals(const World& world, Goals& out) const override;
+    void fixedGoals(const World& world, Goals& out) const override;
     bool hasFixedGoals() const override { return true; }
     Vec2 fixedGoalsCentre(const World& world) const override;
 

@@ -38,11 +38,11 @@ void GeostationaryMission::update(World& world) {
                   15000);
 }
 
-void GeostationaryMission::drawGoals(World& world) {
-    drawSectorGoal(*world.bodies[0], width, inRange);
+void GeostationaryMission::goals(const World& world, Goals& out) const {
+    addSectorGoal(out, *world.bodies[0], width, inRange);
 }
 
-void GeostationaryMission::drawFixedGoals(World& world) { drawHeightRings(*world.bodies[0]); }
+void GeostationaryMission::fixedGoals(const World& world, Goals& out) const { addHeightRings(out, *world.bodies[0]); }
 
 Vec2 GeostationaryMission::fixedGoalsCentre(const World& world) const {
     return world.bodies[0]->position;

@@ -31,7 +31,7 @@ void LunarLandingMission::setup(World& world) {
     visitedMoon = false;
     addHomePlanet(world, 0.001);
     addPlanet(world,
-              {10.0, 0.1, Vec2(500.0, 500.0), Vec2(-0.07, 0.07), 0.001, moonMesh, moonTexture});
+              {10.0, 0.1, Vec2(500.0, 500.0), Vec2(-0.07, 0.07), 0.001, moonModel, moonTexture});
     placeShip(world, Vec2(270.0, 200.0), Vec2(0.0, 0.0), 0.0);
 }
 

@@ -28,8 +28,8 @@ void LunarOrbitMission::setup(World& world) {
     failed = false;
     inRange = false;
     rangeStart = 0;
-    addPlanet(world, {120.0, 14.4, Vec2(0.0, 0.0), Vec2(0.0, 0.0), 0.0, earthMesh, earthTexture});
-    addPlanet(world, {40.0, 1.6, Vec2(0.0, -700.0), Vec2(0.15, 0.0), 0.0, moonMesh, moonTexture});
+    addPlanet(world, {120.0, 14.4, Vec2(0.0, 0.0), Vec2(0.0, 0.0), 0.0, earthModel, earthTexture});
+    addPlanet(world, {40.0, 1.6, Vec2(0.0, -700.0), Vec2(0.15, 0.0), 0.0, moonModel, moonTexture});
     placeShip(world, Vec2(0.0, 70.0), Vec2(0.0, 0.0), 0.0);
 }
 
@@ -38,6 +38,6 @@ void LunarOrbitMission::update(World& world) {
     timedBandTest(*this, world, d.above(inner) && d.below(outer), inRange, rangeStart, 20000);
 }
 
-void LunarOrbitMission::drawGoals(World& world) {
-    drawGoalCircles(inRange, world.bodies[1]->position, {float(inner), float(outer)});
+void LunarOrbitMission::goals(const World& world, Goals& out) const {
+    addGoalCircles(out, inRange, world.bodies[1]->position, {inner, outer});
 }

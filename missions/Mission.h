@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "missions/Goal.h"
 #include "sim/Vec2.h"
 
 struct World;
 
 // One mission: its record (title, briefing, limits, best score and program)
-// and its behaviour (set-up, per-step check, goal drawing). Missions are
+// and its behaviour (set-up, per-step check, the goals it shows). Missions are
 // owned by the registry and never destroyed.
 class Mission {
 public:
@@ -28,11 +29,11 @@ public:
 
     virtual void setup(World&) {}
     virtual void update(World&) {}
-    virtual void drawGoals(World&) {}
-    // Goals that stand still: drawn beneath drawGoals() and kept as a picture
-    // between frames, so they may depend on nothing but the camera and
-    // fixedGoalsCentre().
-    virtual void drawFixedGoals(World&) {}
+    // Appends the goals to show now, in drawing order.
+    virtual void goals(const World&, Goals&) const {}
+    // Goals that stand still: shown beneath goals() and kept as a picture
+    // between frames, so they may depend on nothing but fixedGoalsCentre().
+    virtual void fixedGoals(const World&, Goals&) const {}
     virtual bool hasFixedGoals() const { return false; }
     virtual Vec2 fixedGoalsCentre(const World&) const { return Vec2(); }
 
@@ -44,7 +45,3 @@ protected:
 void computeScore(World& world);
 // 0 none (value 0 = never won), 1 bronze, 2 silver, 3 gold.
 int medalFor(float value, const Mission& mission);
-// A circle of line segments in the current colour.
-void drawCircle(float radius, float x, float y);
-// The number of segments drawCircle uses for `radius`.
-int circleSegments(float radius);

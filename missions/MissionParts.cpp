@@ -1,19 +1,16 @@
 #include "missions/MissionParts.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 #include "missions/Mission.h"
 #include "sim/AngleWindow.h"
 #include "sim/Body.h"
-#include "sim/Model.h"
 #include "sim/Rocket.h"
 #include "sim/TurningWindow.h"
 #include "sim/World.h"
 
-const char* const earthMesh = "models/earth_test.obj";
-const char* const moonMesh = "models/moon_test.obj";
+const char* const earthModel = "models/earth_test.obj";
+const char* const moonModel = "models/moon_test.obj";
 const char* const earthTexture = "models/earth_tex.png";
 const char* const moonTexture = "models/moon_tex.png";
 
@@ -39,26 +36,27 @@ Body* addPlanet(World& world, const BodyDesc& desc) {
     body->velocity = desc.velocity;
     body->angle = 0.0;
     body->spin = desc.spin;
-    loadModel(body->mesh, body->texture, desc.mesh, desc.texture, world.meshCache);
+    body->model = desc.model;
+    body->texture = desc.texture;
     world.bodies.push_back(body);
     return body;
 }
 
 Body* addHomePlanet(World& world, double spin) {
     return addPlanet(
-        world, {70.0, 4.9, Vec2(200.0, 200.0), Vec2(0.0, 0.0), spin, earthMesh, earthTexture});
+        world, {70.0, 4.9, Vec2(200.0, 200.0), Vec2(0.0, 0.0), spin, earthModel, earthTexture});
 }
 
 Body* addOriginPlanet(World& world) {
     return addPlanet(world,
-                     {70.0, 4.9, Vec2(0.0, 0.0), Vec2(0.0, 0.0), 0.001, earthMesh, earthTexture});
+                     {70.0, 4.9, Vec2(0.0, 0.0), Vec2(0.0, 0.0), 0.001, earthModel, earthTexture});
 }
 
 void addBinaryPair(World& world) {
     addPlanet(world,
-              {70.0, 4.9, Vec2(200.0, 0.0), Vec2(0.0, -0.075), 0.001, earthMesh, earthTexture});
+              {70.0, 4.9, Vec2(200.0, 0.0), Vec2(0.0, -0.075), 0.001, earthModel, earthTexture});
     addPlanet(world,
-              {70.0, 4.9, Vec2(-200.0, 0.0), Vec2(0.0, 0.075), 0.001, earthMesh, earthTexture});
+              {70.0, 4.9, Vec2(-200.0, 0.0), Vec2(0.0, 0.075), 0.001, earthModel, earthTexture});
 }
 
 void placeShip(World& world, Vec2 position, Vec2 velocity, double angle, double angularVelocity) {
@@ -69,8 +67,8 @@ void placeShip(World& world, Vec2 position, Vec2 velocity, double angle, double 
     ship.angularVelocity = angularVelocity;
     ship.landed = false;
     ship.radius = 8.0;
-    loadModel(ship.mesh, ship.texture, "models/ship_test.obj", "models/test_tex.png",
-              world.meshCache);
+    ship.model = "models/ship_test.obj";
+    ship.texture = "models/test_tex.png";
 }
 
 double distance(Vec2 a, Vec2 b) { return (a - b).length(); }
@@ -119,9 +117,9 @@ void visitGoalCircles(Mission& mission, World& world, bool visited[], int count)
     if (reached == count) winMission(mission, world);
 }
 
-void drawVisitedCircles(const World& world, const bool visited[], int count) {
+void addVisitedCircles(Goals& goals, const World& world, const bool visited[], int count) {
     for (int i = 0; i < count; ++i)
-        drawGoalCircles(visited[i], world.bodies[i]->position, {float(goalRadius)});
+        addGoalCircles(goals, visited[i], world.bodies[i]->position, {goalRadius});
 }
 
 double sectorAngle(const World& world, const Body& planet) {
@@ -136,46 +134,34 @@ bool inSector(const World& world, const Body& planet, TurningWindow& window) {
                            planet.spin);
 }
 
-void setGoalColour(bool met) {
-    if (met)
-        glColor3f(0.0f, 1.0f, 0.0f);
-    else
-        glColor3f(1.0f, 0.0f, 0.0f);
-}
-
-void drawCircles(Vec2 centre, std::initializer_list<float> radii) {
-    for (float radius : radii) drawCircle(radius, float(centre.x), float(centre.y));
-}
-
-void drawGoalCircles(bool met, Vec2 centre, std::initializer_list<float> radii) {
-    setGoalColour(met);
-    drawCircles(centre, radii);
-}
-
-void drawHeightRings(const Body& planet) {
-    const Vec2& c = planet.position;
-    // Alternate bright and dim rings every 10 units so the player can judge height.
-    int ring = 0;
-    for (int radius = 80; radius < 1070; radius += 10, ++ring) {
-        if (ring % 2 == 0)
-            glColor3f(0.3f, 0.3f, 0.4f);
-        else
-            glColor3f(0.1f, 0.1f, 0.2f);
-        drawCircle(float(radius), float(c.x), float(c.y));
+void addGoalCircles(Goals& goals, bool met, Vec2 centre, std::initializer_list<double> radii) {
+    for (double radius : radii) {
+        Goal circle;
+        circle.look = met ? Goal::Met : Goal::Unmet;
+        circle.centre = centre;
+        circle.radius = radius;
+        goals.push_back(circle);
     }
 }
 
-void drawSectorGoal(const Body& planet, double width, bool inRange) {
-    const Vec2& c = planet.position;
-    setGoalColour(inRange);
-    const double theta = planet.angle;
-    glDisable(GL_TEXTURE_2D);
-    glBegin(GL_LINES);
-    glVertex2f(float(c.x), float(c.y));
-    glVertex2f(float(c.x + 10000.0 * std::cos(theta)), float(c.y + 10000.0 * std::sin(theta)));
-    glVertex2f(float(c.x), float(c.y));
-    glVertex2f(float(c.x + 10000.0 * std::cos(theta + width)),
-               float(c.y + 10000.0 * std::sin(theta + width)));
-    glEnd();
-    glEnable(GL_TEXTURE_2D);
+void addHeightRings(Goals& goals, const Body& planet) {
+    // Alternate bright and dim rings every 10 units so the player can judge height.
+    int ring = 0;
+    for (int radius = 80; radius < 1070; radius += 10, ++ring) {
+        Goal mark;
+        mark.look = ring % 2 == 0 ? Goal::GuideBright : Goal::GuideDim;
+        mark.centre = planet.position;
+        mark.radius = radius;
+        goals.push_back(mark);
+    }
+}
+
+void addSectorGoal(Goals& goals, const Body& planet, double width, bool inRange) {
+    Goal sector;
+    sector.shape = Goal::Sector;
+    sector.look = inRange ? Goal::Met : Goal::Unmet;
+    sector.centre = planet.position;
+    sector.angle = planet.angle;
+    sector.width = width;
+    goals.push_back(sector);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "missions/Goal.h"
 #include "sim/Vec2.h"
 
 struct Body;
@@ -11,13 +12,13 @@ class TurningWindow;
 struct World;
 
 // Pieces that several missions share: body and ship creation, distance and
-// band tests, and goal drawings.
+// band tests, and the goals they show.
 
 // Radius of the red goal circles of the training missions, whatever the
 // marker's own radius.
 constexpr double goalRadius = 50.0;
 
-// Appends a non-solid objective marker (mass 0, at rest, no mesh) to the world.
+// Appends a non-solid objective marker (mass 0, at rest, no model) to the world.
 Body* addMarker(World& world, double radius, Vec2 position);
 
 struct BodyDesc {
@@ -26,15 +27,15 @@ struct BodyDesc {
     Vec2 position;     // world units
     Vec2 velocity;     // world units per step
     double spin;       // radians per step
-    const char* mesh;  // OBJ file
-    const char* texture;
+    const char* model;    // OBJ file
+    const char* texture;  // image file
 };
-// Appends a solid planet, moon or star with its mesh and texture.
+// Appends a solid planet, moon or star with its model and texture.
 Body* addPlanet(World& world, const BodyDesc& desc);
 
-// Mesh and texture files the planetary and orbital missions use.
-extern const char* const earthMesh;
-extern const char* const moonMesh;
+// Model and texture files the planetary and orbital missions use.
+extern const char* const earthModel;
+extern const char* const moonModel;
 extern const char* const earthTexture;
 extern const char* const moonTexture;
 
@@ -47,7 +48,7 @@ Body* addOriginPlanet(World& world);
 // The binary pair circling the origin: bodies 0 (right) and 1 (left).
 void addBinaryPair(World& world);
 
-// Sets every ship field and loads the ship's model. A start inside a solid
+// Sets every ship field and names the ship's model. A start inside a solid
 // body is lifted onto its surface by the world's reset.
 void placeShip(World& world, Vec2 position, Vec2 velocity, double angle,
                double angularVelocity = 0.0);
@@ -103,21 +104,17 @@ double sectorAngle(const World& world, const Body& planet);
 // Marks every goal circle (bodies 0 .. count-1) the ship is inside as visited;
 // the mission is won once all are visited, in any order.
 void visitGoalCircles(Mission& mission, World& world, bool visited[], int count);
-// The goal circles, each green once visited.
-void drawVisitedCircles(const World& world, const bool visited[], int count);
+// The goal circles, each met once visited.
+void addVisitedCircles(Goals& goals, const World& world, const bool visited[], int count);
 
 // The geostationary window: farther than 90 from the planet's centre (clear of
 // a landed ship at 78.1) and strictly inside the wedge 0 < sector angle < width,
 // `window` being the wedge of that width fixed to the planet.
 bool inSector(const World& world, const Body& planet, TurningWindow& window);
 
-// Sets the goal colour: green for a met objective, red otherwise.
-void setGoalColour(bool met);
-// Circles in the current colour around (x, y), in the order given.
-void drawCircles(Vec2 centre, std::initializer_list<float> radii);
-// Circles around `centre`, green when `met`, else red.
-void drawGoalCircles(bool met, Vec2 centre, std::initializer_list<float> radii);
+// Circles around `centre`, met or not.
+void addGoalCircles(Goals& goals, bool met, Vec2 centre, std::initializer_list<double> radii);
 // The distance rings around the planet of the geostationary missions.
-void drawHeightRings(const Body& planet);
-// The wedge fixed to that turning planet, green while `inRange`.
-void drawSectorGoal(const Body& planet, double width, bool inRange);
+void addHeightRings(Goals& goals, const Body& planet);
+// The wedge fixed to that turning planet, met while `inRange`.
+void addSectorGoal(Goals& goals, const Body& planet, double width, bool inRange);

@@ -36,6 +36,6 @@ void OppositeSideMission::update(World& world) {
         winMission(*this, world);
 }
 
-void OppositeSideMission::drawGoals(World& world) {
-    drawGoalCircles(false, target(world), {targetRadius});
+void OppositeSideMission::goals(const World& world, Goals& out) const {
+    addGoalCircles(out, false, target(world), {targetRadius});
 }

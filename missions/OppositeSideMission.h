@@ -7,5 +7,5 @@ class OppositeSideMission : public EscapeVelocityMission {
 public:
     OppositeSideMission();
     void update(World& world) override;
-    void drawGoals(World& world) override;
+    void goals(const World& world, Goals& out) const override;
 };

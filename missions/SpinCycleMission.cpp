@@ -28,7 +28,7 @@ void SpinCycleMission::setup(World& world) {
     failed = false;
     inRange = false;
     rangeStart = 0;
-    addPlanet(world, {40.0, 160.0, Vec2(0.0, 0.0), Vec2(0.0, 0.0), 0.035, earthMesh,
+    addPlanet(world, {40.0, 160.0, Vec2(0.0, 0.0), Vec2(0.0, 0.0), 0.035, earthModel,
                       "models/neutron_star.png"});
     placeShip(world, Vec2(20.0, 0.0), Vec2(0.0, 0.0), 3.141592653589793);
 }
@@ -38,6 +38,6 @@ void SpinCycleMission::update(World& world) {
     timedBandTest(*this, world, d.above(inner) && d.below(outer), inRange, rangeStart, 5000);
 }
 
-void SpinCycleMission::drawGoals(World& world) {
-    drawGoalCircles(inRange, world.bodies[0]->position, {float(inner), float(outer)});
+void SpinCycleMission::goals(const World& world, Goals& out) const {
+    addGoalCircles(out, inRange, world.bodies[0]->position, {inner, outer});
 }

@@ -30,7 +30,7 @@ void TheSkyIsTheLimitMission::setup(World& world) {
     failed = false;
     launched = false;
     launchStep = 0;
-    addPlanet(world, {150.0, 22.5, Vec2(0.0, 0.0), Vec2(0.0, 0.0), -0.0005, earthMesh,
+    addPlanet(world, {150.0, 22.5, Vec2(0.0, 0.0), Vec2(0.0, 0.0), -0.0005, earthModel,
                       "models/planet_brown.png"});
     placeShip(world, Vec2(0.0, 100.0), Vec2(0.0, 0.0), 0.0);
 }
@@ -48,6 +48,6 @@ void TheSkyIsTheLimitMission::update(World& world) {
     if (launched && world.time - launchStep > 10000) winMission(*this, world);
 }
 
-void TheSkyIsTheLimitMission::drawGoals(World& world) {
-    drawGoalCircles(false, world.bodies[0]->position, {float(radarCeiling)});
+void TheSkyIsTheLimitMission::goals(const World& world, Goals& out) const {
+    addGoalCircles(out, false, world.bodies[0]->position, {radarCeiling});
 }

@@ -9,7 +9,7 @@ public:
     TheSkyIsTheLimitMission();
     void setup(World& world) override;
     void update(World& world) override;
-    void drawGoals(World& world) override;
+    void goals(const World& world, Goals& out) const override;
 
     bool launched = false;  // the ship has left the ground this run
     int launchStep = 0;     // world time of the first step off the ground

@@ -39,6 +39,6 @@ void ThrustMission::update(World& world) {
     if (shipSquaredDistanceToBody(world, 0).below(goalRadius)) winMission(*this, world);
 }
 
-void ThrustMission::drawGoals(World& world) {
-    drawGoalCircles(false, world.bodies[0]->position, {float(goalRadius)});
+void ThrustMission::goals(const World& world, Goals& out) const {
+    addGoalCircles(out, false, world.bodies[0]->position, {goalRadius});
 }

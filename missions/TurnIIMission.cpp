@@ -39,4 +39,4 @@ void TurnIIMission::setup(World& world) {
 
 void TurnIIMission::update(World& world) { visitGoalCircles(*this, world, visited, 2); }
 
-void TurnIIMission::drawGoals(World& world) { drawVisitedCircles(world, visited, 2); }
+void TurnIIMission::goals(const World& world, Goals& out) const { addVisitedCircles(out, world, visited, 2); }

@@ -2,14 +2,14 @@
 
 #include "missions/Mission.h"
 
-// Training: two circles, visited in either order. Its check and drawing are
+// Training: two circles, visited in either order. Its check and goals are
 // shared by the moving and spinning starts.
 class TurnIIMission : public Mission {
 public:
     TurnIIMission();
     void setup(World& world) override;
     void update(World& world) override;
-    void drawGoals(World& world) override;
+    void goals(const World& world, Goals& out) const override;
 
     bool visited[2] = {false, false};  // one per goal circle, bodies 0 and 1
 

@@ -3,7 +3,7 @@
 #include "missions/ThrustMission.h"
 
 // Training: turn towards a circle straight above, then thrust. Judged and
-// drawn as the thrust mission.
+// shown as the thrust mission.
 class TurnMission : public ThrustMission {
 public:
     TurnMission();

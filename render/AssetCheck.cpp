@@ -98,7 +98,7 @@ int checkAssets(const std::vector<Asset>& assets, std::ostream& out) {
 
 int checkAssetsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty()) {
-        err << "usage: astrello-run check-assets (from the game's data directory)\n";
+        err << "usage: astrello --check-assets (from the game's data directory)\n";
         return 2;
     }
     int problems = checkAssets(gameAssets(), out);

@@ -23,6 +23,6 @@ std::string assetProblem(const Asset& asset);
 // One line per asset on `out`; returns how many have a problem.
 int checkAssets(const std::vector<Asset>& assets, std::ostream& out);
 
-// astrello-run check-assets: checks gameAssets() from the working directory;
+// astrello --check-assets: checks gameAssets() from the working directory;
 // exit code 0 when all are sound, 1 otherwise, 2 for stray arguments.
 int checkAssetsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

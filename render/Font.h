@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Vec2f.h"
+#include "render/Vec2f.h"
 
 struct Texture;
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "render/Decimal.h"
+#include "core/Decimal.h"
 
 namespace {
 

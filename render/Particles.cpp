@@ -4,9 +4,6 @@
 
 #include <cstring>
 
-#include "app/Application.h"
-#include "render/Random.h"
-
 ParticleSet::~ParticleSet() { delete[] items; }
 
 void ParticleSet::resize(int n) {
@@ -26,9 +23,19 @@ void ParticleSet::resize(int n) {
 
 namespace {
 
+uint32_t random32(std::mt19937& random) { return static_cast<uint32_t>(random()); }
+// In (0, 1): never exactly 0, so a star never starts at depth 0.
+double openUniform(std::mt19937& random) {
+    return (double(random32(random)) + 0.5) * (1.0 / 4294967296.0);
+}
+// In [0, 1].
+double closedUniform(std::mt19937& random) {
+    return double(random32(random)) * (1.0 / 4294967295.0);
+}
+
 // From bluish white (t near 0) to reddish white (t near 1).
-void tint(Particle& p) {
-    double t = openUniform();
+void tint(Particle& p, std::mt19937& random) {
+    double t = openUniform(random);
     p.r = float(0.7 + 0.2 * t);
     p.g = 0.8f;
     p.b = float(0.7 + 0.2 * (1.0 - t));
@@ -52,64 +59,64 @@ bool inside(float sx, float sy, float w, float h) {
 
 // --- star field (window pixels) ---
 
-void starProjection(const Particle& p, float& sx, float& sy) {
-    float w = float(app.width);
-    sx = w * p.x / p.z + float(app.width / 2);
-    sy = w * p.y / p.z + float(app.height / 2);
+void starProjection(const Particle& p, WindowSize window, float& sx, float& sy) {
+    float w = float(window.width);
+    sx = w * p.x / p.z + float(window.width / 2);
+    sy = w * p.y / p.z + float(window.height / 2);
 }
 
-void spawnStarAnywhere(Particle& p) {
-    p.z = float(openUniform());
-    p.y = float(openUniform() - 0.5);
-    p.x = float(openUniform() - 0.5);
-    tint(p);
+void spawnStarAnywhere(Particle& p, std::mt19937& random) {
+    p.z = float(openUniform(random));
+    p.y = float(openUniform(random) - 0.5);
+    p.x = float(openUniform(random) - 0.5);
+    tint(p, random);
     setVelocity(p, 0.0f, 0.0f, -0.01f);
 }
 
-void spawnStarFar(Particle& p) {
-    p.y = float(openUniform() - 0.5);
-    p.x = float(openUniform() - 0.5);
+void spawnStarFar(Particle& p, std::mt19937& random) {
+    p.y = float(openUniform(random) - 0.5);
+    p.x = float(openUniform(random) - 0.5);
     p.z = 1.0f;
-    tint(p);
+    tint(p, random);
     setVelocity(p, 0.0f, 0.0f, -0.01f);
 }
 
 // --- intro drift field (intro units: ten pixels) ---
 
-float introWidth() { return float(app.width * 0.1); }
-float introHeight() { return float(app.height * 0.1); }
+float introWidth(WindowSize window) { return float(window.width * 0.1); }
+float introHeight(WindowSize window) { return float(window.height * 0.1); }
 
-void driftProjection(const Particle& p, float& sx, float& sy) {
-    sx = p.x * introWidth() / p.z;
-    sy = introHeight() * p.y;
+void driftProjection(const Particle& p, WindowSize window, float& sx, float& sy) {
+    sx = p.x * introWidth(window) / p.z;
+    sy = introHeight(window) * p.y;
 }
 
-void spawnDriftAnywhere(Particle& p) {
-    p.z = float(openUniform());
-    p.y = float(openUniform());
-    p.x = float(openUniform());
+void spawnDriftAnywhere(Particle& p, std::mt19937& random) {
+    p.z = float(openUniform(random));
+    p.y = float(openUniform(random));
+    p.x = float(openUniform(random));
     setVelocity(p, 0.001f, 0.0f, 0.0f);
-    tint(p);
+    tint(p, random);
 }
 
-void spawnDriftAtEdge(Particle& p) {
-    p.z = float(openUniform());
-    p.y = float(openUniform());
+void spawnDriftAtEdge(Particle& p, std::mt19937& random) {
+    p.z = float(openUniform(random));
+    p.y = float(openUniform(random));
     p.x = 0.0f;
     setVelocity(p, 0.001f, 0.0f, 0.0f);
-    tint(p);
+    tint(p, random);
 }
 
 // --- intro exhaust (relative to the ship, intro units) ---
 
-void exhaustProjection(const Particle& p, float& sx, float& sy) {
-    sx = p.x * float(app.width) * 0.1f;
-    sy = float(app.height * 0.1) * p.y;
+void exhaustProjection(const Particle& p, WindowSize window, float& sx, float& sy) {
+    sx = p.x * float(window.width) * 0.1f;
+    sy = float(window.height * 0.1) * p.y;
 }
 
-void spawnExhaust(Particle& p) {
-    double u1 = closedUniform(), u2 = closedUniform(), u3 = closedUniform();
-    double u4 = closedUniform(), u5 = closedUniform(), u6 = closedUniform();
+void spawnExhaust(Particle& p, std::mt19937& random) {
+    double u1 = closedUniform(random), u2 = closedUniform(random), u3 = closedUniform(random);
+    double u4 = closedUniform(random), u5 = closedUniform(random), u6 = closedUniform(random);
     p.x = 0.0f;
     p.y = float(0.5 + 0.05 * (u1 - 0.5));
     p.z = 0.0f;
@@ -124,7 +131,8 @@ void spawnExhaust(Particle& p) {
 }
 
 template <typename Project>
-void drawPoints(const ParticleSet& set, float size, bool liveOnly, Project project) {
+void drawPoints(const ParticleSet& set, WindowSize window, float size, bool liveOnly,
+                Project project) {
     glDisable(GL_TEXTURE_2D);
     glPointSize(size);
     glBegin(GL_POINTS);
@@ -132,7 +140,7 @@ void drawPoints(const ParticleSet& set, float size, bool liveOnly, Project proje
         const Particle& p = set.items[i];
         if (liveOnly && p.life <= 0) continue;
         float sx, sy;
-        project(p, sx, sy);
+        project(p, window, sx, sy);
         glColor3f(p.r, p.g, p.b);
         glVertex2f(sx, sy);
     }
@@ -143,60 +151,68 @@ void drawPoints(const ParticleSet& set, float size, bool liveOnly, Project proje
 
 }  // namespace
 
-StarField::StarField(int n) {
+StarField::StarField(int n, std::mt19937& random_) : random(random_) {
     resize(n);
-    for (int i = 0; i < count; ++i) spawnStarAnywhere(items[i]);
+    for (int i = 0; i < count; ++i) spawnStarAnywhere(items[i], random);
 }
 
-void StarField::step() {
-    float w = float(app.width), h = float(app.height);
+void StarField::step(WindowSize window) {
+    float w = float(window.width), h = float(window.height);
     for (int i = 0; i < count; ++i) {
         Particle& p = items[i];
         moveByVelocity(p);
         // Respawn before projecting, so a star at depth 0 is never divided by.
-        if (p.z <= 0.0f) spawnStarFar(p);
+        if (p.z <= 0.0f) spawnStarFar(p, random);
         float sx, sy;
-        starProjection(p, sx, sy);
-        if (!inside(sx, sy, w, h)) spawnStarFar(p);
+        starProjection(p, window, sx, sy);
+        if (!inside(sx, sy, w, h)) spawnStarFar(p, random);
     }
 }
 
-void StarField::draw() const { drawPoints(*this, 2.0f, false, starProjection); }
+void StarField::draw(WindowSize window) const {
+    drawPoints(*this, window, 2.0f, false, starProjection);
+}
 
-void DriftField::init() {
+DriftField::DriftField(std::mt19937& random_) : random(random_) {}
+
+void DriftField::init(WindowSize window) {
     resize(1000);
-    float w = introWidth(), h = introHeight();
+    float w = introWidth(window), h = introHeight(window);
     for (int i = 0; i < count; ++i) {
         Particle& p = items[i];
         float sx, sy;
         do {
-            spawnDriftAnywhere(p);
-            driftProjection(p, sx, sy);
+            spawnDriftAnywhere(p, random);
+            driftProjection(p, window, sx, sy);
         } while (!inside(sx, sy, w, h));
     }
 }
 
-void DriftField::step() {
-    float w = introWidth(), h = introHeight();
+void DriftField::step(WindowSize window) {
+    float w = introWidth(window), h = introHeight(window);
     for (int i = 0; i < count; ++i) {
         Particle& p = items[i];
         moveByVelocity(p);
-        if (p.z <= 0.0f) spawnDriftAtEdge(p);
+        if (p.z <= 0.0f) spawnDriftAtEdge(p, random);
         float sx, sy;
-        driftProjection(p, sx, sy);
-        if (!inside(sx, sy, w, h)) spawnDriftAtEdge(p);
+        driftProjection(p, window, sx, sy);
+        if (!inside(sx, sy, w, h)) spawnDriftAtEdge(p, random);
     }
 }
 
-void DriftField::draw() const { drawPoints(*this, 2.0f, false, driftProjection); }
+void DriftField::draw(WindowSize window) const {
+    drawPoints(*this, window, 2.0f, false, driftProjection);
+}
+
+Exhaust::Exhaust(std::mt19937& random_) : random(random_) {}
 
 void Exhaust::init() {
     resize(50000);
     for (int i = 0; i < count; ++i) items[i].life = 0;
 }
 
-void Exhaust::step() {
-    float h = introHeight();
+void Exhaust::step(WindowSize window) {
+    float h = introHeight(window);
     for (int i = 0; i < count; ++i) {
         Particle& p = items[i];
         if (p.life <= 0) continue;
@@ -205,18 +221,18 @@ void Exhaust::step() {
         p.g += p.dg;
         p.b += p.db;
         float sx, sy;
-        exhaustProjection(p, sx, sy);
+        exhaustProjection(p, window, sx, sy);
         if (sx > 2000.0f || sy < 0.0f || sy > h) p.life = 0;
     }
     if (count < 1) return;
     for (int k = 0; k < 500; ++k) {
-        uint32_t slot = (random32() >> 1) % uint32_t(count);
-        spawnExhaust(items[slot]);
+        uint32_t slot = (random32(random) >> 1) % uint32_t(count);
+        spawnExhaust(items[slot], random);
     }
 }
 
-void Exhaust::draw() const {
+void Exhaust::draw(WindowSize window) const {
     glDisable(GL_POINT_SMOOTH);
-    drawPoints(*this, 4.0f, true, exhaustProjection);
+    drawPoints(*this, window, 4.0f, true, exhaustProjection);
     glEnable(GL_POINT_SMOOTH);
 }

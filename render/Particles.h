@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <random>
 
 // One point of a particle effect; the spawn rules set every field.
 struct Particle {
@@ -9,6 +10,12 @@ struct Particle {
     float r, g, b;
     float dr, dg, db;
     int32_t life;
+};
+
+// The window the particles are drawn in, pixels.
+struct WindowSize {
+    int32_t width;
+    int32_t height;
 };
 
 // A growable, owned array of particles.
@@ -26,26 +33,38 @@ public:
     int capacity = 0;
 };
 
-// The menus' star field, flying towards the viewer (window pixels).
+// The menus' star field, flying towards the viewer (window pixels). Draws
+// from `random`, which its owner keeps.
 class StarField : public ParticleSet {
 public:
-    explicit StarField(int count);
-    void step();
-    void draw() const;
+    StarField(int count, std::mt19937& random);
+    void step(WindowSize window);
+    void draw(WindowSize window) const;
+
+private:
+    std::mt19937& random;
 };
 
 // The intro's slowly drifting background points (intro units: ten pixels).
 class DriftField : public ParticleSet {
 public:
-    void init();
-    void step();
-    void draw() const;
+    explicit DriftField(std::mt19937& random);
+    void init(WindowSize window);
+    void step(WindowSize window);
+    void draw(WindowSize window) const;
+
+private:
+    std::mt19937& random;
 };
 
 // The intro ship's exhaust plume, relative to the ship.
 class Exhaust : public ParticleSet {
 public:
+    explicit Exhaust(std::mt19937& random);
     void init();
-    void step();
-    void draw() const;
+    void step(WindowSize window);
+    void draw(WindowSize window) const;
+
+private:
+    std::mt19937& random;
 };

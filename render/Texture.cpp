@@ -9,7 +9,6 @@
 #include <cstring>
 #include <vector>
 
-#include "app/Application.h"
 
 namespace {
 
@@ -107,4 +106,7 @@ Texture* TextureCache::get(const std::string& fileName) {
     return entry.texture;
 }
 
-Texture* getTexture(const std::string& fileName) { return app.textures.get(fileName); }
+Texture* getTexture(const std::string& fileName) {
+    static TextureCache cache;
+    return cache.get(fileName);
+}

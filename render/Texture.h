@@ -35,5 +35,6 @@ struct TextureCache {
     Texture* get(const std::string& fileName);
 };
 
-// The texture of `fileName` from the application's cache; never null.
+// The texture of `fileName` from the process's one cache, which keeps every
+// texture until the process ends; never null.
 Texture* getTexture(const std::string& fileName);

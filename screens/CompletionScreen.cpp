@@ -10,7 +10,7 @@
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "screens/MedalTargets.h"
-#include "screens/ScoreFile.h"
+#include "missions/ScoreFile.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 
@@ -103,5 +103,5 @@ void CompletionScreen::dismiss() {
     popScreen();
     entered = true;
     recordResult();
-    saveScores();
+    saveScores(app.missions);
 }

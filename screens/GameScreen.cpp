@@ -9,10 +9,10 @@
 #include "app/Button.h"
 #include "missions/Mission.h"
 #include "render/Font.h"
-#include "screens/BoardWidget.h"
+#include "screens/SpaceView.h"
 #include "screens/CompletionScreen.h"
 #include "screens/ProgramEdits.h"
-#include "screens/StateWidget.h"
+#include "screens/ProgramEditor.h"
 #include "sim/Optimizer.h"
 #include "sim/Rocket.h"
 
@@ -27,6 +27,13 @@ constexpr float editorWidth = 256;  // the editor column at the right edge
 constexpr int normalSpeed = 1000;  // hundredths of a step per update
 constexpr int turboSpeed = 10000;
 constexpr int turboLimit = 2000;  // Turbo from at most this speed, else back to normal
+// Real time the optimizer may take in one update, so the window stays alive.
+constexpr double optimizerSlice = 0.2;  // seconds
+
+void printProgress(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    std::fflush(stdout);
+}
 
 // Takes a button's press: true once per press, and the flag is cleared.
 bool takeClick(Button* button) {
@@ -39,11 +46,11 @@ bool takeClick(Button* button) {
 
 GameScreen::GameScreen() {
     entered = true;
-    board = new BoardWidget;
-    board->parent = this;
-    editor = new StateWidget;
+    spaceView = new SpaceView;
+    spaceView->parent = this;
+    editor = new ProgramEditor;
     editor->parent = this;
-    children.push_back(board);
+    children.push_back(spaceView);
     children.push_back(editor);
     runButton = addButton("Run", 8);
     leftButton = addButton("Left", 125);
@@ -63,6 +70,7 @@ GameScreen::GameScreen() {
 GameScreen::~GameScreen() {
     for (Widget* child : children) delete child;
 }
+
 
 Button* GameScreen::addButton(const char* label, float x) {
     Button* button = new Button(this);
@@ -89,30 +97,64 @@ void GameScreen::update() {
     if (entered) {
         entered = false;
         enterTime = app.clock;
+        optimizer.reset();
         stopRun();
+    }
+    if (optimizer) {
+        continueOptimizing();
+        return;
     }
     simulate();
     if (takeClick(runButton)) setRunning(!app.world.running);
     applyEdits();
+    bool left = false;
     if (takeClick(quitButton)) {
         popScreen();
         entered = true;
+        left = true;
     }
     if (takeClick(turboButton)) {
         app.world.speed = app.world.speed <= turboLimit ? turboSpeed : normalSpeed;
     }
-    if (optimizeRequested) optimizeProgram();
+    if (optimizeRequested) {
+        optimizeRequested = false;
+        World& world = app.world;
+        if (left || world.running || !world.mission || !world.rocket) return;
+        optimizer = std::make_unique<Optimizer>(*world.mission, world.rocket->program,
+                                                app.random, printProgress);
+        editor->editable = false;
+        continueOptimizing();
+    }
+}
+
+// The optimizer flies its runs in a world of its own, a slice per update.
+// Presses meanwhile are dropped, but for Quit, which abandons the search.
+void GameScreen::continueOptimizing() {
+    optimizeRequested = false;
+    for (Button* button : {runButton, leftButton, rightButton, thrustButton, waitButton,
+                           sleepButton, delButton, upButton, downButton, turboButton}) {
+        button->clicked = false;
+    }
+    if (takeClick(quitButton)) {
+        optimizer.reset();
+        editor->editable = true;
+        popScreen();
+        entered = true;
+        return;
+    }
+    const double deadline = secondsSinceStart() + optimizerSlice;
+    if (!optimizer->advance([deadline] { return secondsSinceStart() < deadline; })) return;
+    World& world = app.world;
+    world.reset();
+    world.rocket->program = optimizer->result();
+    optimizer.reset();
+    editor->editable = true;
 }
 
 void GameScreen::simulate() {
     World& world = app.world;
     if (!world.mission || !world.rocket) return;  // no mission entered yet
-    if (!world.running) {
-        World::View view = world.computeView();
-        world.viewCenter = view.center;
-        world.viewScale = view.scale;
-        return;
-    }
+    if (!world.running) return;
     stepByWorldSpeed();
     if (world.mission->won) {
         stopRun();
@@ -167,12 +209,9 @@ void GameScreen::draw() {
     if (app.world.mission) {
         float w = float(app.width);
         float h = float(app.height);
-        board->min = Vec2f(0, barHeight);
-        board->max = Vec2f(w - editorWidth, h);
-        // The camera frames the scene for the view's size.
-        app.world.viewWidth = board->max.x - board->min.x;
-        app.world.viewHeight = board->max.y - board->min.y;
-        board->draw();
+        spaceView->min = Vec2f(0, barHeight);
+        spaceView->max = Vec2f(w - editorWidth, h);
+        spaceView->draw();
         editor->min = Vec2f(w - editorWidth, barHeight);
         editor->max = Vec2f(w, h);
         editor->draw();

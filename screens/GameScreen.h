@@ -1,10 +1,13 @@
 #pragma once
 
+#include <memory>
+
 #include "app/Widget.h"
 
-class BoardWidget;
+class Optimizer;
+class SpaceView;
 class Button;
-class StateWidget;
+class ProgramEditor;
 
 // The screen on which a mission is played: the space view, the program
 // editor and a bar of eleven buttons. It keeps no simulation state of its
@@ -16,8 +19,8 @@ public:
     GameScreen(const GameScreen&) = delete;
     GameScreen& operator=(const GameScreen&) = delete;
 
-    BoardWidget* board;
-    StateWidget* editor;
+    SpaceView* spaceView;
+    ProgramEditor* editor;
     Button* runButton;
     Button* leftButton;
     Button* rightButton;
@@ -29,6 +32,8 @@ public:
     Button* downButton;
     Button* quitButton;
     Button* turboButton;
+
+    bool optimizeRequested = false;  // F1 asks for the optimizer; update() starts it
 
     void update() override;
     void draw() override;
@@ -46,4 +51,7 @@ private:
     void applyEdits();
     void drawReadout() const;
     void handleStoppedKey(int sym);
+    void continueOptimizing();
+
+    std::unique_ptr<Optimizer> optimizer;  // the search F1 started, while it runs
 };

@@ -4,8 +4,7 @@
 #include "app/Button.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEdits.h"
-#include "screens/StateWidget.h"
-#include "sim/Optimizer.h"
+#include "screens/ProgramEditor.h"
 #include "sim/Rocket.h"
 
 // Every key press is consumed; while running only Return, Escape and Space act.
@@ -13,6 +12,11 @@
 bool GameScreen::handleEvent(const SDL_Event& event) {
     if (event.type != SDL_KEYDOWN) return false;
     int sym = event.key.keysym.sym;
+    if (optimizer) {
+        // The program is the optimizer's until it is done: only leaving is possible.
+        if (sym == SDLK_ESCAPE) quitButton->clicked = true;
+        return true;
+    }
     if (sym == SDLK_RETURN) {
         runButton->clicked = true;
     } else if (sym == SDLK_ESCAPE) {

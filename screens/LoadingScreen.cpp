@@ -17,8 +17,8 @@ const char* const introBanner =
 
 }  // namespace
 
-LoadingScreen::LoadingScreen() {
-    drift.init();
+LoadingScreen::LoadingScreen() : drift(app.random), exhaust(app.random) {
+    drift.init(app.window());
     exhaust.init();
     entered = true;
     shipMesh.load("models/ship_test.obj");
@@ -28,11 +28,11 @@ LoadingScreen::LoadingScreen() {
 void LoadingScreen::update() {
     if (entered) {
         restartTimer();
-        drift.init();
+        drift.init(app.window());
         exhaust.init();
     }
-    drift.step();
-    exhaust.step();
+    drift.step(app.window());
+    exhaust.step(app.window());
     if (app.clock - enterTime > introSeconds) finishIntro();
 }
 
@@ -47,7 +47,7 @@ void LoadingScreen::draw() {
     glLoadIdentity();
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drift.draw();
+    drift.draw(app.window());
 
     glEnable(GL_TEXTURE_2D);
     glPushMatrix();
@@ -62,7 +62,7 @@ void LoadingScreen::draw() {
     glDisable(GL_TEXTURE_2D);
     glPushMatrix();
     glTranslatef(x + 50, 0, 0);
-    exhaust.draw();
+    exhaust.draw(app.window());
     glPopMatrix();
     glEnable(GL_TEXTURE_2D);
 

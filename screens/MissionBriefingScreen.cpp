@@ -38,7 +38,7 @@ void MissionBriefingScreen::update() {
         restartTimer();
         selected = 0;
     }
-    app.stars.step();
+    app.stars.step(app.window());
 }
 
 void MissionBriefingScreen::draw() {

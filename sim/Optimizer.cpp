@@ -4,23 +4,20 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 
-#include "app/Application.h"
 #include "missions/Mission.h"
-#include "render/Random.h"
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
-#include "sim/MeshCache.h"
 #include "sim/Rocket.h"
-#include "sim/World.h"
-
-bool optimizeRequested = false;
 
 namespace {
 
-const int iterations = 100;
 const float cutOffMargin = 100.0f;  // score units above the best before a run is abandoned
+// Steps a run may take at most: a damaged best score could otherwise put the
+// cut-off out of reach, and a run that neither wins nor fails would go on
+// for ever. A hundredth of a point per step: the cap stands for a time cost
+// of 20 000, far beyond any mission's medal limits.
+const double stepCap = 2000000.0;
 
 // Values live in 32 bits; sums that would leave them stop at the edge instead.
 int32_t saturate(int64_t value) {
@@ -70,11 +67,16 @@ std::unique_ptr<BodyTrack> trackFor(const World& world) {
     return std::make_unique<BodyTrack>(count, size_t(std::min(steps, most)));
 }
 
-void printIteration(int i, float accepted, float score, const Program& program) {
-    printf("iter %d: score = %f -> %f\t", i, double(accepted), double(score));
-    for (const Instruction& instruction : program) printf("%d ", int(instruction.value));
-    printf("\n");
-    fflush(stdout);
+std::string iterationLine(int i, float accepted, float score, const Program& program) {
+    char text[256];
+    std::snprintf(text, sizeof text, "iter %d: score = %f -> %f\t", i, double(accepted),
+                  double(score));
+    std::string line = text;
+    for (const Instruction& instruction : program) {
+        std::snprintf(text, sizeof text, "%d ", int(instruction.value));
+        line += text;
+    }
+    return line + "\n";
 }
 
 }  // namespace
@@ -118,9 +120,9 @@ Program decanonicalize(const Program& program) {
     return result;
 }
 
-void mutate(Program& program) {
+void mutate(Program& program, std::mt19937& random) {
     for (Instruction& instruction : program) {
-        uint32_t r = random32();
+        uint32_t r = static_cast<uint32_t>(random());
         int64_t value = int64_t(instruction.value) + int64_t((r >> 1) % 9) - 4;
         if ((instruction.opcode == Wait || instruction.opcode == Thrust) && value < 0) {
             value = -value;
@@ -129,7 +131,7 @@ void mutate(Program& program) {
     }
 }
 
-float evaluateProgram(World& world) {
+float Optimizer::evaluate(World& world) {
     world.reset();
     if (world.bodyTrack) world.bodyTrack->rewind();
     Mission& mission = *world.mission;
@@ -138,40 +140,46 @@ float evaluateProgram(World& world) {
     // summed once; each step adds the time part as computeScore does.
     computeScore(world);
     const float programCost = mission.turnCost + mission.thrustCost;
+    // Well past the step at which the time cost takes the score over the limit.
+    const double stepsToLimit = std::max(0.0, double(limit) - double(programCost)) * 100.0;
+    const long maxSteps = long(std::min(stepCap, stepsToLimit + 1000.0));
     float score;
+    long steps = 0;
     do {
         world.step();
         score = programCost + float(world.time) * 0.01f;
-    } while (!(score > limit) && !mission.won && !mission.failed);
+    } while (!(score > limit) && !mission.won && !mission.failed && ++steps < maxSteps);
     computeScore(world);  // the mission's score fields as after the last step
     if (score > limit || mission.won) return score;
     return limit;
 }
 
-void optimizeProgram(World& world) {
-    if (!world.mission || !world.rocket) {
-        optimizeRequested = false;
-        return;
-    }
-    printf("optimizing\n");
-    fflush(stdout);
-    std::unique_ptr<BodyTrack> track = trackFor(world);
+Optimizer::Optimizer(Mission& mission, const Program& program, std::mt19937& random_,
+                     ProgressSink progress_)
+    : random(random_), progress(std::move(progress_)) {
+    world.mission = &mission;
+    world.reset();
+    track = trackFor(world);
     world.bodyTrack = track.get();
-    MeshCache meshes;  // the runs' resets read the same model files again and again
-    world.meshCache = &meshes;
-    // Nobody sees these runs, and the game screen frames the camera anew
-    // in every update while the program is stopped.
-    world.cameraFollows = false;
-    Program accepted = canonicalize(world.rocket->program);
-    Program found = accepted;
+    accepted = canonicalize(program);
+    found = accepted;
     world.rocket->program = accepted;
-    float acceptedScore = evaluateProgram(world);
-    float foundScore = acceptedScore;
-    for (int i = 0; i < iterations; ++i) {
+    if (progress) progress("optimizing\n");
+}
+
+Optimizer::~Optimizer() { world.bodyTrack = nullptr; }
+
+bool Optimizer::advance(const std::function<bool()>& more) {
+    if (iteration < 0 && more()) {
+        acceptedScore = evaluate(world);
+        foundScore = acceptedScore;
+        iteration = 0;
+    }
+    while (iteration >= 0 && !finished() && more()) {
         // Every reset hands the program to a new rocket: always go through the world.
-        mutate(world.rocket->program);
-        float s = evaluateProgram(world);
-        printIteration(i, acceptedScore, s, world.rocket->program);
+        mutate(world.rocket->program, random);
+        float s = evaluate(world);
+        if (progress) progress(iterationLine(iteration, acceptedScore, s, world.rocket->program));
         if (acceptedScore < s) {
             world.rocket->program = accepted;
             s = acceptedScore;
@@ -182,13 +190,15 @@ void optimizeProgram(World& world) {
         }
         accepted = world.rocket->program;
         acceptedScore = s;
+        ++iteration;
     }
-    world.bodyTrack = nullptr;
-    world.meshCache = nullptr;
-    world.cameraFollows = true;
-    world.reset();
-    world.rocket->program = decanonicalize(found);
-    optimizeRequested = false;
+    return finished();
 }
 
-void optimizeProgram() { optimizeProgram(app.world); }
+void optimizeProgram(World& world, std::mt19937& random, const ProgressSink& progress) {
+    if (!world.mission || !world.rocket) return;
+    Optimizer optimizer(*world.mission, world.rocket->program, random, progress);
+    optimizer.advance([] { return true; });
+    world.reset();
+    world.rocket->program = optimizer.result();
+}

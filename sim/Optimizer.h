@@ -1,20 +1,61 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+
 #include "sim/Instruction.h"
+#include "sim/World.h"
 
-struct World;
+class BodyTrack;
+class Mission;
 
-// Raised by F1 on the stopped game screen, consumed there, cleared by optimizeProgram().
-extern bool optimizeRequested;
+// Where the optimizer's progress lines go ("optimizing\n", "iter ...\n"),
+// each given whole, newline included.
+using ProgressSink = std::function<void(const std::string& text)>;
 
 // Canonical form: only Thrust, Left (either sign) and Wait, no two Waits in a row.
 Program canonicalize(const Program& program);
 Program decanonicalize(const Program& program);
-// Moves every value by -4..+4; Wait and Thrust values stay non-negative.
-void mutate(Program& program);
-// The score of the rocket's current program on the current mission (resets the world).
-float evaluateProgram(World& world);
-// Random search over the values of the rocket's program; installs the best found.
-void optimizeProgram(World& world);
-// The same on the application's world.
-void optimizeProgram();
+// Moves every value by -4..+4, drawing once per instruction from `random`;
+// Wait and Thrust values stay non-negative.
+void mutate(Program& program, std::mt19937& random);
+
+// A random search over the values of a program on one mission: the program
+// as given and 100 variants, each flown in a world of the optimizer's own.
+// It can run in slices, so that a window stays responsive meanwhile.
+class Optimizer {
+public:
+    Optimizer(Mission& mission, const Program& program, std::mt19937& random,
+              ProgressSink progress);
+    ~Optimizer();
+    Optimizer(const Optimizer&) = delete;
+    Optimizer& operator=(const Optimizer&) = delete;
+
+    // Flies runs until the search is over or `more` (asked before each run)
+    // says stop. True once the search is over.
+    bool advance(const std::function<bool()>& more);
+    bool finished() const { return iteration == iterations; }
+    // The best program found, in the form the player wrote it.
+    Program result() const { return decanonicalize(found); }
+
+    // The score of the program in `world` (which it resets): the run's score
+    // when it wins or passes the cut-off, the cut-off when it fails or
+    // reaches the step cap.
+    static float evaluate(World& world);
+    static constexpr int iterations = 100;
+
+private:
+    World world;                       // flies the runs; shows nothing
+    std::unique_ptr<BodyTrack> track;  // the bodies' motion, shared by the runs
+    std::mt19937& random;              // not owned
+    ProgressSink progress;
+    Program accepted, found;
+    float acceptedScore = 0.0f, foundScore = 0.0f;
+    int iteration = -1;  // -1 until the starting program has been flown
+};
+
+// A whole search on the current mission of `world`, whose ship then holds
+// the best program found, after a reset.
+void optimizeProgram(World& world, std::mt19937& random, const ProgressSink& progress);

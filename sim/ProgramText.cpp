@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "render/Decimal.h"
-#include "render/TextSplit.h"
+#include "core/Decimal.h"
+#include "core/TextSplit.h"
 
 std::string programText(const Program& program) {
     char item[32];

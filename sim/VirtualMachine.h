@@ -13,7 +13,6 @@ public:
     int currentLine = 0;  // instruction executed last
     int waitCounter = 0;  // steps still to wait; <= 0 means none
 
-    virtual void draw() {}
     virtual void thrust(Vec2) {}
     virtual void turn(double) {}
 

@@ -14,8 +14,6 @@ namespace {
 
 const double quarterTurn = 1.5707963267948966;
 const double hoverGap = 0.1;      // a landed ship is held this far above the surface
-const double cameraMargin = 5.0;  // radii of room around every body and the ship
-const double cameraFill = 0.95;   // share of the view the framed content fills
 
 // The pull of `mass` at offset d, added to `velocity`. Coincident centres
 // have no direction to pull in; skipping them keeps NaN out of the world.
@@ -126,7 +124,7 @@ World::~World() {
 }
 
 void World::destroyBodies() {
-    for (Body* body : bodies) delete body;  // a body takes its mesh with it
+    for (Body* body : bodies) delete body;
     bodies.clear();
 }
 
@@ -173,36 +171,6 @@ void World::step() {
         }
     }
     ship.step();
-    if (cameraFollows) {
-        View view = computeView();
-        viewCenter = view.center;
-        viewScale = view.scale;
-    }
     mission->update(*this);
     if (!mission->won && !mission->failed) ++time;
-}
-
-World::View World::computeView() const {
-    if (!rocket) return View{viewCenter, viewScale};
-    Vec2 low = rocket->position - rocket->radius * cameraMargin;
-    Vec2 high = rocket->position + rocket->radius * cameraMargin;
-    for (const Body* body : bodies) {
-        double e = body->radius * cameraMargin;
-        if (body->position.x - e < low.x) low.x = body->position.x - e;
-        if (body->position.x + e > high.x) high.x = body->position.x + e;
-        if (body->position.y - e < low.y) low.y = body->position.y - e;
-        if (body->position.y + e > high.y) high.y = body->position.y + e;
-    }
-    Vec2 center = (low + high) * 0.5;
-    Vec2 size = high - low;
-    float w = float(size.x), h = float(size.y);
-    float W = viewWidth, H = viewHeight;
-    float s = 1.0f;
-    // Content relatively wider than the view: let it use the view's extra width.
-    if (W * h < H * w) {
-        float q = (H * w) / (W * h);
-        float f = std::min(q - 1.0f, 1.0f);
-        s = (W / H - 1.0f) * f + 1.0f;
-    }
-    return View{center, (double(s) * cameraFill) / std::max(high.x - low.x, high.y - low.y)};
 }

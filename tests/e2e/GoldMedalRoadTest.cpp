@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "app/Application.h"
-#include "missions/HeadlessRun.h"
+#include "missions/Flight.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "tests/e2e/Road.h"

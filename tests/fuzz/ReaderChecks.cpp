@@ -17,8 +17,8 @@
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "render/Mesh.h"
-#include "render/TextSplit.h"
-#include "screens/ScoreFile.h"
+#include "core/TextSplit.h"
+#include "missions/ScoreFile.h"
 #include "sim/ProgramText.h"
 
 namespace {

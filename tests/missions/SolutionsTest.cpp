@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "app/Application.h"
-#include "missions/HeadlessRun.h"
+#include "missions/Flight.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "missions/RunCommands.h"

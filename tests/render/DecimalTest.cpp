@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "render/Decimal.h"
+#include "core/Decimal.h"
 
 TEST(Decimal, ReadsAnOptionalSignAndTheLeadingDigitsSaturatingAtThirtyTwoBits) {
     const struct {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "render/TextSplit.h"
+#include "core/TextSplit.h"
 
 namespace {
 

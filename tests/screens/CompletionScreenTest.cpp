@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "screens/CompletionScreen.h"
-#include "screens/ScoreFile.h"
+#include "missions/ScoreFile.h"
 #include "sim/Rocket.h"
 #include "tests/screens/MenuTestSupport.h"
 

@@ -9,7 +9,7 @@
 #include "missions/Mission.h"
 #include "screens/CompletionScreen.h"
 #include "screens/GameScreen.h"
-#include "screens/StateWidget.h"
+#include "screens/ProgramEditor.h"
 #include "sim/Optimizer.h"
 #include "sim/Rocket.h"
 #include "tests/support/PlaySeam.h"

@@ -14,7 +14,7 @@
 
 #include "app/Application.h"
 #include "missions/Mission.h"
-#include "screens/ScoreFile.h"
+#include "missions/ScoreFile.h"
 #include "tests/screens/MenuTestSupport.h"
 
 namespace {

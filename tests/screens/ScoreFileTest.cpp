@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "screens/ScoreFile.h"
+#include "missions/ScoreFile.h"
 #include "tests/screens/MenuTestSupport.h"
 
 namespace {

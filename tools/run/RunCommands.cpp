@@ -1,4 +1,4 @@
-#include "missions/RunCommands.h"
+#include "tools/run/RunCommands.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,18 +6,24 @@
 #include <ostream>
 #include <sstream>
 
-#include "app/Application.h"
-#include "missions/HeadlessRun.h"
+#include "missions/Flight.h"
 #include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "sim/Rocket.h"
+
+RunContext::RunContext() { registerMissions(missions); }
+
+RunContext::~RunContext() {
+    for (auto& entry : missions) delete entry.second;
+}
 
 namespace {
 const int badInput = 2;
 
-// The mission named `name` from the application's registry, or null with an error.
-Mission* findMission(const std::string& name, std::ostream& err) {
-    auto found = app.missions.find(name);
-    if (found == app.missions.end()) {
+// The mission named `name`, or null with an error.
+Mission* findMission(const MissionRegistry& missions, const std::string& name, std::ostream& err) {
+    auto found = missions.find(name);
+    if (found == missions.end()) {
         err << "unknown mission: " << name << "\n";
         return nullptr;
     }
@@ -58,30 +64,30 @@ std::string traceLine(long step, const World& world) {
 }
 }  // namespace
 
-int runCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
+int runCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() < 2 || args.size() > 3)
         return usage("run \"MISSION NAME\" \"PROGRAM TEXT\" [MAX_STEPS]", err);
     long maxSteps = defaultMaxSteps;
-    Mission* mission = findMission(args[0], err);
+    Mission* mission = findMission(run.missions, args[0], err);
     if (!mission || !readProgram(args[1], err)) return badInput;
     if (args.size() == 3 && !readCount(args[2], maxSteps, err)) return badInput;
-    out << formatResult(flyMission(app.world, *mission, args[1], maxSteps)) << "\n";
+    out << formatResult(flyMission(run.world, *mission, args[1], maxSteps)) << "\n";
     return 0;
 }
 
-int traceCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
+int traceCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 3) return usage("trace \"MISSION NAME\" \"PROGRAM TEXT\" N", err);
     long steps = 0;
-    Mission* mission = findMission(args[0], err);
+    Mission* mission = findMission(run.missions, args[0], err);
     if (!mission || !readProgram(args[1], err) || !readCount(args[2], steps, err)) return badInput;
-    flyMission(app.world, *mission, args[1], steps,
+    flyMission(run.world, *mission, args[1], steps,
                [&out](long step, const World& world) { out << traceLine(step, world) << "\n"; });
     return 0;
 }
 
-int listCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
+int listCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err) {
     if (!args.empty()) return usage("list", err);
-    for (const auto& entry : app.missions) {
+    for (const auto& entry : run.missions) {
         char limits[64];
         std::snprintf(limits, sizeof limits, "\t%g\t%g", double(entry.second->goldLimit),
                       double(entry.second->silverLimit));
@@ -90,7 +96,7 @@ int listCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-int checkCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
+int checkCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) return usage("check FILE", err);
     std::ifstream file(args[0]);
     if (!file) {
@@ -106,10 +112,10 @@ int checkCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
         Mission* mission = nullptr;
         if (tab == std::string::npos) {
             problem << "no tab between mission and program\n";
-        } else if ((mission = findMission(line.substr(0, tab), problem)) &&
+        } else if ((mission = findMission(run.missions, line.substr(0, tab), problem)) &&
                    readProgram(line.substr(tab + 1), problem)) {
             FlightResult result =
-                flyMission(app.world, *mission, line.substr(tab + 1), defaultMaxSteps);
+                flyMission(run.world, *mission, line.substr(tab + 1), defaultMaxSteps);
             out << formatResult(result) << "\n";
             if (status == 0 && std::string(result.result) != "won") status = 1;
             continue;

@@ -4,7 +4,7 @@
 
 #include "app/Application.h"
 #include "missions/Mission.h"
-#include "screens/StateWidget.h"
+#include "screens/ProgramEditor.h"
 #include "sim/Rocket.h"
 
 namespace {
@@ -16,7 +16,7 @@ public:
 };
 
 // The editor at its place in a 1280 x 720 window: 256 x 688 pixels.
-class StateWidgetTest : public ::testing::Test {
+class ProgramEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         app.textures.headless = true;
@@ -62,10 +62,10 @@ protected:
     }
 
     EmptyMission mission;
-    StateWidget editor;
+    ProgramEditor editor;
 };
 
-TEST_F(StateWidgetTest, APressSelectsItsRowAndSetsOrStepsTheValueByWhereItFalls) {
+TEST_F(ProgramEditorTest, APressSelectsItsRowAndSetsOrStepsTheValueByWhereItFalls) {
     struct Case {
         int row, x, y;
         int selected, value;  // afterwards: the selection and the row's value
@@ -102,7 +102,7 @@ TEST_F(StateWidgetTest, APressSelectsItsRowAndSetsOrStepsTheValueByWhereItFalls)
     EXPECT_EQ(value(0), 1000);
 }
 
-TEST_F(StateWidgetTest, DraggingPastTheEndsOfTheTrackPinsTheValue) {
+TEST_F(ProgramEditorTest, DraggingPastTheEndsOfTheTrackPinsTheValue) {
     EXPECT_TRUE(drag(1, 0));
     EXPECT_EQ(value(1), 0);
     EXPECT_TRUE(drag(1, 45 + 151));
@@ -114,7 +114,7 @@ TEST_F(StateWidgetTest, DraggingPastTheEndsOfTheTrackPinsTheValue) {
     EXPECT_EQ(editor.selected, 2);
 }
 
-TEST_F(StateWidgetTest, DragsOverTheEndRowMotionWithoutAButtonAndInputWhileRunningEditNothing) {
+TEST_F(ProgramEditorTest, DragsOverTheEndRowMotionWithoutAButtonAndInputWhileRunningEditNothing) {
     editor.selected = 1;
     EXPECT_TRUE(drag(3, 45 + 100));  // consumed all the same
     EXPECT_FALSE(drag(2, 45 + 100, 12, 0));
@@ -128,7 +128,7 @@ TEST_F(StateWidgetTest, DragsOverTheEndRowMotionWithoutAButtonAndInputWhileRunni
     EXPECT_EQ(value(0) * 1000000 + value(1) * 1000 + value(2), 100200300);
 }
 
-TEST_F(StateWidgetTest, RowsBelowTheEditorCannotBeReachedWithTheMouse) {
+TEST_F(ProgramEditorTest, RowsBelowTheEditorCannotBeReachedWithTheMouse) {
     program().resize(40);
     // 688 pixels hold 21 whole rows; row 21 shows its upper half, row 22 nothing.
     EXPECT_TRUE(press(21, 45 + 75, 20));
@@ -142,14 +142,14 @@ TEST_F(StateWidgetTest, RowsBelowTheEditorCannotBeReachedWithTheMouse) {
     EXPECT_EQ(value(25), 0);
 }
 
-TEST(StateWidget, TheHighlightFollowsTheWaitingInstructionElseTheNextOne) {
+TEST(ProgramEditor, TheHighlightFollowsTheWaitingInstructionElseTheNextOne) {
     VirtualMachine machine;
     machine.pc = 4;
     machine.currentLine = 3;
     machine.waitCounter = 0;
-    EXPECT_EQ(StateWidget::highlightRow(machine), 4);
+    EXPECT_EQ(ProgramEditor::highlightRow(machine), 4);
     machine.waitCounter = 1;
-    EXPECT_EQ(StateWidget::highlightRow(machine), 3);
+    EXPECT_EQ(ProgramEditor::highlightRow(machine), 3);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ class VirtualMachine;
 // The program editor: one row per instruction of the ship's program plus an
 // empty end row. It keeps no copy of the program; it edits the world's
 // rocket in place. Created and owned by the game screen.
-class StateWidget : public Widget {
+class ProgramEditor : public Widget {
 public:
     static constexpr int rowHeight = 32;  // pixels
 

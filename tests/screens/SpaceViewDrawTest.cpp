@@ -12,7 +12,7 @@
 #include "missions/Mission.h"
 #include "render/Mesh.h"
 #include "render/Texture.h"
-#include "screens/BoardWidget.h"
+#include "screens/SpaceView.h"
 #include "screens/GameScreen.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
@@ -91,22 +91,22 @@ struct Point {
     double x, y;
 };
 
-// The board's world transform, as the camera states it.
+// The spaceView's world transform, as the camera states it.
 class Camera {
 public:
-    explicit Camera(const BoardWidget& board) : board(board) {
-        w = board.max.x - board.min.x;
-        h = board.max.y - board.min.y;
+    explicit Camera(const SpaceView& spaceView) : spaceView(spaceView) {
+        w = spaceView.max.x - spaceView.min.x;
+        h = spaceView.max.y - spaceView.min.y;
         s = std::min(w, h) * app.world.viewScale;
     }
     Point toWindow(Vec2 p) const {
-        return {board.min.x + w / 2 + (p.x - app.world.viewCenter.x) * s,
-                board.min.y + h / 2 + (p.y - app.world.viewCenter.y) * s};
+        return {spaceView.min.x + w / 2 + (p.x - app.world.viewCenter.x) * s,
+                spaceView.min.y + h / 2 + (p.y - app.world.viewCenter.y) * s};
     }
     double pixels(double units) const { return units * s; }
     bool insideView(Point p, double margin) const {
-        return p.x - margin >= board.min.x && p.x + margin <= board.max.x &&
-               p.y - margin >= board.min.y && p.y + margin <= board.max.y;
+        return p.x - margin >= spaceView.min.x && p.x + margin <= spaceView.max.x &&
+               p.y - margin >= spaceView.min.y && p.y + margin <= spaceView.max.y;
     }
     // Inside a solid body or the ship, which cover what is drawn before them.
     bool covered(Point p) const {
@@ -121,7 +121,7 @@ public:
     }
 
 private:
-    const BoardWidget& board;
+    const SpaceView& spaceView;
     double w, h, s;
 };
 
@@ -181,7 +181,7 @@ std::string slug(const std::string& name) {
     return s;
 }
 
-class BoardWidgetDrawTest : public ::testing::TestWithParam<std::pair<int, int>> {
+class SpaceViewDrawTest : public ::testing::TestWithParam<std::pair<int, int>> {
 protected:
     void SetUp() override {
         app.textures.headless = false;
@@ -205,13 +205,13 @@ protected:
     }
 };
 
-TEST_P(BoardWidgetDrawTest, EveryMissionIsFramedWholeWithItsGoalsRedBeforeAndGreenWhenMet) {
+TEST_P(SpaceViewDrawTest, EveryMissionIsFramedWholeWithItsGoalsRedBeforeAndGreenWhenMet) {
     for (const MissionView& view : missionViews()) {
         SCOPED_TRACE(view.name);
         GameScreen& screen = enterMission(view.name);
         Image image = show();
         keepScreenshot(view.name, "start");
-        Camera camera(*screen.board);
+        Camera camera(*screen.spaceView);
 
         for (const Body* body : app.world.bodies) {
             Point c = camera.toWindow(body->position);
@@ -242,7 +242,7 @@ TEST_P(BoardWidgetDrawTest, EveryMissionIsFramedWholeWithItsGoalsRedBeforeAndGre
         app.world.mission->update(app.world);
         image = show();
         keepScreenshot(view.name, "met");
-        std::string met = goalColours(image, view, Camera(*screen.board));
+        std::string met = goalColours(image, view, Camera(*screen.spaceView));
         std::string expectedMet = view.metColours;
         for (size_t i = 0; i < met.size(); ++i)
             if (met[i] == '-' && camera.pixels(view.goals[i].radius) < 16) expectedMet[i] = '-';
@@ -271,12 +271,12 @@ Change changeAround(const Image& a, const Image& b, Point centre, double radius)
 
 // Bodies and ship appear exactly where the camera puts them: drawing one of
 // them without its mesh changes the picture only inside its own disc.
-TEST_P(BoardWidgetDrawTest, BodiesAndShipAreDrawnWhereTheCameraPutsThem) {
+TEST_P(SpaceViewDrawTest, BodiesAndShipAreDrawnWhereTheCameraPutsThem) {
     for (const char* mission : {"First Launch", "Lunar Orbit", "Binary Orbit", "Spin Cycle"}) {
         SCOPED_TRACE(mission);
         GameScreen& screen = enterMission(mission);
         Image whole = show();
-        Camera camera(*screen.board);
+        Camera camera(*screen.spaceView);
         auto withoutMesh = [&](Mesh*& mesh) {
             Mesh* kept = mesh;
             mesh = nullptr;  // the goals, which refer to the bodies, still draw
@@ -304,14 +304,14 @@ TEST_P(BoardWidgetDrawTest, BodiesAndShipAreDrawnWhereTheCameraPutsThem) {
 
 // The backdrop shows the image at one texel per pixel, repeated from the
 // view's lower-left corner, whatever the view's size.
-TEST_P(BoardWidgetDrawTest, TheBackdropTilesAtItsOwnPixelSizeFromTheLowerLeftCorner) {
+TEST_P(SpaceViewDrawTest, TheBackdropTilesAtItsOwnPixelSizeFromTheLowerLeftCorner) {
     GameScreen& screen = enterMission("Lunar Landing");
     app.world.viewScale = 0;  // no scene: only the backdrop and the frame
-    screen.board->min = Vec2f(0, 32);
-    screen.board->max = Vec2f(float(app.width - 256), float(app.height));
+    screen.spaceView->min = Vec2f(0, 32);
+    screen.spaceView->max = Vec2f(float(app.width - 256), float(app.height));
     usePixelProjection();
     clearWindow();
-    screen.board->draw();
+    screen.spaceView->draw();
     Image image = readPixels();
 
     const Texture* backdrop = getTexture("images/space1.png");
@@ -338,7 +338,7 @@ TEST_P(BoardWidgetDrawTest, TheBackdropTilesAtItsOwnPixelSizeFromTheLowerLeftCor
     EXPECT_GT(image.countPixels(PixelRect{0, 32, w, h}, isLit), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowSizes, BoardWidgetDrawTest,
+INSTANTIATE_TEST_SUITE_P(WindowSizes, SpaceViewDrawTest,
                          ::testing::Values(std::make_pair(1280, 720), std::make_pair(1024, 768),
                                            std::make_pair(640, 800)),
                          [](const auto& info) {

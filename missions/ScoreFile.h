@@ -8,13 +8,13 @@
 // The players' progress between runs: "save.dat" in the working directory,
 // one record per registered mission (name, best score, best program text).
 
-// Rewrites "save.dat" from the application's registry. The new file is
+// Rewrites "save.dat" from `missions`. The new file is
 // written beside the old one and renamed over it, so a failed save never
 // loses the scores already on disk.
-void saveScores();
-// Reads "save.dat" into the application's registry. A damaged file keeps the
+void saveScores(const MissionRegistry& missions);
+// Reads "save.dat" into `missions`. A damaged file keeps the
 // records before the first bad one and reports the rest with one error line.
-void loadScores();
+void loadScores(MissionRegistry& missions);
 
 // The file's exact bytes for `missions`: little-endian int32 count, then per
 // mission in registry order int32 name length, name, float32 best score,

@@ -1,4 +1,4 @@
-#include "screens/BoardWidget.h"
+#include "screens/SpaceView.h"
 
 #include <GL/gl.h>
 
@@ -7,27 +7,27 @@
 
 #include "app/Application.h"
 #include "missions/Mission.h"
+#include "render/GoalDrawing.h"
+#include "render/ModelDrawing.h"
 #include "render/Texture.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
 
-namespace {
-
 // Pushes the camera onto the matrix stack, if there is one yet: one world unit
 // is s pixels and the camera centre lies at the middle.
-bool applyCamera(float w, float h) {
-    World& world = app.world;
-    double s = double(std::min(w, h)) * world.viewScale;
+bool SpaceView::applyCamera(float w, float h) const {
+    double s = double(std::min(w, h)) * framed.scale;
     if (!(s > 0.0) || !std::isfinite(s)) return false;
     glPushMatrix();
     glScaled(s, s, s);
-    glTranslated(w / 2 / s - world.viewCenter.x, h / 2 / s - world.viewCenter.y, 0);
+    glTranslated(w / 2 / s - framed.center.x, h / 2 / s - framed.center.y, 0);
     return true;
 }
 
 // Everything the backdrop and the fixed goals are drawn from.
-ViewLayerKey stillPartKey(const Texture& backdrop, Vec2f corner, float w, float h) {
+ViewLayerKey SpaceView::stillPartKey(const Texture& backdrop, float w, float h) const {
     const World& world = app.world;
+    const Vec2f corner = min;
     ViewLayerKey key;
     key.windowWidth = app.width;
     key.windowHeight = app.height;
@@ -38,9 +38,9 @@ ViewLayerKey stillPartKey(const Texture& backdrop, Vec2f corner, float w, float 
     // Without fixed goals the picture is the backdrop alone, which stays put
     // however the camera moves.
     if (world.mission && world.mission->hasFixedGoals()) {
-        key.scale = world.viewScale;
-        key.centreX = world.viewCenter.x;
-        key.centreY = world.viewCenter.y;
+        key.scale = framed.scale;
+        key.centreX = framed.center.x;
+        key.centreY = framed.center.y;
         key.mission = world.mission;
         Vec2 goals = world.mission->fixedGoalsCentre(world);
         key.goalsX = goals.x;
@@ -50,11 +50,9 @@ ViewLayerKey stillPartKey(const Texture& backdrop, Vec2f corner, float w, float 
     return key;
 }
 
-}  // namespace
+void SpaceView::update() { restartTimer(); }
 
-void BoardWidget::update() { restartTimer(); }
-
-void BoardWidget::draw() {
+void SpaceView::draw() {
     if (hidden) return;
     float w = max.x - min.x;
     float h = max.y - min.y;
@@ -64,6 +62,7 @@ void BoardWidget::draw() {
     glOrtho(0, w, 0, h, -10000, 10000);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    framed = frameCamera(app.world, w, h, framed);
 
     const Texture& backdrop = *getTexture("images/space1.png");
     auto paint = [&] { drawStillPart(backdrop, w, h); };
@@ -71,7 +70,7 @@ void BoardWidget::draw() {
     if (backdrop.width == 0 || backdrop.height == 0)
         paint();
     else
-        stillPart.show(stillPartKey(backdrop, min, w, h), paint);
+        stillPart.show(stillPartKey(backdrop, w, h), paint);
     drawScene(w, h);
 
     glDisable(GL_TEXTURE_2D);
@@ -86,16 +85,18 @@ void BoardWidget::draw() {
     glViewport(0, 0, app.width, app.height);
 }
 
-void BoardWidget::drawStillPart(const Texture& backdrop, float w, float h) const {
+void SpaceView::drawStillPart(const Texture& backdrop, float w, float h) {
     drawBackdrop(backdrop, w, h);
-    World& world = app.world;
+    const World& world = app.world;
     if (!world.mission || !applyCamera(w, h)) return;
-    world.mission->drawFixedGoals(world);
+    goals.clear();
+    world.mission->fixedGoals(world, goals);
+    drawGoals(goals);
     glPopMatrix();
 }
 
 // One texel per pixel from the view's lower-left corner; the texture repeats.
-void BoardWidget::drawBackdrop(const Texture& backdrop, float w, float h) const {
+void SpaceView::drawBackdrop(const Texture& backdrop, float w, float h) const {
     if (backdrop.width == 0 || backdrop.height == 0) return;  // failed to load
     float s = w / float(backdrop.width);
     float t = h / float(backdrop.height);
@@ -114,11 +115,15 @@ void BoardWidget::drawBackdrop(const Texture& backdrop, float w, float h) const 
     glEnd();
 }
 
-void BoardWidget::drawScene(float w, float h) const {
-    World& world = app.world;
+void SpaceView::drawScene(float w, float h) {
+    const World& world = app.world;
     if (!applyCamera(w, h)) return;
-    if (world.mission) world.mission->drawGoals(world);
-    for (const Body* body : world.bodies) body->draw();
-    if (world.rocket) world.rocket->draw();
+    if (world.mission) {
+        goals.clear();
+        world.mission->goals(world, goals);
+        drawGoals(goals);
+    }
+    for (const Body* body : world.bodies) drawBody(*body);
+    if (world.rocket) drawShip(*world.rocket);
     glPopMatrix();
 }

@@ -1,4 +1,4 @@
-#include "render/TextSplit.h"
+#include "core/TextSplit.h"
 
 #include <utility>
 

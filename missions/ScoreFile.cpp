@@ -1,4 +1,4 @@
-#include "screens/ScoreFile.h"
+#include "missions/ScoreFile.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/Application.h"
+#include <cstdio>
 #include "missions/Mission.h"
 
 namespace {
@@ -121,7 +121,7 @@ std::string readScoreRecords(std::FILE* file, MissionRegistry& missions) {
     return "";
 }
 
-void saveScores() {
+void saveScores(const MissionRegistry& missions) {
     std::printf("Saving game.\n");
     int fd = ::open(tempFileName, O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) {
@@ -129,7 +129,7 @@ void saveScores() {
         return;
     }
     // The new bytes reach the disk before the rename replaces the old file.
-    bool ok = writeAll(fd, scoreFileBytes(app.missions)) && ::fsync(fd) == 0;
+    bool ok = writeAll(fd, scoreFileBytes(missions)) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && std::rename(tempFileName, saveFileName) == 0;
     if (!ok) {
@@ -140,14 +140,14 @@ void saveScores() {
     syncWorkingDirectory();
 }
 
-void loadScores() {
+void loadScores(MissionRegistry& missions) {
     std::printf("Loading game.\n");
     std::FILE* file = std::fopen(saveFileName, "rb");
     if (!file) {
         std::printf("ERROR: Failed to open file for loading game. No scores loaded.\n");
         return;
     }
-    std::string problem = readScoreRecords(file, app.missions);
+    std::string problem = readScoreRecords(file, missions);
     std::fclose(file);
     if (!problem.empty()) {
         std::printf("ERROR: Damaged save.dat, %s. Scores from there on were not loaded.\n",

@@ -1,4 +1,4 @@
-#include "sim/OptimizeCommand.h"
+#include "tools/run/OptimizeCommand.h"
 
 #include <cerrno>
 #include <cmath>
@@ -6,11 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
+#include <random>
 
-#include "app/Application.h"
-#include "missions/HeadlessRun.h"
+#include "missions/Flight.h"
 #include "missions/Mission.h"
-#include "render/Random.h"
 #include "sim/Optimizer.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
@@ -46,13 +45,13 @@ bool parseBest(const std::string& text, float& best) {
 
 }  // namespace
 
-int optimizeCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
+int optimizeCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() < 3 || args.size() > 4) {
         err << "usage: astrello-run optimize \"MISSION NAME\" \"PROGRAM TEXT\" SEED [BEST]\n";
         return badInput;
     }
-    auto found = app.missions.find(args[0]);
-    if (found == app.missions.end()) {
+    auto found = run.missions.find(args[0]);
+    if (found == run.missions.end()) {
         err << "unknown mission: " << args[0] << "\n";
         return badInput;
     }
@@ -74,13 +73,13 @@ int optimizeCommand(const RunArgs& args, std::ostream& out, std::ostream& err) {
 
     // As the game: the menu empties the program and resets, the briefing
     // reads the program text into the ship.
-    World& world = app.world;
+    World& world = run.world;
     world.mission = found->second;
     world.clearProgramAndReset();
     parseProgramText(args[1], world.rocket->program);
     world.mission->bestScore = best;
-    seedRandom(seed);
-    optimizeProgram(world);
+    std::mt19937 random(seed);
+    optimizeProgram(world, random, [&out](const std::string& text) { out << text << std::flush; });
     out << programText(world.rocket->program) << std::flush;
     return 0;
 }

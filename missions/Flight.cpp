@@ -1,4 +1,4 @@
-#include "missions/HeadlessRun.h"
+#include "missions/Flight.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "screens/StateWidget.h"
+#include "screens/ProgramEditor.h"
 
 #include <GL/gl.h>
 
@@ -60,13 +60,13 @@ void pressValue(Instruction& instruction, int v) {
 
 }  // namespace
 
-void StateWidget::update() { restartTimer(); }
+void ProgramEditor::update() { restartTimer(); }
 
-int StateWidget::highlightRow(const VirtualMachine& machine) {
+int ProgramEditor::highlightRow(const VirtualMachine& machine) {
     return machine.waitCounter > 0 ? machine.currentLine : machine.pc;
 }
 
-int StateWidget::rowAt(int y, int rowCount) const {
+int ProgramEditor::rowAt(int y, int rowCount) const {
     if (y < 0) return -1;
     float h = max.y - min.y;
     for (int i = 0; i < rowCount; ++i) {
@@ -76,7 +76,7 @@ int StateWidget::rowAt(int y, int rowCount) const {
     return -1;
 }
 
-bool StateWidget::handleEvent(const SDL_Event& event) {
+bool ProgramEditor::handleEvent(const SDL_Event& event) {
     if (app.world.running || !app.world.rocket) return false;
     Program& program = app.world.rocket->program;
     int n = int(program.size());
@@ -102,7 +102,7 @@ bool StateWidget::handleEvent(const SDL_Event& event) {
     return false;
 }
 
-void StateWidget::draw() {
+void ProgramEditor::draw() {
     if (hidden || !app.world.rocket) return;
     float w = max.x - min.x;
     float h = max.y - min.y;
@@ -139,7 +139,7 @@ void StateWidget::draw() {
     glViewport(0, 0, app.width, app.height);
 }
 
-void StateWidget::drawRow(int row) const {
+void ProgramEditor::drawRow(int row) const {
     float w = max.x - min.x;
     const Program& program = app.world.rocket->program;
     glDisable(GL_TEXTURE_2D);

@@ -8,7 +8,7 @@
 
 #include "app/Application.h"
 #include "missions/Mission.h"
-#include "screens/StateWidget.h"
+#include "screens/ProgramEditor.h"
 #include "sim/Rocket.h"
 #include "tests/support/GlTestWindow.h"
 
@@ -36,7 +36,7 @@ std::string shadeOf(Rgba p) {
 bool shows(Rgba p) { return std::max({p.r, p.g, p.b}) >= 24; }
 
 // The editor at its place in a 1280 x 720 window, showing T 500, W 200, L 1000.
-class StateWidgetDrawTest : public ::testing::Test {
+class ProgramEditorDrawTest : public ::testing::Test {
 protected:
     static constexpr int left = 1024, bottom = 32, height = 688;
 
@@ -85,10 +85,10 @@ protected:
     }
 
     EmptyMission mission;
-    StateWidget editor;
+    ProgramEditor editor;
 };
 
-TEST_F(StateWidgetDrawTest, TheSelectedRowIsPinkAndTheOthersGreyWhileEditing) {
+TEST_F(ProgramEditorDrawTest, TheSelectedRowIsPinkAndTheOthersGreyWhileEditing) {
     editor.editable = true;
     editor.selected = 1;
     Image image = render();
@@ -104,7 +104,7 @@ TEST_F(StateWidgetDrawTest, TheSelectedRowIsPinkAndTheOthersGreyWhileEditing) {
     EXPECT_EQ(frameShade(image, 4), "dark");  // no row below the end row
 }
 
-TEST_F(StateWidgetDrawTest, WhileRunningTheExecutingRowIsBlueAndTheSelectionIsNotShown) {
+TEST_F(ProgramEditorDrawTest, WhileRunningTheExecutingRowIsBlueAndTheSelectionIsNotShown) {
     editor.editable = false;
     editor.selected = 0;
     Rocket& rocket = *app.world.rocket;
@@ -122,7 +122,7 @@ TEST_F(StateWidgetDrawTest, WhileRunningTheExecutingRowIsBlueAndTheSelectionIsNo
     EXPECT_EQ(frameShade(image, 2), "grey");
 }
 
-TEST_F(StateWidgetDrawTest, EachKnobStandsWhereItsValueFallsOnTheTrack) {
+TEST_F(ProgramEditorDrawTest, EachKnobStandsWhereItsValueFallsOnTheTrack) {
     Image image = render();
     struct Case {
         int row, knob;
@@ -144,7 +144,7 @@ TEST_F(StateWidgetDrawTest, EachKnobStandsWhereItsValueFallsOnTheTrack) {
     EXPECT_LE(columns.back(), 95);
 }
 
-TEST_F(StateWidgetDrawTest, InstructionRowsShowTrackLetterAndValueButTheEndRowOnlyItsFrame) {
+TEST_F(ProgramEditorDrawTest, InstructionRowsShowTrackLetterAndValueButTheEndRowOnlyItsFrame) {
     Image image = render();
     auto litIn = [&](int row, int x0, int x1, int y0, int y1) {
         return image.countPixels(PixelRect{left + x0, rowY(row, y0), x1 - x0, y1 - y0}, shows);
@@ -157,7 +157,7 @@ TEST_F(StateWidgetDrawTest, InstructionRowsShowTrackLetterAndValueButTheEndRowOn
     EXPECT_EQ(litIn(3, 8, 248, 3, 22), 0);
 }
 
-TEST_F(StateWidgetDrawTest, ALongProgramIsCutOffAtTheEditorsEdgeAndNothingIsDrawnOutside) {
+TEST_F(ProgramEditorDrawTest, ALongProgramIsCutOffAtTheEditorsEdgeAndNothingIsDrawnOutside) {
     for (int i = 0; i < 40; ++i) add(Thrust, 25 * i);
     Image image = render();
     int outside = image.countPixels(PixelRect{0, 0, left, 720}, shows) +

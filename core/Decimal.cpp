@@ -1,4 +1,4 @@
-#include "render/Decimal.h"
+#include "core/Decimal.h"
 
 #include <charconv>
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "sim/Vec2.h"
+
+class Mesh;
+struct Body;
+class Rocket;
+
+// The mesh read from `fileName`, read on first use and kept until the
+// process ends (a file that cannot be read gives an empty mesh).
+const Mesh& meshFor(const std::string& fileName);
+
+// With the transformation saved: `model` textured with `texture` (either may
+// be empty), placed at `position`, scaled by `radius`, turned by `degrees`
+// about z, in white. Texturing stays on.
+void drawModel(const std::string& model, const std::string& texture, Vec2 position,
+               double radius, double degrees);
+
+// A planet, moon or star at its place, size and turn.
+void drawBody(const Body& body);
+// The ship at its place and heading.
+void drawShip(const Rocket& ship);

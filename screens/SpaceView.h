@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Widget.h"
+#include "missions/Goal.h"
+#include "render/Camera.h"
+#include "screens/ViewLayer.h"
+
+struct Texture;
+
+// The space view: the current mission's scene over a tiled star backdrop,
+// framed anew on every frame to hold every body and the ship. It takes no input. Created and owned by the
+// game screen, which gives it its rectangle on every frame.
+class SpaceView : public Widget {
+public:
+    void update() override;
+    void draw() override;
+
+    // Where the view looks, as framed by the last draw().
+    const Camera& camera() const { return framed; }
+
+private:
+    void drawStillPart(const Texture& backdrop, float w, float h);
+    void drawBackdrop(const Texture& backdrop, float w, float h) const;
+    void drawScene(float w, float h);
+    bool applyCamera(float w, float h) const;
+    ViewLayerKey stillPartKey(const Texture& backdrop, float w, float h) const;
+
+    ViewLayer stillPart;  // the backdrop and fixed goals, kept between frames
+    Camera framed;        // kept while there is no ship to frame
+    Goals goals;          // the mission's goals of this frame; kept for its storage
+};
