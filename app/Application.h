@@ -27,8 +27,8 @@ struct Application {
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    Widget* focus = nullptr;               // receives input first
-    std::vector<Widget*> screens;          // the screen stack; current = back()
+    Widget* focus = nullptr;       // receives input first
+    std::vector<Widget*> screens;  // the screen stack; current = back()
     LoadingScreen* loadingScreen = nullptr;
     MissionBriefingScreen* briefingScreen = nullptr;
     GameScreen* gameScreen = nullptr;
@@ -36,20 +36,20 @@ struct Application {
     MainMenu* mainMenu = nullptr;
     MissionMenu* missionMenu = nullptr;
     OptionsMenu* optionsMenu = nullptr;
-    MissionRegistry missions;                  // missions by name, owned
+    MissionRegistry missions;  // missions by name, owned
     World world;
     // Shared by the star field, the intro's particles and the optimizer, in
     // the order they draw; seeded from the clock after the first star field.
     std::mt19937 random;
-    StarField stars;                       // draws from `random`
-    Font* font = nullptr;                  // large bitmap font
-    Font* smallFont = nullptr;             // small bitmap font
-    int32_t stepCount = 0;                 // fixed updates since the main loop began
-    double clock = 0.0;                    // seconds; +0.05 per fixed update
-    int32_t width = 1280;                  // window width, pixels
-    int32_t height = 720;                  // window height, pixels
+    StarField stars;            // draws from `random`
+    Font* font = nullptr;       // large bitmap font
+    Font* smallFont = nullptr;  // small bitmap font
+    int32_t stepCount = 0;      // fixed updates since the main loop began
+    double clock = 0.0;         // seconds; +0.05 per fixed update
+    int32_t width = 1280;       // window width, pixels
+    int32_t height = 720;       // window height, pixels
     bool fullscreen = false;
-    bool running = true;                   // cleared to end the main loop
+    bool running = true;  // cleared to end the main loop
 
     WindowSize window() const { return WindowSize{width, height}; }
 };

@@ -9,8 +9,8 @@
 #include "app/OptionsMenu.h"
 #include "app/QuitSignals.h"
 #include "app/Widget.h"
-#include "screens/MissionMenu.h"
 #include "missions/Missions.h"
+#include "missions/ScoreFile.h"
 #include "render/Font.h"
 #include "render/Mesh.h"
 #include "screens/CompletionScreen.h"
@@ -18,7 +18,7 @@
 #include "screens/LoadingScreen.h"
 #include "screens/MainMenu.h"
 #include "screens/MissionBriefingScreen.h"
-#include "missions/ScoreFile.h"
+#include "screens/MissionMenu.h"
 
 namespace {
 

@@ -13,13 +13,13 @@ public:
     Widget() = default;
     virtual ~Widget() = default;
 
-    Vec2f min;                        // lower-left corner, window pixels
-    Vec2f max;                        // upper-right corner, window pixels (inclusive)
-    Widget* parent = nullptr;         // receives the events this one declines
-    std::vector<Widget*> children;    // click-routing candidates, in order
-    bool hidden = false;              // skipped by click routing; hidden buttons draw nothing
-    bool entered = false;             // the next update() restarts this widget's timer
-    double enterTime = 0.0;           // application clock at the last (re)entry, seconds
+    Vec2f min;                      // lower-left corner, window pixels
+    Vec2f max;                      // upper-right corner, window pixels (inclusive)
+    Widget* parent = nullptr;       // receives the events this one declines
+    std::vector<Widget*> children;  // click-routing candidates, in order
+    bool hidden = false;            // skipped by click routing; hidden buttons draw nothing
+    bool entered = false;           // the next update() restarts this widget's timer
+    double enterTime = 0.0;         // application clock at the last (re)entry, seconds
 
     virtual void update() {}
     virtual void draw() {}

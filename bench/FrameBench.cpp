@@ -20,12 +20,12 @@
 #include "bench/Sections.h"
 #include "bench/Timing.h"
 #include "missions/Mission.h"
-#include "screens/MissionMenu.h"
 #include "screens/CompletionScreen.h"
 #include "screens/GameScreen.h"
 #include "screens/LoadingScreen.h"
 #include "screens/MainMenu.h"
 #include "screens/MissionBriefingScreen.h"
+#include "screens/MissionMenu.h"
 #include "sim/World.h"
 
 namespace {
@@ -61,7 +61,7 @@ std::string prepareIntro() {
     intro.update();
     int live = 0;
     for (int i = 0; i < 5000; ++i) {
-        intro.exhaust.step();
+        intro.exhaust.step(app.window());
         int now = liveParticles(intro.exhaust);
         if (i > 200 && now <= live) break;
         live = std::max(live, now);
@@ -106,14 +106,15 @@ void benchFrames(const std::vector<Solution>& solutions, const std::string& busy
     std::string intro = prepareIntro();
     row(intro,
         timeFrames([] { app.loadingScreen->draw(); }, frames,
-                   [] { app.loadingScreen->exhaust.step(); }),
+                   [] { app.loadingScreen->exhaust.step(app.window()); }),
         bare);
     app.mainMenu->entered = true;
     row("main menu",
         timeFrames([] { app.mainMenu->draw(); }, frames, [] { app.mainMenu->update(); }), bare);
     app.missionMenu->entered = true;
     row("mission menu, " + app.missionMenu->currentPage,
-        timeFrames([] { app.missionMenu->draw(); }, frames, [] { app.missionMenu->update(); }), bare);
+        timeFrames([] { app.missionMenu->draw(); }, frames, [] { app.missionMenu->update(); }),
+        bare);
 
     const Solution* busy = nullptr;
     for (const Solution& s : solutions) {

@@ -1,13 +1,13 @@
 // Milliseconds for one F1 on every mission, from its winning program with the
 // best score at the mission's gold limit, split into world resets and stepping.
 #include <cstdio>
+#include <random>
+#include <string>
 
 #include "bench/Missions.h"
 #include "bench/Sections.h"
 #include "bench/Timing.h"
 #include "missions/Mission.h"
-#include "render/Random.h"
-#include "sim/MeshCache.h"
 #include "sim/Optimizer.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -20,21 +20,16 @@ const int resetsPerRun = 102;  // 101 evaluations and the final reset
 double timeOptimizer(World& world, const Solution& solution) {
     loadMission(world, solution);
     world.mission->bestScore = world.mission->goldLimit;
-    seedRandom(seed);
+    std::mt19937 random(seed);
     double start = threadSeconds();
-    optimizeProgram(world);
+    optimizeProgram(world, random, [](const std::string& text) { fputs(text.c_str(), stdout); });
     return threadSeconds() - start;
 }
 
-// The resets of one run as the optimizer does them: all but the last
-// through its mesh cache, the last reading the model files.
+// The resets of one run.
 double timeResets(World& world) {
-    MeshCache meshes;
     double start = threadSeconds();
-    world.meshCache = &meshes;
-    for (int i = 0; i < resetsPerRun - 1; ++i) world.reset();
-    world.meshCache = nullptr;
-    world.reset();
+    for (int i = 0; i < resetsPerRun; ++i) world.reset();
     return threadSeconds() - start;
 }
 
@@ -44,14 +39,14 @@ double timeResets(World& world) {
 long stepsOfRun(World& world, const Solution& solution) {
     loadMission(world, solution);
     world.mission->bestScore = world.mission->goldLimit;
-    seedRandom(seed);
+    std::mt19937 random(seed);
     Program accepted = canonicalize(world.rocket->program);
     world.rocket->program = accepted;
-    float acceptedScore = evaluateProgram(world);
+    float acceptedScore = Optimizer::evaluate(world);
     long steps = world.time + 1;
     for (int i = 0; i < 100; ++i) {
-        mutate(world.rocket->program);
-        float s = evaluateProgram(world);
+        mutate(world.rocket->program, random);
+        float s = Optimizer::evaluate(world);
         steps += world.time + 1;
         if (acceptedScore < s) {
             world.rocket->program = accepted;

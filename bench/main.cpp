@@ -101,7 +101,6 @@ int main(int argc, char** argv) {
     if (frames) {
         initializeGameForFrames(paths.scratch);  // a window, screens, real textures
     } else {
-        app.textures.headless = true;
         registerMissions(app.missions);
     }
     printHeader(machine().c_str());

@@ -19,4 +19,6 @@ BiggerLaunchMission::BiggerLaunchMission()
 
 void BiggerLaunchMission::update(World& world) { checkLaunch(world, 190.0); }
 
-void BiggerLaunchMission::goals(const World& world, Goals& out) const { addLaunchCircle(world, out, 190.0); }
+void BiggerLaunchMission::goals(const World& world, Goals& out) const {
+    addLaunchCircle(world, out, 190.0);
+}

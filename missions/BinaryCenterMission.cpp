@@ -20,7 +20,8 @@ const char* const briefingText =
 const double reach = 50.0;
 }  // namespace
 
-BinaryCenterMission::BinaryCenterMission() : Mission("Binary Center", briefingText, 482.32f, 550.0f) {}
+BinaryCenterMission::BinaryCenterMission()
+    : Mission("Binary Center", briefingText, 482.32f, 550.0f) {}
 
 void BinaryCenterMission::setup(World& world) {
     won = false;

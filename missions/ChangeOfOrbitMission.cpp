@@ -24,7 +24,7 @@ ChangeOfOrbitMission::ChangeOfOrbitMission()
     : Mission("Change of Orbit", briefingText, 348.13f, 400.0f) {}
 
 ChangeOfOrbitMission::ChangeOfOrbitMission(const char* name, const char* briefing_, float gold,
-                                         float silver)
+                                           float silver)
     : Mission(name, briefing_, gold, silver) {}
 
 void ChangeOfOrbitMission::setup(World& world) {

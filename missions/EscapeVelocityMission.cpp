@@ -26,7 +26,7 @@ EscapeVelocityMission::EscapeVelocityMission()
     : Mission("Escape Velocity", briefingText, 540.86f, 570.0f) {}
 
 EscapeVelocityMission::EscapeVelocityMission(const char* name, const char* briefing_, float gold,
-                                           float silver)
+                                             float silver)
     : Mission(name, briefing_, gold, silver) {}
 
 void EscapeVelocityMission::setup(World& world) {

@@ -23,7 +23,7 @@ const char* const briefingText =
 FirstLaunchMission::FirstLaunchMission() : Mission("First Launch", briefingText, 172.84f, 210.0f) {}
 
 FirstLaunchMission::FirstLaunchMission(const char* name, const char* briefing_, float gold,
-                                     float silver)
+                                       float silver)
     : Mission(name, briefing_, gold, silver) {}
 
 void FirstLaunchMission::setup(World& world) {
@@ -36,7 +36,9 @@ void FirstLaunchMission::setup(World& world) {
 
 void FirstLaunchMission::update(World& world) { checkLaunch(world, 100.0); }
 
-void FirstLaunchMission::goals(const World& world, Goals& out) const { addLaunchCircle(world, out, 100.0); }
+void FirstLaunchMission::goals(const World& world, Goals& out) const {
+    addLaunchCircle(world, out, 100.0);
+}
 
 void FirstLaunchMission::checkLaunch(World& world, double radius) {
     if (shipSquaredDistanceToBody(world, 0).above(radius)) leftCircle = true;

@@ -10,11 +10,6 @@ struct World;
 
 // Flying a mission without a window, as the game screen would at normal speed.
 
-// True when `text` is a well-formed program text: a count, then exactly that
-// many letter-value pairs, letters T L R W S, values decimal 32-bit integers.
-// Otherwise false, with the reason in `why`.
-bool isProgramText(const std::string& text, std::string& why);
-
 struct FlightResult {
     std::string mission;
     const char* result = "timeout";  // "won", "failed" or "timeout"
@@ -36,8 +31,8 @@ using StepObserver = std::function<void(long step, const World& world)>;
 // Makes `mission` current, loads `programText` into the ship as the briefing's
 // "Accept" does and flies until won, failed or `maxSteps` steps, in updates
 // of up to 10 steps that stop as soon as the mission is won.
-FlightResult flyMission(World& world, Mission& mission, const std::string& programText, long maxSteps,
-                        const StepObserver& observer = StepObserver());
+FlightResult flyMission(World& world, Mission& mission, const std::string& programText,
+                        long maxSteps, const StepObserver& observer = StepObserver());
 
 // The one-line report: "mission=... result=... time=... score=... ...".
 std::string formatResult(const FlightResult& result);

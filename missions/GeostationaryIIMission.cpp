@@ -41,7 +41,9 @@ void GeostationaryIIMission::goals(const World& world, Goals& out) const {
     addSectorGoal(out, *world.bodies[0], width, inRange);
 }
 
-void GeostationaryIIMission::fixedGoals(const World& world, Goals& out) const { addHeightRings(out, *world.bodies[0]); }
+void GeostationaryIIMission::fixedGoals(const World& world, Goals& out) const {
+    addHeightRings(out, *world.bodies[0]);
+}
 
 Vec2 GeostationaryIIMission::fixedGoalsCentre(const World& world) const {
     return world.bodies[0]->position;

@@ -42,7 +42,9 @@ void GeostationaryMission::goals(const World& world, Goals& out) const {
     addSectorGoal(out, *world.bodies[0], width, inRange);
 }
 
-void GeostationaryMission::fixedGoals(const World& world, Goals& out) const { addHeightRings(out, *world.bodies[0]); }
+void GeostationaryMission::fixedGoals(const World& world, Goals& out) const {
+    addHeightRings(out, *world.bodies[0]);
+}
 
 Vec2 GeostationaryMission::fixedGoalsCentre(const World& world) const {
     return world.bodies[0]->position;

@@ -12,8 +12,8 @@ struct Goal {
         Sector,  // two rays from `centre`, at `angle` and at `angle + width`
     };
     enum Look {
-        Unmet,      // an objective not met yet
-        Met,        // an objective met
+        Unmet,        // an objective not met yet
+        Met,          // an objective met
         GuideBright,  // a height mark, every other one
         GuideDim,     // the height marks between
     };

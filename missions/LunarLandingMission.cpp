@@ -23,7 +23,8 @@ const double moonReach = 20.0;
 const double planetReach = 80.0;
 }  // namespace
 
-LunarLandingMission::LunarLandingMission() : Mission("Lunar Landing", briefingText, 485.22f, 550.0f) {}
+LunarLandingMission::LunarLandingMission()
+    : Mission("Lunar Landing", briefingText, 485.22f, 550.0f) {}
 
 void LunarLandingMission::setup(World& world) {
     won = false;

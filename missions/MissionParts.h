@@ -22,11 +22,11 @@ constexpr double goalRadius = 50.0;
 Body* addMarker(World& world, double radius, Vec2 position);
 
 struct BodyDesc {
-    double radius;     // world units
-    double mass;       // gravitational parameter
-    Vec2 position;     // world units
-    Vec2 velocity;     // world units per step
-    double spin;       // radians per step
+    double radius;        // world units
+    double mass;          // gravitational parameter
+    Vec2 position;        // world units
+    Vec2 velocity;        // world units per step
+    double spin;          // radians per step
     const char* model;    // OBJ file
     const char* texture;  // image file
 };

@@ -7,8 +7,8 @@
 #include "missions/EscapeVelocityMission.h"
 #include "missions/FirstLaunchMission.h"
 #include "missions/FirstOrbitMission.h"
-#include "missions/GeostationaryMission.h"
 #include "missions/GeostationaryIIMission.h"
+#include "missions/GeostationaryMission.h"
 #include "missions/LunarLandingMission.h"
 #include "missions/LunarOrbitMission.h"
 #include "missions/MovingStartMission.h"
@@ -18,9 +18,9 @@
 #include "missions/SpinningStartMission.h"
 #include "missions/TheSkyIsTheLimitMission.h"
 #include "missions/ThrustMission.h"
-#include "missions/TurnMission.h"
-#include "missions/TurnIIMission.h"
 #include "missions/TurnIIIMission.h"
+#include "missions/TurnIIMission.h"
+#include "missions/TurnMission.h"
 
 void registerMissions(MissionRegistry& registry) {
     // Missions live for the whole run; the registry owns them.

@@ -5,9 +5,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
-#include <cstdio>
 #include "missions/Mission.h"
 
 namespace {

@@ -42,4 +42,6 @@ void TurnIIIMission::setup(World& world) {
 
 void TurnIIIMission::update(World& world) { visitGoalCircles(*this, world, visited, 4); }
 
-void TurnIIIMission::goals(const World& world, Goals& out) const { addVisitedCircles(out, world, visited, 4); }
+void TurnIIIMission::goals(const World& world, Goals& out) const {
+    addVisitedCircles(out, world, visited, 4);
+}

@@ -39,4 +39,6 @@ void TurnIIMission::setup(World& world) {
 
 void TurnIIMission::update(World& world) { visitGoalCircles(*this, world, visited, 2); }
 
-void TurnIIMission::goals(const World& world, Goals& out) const { addVisitedCircles(out, world, visited, 2); }
+void TurnIIMission::goals(const World& world, Goals& out) const {
+    addVisitedCircles(out, world, visited, 2);
+}

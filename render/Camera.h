@@ -7,8 +7,8 @@ struct World;
 // Where the space view looks: the world point at its middle and how large
 // one world unit is drawn.
 struct Camera {
-    Vec2 center;        // world units
-    double scale = 0.0; // view size per world unit, relative to the view's shorter side
+    Vec2 center;         // world units
+    double scale = 0.0;  // view size per world unit, relative to the view's shorter side
 };
 
 // The camera that frames every body and the ship in a view of `viewWidth`

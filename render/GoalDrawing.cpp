@@ -8,10 +8,18 @@ namespace {
 
 void setColour(Goal::Look look) {
     switch (look) {
-        case Goal::Met: glColor3f(0.0f, 1.0f, 0.0f); break;
-        case Goal::Unmet: glColor3f(1.0f, 0.0f, 0.0f); break;
-        case Goal::GuideBright: glColor3f(0.3f, 0.3f, 0.4f); break;
-        case Goal::GuideDim: glColor3f(0.1f, 0.1f, 0.2f); break;
+        case Goal::Met:
+            glColor3f(0.0f, 1.0f, 0.0f);
+            break;
+        case Goal::Unmet:
+            glColor3f(1.0f, 0.0f, 0.0f);
+            break;
+        case Goal::GuideBright:
+            glColor3f(0.3f, 0.3f, 0.4f);
+            break;
+        case Goal::GuideDim:
+            glColor3f(0.1f, 0.1f, 0.2f);
+            break;
     }
 }
 

@@ -22,8 +22,8 @@ const Mesh& meshFor(const std::string& fileName) {
     return mesh;
 }
 
-void drawModel(const std::string& model, const std::string& texture, Vec2 position,
-               double radius, double degrees) {
+void drawModel(const std::string& model, const std::string& texture, Vec2 position, double radius,
+               double degrees) {
     glPushMatrix();
     glTranslatef(float(position.x), float(position.y), 0.0f);
     glScalef(float(radius), float(radius), float(radius));

@@ -15,8 +15,8 @@ const Mesh& meshFor(const std::string& fileName);
 // With the transformation saved: `model` textured with `texture` (either may
 // be empty), placed at `position`, scaled by `radius`, turned by `degrees`
 // about z, in white. Texturing stays on.
-void drawModel(const std::string& model, const std::string& texture, Vec2 position,
-               double radius, double degrees);
+void drawModel(const std::string& model, const std::string& texture, Vec2 position, double radius,
+               double degrees);
 
 // A planet, moon or star at its place, size and turn.
 void drawBody(const Body& body);

@@ -9,7 +9,6 @@
 #include <cstring>
 #include <vector>
 
-
 namespace {
 
 constexpr int32_t maxUseCount = 2000000000;

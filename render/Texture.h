@@ -8,11 +8,11 @@
 struct Texture {
     explicit Texture(const std::string& fileName, bool upload = true);
 
-    uint32_t width = 0;      // image pixels (0 if loading failed)
+    uint32_t width = 0;  // image pixels (0 if loading failed)
     uint32_t height = 0;
-    uint32_t texWidth = 1;   // smallest power of two >= width (1 when the load failed)
+    uint32_t texWidth = 1;  // smallest power of two >= width (1 when the load failed)
     uint32_t texHeight = 1;
-    uint32_t glName = 0;     // 0 if loading failed (or in headless mode)
+    uint32_t glName = 0;  // 0 if loading failed (or in headless mode)
     std::string fileName;
 };
 

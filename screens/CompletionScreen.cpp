@@ -7,10 +7,10 @@
 #include "app/Application.h"
 #include "app/ListMenu.h"
 #include "missions/Mission.h"
+#include "missions/ScoreFile.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "screens/MedalTargets.h"
-#include "missions/ScoreFile.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 

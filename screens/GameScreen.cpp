@@ -9,10 +9,10 @@
 #include "app/Button.h"
 #include "missions/Mission.h"
 #include "render/Font.h"
-#include "screens/SpaceView.h"
 #include "screens/CompletionScreen.h"
-#include "screens/ProgramEdits.h"
 #include "screens/ProgramEditor.h"
+#include "screens/ProgramEdits.h"
+#include "screens/SpaceView.h"
 #include "sim/Optimizer.h"
 #include "sim/Rocket.h"
 
@@ -71,7 +71,6 @@ GameScreen::~GameScreen() {
     for (Widget* child : children) delete child;
 }
 
-
 Button* GameScreen::addButton(const char* label, float x) {
     Button* button = new Button(this);
     button->label = label;
@@ -120,8 +119,8 @@ void GameScreen::update() {
         optimizeRequested = false;
         World& world = app.world;
         if (left || world.running || !world.mission || !world.rocket) return;
-        optimizer = std::make_unique<Optimizer>(*world.mission, world.rocket->program,
-                                                app.random, printProgress);
+        optimizer = std::make_unique<Optimizer>(*world.mission, world.rocket->program, app.random,
+                                                printProgress);
         editor->editable = false;
         continueOptimizing();
     }

@@ -3,8 +3,8 @@
 #include "app/Application.h"
 #include "app/Button.h"
 #include "screens/GameScreen.h"
-#include "screens/ProgramEdits.h"
 #include "screens/ProgramEditor.h"
+#include "screens/ProgramEdits.h"
 #include "sim/Rocket.h"
 
 // Every key press is consumed; while running only Return, Escape and Space act.

@@ -7,9 +7,9 @@
 #include "app/Application.h"
 #include "app/OptionsMenu.h"
 #include "missions/Mission.h"
-#include "screens/MissionMenu.h"
 #include "render/Font.h"
 #include "render/Texture.h"
+#include "screens/MissionMenu.h"
 
 namespace {
 

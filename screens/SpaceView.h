@@ -8,8 +8,8 @@
 struct Texture;
 
 // The space view: the current mission's scene over a tiled star backdrop,
-// framed anew on every frame to hold every body and the ship. It takes no input. Created and owned by the
-// game screen, which gives it its rectangle on every frame.
+// framed anew on every frame to hold every body and the ship. It takes no input. Created and owned
+// by the game screen, which gives it its rectangle on every frame.
 class SpaceView : public Widget {
 public:
     void update() override;

@@ -83,8 +83,8 @@ void clearErrors() {
 bool ViewLayerKey::operator==(const ViewLayerKey& o) const {
     return windowWidth == o.windowWidth && windowHeight == o.windowHeight && x == o.x && y == o.y &&
            width == o.width && height == o.height && scale == o.scale && centreX == o.centreX &&
-           centreY == o.centreY && mission == o.mission && goalsX == o.goalsX && goalsY == o.goalsY &&
-           backdrop == o.backdrop;
+           centreY == o.centreY && mission == o.mission && goalsX == o.goalsX &&
+           goalsY == o.goalsY && backdrop == o.backdrop;
 }
 
 void ViewLayer::freeBuffers() {

@@ -12,7 +12,7 @@ struct ViewLayerKey {
     int width = 0, height = 0;              // pixels
     double scale = 0.0;                     // the camera's scale
     double centreX = 0.0, centreY = 0.0;    // the camera's centre, world units
-    const void* mission = nullptr;            // the mission whose fixed goals are drawn
+    const void* mission = nullptr;          // the mission whose fixed goals are drawn
     double goalsX = 0.0, goalsY = 0.0;      // where those goals stand, world units
     GLuint backdrop = 0;                    // the backdrop's texture
 

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-
 namespace {
 const double quarterTurn = 1.5707963267948966;
 // Radians per step added by a turn value of 1: a thousandth of a degree.

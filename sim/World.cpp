@@ -13,7 +13,7 @@
 namespace {
 
 const double quarterTurn = 1.5707963267948966;
-const double hoverGap = 0.1;      // a landed ship is held this far above the surface
+const double hoverGap = 0.1;  // a landed ship is held this far above the surface
 
 // The pull of `mass` at offset d, added to `velocity`. Coincident centres
 // have no direction to pull in; skipping them keeps NaN out of the world.

@@ -9,6 +9,7 @@
 #include "missions/Flight.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
+#include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 
 RunContext::RunContext() { registerMissions(missions); }
