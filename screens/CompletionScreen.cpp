@@ -57,9 +57,16 @@ std::string scoreBreakdown(const Level& level) {
 void recordResult() {
     Level* level = app.world.level;
     if (!level || !app.world.rocket) return;
+    std::string text = programText(app.world.rocket->program);
+    // A program with damaged values can win with a score no sound run makes;
+    // as a best it would beat every real one and could not be read back.
+    if (!storableBest(level->score, text)) {
+        std::printf("ERROR: A score of %g cannot be kept as the best.\n", double(level->score));
+        return;
+    }
     if (level->bestScore == 0.0f || level->score <= level->bestScore) {
         level->bestScore = level->score;
-        level->savedProgram = programText(app.world.rocket->program);
+        level->savedProgram = text;
     }
 }
 
