@@ -91,7 +91,17 @@ void GameScreen::update() {
         enterTime = app.clock;
         stopRun();
     }
-    simulate();
+    if (simulate()) {
+        // The win hands over to the completion screen; presses of the same
+        // update (Quit would pop it at once, an edit would change the program
+        // it records) are dropped.
+        for (Button* button :
+             {runButton, leftButton, rightButton, thrustButton, waitButton, sleepButton, delButton,
+              upButton, downButton, quitButton, turboButton}) {
+            button->clicked = false;
+        }
+        return;
+    }
     if (takeClick(runButton)) setRunning(!app.world.running);
     applyEdits();
     if (takeClick(quitButton)) {
@@ -104,22 +114,24 @@ void GameScreen::update() {
     if (optimizeRequested) optimizeProgram();
 }
 
-void GameScreen::simulate() {
+bool GameScreen::simulate() {
     World& world = app.world;
-    if (!world.level || !world.rocket) return;  // no mission entered yet
+    if (!world.level || !world.rocket) return false;  // no mission entered yet
     if (!world.running) {
         World::View view = world.computeView();
         world.viewCenter = view.center;
         world.viewScale = view.scale;
-        return;
+        return false;
     }
     stepByWorldSpeed();
-    if (world.level->won) {
+    bool won = world.level->won;
+    if (won) {
         stopRun();
         if (app.completionScreen) pushScreen(app.completionScreen);
         entered = true;
     }
     if (world.level->failed) stopRun();
+    return won;
 }
 
 // Slow speeds step every few updates; fast ones several times per update,
