@@ -76,45 +76,6 @@ TEST_F(Completion, DismissingSavesAndKeepsTheBestRunWithTiesTakingTheNewProgram)
     }
 }
 
-TEST_F(Completion, DismissalReturnsToTheGameScreenAndOtherInputIsKeptOrIgnored) {
-    finishRun(120.0f, thrust100);
-    EXPECT_FALSE(screen.handleEvent(mouseMotion(10, 10)));
-    EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_a)));
-    EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_SPACE)));
-    EXPECT_EQ(currentScreen(), &screen);
-    EXPECT_EQ(mission("Thrust").bestScore, 0.0f);
-
-    screen.entered = false;
-    dismissWith(keyPress(SDLK_ESCAPE));
-    EXPECT_EQ(currentScreen(), &gameScreen);
-    EXPECT_EQ(app.focus, &gameScreen);
-    EXPECT_TRUE(screen.entered);
-}
-
-TEST_F(Completion, AWonRunAlwaysEarnsAMedalEvenWithAScoreOfZero) {
-    Level& level = mission("Thrust");
-    for (auto c : {std::make_pair(0.0f, 3), std::make_pair(level.goldLimit, 3),
-                   std::make_pair(level.silverLimit, 2), std::make_pair(1e9f, 1)}) {
-        level.score = c.first;
-        EXPECT_EQ(runMedal(level), c.second) << c.first;
-    }
-}
-
-TEST_F(Completion, BreakdownShowsTheThreeCostsAndTheTotal) {
-    // Thrust 100, Left 50, Wait 1000 winning at step 1150.
-    Level& level = mission("Thrust");
-    level.thrustCost = 100.0f;
-    level.turnCost = 5.0f;
-    level.timeCost = 11.5f;
-    level.score = 116.5f;
-    EXPECT_EQ(scoreBreakdown(level),
-              "Thrust:   100 x 1   =   100\n"
-              " Turns:    50 x .1  =     5.0\n"
-              "  Time:  1150 x .01 =    11.50\n"
-              "-----------------------------\n"
-              " Total:                 116.50\n");
-}
-
 TEST_F(Completion, AtExitAResultStillOnShowIsRecordedAndNothingElse) {
     finishRun(117.0f, thrust100);
     popScreen();  // another screen is showing

@@ -73,11 +73,3 @@ inline SDL_Event mousePress(int x, int y) {
     event.button.y = Uint16(y);
     return event;
 }
-
-inline SDL_Event mouseMotion(int x, int y) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = Uint16(x);
-    event.motion.y = Uint16(y);
-    return event;
-}

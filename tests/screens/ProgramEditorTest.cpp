@@ -1,0 +1,231 @@
+// The program editor's edits through the game screen's keys and the mouse,
+// and what the screen does with a run.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "missions/Level.h"
+#include "screens/CompletionScreen.h"
+#include "screens/GameScreen.h"
+#include "screens/ProgramEdits.h"
+#include "screens/StateWidget.h"
+#include "sim/Optimizer.h"
+#include "sim/Rocket.h"
+#include "tests/screens/MenuTestSupport.h"
+
+namespace {
+
+// A mission in empty space that is won on a chosen step of a run and counts
+// its checks.
+class ScriptedLevel : public Level {
+public:
+    ScriptedLevel() : Level("Scripted", "", 1.0f, 2.0f) {}
+    int winAtStep = -1, checks = 0, stepsThisRun = 0;
+
+    void setup(World& world) override {
+        won = failed = false;
+        stepsThisRun = 0;
+        world.rocket->radius = 8.0;
+    }
+    void update(World& world) override {
+        ++checks;
+        if (++stepsThisRun == winAtStep) {
+            won = true;
+            computeScore(world);
+        }
+    }
+};
+
+// The game screen of the scripted mission in a 1280 x 720 window, entered
+// as the briefing enters it.
+class ProgramEditor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app.textures.headless = true;
+        app.width = 1280;
+        app.height = 720;
+        app.screens.clear();
+        app.world.running = false;
+        optimizeRequested = false;
+        app.world.level = &level;
+        app.world.clearProgramAndReset();
+        if (!app.gameScreen) app.gameScreen = new GameScreen;
+        screen = app.gameScreen;
+        screen->entered = true;
+        pushScreen(screen);
+        tick();  // the entry reset
+        screen->editor->min = Vec2f(1024, 32);  // where drawing places it
+        screen->editor->max = Vec2f(1280, 720);
+    }
+    void TearDown() override {
+        app.screens.clear();
+        app.world.running = false;
+    }
+
+    void tick() {
+        screen->update();
+        ++app.stepCount;
+    }
+    bool key(int sym) { return screen->handleEvent(keyPress(SDLKey(sym))); }
+    Program& program() { return app.world.rocket->program; }
+    int& selected() { return screen->editor->selected; }
+    std::string shown() {  // "T0 W7|2": opcodes and values, then the selection
+        std::string text;
+        for (const Instruction& i : program())
+            text += (text.empty() ? "" : " ") + std::string(1, opcodeLetter(i.opcode)) +
+                    std::to_string(i.value);
+        return text + "|" + std::to_string(selected());
+    }
+    void startRun(int speed) {
+        key(SDLK_RETURN);
+        tick();
+        ASSERT_TRUE(app.world.running);
+        app.world.speed = speed;
+    }
+
+    ScriptedLevel level;
+    GameScreen* screen = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ProgramEditor, EditingKeysChangeTheProgramAndTheSelectionWithinTheirLimits) {
+    // Keys as typed; '|' is an update, "#n" selects row n, and B D U N P Q < >
+    // stand for Backspace, Delete, Up, Down, PgUp, PgDn, Left and Right.
+    const struct {
+        const char *script, *shown;
+    } cases[] = {
+        // Letters pressed together insert in a fixed order, at the selection.
+        {"tswrl|", "L0 R0 W0 S0 T0|5"},
+        {"tswrl|#1t|", "L0 T0 R0 W0 S0 T0|2"},
+        // Delete and moves act before the insertions of the same update.
+        {"t|1t|2#1DPl|", "T1 L0|2"},
+        // Digits and Backspace edit the selected value within 0 to 1000.
+        {"t|#010005", "T1000|0"},
+        {"t|#01000BB5", "T105|0"},
+        {"t|#01000BB5BBB", "T0|0"},
+        // On the end row digits reach the last instruction, the arrows do not.
+        {"t|w|7><>", "T0 W7|2"},
+        {"t|w|D|", "T0|1"},
+        // Arrows stop at the ends of the value range and of the list.
+        {"l|l|UUU<", "L0 L0|0"},
+        {"l|l|UUU999>>NNNNN", "L1000 L0|2"},
+        // PgUp on the first row and PgDn on the last or the end row change nothing.
+        {"t|r|w|#0P|", "T0 R0 W0|0"},
+        {"t|r|w|#2Q|", "T0 R0 W0|2"},
+        {"t|r|w|#1Q|", "T0 W0 R0|2"},
+        {"t|r|w|#0D|D|D|D|", "|0"},
+    };
+    const std::string named = "BDUNPQ<>";
+    const int symbols[] = {SDLK_BACKSPACE, SDLK_DELETE,   SDLK_UP,   SDLK_DOWN,
+                           SDLK_PAGEUP,    SDLK_PAGEDOWN, SDLK_LEFT, SDLK_RIGHT};
+    for (const auto& c : cases) {
+        SetUp();
+        for (const char* k = c.script; *k; ++k) {
+            if (*k == '|')
+                tick();
+            else if (*k == '#')
+                selected() = *++k - '0';
+            else if (named.find(*k) != std::string::npos)
+                key(symbols[named.find(*k)]);
+            else
+                key(*k);
+        }
+        EXPECT_EQ(shown(), c.shown) << c.script;
+    }
+}
+
+TEST_F(ProgramEditor, NoSequenceOfKeysLeavesAValueOrTheSelectionOutOfRange) {
+    const int syms[] = {'t', 'l', 'r', 'w', 's', '0', '5', '9', SDLK_BACKSPACE, SDLK_DELETE,
+                        SDLK_PAGEUP, SDLK_PAGEDOWN, SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        key(syms[random() % std::size(syms)]);
+        if (round % 3 == 0) tick();
+        ASSERT_GE(selected(), 0);
+        ASSERT_LE(selected(), int(program().size()));
+        for (const Instruction& instruction : program()) {
+            ASSERT_GE(instruction.value, 0);
+            ASSERT_LE(instruction.value, 1000);
+        }
+    }
+}
+
+TEST_F(ProgramEditor, APressSelectsItsRowAndSetsOrStepsTheValueByWhereItFalls) {
+    // Rows of 32 pixels from the editor's top; the track starts 45 pixels in,
+    // 150 wide, with a minus zone left of it and a plus zone right of it.
+    const struct {
+        int row, x;
+        const char* shown;
+    } cases[] = {
+        {1, 45, "T100 T0 T300|1"},         {1, 45 + 149, "T100 T993 T300|1"},
+        {2, 45 + 75, "T100 T200 T500|2"},  {0, 45 - 1, "T99 T200 T300|0"},
+        {0, 45 - 15, "T99 T200 T300|0"},   {0, 45 + 151, "T101 T200 T300|0"},
+        {0, 45 + 165, "T101 T200 T300|0"}, {1, 45 - 16, "T100 T200 T300|1"},
+        {1, 45 + 166, "T100 T200 T300|1"}, {3, 45 + 100, "T100 T200 T300|3"},  // the end row
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        program() = {{Thrust, 100}, {Thrust, 200}, {Thrust, 300}};
+        // SDL rows count from the window's top, which is the editor's.
+        EXPECT_TRUE(screen->editor->handleEvent(mousePress(1024 + c.x, 32 * c.row + 19)));
+        EXPECT_EQ(shown(), c.shown) << c.row << " " << c.x;
+    }
+}
+
+TEST_F(ProgramEditor, WhileRunningOnlyReturnEscapeAndSpaceActAndReturnStopsKeepingTheProgram) {
+    key('t');
+    tick();
+    program()[0].value = 1000;
+    startRun(1000);
+    for (int sym : {int('t'), int('5'), int(SDLK_BACKSPACE), int(SDLK_DELETE), int(SDLK_UP),
+                    int(SDLK_RIGHT), int(SDLK_F1)})
+        EXPECT_TRUE(key(sym));
+    tick();
+    EXPECT_EQ(app.world.time, 10);
+    EXPECT_EQ(shown(), "T1000|1");
+    EXPECT_FALSE(optimizeRequested);
+    EXPECT_FALSE(screen->editor->handleEvent(mousePress(1024 + 45, 19)));
+    EXPECT_EQ(shown(), "T1000|1");
+    key(SDLK_RETURN);
+    tick();
+    EXPECT_FALSE(app.world.running);
+    EXPECT_EQ(app.world.time, 0);
+    EXPECT_EQ(shown(), "T1000|1");
+}
+
+TEST_F(ProgramEditor, AMissionWonInTheMiddleOfAFastUpdateStopsThereAndShowsTheCompletionScreen) {
+    CompletionScreen completion;
+    app.completionScreen = &completion;
+    level.winAtStep = 25;
+    startRun(10000);
+    const int before = level.checks;
+    tick();
+    EXPECT_EQ(level.checks - before, 25);
+    EXPECT_FALSE(app.world.running);
+    EXPECT_GT(level.score, 0.0f);  // the score of the won run survives the reset
+    EXPECT_EQ(currentScreen(), &completion);
+    app.completionScreen = nullptr;
+}
+
+TEST(ProgramEdits, DigitsAndNudgesNeverOverflowAndPullOutOfRangeValuesBackOnlyWhenNudged) {
+    // Values only the optimizer can leave behind.
+    const struct {
+        int before, digit, nudge, after;  // the digit applies if >= 0, else the nudge
+    } cases[] = {
+        {INT_MAX, 9, 0, INT_MAX}, {INT_MIN, 9, 0, INT_MIN}, {1000, -1, +1, 1000},
+        {500, -1, -1, 499},       {INT_MIN, -1, -1, 0},     {INT_MAX, -1, +1, 1000},
+    };
+    for (const auto& c : cases) {
+        Instruction instruction{Thrust, c.before};
+        if (c.digit >= 0)
+            typeDigit(instruction, c.digit);
+        else
+            nudgeValue(instruction, c.nudge);
+        EXPECT_EQ(instruction.value, c.after) << c.before << " " << c.digit << " " << c.nudge;
+    }
+}
