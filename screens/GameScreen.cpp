@@ -11,7 +11,7 @@
 #include "render/Font.h"
 #include "screens/CompletionScreen.h"
 #include "screens/ProgramEditor.h"
-#include "screens/ProgramEdits.h"
+#include "sim/ProgramEdits.h"
 #include "screens/SpaceView.h"
 #include "sim/Optimizer.h"
 #include "sim/Rocket.h"
