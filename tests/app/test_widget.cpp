@@ -67,6 +67,22 @@ TEST_F(ClickRouting, PressOnEveryEdgeOfAButtonSetsClicked) {
     }
 }
 
+TEST_F(ClickRouting, TheWheelPressesNoButtonReachesNoScreenAndLeavesTheFocus) {
+    for (Uint8 wheel : {Uint8(SDL_BUTTON_WHEELUP), Uint8(SDL_BUTTON_WHEELDOWN)}) {
+        for (int x : {150, 250}) {  // on a button, beside it
+            SDL_Event press = mousePress(x, 719 - 120, wheel);
+            SDL_Event release = press;
+            release.type = SDL_MOUSEBUTTONUP;
+            processEvent(press);
+            processEvent(release);
+        }
+    }
+    EXPECT_FALSE(left.clicked);
+    EXPECT_TRUE(left.seen.empty());
+    EXPECT_TRUE(screen.seen.empty());
+    EXPECT_EQ(app.focus, &screen);
+}
+
 TEST_F(ClickRouting, PressesBesideOrOnAHiddenButtonFocusTheScreen) {
     pressAt(201, 120);
     EXPECT_FALSE(left.clicked);

@@ -122,6 +122,27 @@ TEST_F(StateWidgetDrawTest, WhileRunningTheExecutingRowIsBlueAndTheSelectionIsNo
     EXPECT_EQ(frameShade(image, 2), "grey");
 }
 
+TEST_F(StateWidgetDrawTest, TheSelectedOrExecutingRowIsScrolledIntoViewWhereverTheKeysTakeIt) {
+    for (int i = 0; i < 37; ++i) add(Thrust, 0);  // 41 rows; 688 pixels hold 21 whole rows
+    struct Case {
+        bool editable;
+        int row;  // selected, or executing while running
+        int firstRow;
+        const char* shade;
+    } cases[] = {{true, 40, 20, "selected"},
+                 {true, 25, 20, "selected"},
+                 {true, 2, 2, "selected"},
+                 {false, 30, 10, "executing"}};
+    for (const Case& c : cases) {
+        editor.editable = c.editable;
+        editor.selected = c.row;
+        app.world.rocket->pc = c.row;
+        Image image = render();
+        EXPECT_EQ(editor.firstRow, c.firstRow) << c.row;
+        EXPECT_EQ(frameShade(image, c.row - c.firstRow), c.shade) << c.row;
+    }
+}
+
 TEST_F(StateWidgetDrawTest, EachKnobStandsWhereItsValueFallsOnTheTrack) {
     Image image = render();
     struct Case {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "app/Application.h"
+#include "app/MainLoop.h"
 #include "missions/Level.h"
 #include "screens/StateWidget.h"
 #include "sim/Rocket.h"
+#include "tests/support/SdlEvents.h"
 
 namespace {
 
@@ -128,18 +131,37 @@ TEST_F(StateWidgetTest, DragsOverTheEndRowMotionWithoutAButtonAndInputWhileRunni
     EXPECT_EQ(value(0) * 1000000 + value(1) * 1000 + value(2), 100200300);
 }
 
-TEST_F(StateWidgetTest, RowsBelowTheEditorCannotBeReachedWithTheMouse) {
-    program().resize(40);
-    // 688 pixels hold 21 whole rows; row 21 shows its upper half, row 22 nothing.
+TEST_F(StateWidgetTest, TheWheelScrollsALongProgramTakingTheSelectionAlongAndPressesFollow) {
+    program().resize(40);  // 41 rows; 688 pixels hold 21 whole rows
+    Widget screen;
+    screen.children = {&editor};
+    editor.parent = &screen;
+    app.screens.clear();
+    pushScreen(&screen);
+    struct Case {
+        int notches;  // negative: up
+        int firstRow, selected;
+    } cases[] = {{1, 3, 3}, {10, 20, 20}, {-2, 14, 20}, {-10, 0, 20}, {3, 9, 20}};
+    for (Case c : cases) {
+        for (int i = 0; i < std::abs(c.notches); ++i) {
+            processEvent(mousePress(sdlX(100), sdlY(3, 12),
+                                    c.notches < 0 ? SDL_BUTTON_WHEELUP : SDL_BUTTON_WHEELDOWN));
+        }
+        EXPECT_EQ(editor.firstRow, c.firstRow) << c.notches;
+        EXPECT_EQ(editor.selected, c.selected) << c.notches;
+    }
+    EXPECT_EQ(app.focus, &screen);  // and no value changed
+    EXPECT_EQ(value(9) + value(20), 0);
+
+    // Presses land on the rows shown; the half row at the bottom is out of reach.
+    EXPECT_TRUE(press(0, 45 + 75));
+    EXPECT_EQ(editor.selected, 9);
+    EXPECT_EQ(value(9), 500);
     EXPECT_TRUE(press(21, 45 + 75, 20));
-    EXPECT_EQ(editor.selected, 21);
-    EXPECT_EQ(value(21), 500);
-    editor.selected = 0;
-    EXPECT_TRUE(drag(22, 45 + 75));  // dragged below the editor's lower edge
-    EXPECT_TRUE(drag(25, 45 + 75));
-    EXPECT_EQ(editor.selected, 0);
-    EXPECT_EQ(value(22), 0);
-    EXPECT_EQ(value(25), 0);
+    EXPECT_TRUE(drag(21, 45 + 75, 20));
+    EXPECT_EQ(editor.selected, 9);
+    EXPECT_EQ(value(30), 0);
+    app.screens.clear();
 }
 
 TEST(StateWidget, TheHighlightFollowsTheWaitingInstructionElseTheNextOne) {
