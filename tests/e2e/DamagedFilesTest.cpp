@@ -2,6 +2,7 @@
 // wrong, opens a window a player can use, and never writes half a file.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 #include "tests/e2e/Road.h"
@@ -58,6 +59,20 @@ TEST_F(DamagedFiles, ATruncatedScoreFileKeepsTheRecordsBeforeTheCutAndTheNextSav
     expectMenusWork(*game);
     expectQuitsCleanly(*game);
     EXPECT_EQ(game->readFile("save.dat"), whole);
+}
+
+TEST_F(DamagedFiles, AnImpossibleBestLosesOnlyItsRecordAndTheDamagedFileIsKeptAside) {
+    const SavedBest thrust = {300.0f, "1 T 5\n"};
+    // "Bigger Launch" comes first in the file, before "Thrust".
+    const std::string bytes =
+        scoreFileLayout({{"Bigger Launch", {NAN, "1 T 5\n"}}, {"Thrust", thrust}});
+    auto game = start(withFile("save.dat", bytes));
+    EXPECT_TRUE(game->waitForOutput("ERROR: The damaged save.dat is kept as save.dat.damaged.\n"))
+        << game->output();
+    game->keys("space", 700ms);
+    expectQuitsCleanly(*game);
+    EXPECT_EQ(game->readFile("save.dat"), scoreFileLayout({{"Thrust", thrust}}));
+    EXPECT_EQ(game->readFile("save.dat.damaged"), bytes);
 }
 
 TEST_F(DamagedFiles, AGarbageScoreFileIsReportedAndTheNextSaveWritesAFreshWholeFile) {
