@@ -150,7 +150,10 @@ void winThrustAndSave(GameSession& game, bool medalVisible) {
     }
     game.keys("Return", 0ms);  // dismiss the completion screen
     ASSERT_TRUE(game.waitForOutput("Saving game.")) << game.output();
+    // The message comes before the new file is renamed into place.
     std::map<std::string, SavedBest> saved;
+    for (int i = 0; i < 50 && !readScoreFile(game.readFile("save.dat"), saved); ++i)
+        std::this_thread::sleep_for(100ms);
     ASSERT_TRUE(readScoreFile(game.readFile("save.dat"), saved));
     EXPECT_EQ(saved.size(), 21u);
     EXPECT_EQ(saved["Thrust"].program, "1 T 1000\n");
