@@ -69,17 +69,13 @@ TEST_F(ClickRouting, PressOnEveryEdgeOfAButtonSetsClicked) {
 
 TEST_F(ClickRouting, TheWheelPressesNoButtonReachesNoScreenAndLeavesTheFocus) {
     for (Uint8 wheel : {Uint8(SDL_BUTTON_WHEELUP), Uint8(SDL_BUTTON_WHEELDOWN)}) {
-        for (int x : {150, 250}) {  // on a button, beside it
-            SDL_Event press = mousePress(x, 719 - 120, wheel);
-            SDL_Event release = press;
-            release.type = SDL_MOUSEBUTTONUP;
-            processEvent(press);
-            processEvent(release);
-        }
+        SDL_Event notch = mousePress(150, 719 - 120, wheel);  // on the left button
+        processEvent(notch);
+        notch.type = SDL_MOUSEBUTTONUP;
+        processEvent(notch);
     }
     EXPECT_FALSE(left.clicked);
-    EXPECT_TRUE(left.seen.empty());
-    EXPECT_TRUE(screen.seen.empty());
+    EXPECT_TRUE(left.seen.empty() && screen.seen.empty());
     EXPECT_EQ(app.focus, &screen);
 }
 

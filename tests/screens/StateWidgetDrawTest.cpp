@@ -126,13 +126,10 @@ TEST_F(StateWidgetDrawTest, TheSelectedOrExecutingRowIsScrolledIntoViewWhereverT
     for (int i = 0; i < 37; ++i) add(Thrust, 0);  // 41 rows; 688 pixels hold 21 whole rows
     struct Case {
         bool editable;
-        int row;  // selected, or executing while running
-        int firstRow;
+        int row, firstRow;  // row: selected, or executing while running
         const char* shade;
-    } cases[] = {{true, 40, 20, "selected"},
-                 {true, 25, 20, "selected"},
-                 {true, 2, 2, "selected"},
-                 {false, 30, 10, "executing"}};
+    } cases[] = {
+        {true, 40, 20, "selected"}, {true, 2, 2, "selected"}, {false, 30, 10, "executing"}};
     for (const Case& c : cases) {
         editor.editable = c.editable;
         editor.selected = c.row;
