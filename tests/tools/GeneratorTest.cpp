@@ -19,11 +19,14 @@ namespace fs = std::filesystem;
 
 TEST(Generator, CommittedDataFilesAreExactlyWhatItMakes) {
     for (const Asset& asset : gameAssets()) {
-        std::string made = readBytes(generated() / asset.path);
-        EXPECT_FALSE(made.empty()) << asset.path << " was not made";
-        EXPECT_TRUE(made == readBytes(fs::path(ASTRELLO_SOURCE_DIR) / asset.path))
-            << asset.path
-            << " is out of date: run \"build/tools/astrello-gen .\" in the repository root";
+        EXPECT_TRUE(fs::is_regular_file(generated() / asset.path)) << asset.path << " was not made";
+    }
+    // Everything it makes, the desktop icons too.
+    for (const auto& entry : fs::recursive_directory_iterator(generated())) {
+        if (!entry.is_regular_file()) continue;
+        fs::path name = entry.path().lexically_relative(generated());
+        EXPECT_TRUE(readBytes(entry.path()) == readBytes(fs::path(ASTRELLO_SOURCE_DIR) / name))
+            << name << " is out of date: run \"build/tools/astrello-gen .\" in the repository root";
     }
 }
 
@@ -102,6 +105,19 @@ TEST(Icons, LittleIconsFitTheirTwentyNinePixelSpacing) {
         for (int x = 0; x < icon.width; ++x) {
             EXPECT_LT(icon.at(x, icon.height - 1)[3], 255) << name << " bottom edge, column " << x;
         }
+    }
+}
+
+// Installed under hicolor/NxN: a desktop shows a wrong size blurred or not at all.
+TEST(Icons, DesktopIconsAreRoundAtTheirNamedSizes) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        std::string name = "icons/astrello_" + std::to_string(size) + ".png";
+        Picture icon = load(name);
+        ASSERT_EQ(icon.width, size) << name;
+        ASSERT_EQ(icon.height, size) << name;
+        EXPECT_EQ(icon.at(size / 2, size / 2)[3], 255) << name;
+        EXPECT_EQ(icon.at(0, 0)[3], 0) << name << ": the corners show the desktop";
+        EXPECT_EQ(icon.at(size - 1, size - 1)[3], 0) << name;
     }
 }
 
