@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "sim/GameFolders.h"
 
 VideoSettings videoSettings;
 
@@ -48,7 +49,7 @@ bool readInteger(std::FILE* file, int32_t& value) {
 
 void loadOptions(const std::string& fileName) {
     std::printf("Loading options.\n");
-    std::FILE* file = std::fopen(fileName.c_str(), "r");
+    std::FILE* file = std::fopen(configFile(fileName).c_str(), "r");
     if (file == nullptr) {
         std::printf("ERROR: Failed to open file for loading options. Will use defaults.\n");
     } else {
@@ -65,7 +66,7 @@ void loadOptions(const std::string& fileName) {
 
 void saveOptions(const std::string& fileName) {
     std::printf("Saving options.\n");
-    std::FILE* file = std::fopen(fileName.c_str(), "wb");
+    std::FILE* file = std::fopen(configFile(fileName).c_str(), "wb");
     if (file == nullptr) {
         std::printf("ERROR: Failed to open file for saving options.\n");
         return;

@@ -9,6 +9,7 @@
 
 #include "app/Application.h"
 #include "missions/Level.h"
+#include "sim/GameFolders.h"
 
 namespace {
 
@@ -82,8 +83,9 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
-void syncWorkingDirectory() {
-    int fd = ::open(".", O_RDONLY | O_DIRECTORY);
+void syncSaveFolder() {
+    const char* folder = gameFolders.save.empty() ? "." : gameFolders.save.c_str();
+    int fd = ::open(folder, O_RDONLY | O_DIRECTORY);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
@@ -123,7 +125,8 @@ std::string readScoreRecords(std::FILE* file, LevelRegistry& levels) {
 
 void saveScores() {
     std::printf("Saving game.\n");
-    int fd = ::open(tempFileName, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const std::string saved = saveFile(saveFileName), temp = saveFile(tempFileName);
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) {
         std::printf("ERROR: Failed to open file for saving game.\n");
         return;
@@ -131,18 +134,18 @@ void saveScores() {
     // The new bytes reach the disk before the rename replaces the old file.
     bool ok = writeAll(fd, scoreFileBytes(app.levels)) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(tempFileName, saveFileName) == 0;
+    ok = ok && std::rename(temp.c_str(), saved.c_str()) == 0;
     if (!ok) {
-        std::remove(tempFileName);
+        std::remove(temp.c_str());
         std::printf("ERROR: Failed to write file for saving game. The old scores are kept.\n");
         return;
     }
-    syncWorkingDirectory();
+    syncSaveFolder();
 }
 
 void loadScores() {
     std::printf("Loading game.\n");
-    std::FILE* file = std::fopen(saveFileName, "rb");
+    std::FILE* file = std::fopen(saveFile(saveFileName).c_str(), "rb");
     if (!file) {
         std::printf("ERROR: Failed to open file for loading game. No scores loaded.\n");
         return;

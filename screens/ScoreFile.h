@@ -5,7 +5,7 @@
 
 #include "missions/Levels.h"
 
-// The players' progress between runs: "save.dat" in the working directory,
+// The players' progress between runs: "save.dat" in the save folder,
 // one record per registered mission (name, best score, best program text).
 
 // Rewrites "save.dat" from the application's registry. The new file is

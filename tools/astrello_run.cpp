@@ -6,6 +6,7 @@
 #include "missions/Levels.h"
 #include "missions/RunCommands.h"
 #include "render/AssetCheck.h"
+#include "sim/GameFolders.h"
 #include "sim/OptimizeCommand.h"
 
 namespace {
@@ -26,6 +27,8 @@ const Subcommand subcommands[] = {
 
 int main(int argc, char** argv) {
     app.textures.headless = true;
+    // Installed, the data is found beside the program, from any folder.
+    gameFolders = chooseGameFolders(currentFolderEnvironment(), {});
     if (argc >= 2) {
         for (const Subcommand& command : subcommands) {
             if (std::strcmp(argv[1], command.name) != 0) continue;
@@ -33,6 +36,18 @@ int main(int argc, char** argv) {
             return command.handler(RunArgs(argv + 2, argv + argc), std::cout, std::cerr);
         }
     }
-    std::cerr << "usage: astrello-run run|trace|list|check|optimize|check-assets ...\n";
+    const char* const usage =
+        "usage: astrello-run run|trace|list|check|optimize|check-assets ...\n"
+        "       astrello-run --help | --version\n"
+        "The manual page astrello-run(6) gives each command's arguments.\n";
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "astrello-run " << ASTRELLO_VERSION << '\n';
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::cout << usage;
+        return 0;
+    }
+    std::cerr << usage;
     return 2;
 }

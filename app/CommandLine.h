@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "sim/GameFolders.h"
+
+// The game's command line: folder overrides and the options that only
+// print something.
+struct CommandLine {
+    FolderOverrides folders;
+    bool showPaths = false;
+    bool showHelp = false;
+    bool showVersion = false;
+    std::string error;  // what was not understood; "" when all was
+};
+
+// Accepts "--data-dir DIR", "--data-dir=DIR", the same for --save-dir, and
+// --paths, --help, --version. Anything else is an error.
+CommandLine parseCommandLine(int argc, const char* const* argv);
+
+// Acts on a parsed line once gameFolders is set: prints the error with the
+// usage, the help, the version or the folders. Returns the exit code, or -1
+// when the game should start.
+int answerCommandLine(const CommandLine& line);
