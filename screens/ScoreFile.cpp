@@ -144,9 +144,11 @@ void keepDamagedCopy() {
     for (int k = 1; k <= damagedCopiesMost && !damaged.copied; ++k) {
         std::string name = k == 1 ? damagedFileName : damagedFileName + "." + std::to_string(k);
         std::string existing;
-        if (readWholeFile(name, existing) && existing != damaged.bytes) continue;
-        if (existing != damaged.bytes && writeWholeFile(name, damaged.bytes) != Written::ok) break;
+        bool exists = readWholeFile(name, existing);
+        if (exists && existing != damaged.bytes) continue;
+        if (!exists && writeWholeFile(name, damaged.bytes) != Written::ok) break;
         damaged.copied = true;
+        damaged.bytes.clear();  // on disk now; a large file need not stay in memory
         std::printf("ERROR: The damaged %s is kept as %s.\n", saveFileName.c_str(), name.c_str());
     }
     if (!damaged.copied) {
