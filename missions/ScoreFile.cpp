@@ -145,11 +145,13 @@ void ScoreFile::keepDamagedCopy(std::ostream& log) {
     for (int k = 1; k <= damagedCopiesMost && !damaged.copied; ++k) {
         std::string name = k == 1 ? damagedFileName : damagedFileName + "." + std::to_string(k);
         std::string existing;
-        if (readWholeFile(name, existing) && existing != damaged.bytes) continue;
-        if (existing != damaged.bytes && writeWholeFile(folder, name, damaged.bytes) != Written::ok)
-            break;
+        bool exists = readWholeFile(name, existing);
+        if (exists && existing != damaged.bytes) continue;
+        if (!exists && writeWholeFile(folder, name, damaged.bytes) != Written::ok) break;
         damaged.copied = true;
-        log << "ERROR: The damaged " << saveFileName << " is kept as " << name << ".\n";
+        damaged.bytes.clear();  // on disk now; a large file need not stay in memory
+        log << "ERROR: The damaged " << saveFileName << " is kept as " << name << ".
+";
     }
     if (!damaged.copied) {
         log << "ERROR: Failed to keep a copy of the damaged " << saveFileName
