@@ -150,8 +150,7 @@ void ScoreFile::keepDamagedCopy(std::ostream& log) {
         if (!exists && writeWholeFile(folder, name, damaged.bytes) != Written::ok) break;
         damaged.copied = true;
         damaged.bytes.clear();  // on disk now; a large file need not stay in memory
-        log << "ERROR: The damaged " << saveFileName << " is kept as " << name << ".
-";
+        log << "ERROR: The damaged " << saveFileName << " is kept as " << name << ".\n";
     }
     if (!damaged.copied) {
         log << "ERROR: Failed to keep a copy of the damaged " << saveFileName
