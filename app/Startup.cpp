@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "app/Application.h"
 #include "app/Options.h"
@@ -94,8 +95,11 @@ void initialize() {
     app.font = new Font("images/font.png", -5, 2);
     app.smallFont = new Font("images/font_small.png", -9, -5);
     // The world needs no set-up of its own: a mission's first reset builds it.
-    createScreens();
+    // The menus are made from the missions, so these load first; the
+    // player's own missions sit beside "save.dat".
     registerMissions(app.missions);
+    loadCustomMissions(".", app.missions, std::cout);
+    createScreens();
     loadScores(app.missions);
 }
 
