@@ -7,6 +7,7 @@
 #include <iterator>
 #include <limits>
 #include <optional>
+#include <set>
 #include <ostream>
 #include <sstream>
 
@@ -86,7 +87,10 @@ private:
                 const size_t d = distance(name, k);
                 if (d < best && d < std::string(k).size()) best = d, nearest = k;
             }
-            if (nearest) message += " (did you mean '" + std::string(nearest) + "'?)";
+            if (nearest) {
+                message += " (did you mean '" + std::string(nearest) + "'?)";
+                misspelt.insert({&table, nearest});
+            }
             error(int(key.source().begin.line ? key.source().begin.line : lineOf(node)), message);
         }
     }
@@ -94,7 +98,9 @@ private:
     const toml::node* find(const toml::table& table, const char* key, const std::string& where,
                            bool required) {
         const toml::node* node = table.get(key);
-        if (!node && required) error(tableLine(table), where + key + ": missing");
+        // A misspelt key has had its message.
+        if (!node && required && !misspelt.count({&table, key}))
+            error(tableLine(table), where + key + ": missing");
         return node;
     }
 
@@ -227,11 +233,10 @@ private:
             error(lineOf(*node), std::string(key) + ": must be tables, [[" + key + "]]");
             return found;
         }
-        if (array->size() > most) {
+        if (array->size() > most)
             error(lineOf(*node), "more than " + std::to_string(most) + " [[" + key + "]] tables");
-            return found;
-        }
         for (const toml::node& element : *array) {
+            if (found.size() == most) break;
             if (!element.as_table()) {
                 error(lineOf(element), std::string(key) + ": must be tables, [[" + key + "]]");
                 continue;
@@ -294,6 +299,7 @@ private:
     MissionSpec& spec;
     std::ostream& log;
     int errors = 0;
+    std::set<std::pair<const toml::table*, std::string>> misspelt;  // keys suggested so far
 };
 
 void Reader::readRecord(const toml::table& root) {
@@ -501,6 +507,14 @@ bool Reader::read(const std::string& contents) {
     const toml::table& root = parsed.table();
 
     // The format first: a newer file may mean anything by its other keys.
+    const Keys rootKeys = {"format", "title",  "group", "reference", "briefing", "medals",
+                           "costs",  "ship",   "body",  "objective", "failure"};
+    if (!root.get("format")) {
+        onlyKeys(root, "the file", rootKeys);
+        if (!misspelt.count({&root, "format"}))
+            error(1, "format: missing; this game reads format " + std::to_string(missionFormat));
+        return false;
+    }
     const auto format = whole(root, "format", "", true, 1, 1000000);
     if (!format) return false;
     if (*format > missionFormat) {
@@ -510,8 +524,7 @@ bool Reader::read(const std::string& contents) {
         return false;
     }
 
-    onlyKeys(root, "the file", {"format", "title", "group", "reference", "briefing", "medals",
-                                "costs", "ship", "body", "objective", "failure"});
+    onlyKeys(root, "the file", rootKeys);
     readRecord(root);
     for (const toml::table* t : tables(root, "body", size_t(maxMissionBodies)))
         readBody(*t, "body[" + std::to_string(spec.bodies.size() + 1) + "]");

@@ -78,20 +78,31 @@ std::string traceLine(long step, const World& world) {
 }
 }  // namespace
 
-Mission* takeMission(RunContext& run, RunArgs& args, std::ostream& err) {
-    if (args.empty()) return nullptr;
-    if (args[0] != "--mission") {
-        Mission* mission = findMission(run.missions, args[0], err);
-        args.erase(args.begin());
-        return mission;
-    }
-    if (args.size() < 2) return nullptr;
+bool isMissionFileName(const std::string& name) {
+    return name.size() > 5 && name.compare(name.size() - 5, 5, ".toml") == 0;
+}
+
+// The mission `name` names: a registered title, or a mission file.
+Mission* missionNamed(RunContext& run, const std::string& name, bool isFile, std::ostream& err) {
+    if (!isFile) return findMission(run.missions, name, err);
     MissionSpec spec;
-    const bool read = readMissionFile(args[1], spec, err);
-    args.erase(args.begin(), args.begin() + 2);
-    if (!read) return nullptr;
+    if (!readMissionFile(name, spec, err)) return nullptr;
     run.fileMission.reset(new DataMission(spec));
     return run.fileMission.get();
+}
+
+// A mission file named in a list is found from the list's folder.
+std::string listedMission(const std::string& list, const std::string& name) {
+    if (!isMissionFileName(name) || name[0] == '/') return name;
+    return (std::filesystem::path(list).parent_path() / name).string();
+}
+
+Mission* takeMission(RunContext& run, RunArgs& args, std::ostream& err) {
+    const bool option = !args.empty() && args[0] == "--mission";
+    if (args.size() < (option ? 2u : 1u)) return nullptr;
+    const std::string name = args[option ? 1 : 0];
+    args.erase(args.begin(), args.begin() + (option ? 2 : 1));
+    return missionNamed(run, name, option || isMissionFileName(name), err);
 }
 
 int runCommand(RunContext& run, const RunArgs& given, std::ostream& out, std::ostream& err) {
@@ -147,7 +158,8 @@ int checkCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::o
         Mission* mission = nullptr;
         if (tab == std::string::npos) {
             problem << "no tab between mission and program\n";
-        } else if ((mission = findMission(run.missions, line.substr(0, tab), problem)) &&
+        } else if ((mission = missionNamed(run, listedMission(args[0], line.substr(0, tab)),
+                                           isMissionFileName(line.substr(0, tab)), problem)) &&
                    readProgram(line.substr(tab + 1), problem)) {
             FlightResult result =
                 flyMission(run.world, *mission, line.substr(tab + 1), defaultMaxSteps);
