@@ -98,15 +98,15 @@ void initialize() {
     // The menus are made from the missions, so these load first; the
     // player's own missions sit beside "save.dat".
     registerMissions(app.missions);
-    loadCustomMissions(".", app.missions, std::cout);
+    loadCustomMissions(app.scores.folderName(), app.missions, std::cout);
     createScreens();
-    loadScores(app.missions);
+    app.scores.load(app.missions, std::cout);
 }
 
 void shutdown() {
     std::printf("Quitting program.\n");
     // A win still on show would otherwise be lost with the window.
     recordShownResult();
-    saveScores(app.missions);
+    app.scores.save(app.missions, std::cout);
     SDL_Quit();
 }

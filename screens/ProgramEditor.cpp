@@ -6,7 +6,7 @@
 
 #include "app/Application.h"
 #include "render/Font.h"
-#include "screens/ProgramEdits.h"
+#include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
 
 namespace {

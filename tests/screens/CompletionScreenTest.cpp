@@ -76,45 +76,6 @@ TEST_F(Completion, DismissingSavesAndKeepsTheBestRunWithTiesTakingTheNewProgram)
     }
 }
 
-TEST_F(Completion, DismissalReturnsToTheGameScreenAndOtherInputIsKeptOrIgnored) {
-    finishRun(120.0f, thrust100);
-    EXPECT_FALSE(screen.handleEvent(mouseMotion(10, 10)));
-    EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_a)));
-    EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_SPACE)));
-    EXPECT_EQ(currentScreen(), &screen);
-    EXPECT_EQ(mission("Thrust").bestScore, 0.0f);
-
-    screen.entered = false;
-    dismissWith(keyPress(SDLK_ESCAPE));
-    EXPECT_EQ(currentScreen(), &gameScreen);
-    EXPECT_EQ(app.focus, &gameScreen);
-    EXPECT_TRUE(screen.entered);
-}
-
-TEST_F(Completion, AWonRunAlwaysEarnsAMedalEvenWithAScoreOfZero) {
-    Mission& mission = mission("Thrust");
-    for (auto c : {std::make_pair(0.0f, 3), std::make_pair(mission.goldLimit, 3),
-                   std::make_pair(mission.silverLimit, 2), std::make_pair(1e9f, 1)}) {
-        mission.score = c.first;
-        EXPECT_EQ(runMedal(mission), c.second) << c.first;
-    }
-}
-
-TEST_F(Completion, BreakdownShowsTheThreeCostsAndTheTotal) {
-    // Thrust 100, Left 50, Wait 1000 winning at step 1150.
-    Mission& mission = mission("Thrust");
-    mission.thrustCost = 100.0f;
-    mission.turnCost = 5.0f;
-    mission.timeCost = 11.5f;
-    mission.score = 116.5f;
-    EXPECT_EQ(scoreBreakdown(mission),
-              "Thrust:   100 x 1   =   100\n"
-              " Turns:    50 x .1  =     5.0\n"
-              "  Time:  1150 x .01 =    11.50\n"
-              "-----------------------------\n"
-              " Total:                 116.50\n");
-}
-
 TEST_F(Completion, AtExitAResultStillOnShowIsRecordedAndNothingElse) {
     finishRun(117.0f, thrust100);
     popScreen();  // another screen is showing

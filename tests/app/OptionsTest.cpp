@@ -54,20 +54,13 @@ TEST_F(OptionsFile, AMissingFileIsReportedAndLeavesTheDefaults) {
     EXPECT_EQ(app.height, 720);
 }
 
-TEST_F(OptionsFile, AStoredLineSetsTheWindowForTheNextStart) {
-    EXPECT_EQ(load("1440 900 1\n"), "Loading options.\n");
-    EXPECT_EQ(settings(), "1440 900 1");
-    EXPECT_EQ(app.width, 1440);
-    EXPECT_EQ(app.height, 900);
-    EXPECT_TRUE(app.fullscreen);
-}
-
 // Loaded one after the other: a value that cannot be read keeps the previous one.
 TEST_F(OptionsFile, ValuesAreReadAsFarAsTheyCanBeAndOddOnesAreKeptAsRead) {
     const struct {
         const char* text;
         const char* settings;
     } cases[] = {
+        {"1440 900 1\n", "1440 900 1"},
         {"\n  1024\t\r\n768   -7", "1024 768 1"},  // any whitespace; any non-zero flag
         {"abc def ghi\n", "1024 768 1"},
         {"800", "800 768 1"},
@@ -91,25 +84,4 @@ TEST_F(OptionsFile, SavingWritesOneLineOrReportsAFileThatCannotBeCreated) {
     std::ifstream in(file, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text, "1440 900 1\n");
-}
-
-TEST(Resolutions, CyclingWrapsAndASizeNotInTheTableGoesToTheFirstEntry) {
-    const struct {
-        Resolution from, to;
-    } cases[] = {{{1920, 1200}, {1024, 768}}, {{1280, 720}, {1280, 800}},
-                 {{800, 600}, {1024, 768}},   {{720, 1280}, {1024, 768}},
-                 {{0, 0}, {1024, 768}},       {{-1024, 768}, {1024, 768}},
-                 {{1024, 769}, {1024, 768}}};
-    for (const auto& c : cases) {
-        Resolution next = nextResolution(c.from.width, c.from.height);
-        EXPECT_EQ(next.width, c.to.width) << c.from.width << "x" << c.from.height;
-        EXPECT_EQ(next.height, c.to.height) << c.from.width << "x" << c.from.height;
-    }
-}
-
-TEST(WindowSize, OnlyPositiveSidesOfAtMost16384PixelsAreAskedFor) {
-    EXPECT_TRUE(usableWindowSize(1, 1));
-    EXPECT_TRUE(usableWindowSize(16384, 16384));
-    for (Resolution r : {Resolution{0, 720}, {1280, -720}, {16385, 720}, {1280, 99999}})
-        EXPECT_FALSE(usableWindowSize(r.width, r.height)) << r.width << "x" << r.height;
 }
