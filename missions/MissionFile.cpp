@@ -52,6 +52,13 @@ size_t distance(const std::string& a, const std::string& b) {
     return row[b.size()];
 }
 
+// Text from the file as a message shows it: one line, whatever it holds.
+std::string shown(std::string text) {
+    for (char& c : text)
+        if ((unsigned char)c < 32 || c == 127) c = '?';
+    return text;
+}
+
 std::string number(double value) {
     std::ostringstream text;
     text << value;
@@ -80,7 +87,7 @@ private:
             if (std::find_if(keys.begin(), keys.end(), [&](const char* k) { return name == k; }) !=
                 keys.end())
                 continue;
-            std::string message = "unknown key '" + name + "' in " + where;
+            std::string message = "unknown key '" + shown(name) + "' in " + where;
             const char* nearest = nullptr;
             size_t best = 3;  // at most two edits away
             for (const char* k : keys) {
@@ -254,7 +261,7 @@ private:
         const bool climbs = name->find("..") != std::string::npos;
         if (name->empty() || (*name)[0] == '/' || climbs || name->find('\\') != std::string::npos) {
             error(lineOf(*t.get(key)),
-                  where + key + ": '" + *name + "' must be a file under the data folder");
+                  where + key + ": '" + shown(*name) + "' must be a file under the data folder");
             return;
         }
         out = *name;
@@ -268,7 +275,7 @@ private:
         }
         for (size_t i = 0; i < spec.bodies.size(); ++i)
             if (!spec.bodies[i].name.empty() && spec.bodies[i].name == s->get()) return int(i);
-        error(lineOf(node), name + ": no body is named '" + s->get() + "'");
+        error(lineOf(node), name + ": no body is named '" + shown(s->get()) + "'");
         return -1;
     }
 
@@ -307,11 +314,14 @@ void Reader::readRecord(const toml::table& root) {
         const bool control = std::any_of(title->begin(), title->end(),
                                          [](char c) { return (unsigned char)c < 32; });
         if (title->empty() || control || *title == "<- Back -<<")
-            error(lineOf(*root.get("title")), "title: '" + *title + "' cannot be a mission's title");
+            error(lineOf(*root.get("title")),
+                  "title: '" + shown(*title) + "' cannot be a mission's title");
         spec.title = *title;
         spec.titleLine = lineOf(*root.get("title"));
     }
     if (auto group = text(root, "group", "", false, maxTitleLength)) {
+        if (shown(*group) != *group)
+            error(lineOf(*root.get("group")), "group: '" + shown(*group) + "' is no group's name");
         spec.group = *group;
         spec.groupLine = lineOf(*root.get("group"));
     }
@@ -370,7 +380,8 @@ void Reader::readBody(const toml::table& t, const std::string& where) {
     if (auto name = text(t, "name", at, false, 255)) {
         for (const BodySpec& other : spec.bodies)
             if (!name->empty() && other.name == *name)
-                error(lineOf(*t.get("name")), at + "name: another body is named '" + *name + "'");
+                error(lineOf(*t.get("name")),
+                      at + "name: another body is named '" + shown(*name) + "'");
         body.name = *name;
     }
     body.radius = positive(t, "radius", at, true, maxCoordinate).value_or(1.0);
@@ -464,7 +475,7 @@ void Reader::readObjective(const toml::table& t, const std::string& where) {
         o.steps = whole(t, "steps", at, true, 0, maxSteps).value_or(0);
     } else {
         error(lineOf(*t.get("kind")),
-              at + "kind: '" + *kind +
+              at + "kind: '" + shown(*kind) +
                   "' is none of visit, leave, land, land_at, launch, hold, survive");
         return;
     }
@@ -490,7 +501,7 @@ void Reader::readFailure(const toml::table& t, const std::string& where) {
         f.steps = whole(t, "steps", at, true, 0, maxSteps).value_or(0);
     } else {
         error(lineOf(*t.get("kind")),
-              at + "kind: '" + *kind + "' is none of beyond, land, time_limit");
+              at + "kind: '" + shown(*kind) + "' is none of beyond, land, time_limit");
         return;
     }
     spec.failures.push_back(f);
@@ -501,7 +512,7 @@ bool Reader::read(const std::string& contents) {
     if (!parsed) {
         const toml::parse_error& problem = parsed.error();
         const int line = int(problem.source().begin.line);
-        error(line > 0 ? line : 1, "not a TOML file: " + std::string(problem.description()));
+        error(line > 0 ? line : 1, "not a TOML file: " + shown(std::string(problem.description())));
         return false;
     }
     const toml::table& root = parsed.table();
