@@ -508,6 +508,16 @@ void Reader::readFailure(const toml::table& t, const std::string& where) {
 }
 
 bool Reader::read(const std::string& contents) {
+    // The game's letters are ASCII only, and the TOML library reads some
+    // other characters in places where they are misplaced with undefined
+    // behaviour: such a file is refused before it is parsed.
+    const auto other = std::find_if(contents.begin(), contents.end(),
+                                    [](char c) { return (unsigned char)c >= 0x80; });
+    if (other != contents.end()) {
+        error(int(std::count(contents.begin(), other, '\n')) + 1,
+              "a character that is not ASCII; the game can show ASCII text only");
+        return false;
+    }
     toml::parse_result parsed = toml::parse(contents, path);
     if (!parsed) {
         const toml::parse_error& problem = parsed.error();

@@ -59,6 +59,8 @@ TEST(MissionFile, EachProblemIsOneErrorLineWithItsPlaceAndTheMissionIsRefused) {
         const char* error;
     } cases[] = {
         {"<mission>Thrust</mission>\n", "t.toml:1: not a TOML file"},
+        {replaced("text = \"Go.\"", "text = \"Go.\" \xc3\xa9"),
+         "t.toml:5: a character that is not ASCII; the game can show ASCII text only"},
         {replaced("radius = 10", "radus = 10"),
          "t.toml:14: unknown key 'radus' in body[1] (did you mean 'radius'?)"},
         {replaced("gold = 100", "gold = \"100\""), "t.toml:8: medals.gold: must be a number"},
