@@ -21,10 +21,9 @@ using StoredBests = std::map<std::string, StoredBest>;
 
 class ScoreFile {
 public:
-    explicit ScoreFile(const std::string& folder = ".");
-
-    // The folder "save.dat" is in; the player's own missions sit beside it.
-    const std::string& folderName() const { return folder; }
+    // `folder` "" or "." is the working directory; a folder that could not
+    // be found (`known` false) is never read or written.
+    explicit ScoreFile(const std::string& folder = ".", bool known = true);
 
     // Reads "save.dat" into `missions`. A damaged file keeps every record it
     // can still frame, reports the rest, and is copied to "save.dat.damaged"
@@ -53,6 +52,7 @@ private:
     // was moved or broken): written back, so its medal waits for its return.
     StoredBests absent;
     std::string folder;
+    bool known;
     std::string saveFileName;
     std::string backupFileName;
     // More than one damaged file may need keeping: "save.dat.damaged", then

@@ -46,6 +46,13 @@ std::string garbage() {
     return bytes;
 }
 
+// One record, "Bigger Launch" with a best of NaN, which no save writes.
+std::string impossibleBest() {
+    const std::string name = "Bigger Launch", program = "1 T 5\n";
+    return std::string("\x01\0\0\0\x0d\0\0\0", 8) + name + std::string("\0\0\xc0\x7f", 4) +
+           std::string("\x06\0\0\0", 4) + program;
+}
+
 // Made when the tests are listed, not before main.
 const std::vector<Road>& roads() {
     const std::string kept = scoreFile("Bigger Launch", 300.0f, "1 T 5\n");
@@ -74,6 +81,10 @@ const std::vector<Road>& roads() {
     {"FullScreenAtASizeTheDisplayLacks", files({{"options.dat", "1440 900 1\n"}}), {}, 0, 0, Play::Quit},
     {"GoldMedal", files({}), {}, 1280, 720, Play::Gold},
     {"OptionsScreen", files({}), {"Saving options.\n"}, 1280, 720, Play::Options},
+    // Only the record with an impossible best is lost; the file is kept aside first.
+    {"ImpossibleBestKeptAside", files({{"save.dat", impossibleBest()}}),
+     {"ERROR: The damaged save.dat is kept as save.dat.damaged.\n"}, 1280, 720, Play::Quit,
+     scoreFile()},
     };
     return all;
 }

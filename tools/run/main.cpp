@@ -56,7 +56,18 @@ int main(int argc, char** argv) {
                                    std::cerr);
         }
     }
-    std::cerr << "usage: astrello-run [--data-dir DIR] run|trace|list|check|optimize|check-mission "
-                 "...\n";
+    const char* const usage =
+        "usage: astrello-run [--data-dir DIR] run|trace|list|check|optimize|check-mission ...\n"
+        "       astrello-run --help | --version\n"
+        "The manual page astrello-run(6) gives each command's arguments.\n";
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "astrello-run " << ASTRELLO_VERSION << '\n';
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::cout << usage;
+        return 0;
+    }
+    std::cerr << usage;
     return 2;
 }
