@@ -97,8 +97,11 @@ void initialize() {
     app.font = new Font("images/font.png", -5, 2);
     app.smallFont = new Font("images/font_small.png", -9, -5);
     // The world needs no set-up of its own: a mission's first reset builds it.
-    createScreens();
+    // The menus are made from the missions, so these load first; the
+    // player's own missions sit beside "save.dat".
     registerMissions(app.missions);
+    if (!app.folders.saveUnknown) loadCustomMissions(app.folders.save, app.missions, std::cout);
+    createScreens();
     app.scores.load(app.missions, std::cout);
 }
 

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "core/GameFolders.h"
+#include "missions/Missions.h"
 #include "render/DataFile.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     CommandLine line = parseCommandLine(argc, argv);
     app.folders = chooseGameFolders(currentFolderEnvironment(), line.folders);
     setDataFolder(app.folders.data);
+    setCampaignFolder(app.folders.dataFile("campaign"));
     int answered = answerCommandLine(line, app.folders);
     if (answered >= 0) return answered;
     prepareGameFolders(app.folders, std::cout);

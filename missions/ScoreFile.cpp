@@ -173,17 +173,22 @@ bool storableBest(float score, const std::string& programText) {
     return program.size() <= size_t(maxProgramSize);
 }
 
-std::string scoreFileBytes(const MissionRegistry& missions) {
+std::string scoreFileBytes(const MissionRegistry& missions, const StoredBests& absent) {
+    StoredBests all;
+    for (const auto& entry : absent)
+        if (!missions.count(entry.first)) all[entry.first] = entry.second;
+    for (const auto& entry : missions)
+        all[entry.first] = StoredBest{entry.second->bestScore, entry.second->savedProgram};
     std::string records;
     int32_t count = 0;
-    for (const auto& entry : missions) {
+    for (const auto& entry : all) {
         // The reader refuses longer names; such a mission is not written.
         if (entry.first.size() > size_t(maxNameLength)) continue;
-        const Mission& mission = *entry.second;
-        bool storable = storableBest(mission.bestScore, mission.savedProgram);
+        const StoredBest& best = entry.second;
+        bool storable = storableBest(best.bestScore, best.program);
         appendBytes(records, entry.first);
-        appendFloat32(records, storable ? mission.bestScore : 0.0f);
-        appendBytes(records, storable ? mission.savedProgram : std::string());
+        appendFloat32(records, storable ? best.bestScore : 0.0f);
+        appendBytes(records, storable ? best.program : std::string());
         ++count;
     }
     std::string out;
@@ -191,7 +196,7 @@ std::string scoreFileBytes(const MissionRegistry& missions) {
     return out + records;
 }
 
-std::string readScoreRecords(std::FILE* file, MissionRegistry& missions) {
+std::string readScoreRecords(std::FILE* file, MissionRegistry& missions, StoredBests* absent) {
     int32_t count;
     if (!readInt32(file, count)) return "no record count";
     if (count < 0) return "negative record count " + std::to_string(count);
@@ -215,7 +220,10 @@ std::string readScoreRecords(std::FILE* file, MissionRegistry& missions) {
             continue;
         }
         auto found = missions.find(record.name);
-        if (found == missions.end()) continue;  // a mission that no longer exists
+        if (found == missions.end()) {  // a mission not loaded this time
+            if (absent) (*absent)[record.name] = StoredBest{record.bestScore, record.program};
+            continue;
+        }
         found->second->bestScore = record.bestScore;
         found->second->savedProgram = record.program;
     }
@@ -233,7 +241,7 @@ void ScoreFile::save(const MissionRegistry& missions, std::ostream& log) {
         keepDamagedCopy(log);
         if (!damaged.copied) return;
     }
-    std::string bytes = scoreFileBytes(missions);
+    std::string bytes = scoreFileBytes(missions, absent);
     keepBackup(bytes, log);
     switch (writeWholeFile(folder, saveFileName, bytes)) {
         case Written::ok:
@@ -256,7 +264,8 @@ void ScoreFile::load(MissionRegistry& missions, std::ostream& log) {
         log << "ERROR: Failed to open file for loading game. No scores loaded.\n";
         return;
     }
-    std::string problem = readScoreRecords(file, missions);
+    absent.clear();
+    std::string problem = readScoreRecords(file, missions, &absent);
     std::fclose(file);
     if (problem.empty()) return;
     log << "ERROR: Damaged " << saveFileName << ": " << problem << ".\n";

@@ -21,7 +21,7 @@ set(ASTRELLO_DATA_DESTINATION share/astrello)
 install(TARGETS astrello astrello-run RUNTIME DESTINATION bin)
 
 # The data folders beside the sources that the game reads at run time.
-foreach(folder images models)
+foreach(folder images models campaign)
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/${folder} DESTINATION ${ASTRELLO_DATA_DESTINATION}
     FILES_MATCHING PATTERN "*.png" PATTERN "*.obj" PATTERN "*.toml")
 endforeach()

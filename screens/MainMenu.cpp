@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/OptionsMenu.h"
 #include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "screens/MissionMenu.h"
@@ -40,13 +41,9 @@ int lowestMedal(const std::vector<std::string>& page) {
 
 MainMenu::MainMenu() {
     title = "Quorrin : Astrello";
-    items = {"Cadet Missions",
-             "Ensign Missions",
-             "Lieutenant Missions",
-             "Commander Missions",
-             "Options",
-             "Intro",
-             "Quit"};
+    // The four rank groups, then "Custom Missions" when the player has any.
+    for (const RankGroup& group : rankGroups()) items.push_back(group.title);
+    items.insert(items.end(), {"Options", "Intro", "Quit"});
     entered = true;
 }
 
@@ -58,6 +55,8 @@ void MainMenu::assessGroups() {
         const std::vector<std::string>* page = groupMissions(items[i]);
         if (!page) continue;
         medals[i] = lowestMedal(*page);
+        // The player's own missions are always open and open nothing.
+        if (items[i] == customGroupTitle) continue;
         if (medals[i] >= 2) highestPassed = i;
         locks[i] = i > highestPassed + 1;
     }
@@ -117,7 +116,7 @@ void MainMenu::activate(int index) {
     } else if (item == "Intro") {
         popScreen();
         entered = true;
-    } else if (groupMissions(item) && index <= highestPassed + 1) {
+    } else if (groupMissions(item) && (index <= highestPassed + 1 || item == customGroupTitle)) {
         app.missionMenu->currentPage = item;
         pushScreen(app.missionMenu);
         entered = true;

@@ -134,6 +134,10 @@ TEST_F(SaveFile, RecordsForUnknownOrDifferentlyCasedNamesAreSkippedQuietly) {
     EXPECT_EQ(mission("Thrust").bestScore, 0.0f);
     EXPECT_EQ(mission("Turn").bestScore, 70.0f);
     EXPECT_EQ(mission("Turn").savedProgram, "1 T 7\n");
+    // A mission not loaded this time (a player's file moved away) keeps its best.
+    quietSave();
+    EXPECT_NE(readFile("save.dat").find(record("Retired Mission", 60.0f, "1 T 6\n")),
+              std::string::npos);
 }
 
 TEST_F(SaveFile, FileCutShortAnywhereKeepsTheWholeRecordsBeforeTheCut) {

@@ -13,7 +13,7 @@ public:
     ScratchDirectory() : previous(std::filesystem::current_path()) {
         std::string pattern = (previous / "scratch-XXXXXX").string();
         path = mkdtemp(&pattern[0]);
-        for (const char* data : {"images", "models"}) {
+        for (const char* data : {"images", "models", "campaign"}) {
             if (std::filesystem::exists(previous / data)) {
                 std::filesystem::create_directory_symlink(
                     std::filesystem::canonical(previous / data), path / data);
