@@ -4,12 +4,15 @@
 #include <iosfwd>
 #include <string>
 
-// The video settings as stored in "options.dat": one "%d %d %d\n" line of
-// width, height and the full-screen flag.
+// The settings as stored in "options.dat": one "%d %d %d\n" line of width,
+// height and the full-screen flag, and a fourth number 0 when the game
+// screen's flight preview is hidden (written only then, so a file of three
+// numbers means it is shown).
 struct VideoSettings {
     int32_t width = 1280;  // pixels
     int32_t height = 720;  // pixels
     bool fullscreen = false;
+    bool showPreview = true;
 };
 
 // Reads `fileName` into `settings`; values that cannot be read keep what was
