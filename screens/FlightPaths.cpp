@@ -76,15 +76,15 @@ void FlightPaths::forgetMission(const Mission* now) {
 }
 
 void FlightPaths::runStarted(const World& world) {
+    if (world.mission != mission) forgetMission(world.mission);
     trail.begin(world);
-    trailMission = world.mission;
 }
 
 void FlightPaths::stepped(const World& world) { trail.afterStep(world); }
 
 void FlightPaths::runEnded(const World& world) {
     if (trail.empty()) return;
-    if (world.mission && world.mission == trailMission) {
+    if (world.mission && world.mission == mission) {
         trail.finish(*world.mission, FlightPath::Flying);
         std::swap(ghost, trail);
     }

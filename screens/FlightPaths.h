@@ -61,7 +61,6 @@ private:
     FlightPath trail, ghost, preview, lower, higher;
     FlightOverlay shown;
     const Mission* mission = nullptr;  // the mission all paths belong to
-    const Mission* trailMission = nullptr;
 
     Program seen;  // the program as at the last editable frame
     bool seenValid = false;
