@@ -30,6 +30,7 @@ const double tickHalf = 4.0;          // pixels either side of the path
 const double selectedTickHalf = 8.0;  // pixels
 const double markerSize = 6.0;        // pixels from the end to a marker's tips
 const float stretchWidth = 3.0f;      // pixels
+const double pixelsApart = 2.0;       // least length of a drawn segment but the last
 
 bool shown(const FlightPath* path) { return path && !path->empty(); }
 
@@ -46,30 +47,44 @@ Colour medalColour(int medal) {
 
 void vertex(Vec2 p) { glVertex2d(p.x, p.y); }
 
-void drawLine(const FlightPath& path) {
+// A line strip through `from`, the kept points [first, end) and `to`,
+// leaving out points closer than `gap` world units to the last one drawn:
+// the software renderer pays for every segment, and a path keeps far more
+// points than a zoomed-out view can show.
+void strip(Vec2 from, const FlightPath& path, size_t first, size_t end, Vec2 to, double gap) {
+    const double gap2 = gap * gap;
     glBegin(GL_LINE_STRIP);
-    for (const FlightPath::Point& point : path.kept()) vertex(point.position);
-    vertex(path.end());
+    vertex(from);
+    Vec2 last = from;
+    for (size_t i = first; i < end; ++i) {
+        const Vec2 p = path.kept()[i].position;
+        const Vec2 d = p - last;
+        if (d.x * d.x + d.y * d.y < gap2) continue;
+        vertex(p);
+        last = p;
+    }
+    vertex(to);
     glEnd();
 }
 
-void drawDotted(const FlightPath& path) {
+void drawLine(const FlightPath& path, double pixel) {
+    const auto& points = path.kept();
+    strip(points.front().position, path, 1, points.size(), path.end(), pixelsApart * pixel);
+}
+
+void drawDotted(const FlightPath& path, double pixel) {
     glEnable(GL_LINE_STIPPLE);
     glLineStipple(2, 0x5555);
-    drawLine(path);
+    drawLine(path, pixel);
     glDisable(GL_LINE_STIPPLE);
 }
 
-void drawStretch(const FlightPath& path, int instruction) {
+void drawStretch(const FlightPath& path, int instruction, double pixel) {
     FlightPath::Stretch stretch;
     if (!path.stretchOf(instruction, stretch)) return;
     glLineWidth(stretchWidth);
-    glBegin(GL_LINE_STRIP);
-    vertex(stretch.from);
-    for (size_t i = stretch.firstPoint; i < stretch.endPoint; ++i)
-        vertex(path.kept()[i].position);
-    vertex(stretch.to);
-    glEnd();
+    strip(stretch.from, path, stretch.firstPoint, stretch.endPoint, stretch.to,
+          pixelsApart * pixel);
     glLineWidth(1.0f);
 }
 
@@ -166,34 +181,34 @@ void drawFlightOverlay(const FlightOverlay& overlay, double pixel) {
     glDisable(GL_TEXTURE_2D);
     if (shown(overlay.ghost)) {
         ghostColour.use();
-        drawLine(*overlay.ghost);
+        drawLine(*overlay.ghost, pixel);
         drawEnd(*overlay.ghost, pixel, 0.5f);
     }
     if (shown(overlay.lower)) {
         lowerColour.use();
-        drawLine(*overlay.lower);
+        drawLine(*overlay.lower, pixel);
     }
     if (shown(overlay.higher)) {
         higherColour.use();
-        drawLine(*overlay.higher);
+        drawLine(*overlay.higher, pixel);
     }
     if (shown(overlay.preview)) {
         const FlightPath& preview = *overlay.preview;
         previewColour.use();
-        drawDotted(preview);
+        drawDotted(preview, pixel);
         drawTicks(preview, pixel, overlay.selected, selectedColour);
         selectedColour.use();
-        drawStretch(preview, overlay.selected);
+        drawStretch(preview, overlay.selected, pixel);
         previewColour.use();
         drawEnd(preview, pixel, 1.0f);
     }
     if (shown(overlay.trail)) {
         const FlightPath& trail = *overlay.trail;
         trailColour.use();
-        drawLine(trail);
+        drawLine(trail, pixel);
         drawTicks(trail, pixel, -1, trailColour);
         executingColour.use();
-        drawStretch(trail, overlay.executing);
+        drawStretch(trail, overlay.executing, pixel);
     }
     glEnable(GL_TEXTURE_2D);
 }

@@ -73,6 +73,7 @@ void FlightPaths::forgetMission(const Mission* now) {
     previewValid = false;
     edited = -1;
     neighboursOf = -1;
+    lowerFresh = higherFresh = false;
 }
 
 void FlightPaths::runStarted(const World& world) {
@@ -110,30 +111,20 @@ void FlightPaths::flyPreview(World& world) {
     previewedBest = world.mission->bestScore;
     flights.fly(world, previewed, preview);  // resets the world: its rocket is a new one
     previewValid = true;
-    neighboursOf = -1;
+    lowerFresh = higherFresh = false;
 }
 
-void FlightPaths::flyNeighbours(World& world) {
-    neighboursOf = edited;
-    Program down = previewed, up = previewed;
-    Instruction& instruction = previewed[size_t(edited)];
-    down[size_t(edited)].value = movedValue(instruction.value, -neighbourStep);
-    up[size_t(edited)].value = movedValue(instruction.value, +neighbourStep);
-    const Program* programs[2];
-    FlightPath* paths[2];
-    size_t count = 0;
-    lower.clear();
-    higher.clear();
-    // A value at the end of its range has one neighbour only.
-    if (down[size_t(edited)].value != instruction.value) {
-        programs[count] = &down;
-        paths[count++] = &lower;
-    }
-    if (up[size_t(edited)].value != instruction.value) {
-        programs[count] = &up;
-        paths[count++] = &higher;
-    }
-    if (count > 0) flights.fly(world, programs, paths, count, preview.steps());
+// One neighbour of the previewed program, for as long as its flight. A
+// value at the end of its range has no neighbour on that side.
+void FlightPaths::flyNeighbour(World& world, int delta, FlightPath& path) {
+    Program moved = previewed;
+    Instruction& instruction = moved[size_t(edited)];
+    const int32_t value = instruction.value;
+    instruction.value = movedValue(value, delta);
+    if (instruction.value == value)
+        path.clear();
+    else
+        flights.fly(world, moved, path, preview.steps());
 }
 
 void FlightPaths::prepare(World& world, bool editable) {
@@ -155,10 +146,10 @@ void FlightPaths::prepare(World& world, bool editable) {
     }
     noteEdit(world.rocket->program);
     if (!previewShown()) return;
-    if (!previewValid || !sameProgram(previewed, world.rocket->program) ||
-        previewedBest != world.mission->bestScore) {
-        flyPreview(world);
-    }
+    // An edit is shown in the frame that follows it, so the preview is flown now.
+    const bool flown = !previewValid || !sameProgram(previewed, world.rocket->program) ||
+                       previewedBest != world.mission->bestScore;
+    if (flown) flyPreview(world);
     shown.preview = &preview;
     const int n = int(previewed.size());
     shown.selected = editor.selected < n ? editor.selected : -1;
@@ -169,7 +160,21 @@ void FlightPaths::prepare(World& world, bool editable) {
         neighboursOf = -1;
         return;
     }
-    if (neighboursOf != edited) flyNeighbours(world);
+    if (neighboursOf != edited) {
+        neighboursOf = edited;
+        lower.clear();
+        higher.clear();
+        lowerFresh = higherFresh = false;
+    }
+    // The neighbours follow in the frames after: at most one flight per
+    // frame, so a drag keeps the frame rate, and meanwhile the last ones show.
+    if (!flown && !lowerFresh) {
+        flyNeighbour(world, -neighbourStep, lower);
+        lowerFresh = true;
+    } else if (!flown && !higherFresh) {
+        flyNeighbour(world, +neighbourStep, higher);
+        higherFresh = true;
+    }
     shown.lower = &lower;
     shown.higher = &higher;
 }

@@ -13,7 +13,8 @@ struct World;
 // preview, flown again whenever the program changes, before the frame that
 // shows the change is drawn. While a value is being changed (dragged, typed,
 // stepped) two faint paths show the flight with it 10 lower and 10 higher,
-// flown for as long as the preview's own flight.
+// flown for as long as the preview's own flight, one in each of the frames
+// that follow.
 class FlightPaths {
 public:
     explicit FlightPaths(ProgramEditor& editor);
@@ -54,7 +55,7 @@ private:
     void forgetMission(const Mission* mission);
     void noteEdit(const Program& program);
     void flyPreview(World& world);
-    void flyNeighbours(World& world);
+    void flyNeighbour(World& world, int delta, FlightPath& path);
 
     ProgramEditor& editor;
     FlightPreview flights;
@@ -70,4 +71,5 @@ private:
     int edited = -1;  // the instruction whose value changed last, or -1
     double editTime = 0.0;
     int neighboursOf = -1;  // the instruction `lower` and `higher` vary, -1 if none
+    bool lowerFresh = false, higherFresh = false;  // flown from the program now previewed
 };

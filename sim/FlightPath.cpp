@@ -136,10 +136,10 @@ void FlightPreview::followBodies(long horizon) {
     world.bodyTrack = track.get();
 }
 
-void FlightPreview::fly(World& game, const Program& program, FlightPath& path) {
+void FlightPreview::fly(World& game, const Program& program, FlightPath& path, long longest) {
     const Program* programs[] = {&program};
     FlightPath* paths[] = {&path};
-    fly(game, programs, paths, 1);
+    fly(game, programs, paths, 1, longest);
 }
 
 void FlightPreview::fly(World& game, const Program* const programs[], FlightPath* const paths[],

@@ -102,12 +102,12 @@ public:
     FlightPreview& operator=(const FlightPreview&) = delete;
 
     // Flies `program` on `game.mission` into `path`, until won, failed or
-    // the horizon. The mission keeps its per-run state in itself, so the
-    // stopped `game` world, which shares it, is reset after each call
-    // (its own program stays); the mission's score fields are restored.
-    void fly(World& game, const Program& program, FlightPath& path);
-    // The same for several programs, with one reset of `game` at the end;
-    // `longest`, if positive, stops the flights sooner than the horizon.
+    // the horizon (or after `longest` steps, if positive and sooner). The
+    // mission keeps its per-run state in itself, so the stopped `game`
+    // world, which shares it, is reset after each call (its own program
+    // stays); the mission's score fields are restored.
+    void fly(World& game, const Program& program, FlightPath& path, long longest = 0);
+    // The same for several programs, with one reset of `game` at the end.
     void fly(World& game, const Program* const programs[], FlightPath* const paths[],
              size_t count, long longest = 0);
 

@@ -63,17 +63,24 @@ TEST_F(FlightPathsTest, EveryEditIsFlownBeforeTheFrameThatShowsIt) {
     EXPECT_TRUE(frame().preview);
 }
 
-// A changed value shows its neighbours while it changes; a held button keeps them.
+// A changed value shows its neighbours, flown in the frames after the
+// preview's, one per frame; a held button keeps them.
 TEST_F(FlightPathsTest, FaintPathsFollowTheValueBeingChangedAndThenGo) {
     frame();
     program()[1].value = 0;
-    ASSERT_TRUE(frame().lower);
-    EXPECT_TRUE(frame().higher);
-    EXPECT_TRUE(frame().lower->empty()) << "Wait 0 has no lower neighbour";
-    EXPECT_GT(frame().higher->steps(), 0);
-    EXPECT_LE(frame().higher->steps(), frame().preview->steps());
+    const FlightOverlay& shown = frame();
+    ASSERT_TRUE(shown.lower && shown.higher);
+    EXPECT_TRUE(shown.lower->empty() && shown.higher->empty()) << "the preview first";
+    frame();
+    EXPECT_TRUE(shown.lower->empty()) << "Wait 0 has no lower neighbour";
+    EXPECT_TRUE(shown.higher->empty());
+    frame();
+    EXPECT_GT(shown.higher->steps(), 0);
+    EXPECT_LE(shown.higher->steps(), shown.preview->steps());
     program()[0].value = 60;
-    EXPECT_FALSE(frame().lower->empty()) << "the neighbours follow the value changed last";
+    frame();
+    frame();
+    EXPECT_FALSE(shown.lower->empty()) << "the neighbours follow the value changed last";
     now = FlightPaths::valueEditSeconds - 0.1;
     held = true;
     frame();
