@@ -16,14 +16,15 @@ struct Colour {
     void use() const { glColor4f(r, g, b, a); }
 };
 
-const Colour ghostColour = {0.6f, 0.65f, 0.8f, 0.45f};
+const Colour ghostColour = {0.65f, 0.65f, 0.7f, 0.5f};
 const Colour trailColour = {1.0f, 0.8f, 0.35f, 0.9f};
 const Colour previewColour = {0.7f, 0.9f, 1.0f, 0.9f};
-const Colour lowerColour = {0.45f, 0.6f, 1.0f, 0.45f};
-const Colour higherColour = {1.0f, 0.55f, 0.45f, 0.45f};
-// The editor's colours for its selected row and its executing row.
-const Colour selectedColour = {1.0f, 0.8f, 0.8f, 1.0f};
-const Colour executingColour = {0.8f, 0.8f, 1.0f, 1.0f};
+const Colour lowerColour = {0.3f, 0.9f, 0.6f, 0.5f};
+const Colour higherColour = {1.0f, 0.6f, 0.25f, 0.5f};
+// Deeper shades of the editor's colours for its selected row and its
+// executing row, to stand out on the paths.
+const Colour selectedColour = {1.0f, 0.5f, 0.5f, 1.0f};
+const Colour executingColour = {0.6f, 0.6f, 1.0f, 1.0f};
 const Colour failedColour = {1.0f, 0.3f, 0.3f, 1.0f};
 
 const double tickHalf = 4.0;          // pixels either side of the path
@@ -161,11 +162,12 @@ void drawEnd(const FlightPath& path, double pixel, float alpha) {
     }
 }
 
-void label(const Font& font, const Camera& camera, float w, float h, Vec2 at, const char* text,
-           Colour colour) {
+// `text` with its first cell `offset` pixels from where `at` is seen.
+void label(const Font& font, const Camera& camera, float w, float h, Vec2 at, Vec2f offset,
+           const char* text, Colour colour) {
     Vec2f p = viewPoint(camera, w, h, at);
     colour.use();
-    drawText(font, text, Vec2f(std::floor(p.x + 9.0f), std::floor(p.y - 6.0f)));
+    drawText(font, text, Vec2f(std::floor(p.x + offset.x), std::floor(p.y + offset.y)));
 }
 
 }  // namespace
@@ -220,10 +222,12 @@ void drawFlightLabels(const FlightOverlay& overlay, const Camera& camera, float 
     char text[32];
     if (shown(overlay.preview) && overlay.preview->ending() == FlightPath::Won) {
         std::snprintf(text, sizeof text, "%.2f", double(overlay.preview->score()));
-        label(*font, camera, w, h, overlay.preview->end(), text,
+        label(*font, camera, w, h, overlay.preview->end(), Vec2f(9, -6), text,
               medalColour(overlay.preview->medal()));
     }
-    if (shown(overlay.lower)) label(*font, camera, w, h, overlay.lower->end(), "-10", lowerColour);
+    // To the left, one above the other, clear of the score where they end together.
+    if (shown(overlay.lower))
+        label(*font, camera, w, h, overlay.lower->end(), Vec2f(-34, 2), "-10", lowerColour);
     if (shown(overlay.higher))
-        label(*font, camera, w, h, overlay.higher->end(), "+10", higherColour);
+        label(*font, camera, w, h, overlay.higher->end(), Vec2f(-34, -14), "+10", higherColour);
 }
