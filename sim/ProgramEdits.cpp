@@ -1,4 +1,4 @@
-#include "screens/ProgramEdits.h"
+#include "sim/ProgramEdits.h"
 
 #include <algorithm>
 #include <cstdint>

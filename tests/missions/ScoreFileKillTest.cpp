@@ -8,22 +8,30 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <random>
 #include <thread>
 
-#include "app/Application.h"
+#include "tests/support/SimSupport.h"
 #include "missions/Mission.h"
 #include "missions/ScoreFile.h"
-#include "tests/screens/MenuTestSupport.h"
+#include "tests/support/SimSupport.h"
 
 namespace {
+
+// The score file as the game keeps it: one per run of the game.
+ScoreFile& scores() {
+    static ScoreFile file;
+    return file;
+}
+void saveScores() { scores().save(testMissions(), std::cout); }
 
 // Every mission completed with a score and a long program, so that one save
 // takes long enough for kills to land inside it.
 void setScores(float base, char letter) {
     float score = base;
-    for (auto& entry : app.missions) {
+    for (auto& entry : testMissions()) {
         Mission& mission = *entry.second;
         mission.bestScore = score;
         mission.savedProgram = "100";
@@ -56,9 +64,9 @@ TEST(ScoreFileKill, AKilledSaveLeavesTheOldOrTheNewScoresNeverAMixture) {
     ScratchDirectory scratch;
     registerFreshMissions();
     setScores(100.0f, 'T');
-    const std::string oldScores = scoreFileBytes(app.missions);
+    const std::string oldScores = scoreFileBytes(testMissions());
     setScores(500.0f, 'L');
-    const std::string newScores = scoreFileBytes(app.missions);
+    const std::string newScores = scoreFileBytes(testMissions());
     setScores(100.0f, 'T');
     saveScores();
     ASSERT_EQ(fileBytes("save.dat"), oldScores);
@@ -85,9 +93,9 @@ TEST(ScoreFileKill, AKilledSaveLeavesTheOldOrTheNewScoresNeverAMixture) {
         registerFreshMissions();
         std::FILE* file = std::fopen("save.dat", "rb");
         ASSERT_NE(file, nullptr);
-        EXPECT_EQ(readScoreRecords(file, app.missions), "") << "seed " << seed;
+        EXPECT_EQ(readScoreRecords(file, testMissions()), "") << "seed " << seed;
         std::fclose(file);
-        EXPECT_EQ(scoreFileBytes(app.missions), bytes) << "seed " << seed;
+        EXPECT_EQ(scoreFileBytes(testMissions()), bytes) << "seed " << seed;
     }
     // Otherwise the kills proved nothing.
     EXPECT_GT(insideSave, 0) << "no kill landed inside a save (seed " << seed << ")";
