@@ -43,7 +43,7 @@ void readOptionsFile(const std::string& fileName, VideoSettings& settings, std::
         return;
     }
     int32_t flag = settings.fullscreen ? 1 : 0;
-    int32_t preview = settings.showPreview ? 1 : 0;
+    int32_t preview = 1;  // written only when hidden: no fourth number means shown
     if (readInteger(file, settings.width) && readInteger(file, settings.height) &&
         readInteger(file, flag))
         readInteger(file, preview);

@@ -16,7 +16,8 @@ struct VideoSettings {
 };
 
 // Reads `fileName` into `settings`; values that cannot be read keep what was
-// there before. Progress and error lines go to `log`.
+// there before, but for the preview's flag, which is shown unless a fourth
+// number 0 says otherwise. Progress and error lines go to `log`.
 void readOptionsFile(const std::string& fileName, VideoSettings& settings, std::ostream& log);
 // Writes `settings` as one line, replacing `fileName`.
 void writeOptionsFile(const std::string& fileName, const VideoSettings& settings,
