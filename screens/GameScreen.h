@@ -34,7 +34,6 @@ public:
     Button* quitButton;
     Button* turboButton;
 
-    std::unique_ptr<FlightPaths> paths;    // trail, ghost and preview in the space view
     bool optimizeRequested = false;  // F1 asks for the optimizer; update() starts it
 
     void update() override;
@@ -57,4 +56,5 @@ private:
     void continueOptimizing();
 
     std::unique_ptr<Optimizer> optimizer;  // the search F1 started, while it runs
+    std::unique_ptr<FlightPaths> paths;    // trail, ghost and preview in the space view
 };
