@@ -85,6 +85,8 @@ void initialize() {
     // A window opens at (100, 30) on the desktop; a full screen covers the
     // display from its corner, which the position would push off it.
     if (!app.fullscreen) setenv("SDL_VIDEO_WINDOW_POS", "100,30", 1);
+    // The desktop entry's StartupWMClass: the desktop groups the window under its icon.
+    setenv("SDL_VIDEO_X11_WMCLASS", "astrello", 0);
     SDL_Init(SDL_INIT_VIDEO);
     catchQuitSignals();  // the window library may have put its own handlers in
     openWindow();

@@ -17,7 +17,7 @@ constexpr int damagedCopiesMost = 99;
 
 // Names in the working folder stay bare, as the messages show them.
 std::string inFolder(const std::string& folder, const std::string& name) {
-    return folder == "." ? name : folder + "/" + name;
+    return folder.empty() || folder == "." ? name : folder + "/" + name;
 }
 
 void appendInt32(std::string& out, int32_t value) {
@@ -102,7 +102,7 @@ bool writeAll(int fd, const std::string& bytes) {
 }
 
 void syncFolder(const std::string& folder) {
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
@@ -131,8 +131,9 @@ Written writeWholeFile(const std::string& folder, const std::string& name,
 
 }  // namespace
 
-ScoreFile::ScoreFile(const std::string& folder_)
+ScoreFile::ScoreFile(const std::string& folder_, bool known_)
     : folder(folder_),
+      known(known_),
       saveFileName(inFolder(folder_, "save.dat")),
       backupFileName(saveFileName + ".bak"),
       damagedFileName(saveFileName + ".damaged") {}
@@ -144,10 +145,11 @@ void ScoreFile::keepDamagedCopy(std::ostream& log) {
     for (int k = 1; k <= damagedCopiesMost && !damaged.copied; ++k) {
         std::string name = k == 1 ? damagedFileName : damagedFileName + "." + std::to_string(k);
         std::string existing;
-        if (readWholeFile(name, existing) && existing != damaged.bytes) continue;
-        if (existing != damaged.bytes && writeWholeFile(folder, name, damaged.bytes) != Written::ok)
-            break;
+        bool exists = readWholeFile(name, existing);
+        if (exists && existing != damaged.bytes) continue;
+        if (!exists && writeWholeFile(folder, name, damaged.bytes) != Written::ok) break;
         damaged.copied = true;
+        damaged.bytes.clear();  // on disk now; a large file need not stay in memory
         log << "ERROR: The damaged " << saveFileName << " is kept as " << name << ".\n";
     }
     if (!damaged.copied) {
@@ -223,6 +225,10 @@ std::string readScoreRecords(std::FILE* file, MissionRegistry& missions) {
 
 void ScoreFile::save(const MissionRegistry& missions, std::ostream& log) {
     log << "Saving game.\n";
+    if (!known) {
+        log << "ERROR: Failed to open file for saving game.\n";
+        return;
+    }
     if (damaged.onDisk && !damaged.copied) {
         keepDamagedCopy(log);
         if (!damaged.copied) return;
@@ -245,7 +251,7 @@ void ScoreFile::save(const MissionRegistry& missions, std::ostream& log) {
 void ScoreFile::load(MissionRegistry& missions, std::ostream& log) {
     log << "Loading game.\n";
     damaged = DamagedFile();
-    std::FILE* file = std::fopen(saveFileName.c_str(), "rb");
+    std::FILE* file = known ? std::fopen(saveFileName.c_str(), "rb") : nullptr;
     if (!file) {
         log << "ERROR: Failed to open file for loading game. No scores loaded.\n";
         return;

@@ -12,7 +12,9 @@
 // and error lines go to the `log` each call is given.
 class ScoreFile {
 public:
-    explicit ScoreFile(const std::string& folder = ".");
+    // `folder` "" or "." is the working directory; a folder that could not
+    // be found (`known` false) is never read or written.
+    explicit ScoreFile(const std::string& folder = ".", bool known = true);
 
     // Reads "save.dat" into `missions`. A damaged file keeps every record it
     // can still frame, reports the rest, and is copied to "save.dat.damaged"
@@ -38,6 +40,7 @@ private:
     };
     DamagedFile damaged;
     std::string folder;
+    bool known;
     std::string saveFileName;
     std::string backupFileName;
     // More than one damaged file may need keeping: "save.dat.damaged", then

@@ -54,6 +54,8 @@ private:
     void drawReadout() const;
     void handleStoppedKey(int sym);
     void continueOptimizing();
+    // Forgets every button press of this update.
+    void dropPresses();
 
     std::unique_ptr<Optimizer> optimizer;  // the search F1 started, while it runs
     std::unique_ptr<FlightPaths> paths;    // trail, ghost and preview in the space view

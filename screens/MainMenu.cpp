@@ -10,6 +10,7 @@
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "screens/MissionMenu.h"
+#include "core/GameFolders.h"
 
 namespace {
 
@@ -93,6 +94,16 @@ void MainMenu::draw() {
             glColor3f(0.7f, 0.7f, 0.7f);
         }
         drawText(*app.font, items[i], at);
+    }
+    if (!app.folders.canSave) {
+        // Said where the player looks, not only on standard output.
+        std::string notice = app.folders.saveUnknown
+                                 ? "Scores cannot be saved: there is no home folder."
+                                 : "Scores cannot be saved: cannot write to " +
+                                       shownFolder(app.folders.save);
+        glColor3f(0.9f, 0.45f, 0.45f);
+        float width = textSize(*app.smallFont, notice).x;
+        drawText(*app.smallFont, notice, Vec2f(float(int((app.width - width) / 2)), 40.0f));
     }
 }
 

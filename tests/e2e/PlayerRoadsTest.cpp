@@ -22,6 +22,7 @@ enum class Play {
     Options,  // the options screen: 1440 x 900 full screen, "Save and Quit"
     Quit,     // the main menu, then Escape
     Preview,  // "Thrust" with Thrust 59, its preview hidden as stored, then shown with P
+    Optimize, // F1 on "Thrust" under the stored best, then a termination signal
 };
 
 struct Road {
@@ -85,6 +86,10 @@ const std::vector<Road>& roads() {
      1280, 720, Play::Preview},
     {"OptionsScreen", files({}), {"Saving options.\n"}, 1280, 720, Play::Options},
     // Only the record with an impossible best is lost; the file is kept aside first.
+    // A best so high that no run reaches its cut-off: F1 still ends its runs,
+    // the window stays alive, and a termination signal ends the game cleanly.
+    {"OptimizerUnderAHugeBest", files({{"save.dat", scoreFile("Thrust", 1e30f, "1 W 5\n")}}),
+     {"optimizing\n"}, 1280, 720, Play::Optimize, scoreFile("Thrust", 1e30f, "1 W 5\n")},
     {"ImpossibleBestKeptAside", files({{"save.dat", impossibleBest()}}),
      {"ERROR: The damaged save.dat is kept as save.dat.damaged.\n"}, 1280, 720, Play::Quit,
      scoreFile()},
@@ -199,6 +204,17 @@ TEST_P(PlayerRoads, TheGameSaysWhatIsWrongAndCanBePlayed) {
         game.keys("Escape", 700ms);
         expectQuitsCleanly(game);
         break;
+    case Play::Optimize: {
+        openThrustWith(game, "");  // "Accept" loads the stored "1 W 5"
+        game.keys("F1", 0ms);
+        // In the middle of the search: before, a single run never ended.
+        EXPECT_TRUE(game.waitForOutput("iter 3:")) << game.output();
+        kill(game.pid, SIGTERM);
+        EXPECT_EQ(game.waitForExit(20s), 0) << game.output() << game.errorOutput();
+        const std::string output = game.output(), end = "Quitting program.\nSaving game.\n";
+        EXPECT_EQ(output.substr(output.size() - std::min(output.size(), end.size())), end);
+        break;
+    }
     case Play::Options:  // Options; Resolution three times; Full Screen; Save and Quit
         game.keys("space", 500ms);
         game.keys("Down Down Down Down Return", 500ms);

@@ -114,3 +114,19 @@ TEST(Optimizer, TheSameSeedFindsTheSameProgramAndNeverAWorseOne) {
     EXPECT_STREQ(after.result, "won") << found;
     EXPECT_LT(after.score, before.score) << found;
 }
+
+TEST(Optimizer, ARunThatNeitherWinsNorFailsEndsEvenUnderADamagedBest) {
+    // A ship that never moves on "Thrust": only the cut-off could end its run.
+    for (float best : {1e30f, 3.4e38f, -5.0f}) {
+        World world;
+        world.mission = &mission("Thrust");
+        world.mission->bestScore = best;
+        world.reset();
+        world.rocket->program = {{Wait, 5}};
+        const float score = Optimizer::evaluate(world);
+        EXPECT_LE(world.time, 2000000) << best;
+        EXPECT_FALSE(world.mission->won) << best;
+        EXPECT_GT(score, 0.0f) << best;
+        world.mission->bestScore = 0.0f;
+    }
+}

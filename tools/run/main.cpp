@@ -25,6 +25,18 @@ int main(int argc, char** argv) {
             return command.handler(run, RunArgs(argv + 2, argv + argc), std::cout, std::cerr);
         }
     }
-    std::cerr << "usage: astrello-run run|trace|list|check|optimize ...\n";
+    const char* const usage =
+        "usage: astrello-run run|trace|list|check|optimize ...\n"
+        "       astrello-run --help | --version\n"
+        "The manual page astrello-run(6) gives each command's arguments.\n";
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "astrello-run " << ASTRELLO_VERSION << '\n';
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::cout << usage;
+        return 0;
+    }
+    std::cerr << usage;
     return 2;
 }
