@@ -184,7 +184,6 @@ void drawFlightOverlay(const FlightOverlay& overlay, double pixel) {
     if (shown(overlay.ghost)) {
         ghostColour.use();
         drawLine(*overlay.ghost, pixel);
-        drawEnd(*overlay.ghost, pixel, 0.5f);
     }
     if (shown(overlay.lower)) {
         lowerColour.use();
@@ -195,23 +194,39 @@ void drawFlightOverlay(const FlightOverlay& overlay, double pixel) {
         drawLine(*overlay.higher, pixel);
     }
     if (shown(overlay.preview)) {
-        const FlightPath& preview = *overlay.preview;
         previewColour.use();
-        drawDotted(preview, pixel);
-        drawTicks(preview, pixel, overlay.selected, selectedColour);
+        drawDotted(*overlay.preview, pixel);
         selectedColour.use();
-        drawStretch(preview, overlay.selected, pixel);
-        previewColour.use();
-        drawEnd(preview, pixel, 1.0f);
+        drawStretch(*overlay.preview, overlay.selected, pixel);
     }
     if (shown(overlay.trail)) {
-        const FlightPath& trail = *overlay.trail;
         trailColour.use();
-        drawLine(trail, pixel);
-        drawTicks(trail, pixel, -1, trailColour);
+        drawLine(*overlay.trail, pixel);
         executingColour.use();
-        drawStretch(trail, overlay.executing, pixel);
+        drawStretch(*overlay.trail, overlay.executing, pixel);
     }
+    glEnable(GL_TEXTURE_2D);
+}
+
+void drawFlightMarks(const FlightOverlay& overlay, double pixel) {
+    if (!(pixel > 0.0) || !std::isfinite(pixel)) return;
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    if (shown(overlay.ghost)) {
+        ghostColour.use();
+        drawEnd(*overlay.ghost, pixel, 0.5f);
+    }
+    if (shown(overlay.preview)) {
+        previewColour.use();
+        drawTicks(*overlay.preview, pixel, overlay.selected, selectedColour);
+        previewColour.use();
+        drawEnd(*overlay.preview, pixel, 1.0f);
+    }
+    if (shown(overlay.trail)) {
+        trailColour.use();
+        drawTicks(*overlay.trail, pixel, -1, trailColour);
+    }
+    glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
 }
 

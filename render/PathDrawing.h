@@ -22,10 +22,13 @@ struct FlightOverlay {
 // (view pixels from its lower-left corner, as the space view draws).
 Vec2f viewPoint(const Camera& camera, float w, float h, Vec2 world);
 
-// The lines, ticks and end markers, in world units under the view's camera
-// transform; `pixel` is the size of one view pixel in world units. Texturing
-// is left on, as the other scene drawings leave it.
+// The lines and highlighted stretches, in world units under the view's
+// camera transform, beneath the bodies; `pixel` is the size of one view pixel
+// in world units. Texturing is left on, as the other scene drawings leave it.
 void drawFlightOverlay(const FlightOverlay& overlay, double pixel);
+// The ticks and end markers, the same way but over everything (a flight that
+// fails on a planet ends on its surface).
+void drawFlightMarks(const FlightOverlay& overlay, double pixel);
 
 // The texts beside the paths' ends (a won preview's score, the faint paths'
 // "-10" and "+10"), in view pixels: after the camera transform is undone.

@@ -132,9 +132,11 @@ void SpaceView::drawScene(float w, float h) {
         world.mission->goals(world, goals);
         drawGoals(goals);
     }
-    if (paths) drawFlightOverlay(paths->overlay(), 1.0 / (double(std::min(w, h)) * framed.scale));
+    const double pixel = 1.0 / (double(std::min(w, h)) * framed.scale);
+    if (paths) drawFlightOverlay(paths->overlay(), pixel);
     for (const Body* body : world.bodies) drawBody(*body);
     if (world.rocket) drawShip(*world.rocket);
+    if (paths) drawFlightMarks(paths->overlay(), pixel);
     glPopMatrix();
     if (paths) drawFlightLabels(paths->overlay(), framed, w, h, app.smallFont);
 }
