@@ -73,15 +73,3 @@ TEST_F(OptionsFile, ValuesAreReadAsFarAsTheyCanBeAndOddOnesAreKeptAsRead) {
         EXPECT_EQ(settings(), c.settings) << c.text;
     }
 }
-
-TEST_F(OptionsFile, SavingWritesOneLineOrReportsAFileThatCannotBeCreated) {
-    videoSettings = {1440, 900, true};
-    testing::internal::CaptureStdout();
-    saveOptions(file);
-    saveOptions(dir + "/no-such-folder/options.dat");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Saving options.\nSaving options.\nERROR: Failed to open file for saving options.\n");
-    std::ifstream in(file, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, "1440 900 1\n");
-}

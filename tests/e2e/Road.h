@@ -38,10 +38,12 @@ void openThrustWith(GameSession& game, const std::string& program);
 // colour: "gold", "silver", "bronze" or "none".
 std::string medalShown(const Screenshot& shot);
 
-// From the intro: flies "Thrust" with Thrust 1000 (a bronze), dismisses the
-// completion screen, which saves, and checks that "save.dat" then holds the
-// win. Without the medal images there is no medal to see.
-void winThrustAndSave(GameSession& game, bool medalVisible = true);
+// From the intro: flies "Thrust" with Thrust `digits` (at turbo speed if
+// asked), sees `medal` on the completion screen ("" for none: without the
+// images there is nothing to see), dismisses it, which saves, and checks that
+// "save.dat" then holds exactly that win. Ends on the mission menu.
+void winThrust(GameSession& game, const std::string& digits, const std::string& medal,
+               bool turbo = false);
 
 // The score of `program` on "Thrust", as the simulation flies it.
 float thrustScore(const std::string& program);

@@ -1,7 +1,7 @@
 // Each mission's rules for winning and failing, judged where the ship is put:
 // goals in any order, strict edges, bands held one step longer than their
-// count, and what a run costs. The stored solutions show that every mission
-// can be won.
+// count. The stored solutions show that every mission can be won, and what
+// a run costs.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -56,19 +56,14 @@ TEST(MissionRules, GoalsCountOnlyInsideTheirEdgesAndAllMustBeReached) {
     } cases[] = {
         {"Thrust", {{Vec2(450.0, 0.0)}, {Vec2(400.0, -50.0)}}, ""},  // on the edge
         {"Thrust", {{Vec2(449.99, 0.0)}}, "won"},
-        {"Thrust", {{Vec2(0.0, 0.0)}}, ""},  // the start marker is never a goal
-        {"Turn", {{Vec2(10.0, 360.0)}}, "won"},
         {"Turn II", {{Vec2(400.0, 210.0)}, {Vec2(200.0, 100.0)}}, ""},
         {"Turn II", {{Vec2(400.0, 210.0)}, {Vec2(200.0, 100.0)}, {Vec2(390.0, 0.0)}}, "won"},
         {"Turn III",
          {{Vec2(600.0, -200.0)}, {Vec2(0.0, -100.0)}, {Vec2(400.0, 200.0)}, {Vec2(400.0, 0.0)}},
          "won"},
-        {"Moving Start", {{Vec2(700.0, 340.0)}, {Vec2(640.0, 150.0)}}, "won"},
         // Launches win on landing again after being beyond the circle.
         {"First Launch", {{Vec2(300.0, 200.0)}, {Vec2(278.0, 200.0), true}}, ""},
         {"First Launch", {{Vec2(200.0, 300.01)}, {Vec2(200.0, 122.0), true}}, "won"},
-        {"Bigger Launch", {{Vec2(390.5, 200.0)}, {Vec2(278.0, 200.0), true}}, "won"},
-        {"Escape Velocity", {{Vec2(3270.0, 200.0)}}, ""},
         {"Escape Velocity", {{Vec2(200.0, -2870.5)}}, "won"},
         {"Opposite Side", {{Vec2(278.0, 200.0), true}, {Vec2(130.0, 200.0)}}, ""},
         {"Opposite Side", {{nearTarget, true}}, "won"},
@@ -117,32 +112,4 @@ TEST(MissionRules, BandsAreStrictAndHeldOneStepLongerThanTheirCountToWin) {
                   "")
             << c.mission;
     }
-}
-
-TEST(MissionRules, ARunCostsThrustTurnsAndTimeForEveryCommandButWaitsAndSleeps) {
-    const struct {
-        Program program;
-        int time;
-        float total;
-    } cases[] = {
-        {{{Thrust, 100}, {Left, 50}, {Wait, 1000}}, 1150, 116.5f},
-        {{}, 1234, 12.34f},
-        {{{Sleep, 100}, {Wait, 5}, {Right, 20}, {Thrust, 7}}, 3, 9.03f},  // not reached yet too
-        {{{Thrust, 50}, {Thrust, -20}, {Left, -30}}, 0, 33.0f},
-    };
-    World world;
-    world.level = &mission("Thrust");
-    world.reset();
-    for (const auto& c : cases) {
-        world.rocket->program = c.program;
-        world.time = c.time;
-        computeScore(world);
-        EXPECT_EQ(world.level->score, c.total);
-    }
-    // Medal limits are inclusive; a never won mission has none.
-    const Level& level = *world.level;
-    for (auto [score, medal] : {std::pair{0.0f, 0}, {1.0f, 3}, {level.goldLimit, 3},
-                                {std::nextafter(level.goldLimit, 1e9f), 2}, {level.silverLimit, 2},
-                                {std::nextafter(level.silverLimit, 1e9f), 1}})
-        EXPECT_EQ(medalFor(score, level), medal) << score;
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <vector>
 
 #include "screens/CompletionScreen.h"
@@ -40,7 +39,6 @@ protected:
         return testing::internal::GetCapturedStdout();
     }
 
-    ScratchDirectory scratch;
     Widget gameScreen;
     CompletionScreen screen;
 };

@@ -13,7 +13,6 @@ enum Row { Cadet, Ensign, Lieutenant, Commander, Options, Intro, Quit };
 class TitleMenu : public testing::Test {
 protected:
     void SetUp() override {
-        useHeadlessFonts();
         registerFreshLevels();
         app.levelMenu = &levelMenu;
         app.running = true;
@@ -72,25 +71,4 @@ TEST_F(TitleMenu, AGroupsMedalIsItsWorstMissionsAndSilverEverywhereOpensTheNextG
         EXPECT_FALSE(menu.locked(Cadet));
         for (int row : {Options, Intro, Quit}) EXPECT_FALSE(menu.locked(row));
     }
-}
-
-TEST_F(TitleMenu, ClickingALockedGroupDoesNothing) {
-    menu.assessGroups();
-    menu.selected = Ensign;
-    menu.entered = false;
-    EXPECT_TRUE(menu.handleEvent(mousePress(100, 100)));
-    EXPECT_EQ(currentScreen(), &menu);
-    EXPECT_EQ(levelMenu.currentPage, "Cadet Missions");
-    EXPECT_FALSE(menu.entered);
-}
-
-TEST_F(TitleMenu, UnlockingFollowsTheLastAssessmentNotTheCurrentScores) {
-    menu.assessGroups();
-    scoreGroup("Cadet Missions", 0.0f);  // won since the last draw
-    menu.selected = Ensign;
-    menu.handleEvent(keyPress(SDLK_RETURN));
-    EXPECT_EQ(currentScreen(), &menu);
-    menu.assessGroups();
-    menu.handleEvent(keyPress(SDLK_RETURN));
-    EXPECT_EQ(currentScreen(), &levelMenu);
 }

@@ -1,63 +1,23 @@
 #pragma once
 
 #include <SDL/SDL.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <string>
 
 #include "app/Application.h"
 #include "missions/Level.h"
 #include "missions/Levels.h"
-#include "render/Font.h"
 
-// A fresh working directory for one test, with the game's data folders
-// linked in, so that files written there ("save.dat") never collide with
-// other tests running at the same time.
-class ScratchDirectory {
-public:
-    ScratchDirectory() : previous(std::filesystem::current_path()) {
-        std::string pattern = (previous / "scratch-XXXXXX").string();
-        path = mkdtemp(&pattern[0]);
-        for (const char* data : {"images", "models"}) {
-            if (std::filesystem::exists(previous / data)) {
-                std::filesystem::create_directory_symlink(
-                    std::filesystem::canonical(previous / data), path / data);
-            }
-        }
-        std::filesystem::current_path(path);
-    }
-    ~ScratchDirectory() {
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(path);
-    }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-    std::filesystem::path previous;
-    std::filesystem::path path;
-};
-
-// The 21 missions, registered afresh with no scores.
+// The 21 missions, registered afresh with no scores. Tests that save
+// ("save.dat" in the working folder) all run in this one test program.
 inline void registerFreshLevels() {
+    app.textures.headless = true;
     for (auto& entry : app.levels) delete entry.second;
     app.levels.clear();
     registerLevels(app.levels);
 }
 
 inline Level& mission(const std::string& name) { return *app.levels.at(name); }
-
-// Fonts with the real cell sizes but no texture, for layout and hit tests
-// that run without a display.
-inline void useHeadlessFonts() {
-    app.textures.headless = true;
-    static Font large("images/font.png", -5, 2);
-    static Font small("images/font_small.png", -9, -5);
-    large.glyphWidth = large.glyphHeight = 32.0f;
-    small.glyphWidth = small.glyphHeight = 16.0f;
-    app.font = &large;
-    app.smallFont = &small;
-}
 
 inline SDL_Event keyPress(SDLKey key) {
     SDL_Event event{};

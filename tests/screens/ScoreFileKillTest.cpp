@@ -53,8 +53,8 @@ std::string fileBytes(const char* name) {
 }  // namespace
 
 TEST(ScoreFileKill, AKilledSaveLeavesTheOldOrTheNewScoresNeverAMixture) {
-    ScratchDirectory scratch;
     registerFreshLevels();
+    std::filesystem::remove("save.dat.tmp");
     setScores(100.0f, 'T');
     const std::string oldScores = scoreFileBytes(app.levels);
     setScores(500.0f, 'L');

@@ -163,29 +163,6 @@ TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowTheDesignedOrderBitForBit) {
     EXPECT_GT(landedOnSecond, 0);
 }
 
-TEST_F(WorldStep, AShipStartingInsideBodiesRestsOnTheLastOneFacingAway) {
-    const BodyPlan planet{70.0, 4.9, Vec2(200.0, 200.0)};
-    const struct {
-        std::vector<BodyPlan> plans;
-        Vec2 ship, expected;
-    } cases[] = {
-        {{planet}, Vec2(270.0, 200.0), Vec2(278.0, 200.0)},
-        {{planet}, Vec2(200.0, 200.0), Vec2(278.0, 200.0)},  // at the centre: along +x
-        {{BodyPlan{50.0, 1.0, Vec2(0.0, 0.0)}, BodyPlan{50.0, 1.0, Vec2(60.0, 0.0)}},
-         Vec2(30.0, 10.0),
-         Vec2(44.81243429790517, 55.97622573954547)},
-    };
-    for (const auto& c : cases) {
-        start(c.plans, c.ship);
-        EXPECT_TRUE(ship().landed);
-        EXPECT_EQ(ship().landedOn, world.bodies.back());
-        EXPECT_NEAR(ship().position.x, c.expected.x, 1e-12) << c.ship.x;
-        EXPECT_NEAR(ship().position.y, c.expected.y, 1e-12) << c.ship.x;
-        Vec2 out = ship().position - world.bodies.back()->position;
-        EXPECT_NEAR(ship().angle, std::atan2(out.y, out.x), 1e-15);
-    }
-}
-
 TEST_F(WorldStep, AFailedMissionFreezesEverythingAndAWonOneOnlyTheClock) {
     for (bool fail : {true, false}) {
         level.check = [fail](TestLevel& l, World& w) {
