@@ -35,8 +35,6 @@ std::string chainOfRuns(int count) {
 }  // namespace
 
 TEST(LongSession, ManyWonRunsKeepResidentMemoryFlatAndEndClean) {
-    VirtualDisplay display;
-    ASSERT_TRUE(display.ok());
     GameSetup setup;
     setup.files["options.dat"] = "640 480 0\n";  // small frames draw quickly in software
     // A small quarantine, so that freed memory held back by the address
@@ -44,7 +42,7 @@ TEST(LongSession, ManyWonRunsKeepResidentMemoryFlatAndEndClean) {
     const char* asan = std::getenv("ASAN_OPTIONS");
     setup.environment.push_back(std::string("ASAN_OPTIONS=") + (asan ? asan : "") +
                                 ":quarantine_size_mb=4");
-    auto session = startGame(display, setup);
+    auto session = startGame(setup);
     GameSession& game = *session;
     std::string program;
     for (int i = 0; i < 10; ++i) program += " t 1 0 0 0";  // ten times Thrust 1000

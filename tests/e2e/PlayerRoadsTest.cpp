@@ -109,9 +109,7 @@ int colouredLeftOf(const Screenshot& shot, int entries, int i) {
 
 TEST_P(PlayerRoads, TheGameSaysWhatIsWrongAndCanBePlayed) {
     const Road& road = GetParam();
-    VirtualDisplay display;
-    ASSERT_TRUE(display.ok()) << "Xvfb did not start";
-    auto session = startGame(display, road.setup);
+    auto session = startGame(road.setup);
     GameSession& game = *session;
     if (road.width > 0) {
         expectWindowSize(game, road.width, road.height);

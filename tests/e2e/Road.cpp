@@ -15,8 +15,8 @@
 
 using namespace std::chrono_literals;
 
-std::unique_ptr<GameSession> startGame(const VirtualDisplay& display, const GameSetup& setup) {
-    auto game = std::make_unique<GameSession>(display, ASTRELLO_BINARY_DIR "/astrello", setup);
+std::unique_ptr<GameSession> startGame(const GameSetup& setup) {
+    auto game = std::make_unique<GameSession>(ASTRELLO_BINARY_DIR "/astrello", setup);
     EXPECT_TRUE(game->waitForWindow()) << game->output() << game->errorOutput();
     return game;
 }

@@ -8,9 +8,8 @@
 // Steps of a player's road through the real game, shared by the end-to-end
 // tests. Each checks what it can see on the way with gtest expectations.
 
-// Starts the game on `display` and waits for its window.
-std::unique_ptr<GameSession> startGame(const VirtualDisplay& display,
-                                       const GameSetup& setup = GameSetup());
+// Starts the game on a private X server and waits for its window.
+std::unique_ptr<GameSession> startGame(const GameSetup& setup = GameSetup());
 
 // The window as X shows it has this size.
 void expectWindowSize(GameSession& game, int width, int height);

@@ -104,26 +104,6 @@ TEST_F(ScoreFile, SavesOneLittleEndianRecordPerMissionInNameOrderAndLoadsItBackB
     EXPECT_EQ(readFile("save.dat"), bytes);
 }
 
-TEST_F(ScoreFile, FileCutShortAnywhereKeepsTheWholeRecordsBeforeTheCut) {
-    std::vector<std::string> names = {"Thrust", "Turn", "Turn II"};
-    std::string bytes = int32(3);
-    std::vector<size_t> recordEnds;
-    for (size_t i = 0; i < names.size(); ++i) {
-        bytes += record(names[i], 10.0f + float(i), "1 T " + std::to_string(i) + "\n");
-        recordEnds.push_back(bytes.size());
-    }
-    for (size_t cut = 0; cut < bytes.size(); ++cut) {
-        std::string output = loadBytes(bytes.substr(0, cut));
-        EXPECT_EQ(errorLines(output), 1) << "cut at " << cut;
-        for (size_t i = 0; i < names.size(); ++i) {
-            bool whole = recordEnds[i] <= cut;
-            EXPECT_EQ(mission(names[i]).bestScore, whole ? 10.0f + float(i) : 0.0f)
-                << "cut at " << cut;
-            EXPECT_EQ(mission(names[i]).savedProgram.empty(), !whole) << "cut at " << cut;
-        }
-    }
-}
-
 TEST_F(ScoreFile, DamagedCountsAndLengthsStopAtTheFirstBadRecord) {
     std::string good = record("Thrust", 12.5f, "1 T 3\n");
     std::string later = record("Turn", 9.0f, "1 T 9\n");

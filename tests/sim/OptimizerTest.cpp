@@ -26,21 +26,6 @@ Level& mission(const std::string& name) {
     return *app.levels.at(name);
 }
 
-// The commands a program issues, as (step, turn or thrust amount) pairs.
-struct Recorder : VirtualMachine {
-    int now = 0;
-    std::vector<std::pair<int, double>> events;
-    void thrust(Vec2 amount) override { events.emplace_back(now, 1e9 + amount.x); }
-    void turn(double amount) override { events.emplace_back(now, amount); }
-};
-
-std::vector<std::pair<int, double>> schedule(const Program& program) {
-    Recorder vm;
-    vm.program = program;
-    for (vm.now = 1; vm.now <= 8000; ++vm.now) vm.step();
-    return vm.events;
-}
-
 // Runs the optimize command: its progress lines, then the program found.
 std::string optimize(const std::string& program, const std::string& seed) {
     mission("Thrust");
@@ -64,22 +49,6 @@ float scoreStepByStep(World& world) {
 }
 
 }  // namespace
-
-TEST(Optimizer, CanonicalAndRestoredProgramsIssueEveryCommandOnTheSameStep) {
-    const std::vector<Program> programs = {
-        {{Thrust, 500}, {Wait, 9}, {Left, 1000}},
-        {{Wait, 400}, {Sleep, 2}, {Wait, 100}, {Right, 30}},
-        {{Sleep, 1}, {Wait, 0}, {Thrust, 3}, {Wait, -5}, {Wait, 3}, {Right, 2}},
-        {{Right, 300}, {Wait, 1000}, {Left, 4}, {Wait, 2000}, {Thrust, 1}},
-        {{Wait, 1001}, {Sleep, 0}, {Wait, 999}, {Thrust, 8}},
-    };
-    for (const Program& p : programs) {
-        const auto expected = schedule(p);
-        const Program canonical = canonicalize(p);
-        EXPECT_EQ(schedule(canonical), expected) << programText(p);
-        EXPECT_EQ(schedule(decanonicalize(canonical)), expected) << programText(p);
-    }
-}
 
 TEST(Optimizer, EveryRunScoresAsScoringEveryStepWouldWithOrWithoutARecordedMotion) {
     // Winning programs of missions whose bodies move, and variants of them.

@@ -119,11 +119,7 @@ TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowTheDesignedOrderBitForBit) {
            BodyPlan{60.0, 5.0, Vec2(120.0, 0.0), Vec2(), 0.0, false}},
           Vec2(0.0, 45.0));
     std::vector<BodyPlan> bodies = level.plans;
-    PlainShip plain;
-    plain.position = ship().position;
-    plain.angle = ship().angle;
-    plain.landed = ship().landed;
-    plain.on = 0;
+    PlainShip plain{ship().position, Vec2(), ship().angle, 0.0, ship().landed, 0};
     std::mt19937 g(7);
     std::uniform_real_distribution<double> kick(-0.5, 0.5);
     int landedSteps = 0, landedOnSecond = 0;
@@ -141,16 +137,15 @@ TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowTheDesignedOrderBitForBit) {
         }
         world.step();
         plainStep(bodies, plain);
-        ASSERT_EQ(ship().landed, plain.landed) << step;
-        ASSERT_EQ(ship().position.x, plain.position.x) << step;
-        ASSERT_EQ(ship().position.y, plain.position.y) << step;
-        ASSERT_EQ(ship().velocity.x, plain.velocity.x) << step;
-        ASSERT_EQ(ship().velocity.y, plain.velocity.y) << step;
-        ASSERT_EQ(ship().angle, plain.angle) << step;
-        for (size_t i = 0; i < bodies.size(); ++i) {
-            ASSERT_EQ(world.bodies[i]->position.x, bodies[i].position.x) << step;
-            ASSERT_EQ(world.bodies[i]->velocity.y, bodies[i].velocity.y) << step;
-        }
+        const Rocket& s = ship();
+        ASSERT_TRUE(s.landed == plain.landed && s.position.x == plain.position.x &&
+                    s.position.y == plain.position.y && s.velocity.x == plain.velocity.x &&
+                    s.velocity.y == plain.velocity.y && s.angle == plain.angle)
+            << step;
+        for (size_t i = 0; i < bodies.size(); ++i)
+            ASSERT_TRUE(world.bodies[i]->position.x == bodies[i].position.x &&
+                        world.bodies[i]->velocity.y == bodies[i].velocity.y)
+                << step;
         if (plain.landed) {
             ASSERT_EQ(ship().landedOn, world.bodies[size_t(plain.on)]) << step;
             ++landedSteps;
@@ -177,14 +172,4 @@ TEST_F(WorldStep, AFailedMissionFreezesEverythingAndAWonOneOnlyTheClock) {
         EXPECT_EQ(ship().position.x == shipAt.x, fail) << fail;
         EXPECT_EQ(world.bodies[0]->position.x == bodyAt, fail) << fail;
     }
-}
-
-TEST_F(WorldStep, CoincidentBodiesKeepNaNOutOfTheWorld) {
-    start({BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)}, BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)}},
-          Vec2(200.0, 0.0));
-    for (int i = 0; i < 50; ++i) world.step();
-    for (const Body* body : world.bodies) {
-        EXPECT_TRUE(std::isfinite(body->position.x + body->velocity.y));
-    }
-    EXPECT_TRUE(std::isfinite(ship().position.x + ship().position.y));
 }

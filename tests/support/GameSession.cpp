@@ -79,27 +79,6 @@ pid_t startXvfb(int number, const std::string& screen) {
 
 }  // namespace
 
-// Display numbers are drawn from a wide range rather than taken lowest
-// first: X servers of other sandboxes sharing /tmp would otherwise pick the
-// same low numbers and take over each other's sockets.
-VirtualDisplay::VirtualDisplay(const std::string& screen) {
-    std::srand(unsigned(getpid()) ^ unsigned(time(nullptr)));
-    for (int attempt = 0; attempt < 20 && pid <= 0; ++attempt) {
-        int number = 1000 + std::rand() % 30000;
-        if (fs::exists("/tmp/.X11-unix/X" + std::to_string(number)) ||
-            fs::exists("/tmp/.X" + std::to_string(number) + "-lock"))
-            continue;
-        pid = startXvfb(number, screen);
-        if (pid > 0) name = ":" + std::to_string(number);
-    }
-}
-
-VirtualDisplay::~VirtualDisplay() {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-}
-
 int Screenshot::count(int x, int y, int w, int h, const std::function<bool(Rgb)>& test) const {
     int n = 0;
     for (int row = std::max(0, y); row < std::min(height, y + h); ++row)
@@ -107,9 +86,17 @@ int Screenshot::count(int x, int y, int w, int h, const std::function<bool(Rgb)>
     return n;
 }
 
-GameSession::GameSession(const VirtualDisplay& screen, const std::string& binary,
-                         const GameSetup& setup)
-    : display(screen.name) {
+// Display numbers are drawn from a wide range rather than taken lowest
+// first: X servers of other sandboxes sharing /tmp would otherwise pick the
+// same low numbers and take over each other's sockets.
+GameSession::GameSession(const std::string& binary, const GameSetup& setup) {
+    std::srand(unsigned(getpid()) ^ unsigned(time(nullptr)));
+    for (int attempt = 0; attempt < 20 && server <= 0; ++attempt) {
+        const std::string number = std::to_string(1000 + std::rand() % 30000);
+        if (fs::exists("/tmp/.X11-unix/X" + number) || fs::exists("/tmp/.X" + number + "-lock")) continue;
+        server = startXvfb(std::stoi(number), "1920x1200x24");
+        if (server > 0) display = ":" + number;
+    }
     std::string pattern = (fs::current_path() / "game-XXXXXX").string();
     folder = mkdtemp(&pattern[0]);
     for (auto [wanted, data] : {std::pair{setup.images, "images"}, {setup.models, "models"}})
@@ -140,6 +127,10 @@ GameSession::~GameSession() {
     if (running()) {
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
+    }
+    if (server > 0) {
+        kill(server, SIGTERM);
+        waitpid(server, nullptr, 0);
     }
     if (!std::getenv("ASTRELLO_KEEP_GAME_FOLDERS")) fs::remove_all(folder);
 }

@@ -15,20 +15,6 @@
 
 using Milliseconds = std::chrono::milliseconds;
 
-// An Xvfb server on a free display number, stopped with the object, so that
-// tests which type into a window never share the keyboard focus.
-class VirtualDisplay {
-public:
-    explicit VirtualDisplay(const std::string& screen = "1920x1200x24");
-    ~VirtualDisplay();
-    VirtualDisplay(const VirtualDisplay&) = delete;
-    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
-    bool ok() const { return !name.empty(); }
-    std::string name;  // ":N", empty if the server did not start
-private:
-    pid_t pid = -1;
-};
-
 // A screenshot as the X server shows it: rows top-down, origin top-left.
 struct Screenshot {
     struct Rgb {
@@ -49,11 +35,13 @@ struct GameSetup {
     std::vector<std::string> environment;      // extra "NAME=value" entries
 };
 
-// One run of the game in its own working directory under the current one.
+// One run of the game in its own working directory under the current one,
+// on its own Xvfb server (so that tests which type into a window never share
+// the keyboard focus).
 class GameSession {
 public:
-    GameSession(const VirtualDisplay& display, const std::string& binary, const GameSetup& setup);
-    // Kills the game if it still runs and removes the working directory.
+    GameSession(const std::string& binary, const GameSetup& setup);
+    // Kills the game and the server if they still run; removes the directory.
     ~GameSession();
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
@@ -85,6 +73,7 @@ public:
     std::string window;  // X window id, decimal
 
 private:
-    std::string display;
+    std::string display;  // ":N", empty if no server started
+    pid_t server = -1;
     int status = -1;
 };
