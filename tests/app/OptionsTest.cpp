@@ -20,8 +20,9 @@ TEST(Options, AMissingFileIsReportedAndLeavesTheDefaults) {
     app.width = 1;
     testing::internal::CaptureStdout();
     loadOptions("no-such-options.dat");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Loading options.\nERROR: Failed to open file for loading options. Will use defaults.\n");
+    EXPECT_EQ(
+        testing::internal::GetCapturedStdout(),
+        "Loading options.\nERROR: Failed to open file for loading options. Will use defaults.\n");
     EXPECT_EQ(settings(), "1280 720 0");
     EXPECT_EQ(app.width, 1280);
     EXPECT_EQ(app.height, 720);

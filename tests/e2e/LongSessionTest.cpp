@@ -74,7 +74,8 @@ TEST(LongSession, ManyWonRunsKeepResidentMemoryFlatAndEndClean) {
     EXPECT_LT(highest - settled, 4096)
         << "resident memory grew from " << settled << " KiB to " << highest << " KiB";
 
-    const std::string tenThrusts = "10 T 1000 T 1000 T 1000 T 1000 T 1000 T 1000 T 1000 T 1000 T 1000 T 1000\n";
+    const std::string tenThrusts =
+        "10 T 1000 T 1000 T 1000 T 1000 T 1000 T 1000 T 1000 T 1000 T 1000 T 1000\n";
     EXPECT_EQ(game.readFile("save.dat"), scoreFile("Thrust", thrustScore(tenThrusts), tenThrusts));
     game.keys("Escape Escape", 700ms);  // mission menu, main menu
     expectQuitsCleanly(game);

@@ -54,7 +54,8 @@ std::string checkProgramText(const std::string& input) {
     if (tokens == 0 && !program.empty()) return "a text without words changed the program";
     Program again;
     parseProgramText(programText(program), again);
-    if (programText(program) != programText(again)) return "the program does not survive its own text form";
+    if (programText(program) != programText(again))
+        return "the program does not survive its own text form";
     return "";
 }
 
@@ -68,7 +69,8 @@ std::string checkOptions(const std::string& input) {
     // Only numbers the file holds are taken.
     if (read.width != defaults.width && input.find(std::to_string(read.width)) == std::string::npos)
         return "a width the file does not hold: " + std::to_string(read.width);
-    if (read.height != defaults.height && input.find(std::to_string(read.height)) == std::string::npos)
+    if (read.height != defaults.height &&
+        input.find(std::to_string(read.height)) == std::string::npos)
         return "a height the file does not hold: " + std::to_string(read.height);
 
     saveOptions(path);

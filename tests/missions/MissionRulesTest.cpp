@@ -71,10 +71,14 @@ TEST(MissionRules, GoalsCountOnlyInsideTheirEdgesAndAllMustBeReached) {
         {"Lunar Landing", {{Vec2(278.0, 200.0), true}, {Vec2(200.0, 278.1), true}}, ""},
         // The sky clock starts off the ground; touching the radar ceiling fails.
         {"The Sky is the Limit",
-         {{Vec2(0.0, 158.1), true, 40}, {Vec2(0.0, 170.0), false, 41}, {Vec2(0.0, 170.0), false, 10041}},
+         {{Vec2(0.0, 158.1), true, 40},
+          {Vec2(0.0, 170.0), false, 41},
+          {Vec2(0.0, 170.0), false, 10041}},
          ""},
         {"The Sky is the Limit",
-         {{Vec2(0.0, 158.1), true, 40}, {Vec2(0.0, 170.0), false, 41}, {Vec2(0.0, 170.0), false, 10042}},
+         {{Vec2(0.0, 158.1), true, 40},
+          {Vec2(0.0, 170.0), false, 41},
+          {Vec2(0.0, 170.0), false, 10042}},
          "won"},
         {"The Sky is the Limit", {{Vec2(120.0, -160.01)}}, "failed"},
     };
@@ -100,15 +104,18 @@ TEST(MissionRules, BandsAreStrictAndHeldOneStepLongerThanTheirCountToWin) {
     };
     for (const auto& c : cases) {
         const int end = 5 + c.count;
-        EXPECT_EQ(outcome(c.mission, {{c.inside, false, 5}, {c.inside, false, end}}), "") << c.mission;
+        EXPECT_EQ(outcome(c.mission, {{c.inside, false, 5}, {c.inside, false, end}}), "")
+            << c.mission;
         EXPECT_EQ(outcome(c.mission, {{c.inside, false, 5}, {c.inside, false, end + 1}}), "won")
             << c.mission;
         for (Vec2 out : c.outside)
             EXPECT_EQ(outcome(c.mission, {{out, false, 5}, {out, false, end + 1}}), "")
                 << c.mission << " at " << out.x << ", " << out.y;
         // Leaving for one step restarts the count.
-        EXPECT_EQ(outcome(c.mission, {{c.inside, false, 5}, {c.outside[0], false, 6},
-                                      {c.inside, false, 7}, {c.inside, false, end + 1}}),
+        EXPECT_EQ(outcome(c.mission, {{c.inside, false, 5},
+                                      {c.outside[0], false, 6},
+                                      {c.inside, false, 7},
+                                      {c.inside, false, end + 1}}),
                   "")
             << c.mission;
     }

@@ -23,8 +23,9 @@ TEST(RunCommands, RunAndCheckReportEveryProgramAndRejectBadInputWithExitCodeTwo)
     std::ostringstream out, err;
     EXPECT_EQ(runCommand({"Thrust", "1 T 1000"}, out, err), 0);
     EXPECT_EQ(out.str().rfind("mission=Thrust result=won ", 0), 0u);
-    for (RunArgs bad : {RunArgs{"Thrust", "0", "-1"}, RunArgs{"Thrust", "0", "12x"},
-                        RunArgs{"Warp Drive", "0"}, RunArgs{"Thrust"}, RunArgs{"Thrust", "2 T 5"}}) {
+    for (RunArgs bad :
+         {RunArgs{"Thrust", "0", "-1"}, RunArgs{"Thrust", "0", "12x"}, RunArgs{"Warp Drive", "0"},
+          RunArgs{"Thrust"}, RunArgs{"Thrust", "2 T 5"}}) {
         std::ostringstream badOut, badErr;
         EXPECT_EQ(runCommand(bad, badOut, badErr), 2) << bad[0] << " " << bad.size();
         EXPECT_EQ(badOut.str(), "");

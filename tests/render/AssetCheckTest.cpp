@@ -18,13 +18,16 @@ TEST(AssetCheck, EveryDataFileNamedInTheGamesSourcesIsChecked) {
     for (const Asset& asset : gameAssets()) listed.insert(asset.path);
     int named = 0;
     for (const char* folder : {"app", "sim", "missions", "screens", "render"}) {
-        for (const auto& entry : fs::recursive_directory_iterator(fs::path(ASTRELLO_SOURCE_DIR) / folder)) {
+        for (const auto& entry :
+             fs::recursive_directory_iterator(fs::path(ASTRELLO_SOURCE_DIR) / folder)) {
             std::ifstream in(entry.path(), std::ios::binary);
             const std::string text(std::istreambuf_iterator<char>(in), {});
             for (const char* prefix : {"\"images/", "\"models/"}) {
-                for (size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at + 1)) {
+                for (size_t at = text.find(prefix); at != std::string::npos;
+                     at = text.find(prefix, at + 1)) {
                     const std::string name = text.substr(at + 1, text.find('"', at + 1) - at - 1);
-                    const std::string type = name.substr(name.size() - std::min<size_t>(4, name.size()));
+                    const std::string type =
+                        name.substr(name.size() - std::min<size_t>(4, name.size()));
                     if (type != ".png" && type != ".obj") continue;
                     ++named;
                     EXPECT_TRUE(listed.count(name)) << name << " in " << entry.path();
@@ -36,7 +39,8 @@ TEST(AssetCheck, EveryDataFileNamedInTheGamesSourcesIsChecked) {
 }
 
 TEST(AssetCheck, TheCommandFailsWhenAnAssetIsMissingAndNamesIt) {
-    const fs::path previous = fs::current_path(), empty = previous / ("no-data-" + std::to_string(getpid()));
+    const fs::path previous = fs::current_path(),
+                   empty = previous / ("no-data-" + std::to_string(getpid()));
     fs::create_directories(empty);
     fs::current_path(empty);
     std::ostringstream out, err;

@@ -43,7 +43,8 @@ TEST(Mesh, FacesAreSplitIntoFansWithZeroBasedPositionTextureAndNormalIndices) {
         {"f -2147483648 99999999999 -5\n", "-2147483648 2147483646 -6", nullptr, nullptr},
     };
     for (const auto& c : cases) {
-        Mesh mesh = loaded("# by hand\nv 1 2 3\nvn 0 0 1\nv -1.5 2e1 .25\nvt 0.5 0.75\n" + std::string(c.text));
+        Mesh mesh = loaded("# by hand\nv 1 2 3\nvn 0 0 1\nv -1.5 2e1 .25\nvt 0.5 0.75\n" +
+                           std::string(c.text));
         ASSERT_EQ(mesh.positions.size(), 2u);
         EXPECT_EQ(mesh.positions[1], (std::array<float, 3>{-1.5f, 20.0f, 0.25f}));
         EXPECT_EQ(mesh.normals.size() + mesh.texCoords.size(), 2u);

@@ -43,7 +43,8 @@ TEST(ExactAngle, AShipCirclingATurningPlanetIsJudgedAsThePlainFormulaJudgesIt) {
             turn += spin;  // summed step by step, as the world sums it
             const double direction = turn + width * 0.5 + wobble(g);
             const double r = radius(g), dx = r * std::cos(direction), dy = r * std::sin(direction);
-            ASSERT_EQ(window.contains(dx, dy, turn, spin), plainInside(dx, dy, turn, width)) << step;
+            ASSERT_EQ(window.contains(dx, dy, turn, spin), plainInside(dx, dy, turn, width))
+                << step;
             if (step % 97 == 0) expectEdgesJudgedExactly(window, turn, width, r);
         }
         // Jumps in angle or spin, and inputs no flight should give.

@@ -78,7 +78,8 @@ void plainStep(std::vector<BodyPlan>& bodies, PlainShip& s) {
     for (size_t i = 0; i < bodies.size(); ++i) {
         for (size_t j = 0; j < bodies.size(); ++j)
             if (j != i && bodies[j].solid)
-                plainPull(bodies[i].velocity, bodies[j].mass, bodies[j].position - bodies[i].position);
+                plainPull(bodies[i].velocity, bodies[j].mass,
+                          bodies[j].position - bodies[i].position);
         bodies[i].position = bodies[i].position + bodies[i].velocity;
     }
     for (size_t i = 0; i < bodies.size(); ++i) {

@@ -93,7 +93,8 @@ GameSession::GameSession(const std::string& binary, const GameSetup& setup) {
     std::srand(unsigned(getpid()) ^ unsigned(time(nullptr)));
     for (int attempt = 0; attempt < 20 && server <= 0; ++attempt) {
         const std::string number = std::to_string(1000 + std::rand() % 30000);
-        if (fs::exists("/tmp/.X11-unix/X" + number) || fs::exists("/tmp/.X" + number + "-lock")) continue;
+        if (fs::exists("/tmp/.X11-unix/X" + number) || fs::exists("/tmp/.X" + number + "-lock"))
+            continue;
         server = startXvfb(std::stoi(number), "1920x1200x24");
         if (server > 0) display = ":" + number;
     }
@@ -137,7 +138,8 @@ GameSession::~GameSession() {
 
 bool GameSession::waitForWindow() {
     for (int i = 0; i < 300 && running(); ++i) {
-        std::string found = xdotool("search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
+        std::string found =
+            xdotool("search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
         if (!found.empty()) {
             window = found.substr(0, found.find('\n'));
             xdotool("windowfocus " + window + " 2>/dev/null");
@@ -176,16 +178,11 @@ Screenshot GameSession::screenshot() const {
     return shot;
 }
 
-bool GameSession::windowSize(int& width, int& height) const {
-    std::string geometry = xdotool("getwindowgeometry " + window + " 2>/dev/null");
-    size_t at = geometry.find("Geometry: ");
-    return at != std::string::npos &&
-           std::sscanf(geometry.c_str() + at, "Geometry: %dx%d", &width, &height) == 2;
-}
-
 std::string GameSession::output() const { return readFile("stdout.log"); }
 std::string GameSession::errorOutput() const { return readFile("stderr.log"); }
-std::string GameSession::readFile(const std::string& name) const { return slurp(fs::path(folder) / name); }
+std::string GameSession::readFile(const std::string& name) const {
+    return slurp(fs::path(folder) / name);
+}
 
 int GameSession::countInOutput(const std::string& text) const {
     std::string all = output();

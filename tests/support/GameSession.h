@@ -54,13 +54,12 @@ public:
     // Runs an xdotool command chain ("key Return sleep 0.3 ..."); what it printed.
     std::string xdotool(const std::string& arguments) const;
     Screenshot screenshot() const;
-    // Size of the game's window as X reports it; false if there is none.
-    bool windowSize(int& width, int& height) const;
 
     std::string output() const;       // standard output so far
     std::string errorOutput() const;  // standard error so far (sanitizer reports)
     int countInOutput(const std::string& text) const;
-    bool waitForOutput(const std::string& text, int times = 1, Milliseconds limit = Milliseconds(30000));
+    bool waitForOutput(const std::string& text, int times = 1,
+                       Milliseconds limit = Milliseconds(30000));
     // The exit code, 128 + signal for a killed game, or -1 if it had to be
     // killed because it did not end within `limit`.
     int waitForExit(Milliseconds limit = Milliseconds(30000));

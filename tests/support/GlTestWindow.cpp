@@ -99,7 +99,8 @@ Image readPixels() {
 
 bool writeImage(const std::string& path, int width, int height,
                 const std::function<Rgba(int x, int yFromTop)>& colourAt) {
-    SDL_Surface* image = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+    SDL_Surface* image =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0xFF, 0xFF00, 0xFF0000, 0);
     if (!image) return false;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {

@@ -20,14 +20,16 @@ std::string readBytes(const fs::path& path) {
 }  // namespace
 
 TEST(Generator, CommittedDataFilesAreExactlyWhatItMakes) {
-    const fs::path folder = fs::temp_directory_path() / ("astrello-gen-" + std::to_string(getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("astrello-gen-" + std::to_string(getpid()));
     const std::string command = std::string("\"") + ASTRELLO_GEN + "\" \"" + folder.string() + "\"";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     for (const Asset& asset : gameAssets()) {
         const std::string made = readBytes(folder / asset.path);
         EXPECT_FALSE(made.empty()) << asset.path << " was not made";
         EXPECT_TRUE(made == readBytes(fs::path(ASTRELLO_SOURCE_DIR) / asset.path))
-            << asset.path << " is out of date: run \"build/tools/astrello-gen .\" in the repository root";
+            << asset.path
+            << " is out of date: run \"build/tools/astrello-gen .\" in the repository root";
     }
     fs::remove_all(folder);
     // Without an output folder it refuses to run.
