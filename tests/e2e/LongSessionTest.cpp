@@ -44,9 +44,7 @@ TEST(LongSession, ManyWonRunsKeepResidentMemoryFlatAndEndClean) {
                                 ":quarantine_size_mb=4");
     auto session = startGame(setup);
     GameSession& game = *session;
-    std::string program;
-    for (int i = 0; i < 10; ++i) program += " t 1 0 0 0";  // ten times Thrust 1000
-    openThrustWith(game, program);
+    openThrustWith(game, "1000", 10);
     game.xdotool("mousemove --window " + game.window + " 200 200");  // over the space view
 
     std::vector<Sample> samples;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 #include <thread>
 
 #include "app/Application.h"
@@ -91,31 +90,23 @@ void expectQuitsCleanly(GameSession& game) {
     EXPECT_EQ(sanitizerFindings(game.errorOutput()), "");
 }
 
-void openThrustWith(GameSession& game, const std::string& program) {
+void openThrustWith(GameSession& game, const std::string& digits, int thrusts) {
     game.keys("space", 500ms);        // intro -> main menu
     game.keys("Return", 500ms);       // "Cadet Missions"
     game.keys("Down Return", 500ms);  // the briefing of "Thrust"
     game.keys("Return", 700ms);       // "Accept"
-    std::istringstream words(program);
-    std::string word, digits;
-    while (words >> word) {
-        if (word.size() == 1 && std::string("tlrws").find(word[0]) != std::string::npos) {
-            if (!digits.empty()) game.keys(digits, 100ms);
-            digits.clear();
-            game.keys(word, 500ms);
-        } else {
-            digits += " " + word;
-        }
+    std::string typed;
+    for (char digit : digits) typed += std::string(" ") + digit;
+    for (int i = 0; i < thrusts; ++i) {
+        game.keys("t", 500ms);  // inserted at the next update; the digits wait for that
+        game.keys(typed, 150ms);
     }
-    if (!digits.empty()) game.keys(digits, 250ms);
 }
 
 void winThrust(GameSession& game, const std::string& digits, const std::string& medal, bool turbo) {
     const std::string before = game.readFile("save.dat"), program = "1 T " + digits + "\n";
     const std::string expected = scoreFile("Thrust", thrustScore(program), program);
-    std::string typed = "t";
-    for (char digit : digits) typed += std::string(" ") + digit;
-    openThrustWith(game, typed);
+    openThrustWith(game, digits);
     game.keys("Return", turbo ? 400ms : 0ms);            // run
     if (turbo) game.keys("space", 0ms);                  // 2000 steps a second
     if (medal.empty()) std::this_thread::sleep_for(6s);  // no medal to see without images

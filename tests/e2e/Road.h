@@ -29,9 +29,8 @@ std::string sanitizerFindings(const std::string& errors);
 void expectQuitsCleanly(GameSession& game);
 
 // From the intro to the game screen of the Cadet page's first mission,
-// "Thrust", with `program` typed, e.g. "t 1 0 0 0 l 4 5": a command letter
-// inserts its instruction at the next update, so its digits wait for that.
-void openThrustWith(GameSession& game, const std::string& program);
+// "Thrust", with `thrusts` Thrust commands of value `digits` typed.
+void openThrustWith(GameSession& game, const std::string& digits, int thrusts = 1);
 
 // The medal the completion screen shows in the middle of the window, by its
 // colour: "gold", "silver", "bronze" or "none".

@@ -22,14 +22,12 @@ namespace {
 // Every mission completed with a score and a long program, so that one save
 // takes long enough for kills to land inside it.
 void setScores(float base, char letter) {
-    float score = base;
     for (auto& entry : app.levels) {
-        Level& level = *entry.second;
-        level.bestScore = score;
-        level.savedProgram = "100";
-        for (int i = 0; i < 100; ++i) level.savedProgram += std::string(" ") + letter + " 1000";
-        level.savedProgram += '\n';
-        score += 1.25f;
+        entry.second->bestScore = base += 1.25f;
+        entry.second->savedProgram = "100";
+        for (int i = 0; i < 100; ++i)
+            entry.second->savedProgram += std::string(" ") + letter + " 1000";
+        entry.second->savedProgram += '\n';
     }
 }
 
@@ -42,10 +40,7 @@ std::string fileBytes(const char* name) {
 [[noreturn]] void saveForever() {
     if (!std::freopen("/dev/null", "w", stdout)) _exit(2);
     for (int i = 0;; ++i) {
-        if (i % 2 == 0)
-            setScores(500.0f, 'L');
-        else
-            setScores(100.0f, 'T');
+        setScores(i % 2 ? 100.0f : 500.0f, i % 2 ? 'T' : 'L');
         saveScores();
     }
 }
