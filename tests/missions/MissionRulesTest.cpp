@@ -7,19 +7,11 @@
 #include <cmath>
 #include <vector>
 
-#include "app/Application.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
+#include "tests/missions/Missions.h"
 
 namespace {
-
-Level& mission(const std::string& name) {
-    app.textures.headless = true;  // no window: models and images are not read
-    if (app.levels.empty()) registerLevels(app.levels);
-    return *app.levels.at(name);
-}
 
 struct Visit {
     Vec2 at;

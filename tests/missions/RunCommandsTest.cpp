@@ -5,10 +5,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/Application.h"
 #include "missions/HeadlessRun.h"
-#include "missions/Levels.h"
 #include "missions/RunCommands.h"
+#include "tests/missions/Missions.h"
 
 namespace {
 int lines(const std::ostringstream& text) {
@@ -18,8 +17,7 @@ int lines(const std::ostringstream& text) {
 }  // namespace
 
 TEST(RunCommands, RunAndCheckReportEveryProgramAndRejectBadInputWithExitCodeTwo) {
-    app.textures.headless = true;  // no window: models and images are not read
-    if (app.levels.empty()) registerLevels(app.levels);
+    missions();
     std::ostringstream out, err;
     EXPECT_EQ(runCommand({"Thrust", "1 T 1000"}, out, err), 0);
     EXPECT_EQ(out.str().rfind("mission=Thrust result=won ", 0), 0u);

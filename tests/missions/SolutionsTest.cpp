@@ -6,10 +6,9 @@
 #include <fstream>
 #include <set>
 
-#include "app/Application.h"
 #include "missions/HeadlessRun.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
+#include "sim/World.h"
+#include "tests/missions/Missions.h"
 
 namespace {
 std::vector<std::string> readLines(const std::string& name) {
@@ -22,22 +21,21 @@ std::vector<std::string> readLines(const std::string& name) {
 }  // namespace
 
 TEST(Solutions, EveryMissionsStoredProgramWinsWithItsRecordedResult) {
-    app.textures.headless = true;  // no window: models and images are not read
-    if (app.levels.empty()) registerLevels(app.levels);
     const std::vector<std::string> programs = readLines("solutions.tsv");
     const std::vector<std::string> expected = readLines("solutions_expected.txt");
     ASSERT_EQ(programs.size(), expected.size());
     std::set<std::string> covered;
+    World world;
     for (size_t i = 0; i < programs.size(); ++i) {
         const size_t tab = programs[i].find('\t');
         const std::string name = programs[i].substr(0, tab), program = programs[i].substr(tab + 1);
-        ASSERT_TRUE(app.levels.count(name)) << programs[i];
+        ASSERT_TRUE(missions().count(name)) << programs[i];
         covered.insert(name);
         std::string why;
         EXPECT_TRUE(isProgramText(program, why)) << programs[i] << ": " << why;
-        const FlightResult result = flyMission(app.world, *app.levels[name], program, 3000000);
+        const FlightResult result = flyMission(world, mission(name), program, 3000000);
         EXPECT_STREQ(result.result, "won") << programs[i];
         EXPECT_EQ(formatResult(result), expected[i]) << "actual result of " << programs[i];
     }
-    EXPECT_EQ(covered.size(), app.levels.size());
+    EXPECT_EQ(covered.size(), missions().size());
 }

@@ -6,25 +6,16 @@
 #include <utility>
 #include <vector>
 
-#include "app/Application.h"
 #include "missions/HeadlessRun.h"
-#include "missions/Level.h"
-#include "missions/Levels.h"
 #include "sim/BodyTrack.h"
 #include "sim/OptimizeCommand.h"
 #include "sim/Optimizer.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
+#include "tests/missions/Missions.h"
 
 namespace {
-
-// The missions of the application, which the optimize command works on.
-Level& mission(const std::string& name) {
-    app.textures.headless = true;  // no window: models and images are not read
-    if (app.levels.empty()) registerLevels(app.levels);
-    return *app.levels.at(name);
-}
 
 // Runs the optimize command: its progress lines, then the program found.
 std::string optimize(const std::string& program, const std::string& seed) {
@@ -83,8 +74,9 @@ TEST(Optimizer, TheSameSeedFindsTheSameProgramAndNeverAWorseOne) {
     EXPECT_EQ(optimize(start, "31337"), first);
     EXPECT_NE(optimize(start, "31338"), first);
     const std::string found = first.substr(first.rfind('\n', first.size() - 2) + 1);
-    const FlightResult before = flyMission(app.world, mission("Thrust"), start, 100000);
-    const FlightResult after = flyMission(app.world, mission("Thrust"), found, 100000);
+    World world;
+    const FlightResult before = flyMission(world, mission("Thrust"), start, 100000);
+    const FlightResult after = flyMission(world, mission("Thrust"), found, 100000);
     EXPECT_STREQ(after.result, "won") << found;
     EXPECT_LT(after.score, before.score) << found;
 }
