@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <random>
 
-#include "sim/FastFmod.h"
 #include "sim/TurningWindow.h"
 
 namespace {
@@ -53,16 +51,5 @@ TEST(ExactAngle, AShipCirclingATurningPlanetIsJudgedAsThePlainFormulaJudgesIt) {
                 for (double dy : {1e-30, 1e25, 0.0, 3.0})
                     EXPECT_EQ(window.contains(dx, dy, t, spin), plainInside(dx, dy, t, width))
                         << dx << " " << dy << " " << t;
-    }
-}
-
-TEST(ExactAngle, FastFmodFindsTheRightQuotientBesideWholeTurns) {
-    for (int k = -3000; k <= 3000; ++k) {
-        double x = k * twoPi;
-        for (int step = 0; step < 4; ++step) x = std::nextafter(x, INFINITY);
-        for (int step = 0; step < 8; ++step, x = std::nextafter(x, -INFINITY)) {
-            const double fast = fastFmod(x, twoPi), plain = std::fmod(x, twoPi);
-            ASSERT_EQ(std::memcmp(&fast, &plain, sizeof fast), 0) << std::hexfloat << x;
-        }
     }
 }
