@@ -71,11 +71,11 @@ protected:
 // cells advance by 27 from 2 pixels left of the pen; a tab goes to the next
 // multiple of four columns; bytes above ASCII take a column and draw nothing.
 TEST_F(Drawing, TextIsDrawnCellByCellAtItsColumnsAndLines) {
-    ASSERT_TRUE(writeImage("coded_font.png", 512, 512, [](int x, int y) {
+    ASSERT_TRUE(writeImage("coded_font.bmp", 512, 512, [](int x, int y) {
         const int k = y / 32 * 16 + x / 32;
         return k < 128 ? Rgba{uint8_t(k), uint8_t(255 - k), 77, 255} : Rgba{255, 255, 255, 255};
     }));
-    Font font("coded_font.png", -5, 2);
+    Font font("coded_font.bmp", -5, 2);
     auto glyphAt = [](const Image& image, int x, int y) {
         Rgba p = image.pixel(x, y);
         return isBlack(p) ? -1 : p.b == 77 && p.g == 255 - p.r ? int(p.r) : -2;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "app/Options.h"
 #include "missions/Level.h"
@@ -59,6 +60,16 @@ std::string checkProgramText(const std::string& input) {
     return "";
 }
 
+// Whether `value` stands as a whole word of `text`, as strtol reads numbers.
+bool holds(const std::string& text, long value) {
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        char* end = nullptr;
+        if (std::strtol(word.c_str(), &end, 10) == value && *end == '\0') return true;
+    }
+    return false;
+}
+
 std::string checkOptions(const std::string& input) {
     const VideoSettings defaults;
     const std::string path = scratchFile("options.dat");
@@ -67,10 +78,9 @@ std::string checkOptions(const std::string& input) {
     loadOptions(path);
     const VideoSettings read = videoSettings;
     // Only numbers the file holds are taken.
-    if (read.width != defaults.width && input.find(std::to_string(read.width)) == std::string::npos)
+    if (read.width != defaults.width && !holds(input, read.width))
         return "a width the file does not hold: " + std::to_string(read.width);
-    if (read.height != defaults.height &&
-        input.find(std::to_string(read.height)) == std::string::npos)
+    if (read.height != defaults.height && !holds(input, read.height))
         return "a height the file does not hold: " + std::to_string(read.height);
 
     saveOptions(path);

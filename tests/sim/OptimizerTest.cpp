@@ -26,7 +26,7 @@ std::string optimize(const std::string& program, const std::string& seed) {
     return testing::internal::GetCapturedStdout() + out.str();
 }
 
-// A run as first described: the whole score computed after every step.
+// A run scored the plain way: the whole score computed after every step.
 float scoreStepByStep(World& world) {
     world.reset();
     Level& level = *world.level;

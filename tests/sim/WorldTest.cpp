@@ -60,7 +60,7 @@ struct WorldStep : testing::Test {
     }
 };
 
-// One step in the designed order, written out plainly, to hold the world's
+// One step in its plain order, written out step by step, to hold the world's
 // faster passes to it bit for bit.
 struct PlainShip {
     Vec2 position, velocity;
@@ -112,7 +112,7 @@ void plainStep(std::vector<BodyPlan>& bodies, PlainShip& s) {
 
 }  // namespace
 
-TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowTheDesignedOrderBitForBit) {
+TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowThePlainOrderBitForBit) {
     // Two spinning, moving planets and a heavy marker that must pull nothing
     // and never be landed on.
     start({BodyPlan{40.0, 3.0, Vec2(0.0, 0.0), Vec2(0.0, -0.05), 0.002},
