@@ -24,14 +24,6 @@ std::vector<std::string> readLines(const std::string& name) {
     return lines;
 }
 
-// A mission file (a name ending in ".toml") is found from the list's folder.
-std::unique_ptr<Mission> missionFile(const std::string& name) {
-    if (name.size() < 5 || name.compare(name.size() - 5, 5, ".toml") != 0) return nullptr;
-    MissionSpec spec;
-    if (!readMissionFile(std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/" + name, spec, std::cout))
-        return nullptr;
-    return std::make_unique<DataMission>(spec);
-}
 }  // namespace
 
 TEST(Solutions, EveryMissionsStoredProgramWinsWithItsRecordedResult) {
