@@ -96,6 +96,24 @@ void beginMenuFrame() {
     glLoadIdentity();
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    app.stars.draw(app.window());
+    // The stars of endMenuFrame() rely on the depth test.
+    glEnable(GL_DEPTH_TEST);
+    glDepthMask(GL_TRUE);
     glEnable(GL_TEXTURE_2D);
+}
+
+void drawImageOverStars(const Texture& texture, Vec2f pos) {
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0.0f);
+    drawImage(texture, pos);
+    glDisable(GL_ALPHA_TEST);
+}
+
+void endMenuFrame() {
+    // Pushed back in depth: every text cell drawn this frame hides the stars
+    // behind it, so none shows between or inside the letters.
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, -0.5f);
+    app.stars.draw(app.window());
+    glPopMatrix();
 }

@@ -94,6 +94,7 @@ void MainMenu::draw() {
         }
         drawText(*app.font, items[i], at);
     }
+    endMenuFrame();
 }
 
 void MainMenu::activate(int index) {
