@@ -18,18 +18,33 @@ std::string limitText(float value) {
     return text;
 }
 
+// Window pixels: the figures' line, and the labels and the reading hint above it.
+constexpr float figuresY = 140.0f;
+constexpr float labelsY = 164.0f;
+constexpr float hintY = 188.0f;
+
 // Centred horizontally on `column`, window pixels.
-void drawColumnText(const std::string& text, int column) {
+void drawColumnText(const std::string& text, int column, float y = figuresY) {
     Vec2f size = textSize(*app.font, text);
-    drawText(*app.font, text, Vec2f(float(column) - size.x / 2, 140.0f));
+    drawText(*app.font, text, Vec2f(float(column) - size.x / 2, y));
 }
 
 }  // namespace
 
 void drawMedalTargets() {
+    if (app.world.mission) drawMedalTargets(app.world.mission->bestScore);
+}
+
+void drawMedalTargets(float best) {
     const Mission* mission = app.world.mission;
     if (!mission) return;
     int half = app.width / 2;
+    // A newcomer cannot tell the figures apart, nor which way is good.
+    glColor3f(0.5f, 0.5f, 0.65f);
+    drawColumnText("lower scores are better", half, hintY);
+    drawColumnText("gold", half - 200, labelsY);
+    drawColumnText("silver", half, labelsY);
+    drawColumnText("your best", half + 200, labelsY);
     glColor3f(1.0f, 1.0f, 1.0f);
     drawImage(*getTexture("images/little_gold.png"), Vec2f(float(half - 260), 134.0f));
     drawImage(*getTexture("images/little_silver.png"), Vec2f(float(half - 60), 134.0f));
@@ -37,6 +52,5 @@ void drawMedalTargets() {
     glColor3f(0.7f, 0.7f, 0.7f);
     drawColumnText(limitText(mission->goldLimit), half - 200);
     drawColumnText(limitText(mission->silverLimit), half);
-    drawColumnText(mission->bestScore == 0.0f ? "  ---.-\n" : limitText(mission->bestScore),
-                   half + 200);
+    drawColumnText(best == 0.0f ? "  ---.-\n" : limitText(best), half + 200);
 }
