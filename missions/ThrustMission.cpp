@@ -15,6 +15,7 @@ const char* const briefingText =
     "order from top to bottom. Change the amount with the slider or the small\n"
     "'+' and '-' buttons. A thrust is instantaneous and takes no time.\n"
     "Your goal is to get into the red circle.\n"
+    "Score: fuel (all your thrusts added up) plus 0.01 per second. Lower is better.\n"
     "Good luck Quorrin!\n"
     "\n"
     "OBJECTIVES:\n"
