@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "missions/Missions.h"
+#include "missions/ScoreFile.h"
 #include "render/Particles.h"
 #include "sim/World.h"
 
@@ -37,6 +38,7 @@ struct Application {
     MissionMenu* missionMenu = nullptr;
     OptionsMenu* optionsMenu = nullptr;
     MissionRegistry missions;  // missions by name, owned
+    ScoreFile scores;          // "save.dat" of the missions
     World world;
     // Shared by the star field, the intro's particles and the optimizer, in
     // the order they draw; seeded from the clock after the first star field.

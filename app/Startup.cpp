@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "app/Application.h"
 #include "app/Options.h"
@@ -96,13 +97,13 @@ void initialize() {
     // The world needs no set-up of its own: a mission's first reset builds it.
     createScreens();
     registerMissions(app.missions);
-    loadScores(app.missions);
+    app.scores.load(app.missions, std::cout);
 }
 
 void shutdown() {
     std::printf("Quitting program.\n");
     // A win still on show would otherwise be lost with the window.
     recordShownResult();
-    saveScores(app.missions);
+    app.scores.save(app.missions, std::cout);
     SDL_Quit();
 }

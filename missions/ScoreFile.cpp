@@ -5,15 +5,20 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
+#include <ostream>
 
 #include "missions/Mission.h"
+#include "sim/ProgramText.h"
 
 namespace {
 
-const char* const saveFileName = "save.dat";
-const char* const tempFileName = "save.dat.tmp";
+constexpr int damagedCopiesMost = 99;
+
+// Names in the working folder stay bare, as the messages show them.
+std::string inFolder(const std::string& folder, const std::string& name) {
+    return folder == "." ? name : folder + "/" + name;
+}
 
 void appendInt32(std::string& out, int32_t value) {
     uint32_t bits = static_cast<uint32_t>(value);
@@ -67,9 +72,23 @@ struct Record {
 // by the game (and a NaN best could never be beaten).
 bool plausibleScore(float value) { return std::isfinite(value) && value >= 0.0f; }
 
+// False when the record's framing is broken; a framed record may still hold
+// a best that cannot be kept.
 bool readRecord(std::FILE* file, Record& record) {
     return readText(file, maxNameLength, record.name) && readFloat32(file, record.bestScore) &&
-           plausibleScore(record.bestScore) && readText(file, maxProgramLength, record.program);
+           readText(file, maxProgramLength, record.program);
+}
+
+bool readWholeFile(const std::string& name, std::string& bytes) {
+    std::FILE* file = std::fopen(name.c_str(), "rb");
+    if (!file) return false;
+    bytes.clear();
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
+    bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
 }
 
 bool writeAll(int fd, const std::string& bytes) {
@@ -82,75 +101,159 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
-void syncWorkingDirectory() {
-    int fd = ::open(".", O_RDONLY | O_DIRECTORY);
+void syncFolder(const std::string& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
 }
 
+enum class Written { ok, notOpened, notWritten };
+
+// Writes `bytes` to `name` + ".tmp" and renames it over `name`: the file
+// holds the old bytes or the new ones, never a part.
+Written writeWholeFile(const std::string& folder, const std::string& name,
+                       const std::string& bytes) {
+    const std::string temp = name + ".tmp";
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return Written::notOpened;
+    // The new bytes reach the disk before the rename replaces the old file.
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && std::rename(temp.c_str(), name.c_str()) == 0;
+    if (!ok) {
+        std::remove(temp.c_str());
+        return Written::notWritten;
+    }
+    syncFolder(folder);
+    return Written::ok;
+}
+
 }  // namespace
 
-std::string scoreFileBytes(const MissionRegistry& missions) {
-    std::string out;
-    appendInt32(out, static_cast<int32_t>(missions.size()));
-    for (const auto& entry : missions) {
-        const Mission& mission = *entry.second;
-        appendBytes(out, entry.first);
-        appendFloat32(out, mission.bestScore);
-        appendBytes(out, mission.savedProgram);
+ScoreFile::ScoreFile(const std::string& folder_)
+    : folder(folder_),
+      saveFileName(inFolder(folder_, "save.dat")),
+      backupFileName(saveFileName + ".bak"),
+      damagedFileName(saveFileName + ".damaged") {}
+
+// Copies the damaged file to the first damaged-copy name that is free or
+// already holds these bytes, so an earlier copy is never overwritten.
+void ScoreFile::keepDamagedCopy(std::ostream& log) {
+    if (damaged.bytes.empty()) readWholeFile(saveFileName, damaged.bytes);
+    for (int k = 1; k <= damagedCopiesMost && !damaged.copied; ++k) {
+        std::string name = k == 1 ? damagedFileName : damagedFileName + "." + std::to_string(k);
+        std::string existing;
+        if (readWholeFile(name, existing) && existing != damaged.bytes) continue;
+        if (existing != damaged.bytes && writeWholeFile(folder, name, damaged.bytes) != Written::ok)
+            break;
+        damaged.copied = true;
+        log << "ERROR: The damaged " << saveFileName << " is kept as " << name << ".\n";
     }
-    return out;
+    if (!damaged.copied) {
+        log << "ERROR: Failed to keep a copy of the damaged " << saveFileName
+            << ". It is not replaced.\n";
+    }
+}
+
+// Keeps the scores a save is about to replace, unless they are the same.
+void ScoreFile::keepBackup(const std::string& newBytes, std::ostream& log) {
+    std::string old;
+    if (damaged.onDisk || !readWholeFile(saveFileName, old) || old == newBytes) return;
+    if (writeWholeFile(folder, backupFileName, old) != Written::ok)
+        log << "ERROR: Failed to write " << backupFileName << ".\n";
+}
+
+bool storableBest(float score, const std::string& programText) {
+    if (!plausibleScore(score) || programText.size() > size_t(maxProgramLength)) return false;
+    Program program;
+    parseProgramText(programText, program);
+    return program.size() <= size_t(maxProgramSize);
+}
+
+std::string scoreFileBytes(const MissionRegistry& missions) {
+    std::string records;
+    int32_t count = 0;
+    for (const auto& entry : missions) {
+        // The reader refuses longer names; such a mission is not written.
+        if (entry.first.size() > size_t(maxNameLength)) continue;
+        const Mission& mission = *entry.second;
+        bool storable = storableBest(mission.bestScore, mission.savedProgram);
+        appendBytes(records, entry.first);
+        appendFloat32(records, storable ? mission.bestScore : 0.0f);
+        appendBytes(records, storable ? mission.savedProgram : std::string());
+        ++count;
+    }
+    std::string out;
+    appendInt32(out, count);
+    return out + records;
 }
 
 std::string readScoreRecords(std::FILE* file, MissionRegistry& missions) {
     int32_t count;
     if (!readInt32(file, count)) return "no record count";
     if (count < 0) return "negative record count " + std::to_string(count);
+    std::string problems;
+    int skipped = 0;
     for (int32_t i = 0; i < count; ++i) {
+        std::string which = "record " + std::to_string(i + 1) + " of " + std::to_string(count);
         Record record;
         if (!readRecord(file, record)) {
-            return "record " + std::to_string(i + 1) + " of " + std::to_string(count) +
-                   " is cut short or invalid";
+            if (!problems.empty()) problems += "; ";
+            return problems + which +
+                   " is cut short or invalid, so the records from there on were not loaded";
+        }
+        // Only this record is lost: the next one starts where its length said.
+        if (!storableBest(record.bestScore, record.program)) {
+            // A damaged file could hold millions of such records: name a few.
+            if (++skipped <= 3) {
+                if (!problems.empty()) problems += "; ";
+                problems += which + " has an impossible best score or program and was skipped";
+            }
+            continue;
         }
         auto found = missions.find(record.name);
         if (found == missions.end()) continue;  // a mission that no longer exists
         found->second->bestScore = record.bestScore;
         found->second->savedProgram = record.program;
     }
-    return "";
+    if (skipped > 3) problems += "; " + std::to_string(skipped - 3) + " more were skipped";
+    return problems;
 }
 
-void saveScores(const MissionRegistry& missions) {
-    std::printf("Saving game.\n");
-    int fd = ::open(tempFileName, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) {
-        std::printf("ERROR: Failed to open file for saving game.\n");
-        return;
+void ScoreFile::save(const MissionRegistry& missions, std::ostream& log) {
+    log << "Saving game.\n";
+    if (damaged.onDisk && !damaged.copied) {
+        keepDamagedCopy(log);
+        if (!damaged.copied) return;
     }
-    // The new bytes reach the disk before the rename replaces the old file.
-    bool ok = writeAll(fd, scoreFileBytes(missions)) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(tempFileName, saveFileName) == 0;
-    if (!ok) {
-        std::remove(tempFileName);
-        std::printf("ERROR: Failed to write file for saving game. The old scores are kept.\n");
-        return;
+    std::string bytes = scoreFileBytes(missions);
+    keepBackup(bytes, log);
+    switch (writeWholeFile(folder, saveFileName, bytes)) {
+        case Written::ok:
+            damaged = DamagedFile();
+            return;
+        case Written::notOpened:
+            log << "ERROR: Failed to open file for saving game.\n";
+            return;
+        case Written::notWritten:
+            log << "ERROR: Failed to write file for saving game. The old scores are kept.\n";
+            return;
     }
-    syncWorkingDirectory();
 }
 
-void loadScores(MissionRegistry& missions) {
-    std::printf("Loading game.\n");
-    std::FILE* file = std::fopen(saveFileName, "rb");
+void ScoreFile::load(MissionRegistry& missions, std::ostream& log) {
+    log << "Loading game.\n";
+    damaged = DamagedFile();
+    std::FILE* file = std::fopen(saveFileName.c_str(), "rb");
     if (!file) {
-        std::printf("ERROR: Failed to open file for loading game. No scores loaded.\n");
+        log << "ERROR: Failed to open file for loading game. No scores loaded.\n";
         return;
     }
     std::string problem = readScoreRecords(file, missions);
     std::fclose(file);
-    if (!problem.empty()) {
-        std::printf("ERROR: Damaged save.dat, %s. Scores from there on were not loaded.\n",
-                    problem.c_str());
-    }
+    if (problem.empty()) return;
+    log << "ERROR: Damaged " << saveFileName << ": " << problem << ".\n";
+    damaged.onDisk = true;
+    keepDamagedCopy(log);
 }

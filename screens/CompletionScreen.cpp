@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iostream>
 
 #include "app/Application.h"
 #include "app/ListMenu.h"
@@ -90,9 +91,16 @@ std::string resultNotes(const Mission& mission) {
 void recordResult() {
     Mission* mission = app.world.mission;
     if (!mission || !app.world.rocket) return;
+    std::string text = programText(app.world.rocket->program);
+    // A program with damaged values can win with a score no sound run makes;
+    // as a best it would beat every real one and could not be read back.
+    if (!storableBest(mission->score, text)) {
+        std::printf("ERROR: A score of %g cannot be kept as the best.\n", double(mission->score));
+        return;
+    }
     if (mission->bestScore == 0.0f || mission->score <= mission->bestScore) {
         mission->bestScore = mission->score;
-        mission->savedProgram = programText(app.world.rocket->program);
+        mission->savedProgram = text;
     }
 }
 
@@ -146,5 +154,5 @@ void CompletionScreen::dismiss() {
     popScreen();
     entered = true;
     recordResult();
-    saveScores(app.missions);
+    app.scores.save(app.missions, std::cout);
 }

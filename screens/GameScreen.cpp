@@ -103,7 +103,17 @@ void GameScreen::update() {
         continueOptimizing();
         return;
     }
-    simulate();
+    if (simulate()) {
+        // The win hands over to the completion screen; presses of the same
+        // update (Quit would pop it at once, an edit would change the program
+        // it records) are dropped.
+        for (Button* button :
+             {runButton, leftButton, rightButton, thrustButton, waitButton, sleepButton, delButton,
+              upButton, downButton, quitButton, turboButton}) {
+            button->clicked = false;
+        }
+        return;
+    }
     if (takeClick(runButton)) setRunning(!app.world.running);
     applyEdits();
     bool left = false;
@@ -151,17 +161,19 @@ void GameScreen::continueOptimizing() {
     editor->editable = true;
 }
 
-void GameScreen::simulate() {
+bool GameScreen::simulate() {
     World& world = app.world;
-    if (!world.mission || !world.rocket) return;  // no mission entered yet
-    if (!world.running) return;
+    if (!world.mission || !world.rocket) return false;  // no mission entered yet
+    if (!world.running) return false;
     stepByWorldSpeed();
-    if (world.mission->won) {
+    bool won = world.mission->won;
+    if (won) {
         stopRun();
         if (app.completionScreen) pushScreen(app.completionScreen);
         entered = true;
     }
     if (world.mission->failed) stopRun();
+    return won;
 }
 
 // Slow speeds step every few updates; fast ones several times per update,

@@ -46,7 +46,8 @@ public:
 
 private:
     Button* addButton(const char* label, float x);
-    void simulate();
+    // True when the run was won in this update.
+    bool simulate();
     void stepByWorldSpeed();
     void applyEdits();
     void drawReadout() const;

@@ -7,6 +7,7 @@
 
 void insertInstruction(Program& program, int& selected, uint8_t opcode) {
     int n = int(program.size());
+    if (n >= maxProgramSize) return;  // the score file could not keep a longer one
     int at = std::clamp(selected, 0, n);
     Instruction instruction;
     instruction.opcode = opcode;

@@ -10,7 +10,8 @@
 
 constexpr int maxValue = 1000;
 
-// Inserts {opcode, 0} at the selection and moves the selection below it.
+// Inserts {opcode, 0} at the selection and moves the selection below it;
+// nothing on a program of maxProgramSize instructions.
 void insertInstruction(Program& program, int& selected, uint8_t opcode);
 // Removes the selected instruction (the last one on the end row).
 void deleteInstruction(Program& program, int& selected);

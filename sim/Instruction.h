@@ -13,6 +13,9 @@ struct Instruction {
 
 using Program = std::vector<Instruction>;
 
+// The longest program the editor builds and the score file keeps.
+constexpr int maxProgramSize = 1000;  // instructions
+
 // Reference data: a short name and a help text per opcode.
 struct InstructionInfo {
     const char* name;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -62,6 +63,9 @@ TEST_F(Completion, DismissingSavesAndKeepsTheBestRunWithTiesTakingTheNewProgram)
         {120.0f, 130.0f, keyPress(SDLK_ESCAPE), 120.0f, "1 T 90\n"},
         {120.0f, 120.0f, mousePress(5, 5), 120.0f, "1 T 100\n"},
         {120.0f, 110.5f, keyPress(SDLK_RETURN), 110.5f, "1 T 100\n"},
+        // Damaged values can win with a score no sound run makes: shown, never kept.
+        {120.0f, -4.0f, keyPress(SDLK_RETURN), 120.0f, "1 T 90\n"},
+        {0.0f, std::nanf(""), keyPress(SDLK_RETURN), 0.0f, ""},
     };
     for (const Case& c : cases) {
         std::filesystem::remove("save.dat");
@@ -69,7 +73,9 @@ TEST_F(Completion, DismissingSavesAndKeepsTheBestRunWithTiesTakingTheNewProgram)
         mission("Thrust").savedProgram = c.best > 0.0f ? "1 T 90\n" : "";
         finishRun(c.score, thrust100);
         pushScreen(&screen);
-        EXPECT_EQ(dismissWith(c.dismissal), "Saving game.\n") << c.score;
+        std::string said = dismissWith(c.dismissal);
+        EXPECT_EQ(said.find("ERROR: A score of "), c.score >= 0.0f ? std::string::npos : 0u);
+        EXPECT_EQ(said.substr(said.find("Saving game.")), "Saving game.\n") << c.score;
         EXPECT_EQ(mission("Thrust").bestScore, c.keptBest) << c.score;
         EXPECT_EQ(mission("Thrust").savedProgram, c.keptProgram) << c.score;
         EXPECT_TRUE(std::filesystem::exists("save.dat")) << c.score;

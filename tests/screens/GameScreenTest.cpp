@@ -286,6 +286,24 @@ TEST_F(GameScreenTest, AMissionWonInTheMiddleOfAFastUpdateStopsThereAndShowsTheC
     app.completionScreen = nullptr;
 }
 
+TEST_F(GameScreenTest, AWinBeatsQuitAndRunPressedInTheSameUpdate) {
+    CompletionScreen completion;
+    app.completionScreen = &completion;
+    program().push_back(Instruction{Thrust, 7});
+    for (int sym : {SDLK_ESCAPE, SDLK_RETURN}) {
+        level.winAtStep = 5;
+        startRun(1000);
+        keys({sym});  // the key lands in the update whose steps win
+        EXPECT_EQ(app.screens.back(), &completion) << sym;
+        EXPECT_FALSE(app.world.running) << sym;
+        EXPECT_EQ(opcodes(), "T") << sym;
+        popScreen();  // the completion screen dismissed
+        tick();       // the entry reset
+        EXPECT_FALSE(screen->quitButton->clicked || screen->runButton->clicked) << sym;
+    }
+    app.completionScreen = nullptr;
+}
+
 TEST_F(GameScreenTest, AFailedMissionStopsAndResetsButStaysOnTheScreen) {
     mission.failAtStep = 3;
     startRun(1000);

@@ -8,7 +8,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "missions/ScoreFile.h"
+#include "screens/ProgramEdits.h"
+#include "screens/ScoreFile.h"
+#include "sim/ProgramText.h"
 #include "tests/screens/MenuTestSupport.h"
 
 namespace {
@@ -50,8 +52,10 @@ int errorLines(const std::string& output) {
 }
 
 // Loads `bytes` as "save.dat" into fresh missions; returns what was printed.
+// Copies of damaged files from earlier loads are removed first.
 std::string loadBytes(const std::string& bytes) {
-    registerFreshMissions();
+    registerFreshLevels();
+    for (const char* copy : {"save.dat.damaged", "save.dat.damaged.2"}) std::remove(copy);
     writeFile("save.dat", bytes);
     testing::internal::CaptureStdout();
     loadScores();
@@ -68,7 +72,11 @@ class ScoreFile : public testing::Test {
 protected:
     void SetUp() override {
         app.textures.headless = true;
-        registerFreshMissions();
+        registerFreshLevels();
+        // Forgets any damaged file an earlier test loaded.
+        testing::internal::CaptureStdout();
+        loadScores();
+        testing::internal::GetCapturedStdout();
     }
     ScratchDirectory scratch;
 };
@@ -93,9 +101,9 @@ TEST_F(ScoreFile, SavesOneLittleEndianRecordPerMissionInNameOrderAndLoadsItBackB
     giveAwkwardScores();
     EXPECT_EQ(quietSave(), "Saving game.\n");
     std::string bytes = readFile("save.dat");
-    std::string expected = int32(int32_t(app.missions.size()));
+    std::string expected = int32(int32_t(app.levels.size()));
     std::map<std::string, std::pair<uint32_t, std::string>> saved;
-    for (auto& entry : app.missions) {
+    for (auto& entry : app.levels) {
         expected += record(entry.first, entry.second->bestScore, entry.second->savedProgram);
         saved[entry.first] = {bitsOf(entry.second->bestScore), entry.second->savedProgram};
     }
@@ -103,8 +111,8 @@ TEST_F(ScoreFile, SavesOneLittleEndianRecordPerMissionInNameOrderAndLoadsItBackB
     EXPECT_EQ(bytes.substr(0, 21), std::string("\x15\0\0\0\x0d\0\0\0Bigger Launch", 21));
 
     EXPECT_EQ(loadBytes(bytes), "Loading game.\n");
-    ASSERT_EQ(app.missions.size(), saved.size());
-    for (auto& entry : app.missions) {
+    ASSERT_EQ(app.levels.size(), saved.size());
+    for (auto& entry : app.levels) {
         EXPECT_EQ(bitsOf(entry.second->bestScore), saved[entry.first].first) << entry.first;
         EXPECT_EQ(entry.second->savedProgram, saved[entry.first].second) << entry.first;
     }
@@ -124,7 +132,7 @@ TEST_F(ScoreFile, MissingFileIsReportedOnceAndLeavesNoScores) {
     loadScores();
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "Loading game.\nERROR: Failed to open file for loading game. No scores loaded.\n");
-    for (auto& entry : app.missions) {
+    for (auto& entry : app.levels) {
         EXPECT_EQ(entry.second->bestScore, 0.0f);
         EXPECT_EQ(entry.second->savedProgram, "");
     }
@@ -150,7 +158,7 @@ TEST_F(ScoreFile, FileCutShortAnywhereKeepsTheWholeRecordsBeforeTheCut) {
     }
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         std::string output = loadBytes(bytes.substr(0, cut));
-        EXPECT_EQ(errorLines(output), 1) << "cut at " << cut;
+        EXPECT_EQ(errorLines(output), 2) << "cut at " << cut;  // the damage, and where the copy is
         for (size_t i = 0; i < names.size(); ++i) {
             bool whole = recordEnds[i] <= cut;
             EXPECT_EQ(mission(names[i]).bestScore, whole ? 10.0f + float(i) : 0.0f)
@@ -160,36 +168,114 @@ TEST_F(ScoreFile, FileCutShortAnywhereKeepsTheWholeRecordsBeforeTheCut) {
     }
 }
 
-TEST_F(ScoreFile, DamagedCountsAndLengthsStopAtTheFirstBadRecord) {
+TEST_F(ScoreFile, ABadRecordIsSkippedWhileTheFramingHoldsAndBrokenFramingStopsTheReading) {
     std::string good = record("Thrust", 12.5f, "1 T 3\n");
-    std::string later = record("Turn", 9.0f, "1 T 9\n");
+    std::string later = record("Turn II", 9.0f, "1 T 9\n");
     std::string name256(256, 'x');
+    std::string tooMany = "1001";
+    for (int i = 0; i < 1001; ++i) tooMany += " T 1";
     struct Case {
         const char* what;
         std::string bytes;
-        bool firstKept;
+        bool firstKept, laterKept;
     } cases[] = {
-        {"negative count", int32(-1) + good, false},
-        {"huge count", int32(INT_MAX) + good + later, true},
-        {"negative name length", int32(2) + good + int32(-5) + later, true},
-        {"name over 255 bytes", int32(2) + good + record(name256, 1.0f, ""), true},
-        {"huge name length", int32(2) + good + int32(INT_MAX) + later, true},
-        {"negative program length", int32(2) + good + int32(4) + "Turn" + float32(9.0f) + int32(-1),
-         true},
-        {"program over the cap",
-         int32(2) + good + record("Turn", 9.0f, std::string(maxProgramLength + 1, 'T')), true},
+        {"negative count", int32(-1) + good, false, false},
+        {"huge count", int32(INT_MAX) + good + later, true, true},
+        {"negative name length", int32(3) + good + int32(-5) + later, true, false},
+        {"name over 255 bytes", int32(3) + good + record(name256, 1.0f, "") + later, true, false},
+        {"huge name length", int32(3) + good + int32(INT_MAX) + later, true, false},
+        {"negative program length",
+         int32(3) + good + int32(4) + "Turn" + float32(9.0f) + int32(-1) + later, true, false},
+        {"program text over the cap",
+         int32(3) + good + record("Turn", 9.0f, std::string(maxProgramLength + 1, 'T')) + later,
+         true, false},
         {"huge program length",
-         int32(2) + good + int32(4) + "Turn" + float32(9.0f) + int32(INT_MAX) + "1 T 9\n", true},
-        {"not-a-number best", int32(2) + good + record("Turn", std::nanf(""), "1 T 9\n"), true},
-        {"negative best", int32(2) + good + record("Turn", -4.0f, "1 T 9\n"), true},
+         int32(3) + good + int32(4) + "Turn" + float32(9.0f) + int32(INT_MAX) + later, true, false},
+        {"not-a-number best", int32(3) + good + record("Turn", std::nanf(""), "1 T 9\n") + later,
+         true, true},
+        {"infinite best", int32(3) + good + record("Turn", INFINITY, "1 T 9\n") + later, true,
+         true},
+        {"negative best", int32(3) + good + record("Turn", -4.0f, "1 T 9\n") + later, true, true},
+        {"more commands than the editor holds",
+         int32(3) + good + record("Turn", 9.0f, tooMany) + later, true, true},
     };
     for (const Case& c : cases) {
         std::string output = loadBytes(c.bytes);
-        EXPECT_EQ(errorLines(output), 1) << c.what;
-        EXPECT_EQ(mission("Thrust").bestScore, c.firstKept ? 12.5f : 0.0f) << c.what;
-        EXPECT_EQ(mission("Turn").bestScore, c.what == std::string("huge count") ? 9.0f : 0.0f)
+        EXPECT_EQ(errorLines(output), 2) << c.what << "\n" << output;
+        EXPECT_NE(output.find("ERROR: The damaged save.dat is kept as save.dat.damaged.\n"),
+                  std::string::npos)
             << c.what;
+        EXPECT_EQ(readFile("save.dat.damaged"), c.bytes) << c.what;
+        EXPECT_EQ(mission("Thrust").bestScore, c.firstKept ? 12.5f : 0.0f) << c.what;
+        EXPECT_EQ(mission("Turn").bestScore, 0.0f) << c.what;
+        EXPECT_EQ(mission("Turn II").bestScore, c.laterKept ? 9.0f : 0.0f) << c.what;
     }
+}
+
+TEST_F(ScoreFile, ABestTheReaderWouldRefuseIsWrittenAsNoBest) {
+    Program longest(maxProgramSize, Instruction{Thrust, INT_MIN});
+    int selected = maxProgramSize;
+    insertInstruction(longest, selected, Left);  // refused: the editor's limit
+    std::string longestText = programText(longest);
+    longest.push_back(Instruction{Thrust, 1});
+    struct Case {
+        float score;
+        std::string program;
+        bool kept;
+    } cases[] = {{-4.0f, "1 T -5\n", false},   {std::nanf(""), "1 T 5\n", false},
+                 {INFINITY, "1 T 5\n", false}, {7.0f, programText(longest), false},
+                 {7.0f, longestText, true},    {0.0f, "", true}};
+    for (const Case& c : cases) {
+        registerFreshLevels();
+        mission("Turn").bestScore = c.score;
+        mission("Turn").savedProgram = c.program;
+        quietSave();
+        EXPECT_EQ(loadBytes(readFile("save.dat")), "Loading game.\n") << c.score;
+        EXPECT_EQ(mission("Turn").bestScore, c.kept ? c.score : 0.0f) << c.score;
+        EXPECT_EQ(mission("Turn").savedProgram, c.kept ? c.program : "") << c.score;
+    }
+}
+
+TEST_F(ScoreFile, ASaveKeepsTheScoresItChangesAndNeverTheDamagedOnesAsTheBackup) {
+    auto saveWithBest = [](float best) {
+        mission("Turn").bestScore = best;
+        quietSave();
+        return readFile("save.dat");
+    };
+    std::string first = saveWithBest(20.0f);
+    EXPECT_FALSE(std::filesystem::exists("save.dat.bak"));
+    std::string second = saveWithBest(10.0f);
+    EXPECT_EQ(readFile("save.dat.bak"), first);
+    saveWithBest(10.0f);  // unchanged: the backup still holds the scores before
+    EXPECT_EQ(readFile("save.dat.bak"), first);
+
+    // A damaged file is copied aside; an earlier, different copy is kept.
+    std::string damaged = second.substr(0, 30), otherDamage = second.substr(0, 40);
+    writeFile("save.dat.damaged", otherDamage);
+    writeFile("save.dat", damaged);
+    testing::internal::CaptureStdout();
+    loadScores();
+    EXPECT_NE(testing::internal::GetCapturedStdout().find(
+                  "ERROR: The damaged save.dat is kept as save.dat.damaged.2.\n"),
+              std::string::npos);
+    EXPECT_EQ(readFile("save.dat.damaged"), otherDamage);
+    EXPECT_EQ(readFile("save.dat.damaged.2"), damaged);
+    std::string repaired = saveWithBest(5.0f);
+    EXPECT_EQ(readFile("save.dat.bak"), first) << "the damaged file replaced the backup";
+    saveWithBest(4.0f);
+    EXPECT_EQ(readFile("save.dat.bak"), repaired);
+}
+
+TEST_F(ScoreFile, ADamagedFileThatCannotBeCopiedAsideIsNotReplaced) {
+    std::filesystem::create_directory("save.dat.damaged");  // in the way of the copy
+    const std::string damaged = int32(2) + record("Turn", -1.0f, "");
+    writeFile("save.dat", damaged);
+    testing::internal::CaptureStdout();
+    loadScores();
+    saveScores();
+    std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(errorLines(output), 3) << output;  // the damage, and no copy at load and at save
+    EXPECT_EQ(readFile("save.dat"), damaged);
 }
 
 TEST_F(ScoreFile, FailedWriteKeepsTheOldFileWholeAndRemovesTheTempFile) {
@@ -212,7 +298,7 @@ TEST_F(ScoreFile, FailedWriteKeepsTheOldFileWholeAndRemovesTheTempFile) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::string output = testing::internal::GetCapturedStdout();
 
-    EXPECT_EQ(errorLines(output), 1);
+    EXPECT_EQ(errorLines(output), 2);  // neither the backup nor the scores were written
     EXPECT_EQ(output.rfind("Saving game.\n", 0), 0u);
     EXPECT_EQ(readFile("save.dat"), old);
     EXPECT_FALSE(std::filesystem::exists("save.dat.tmp"));
