@@ -125,10 +125,13 @@ void CompletionScreen::draw() {
               Vec2f(float(app.width / 2 - 256), float(app.height / 2 - 206)));
     drawCentred("Congratulations!", float(app.height - 40));
     drawCentred(medalSentence(medal), float(app.height - 70));
+    // The best is recorded on dismissal, but this run already counts, unless
+    // it is one that cannot be kept.
+    bool kept = app.world.rocket &&
+                storableBest(mission->score, programText(app.world.rocket->program));
     glColor3f(1.0f, 0.85f, 0.4f);
-    drawCentred(resultNotes(*mission), float(app.height - 100));
-    // The best is recorded on dismissal, but this run already counts.
-    drawMedalTargets(bestAfterRun(*mission));
+    drawCentred(kept ? resultNotes(*mission) : medalGap(*mission), float(app.height - 100));
+    drawMedalTargets(kept ? bestAfterRun(*mission) : mission->bestScore);
     glColor3f(0.7f, 0.7f, 0.7f);
     drawCentred(scoreBreakdown(*mission), 100.0f);
     glColor3f(0.45f, 0.45f, 0.6f);
