@@ -102,6 +102,18 @@ void beginMenuFrame() {
     glEnable(GL_TEXTURE_2D);
 }
 
+void drawTextBacking(const Font& font, const std::string& text, Vec2f origin) {
+    const float pad = 3.0f;  // pixels around the letters
+    Vec2f size = textSize(font, text);
+    float lineAdvance = font.glyphHeight + float(font.lineSpacing);
+    float top = origin.y + font.glyphHeight + pad;
+    float bottom = origin.y - (size.y - lineAdvance) - pad;  // below the last line's cell
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.7f);
+    glRectf(origin.x - pad, bottom, origin.x + size.x + pad, top);
+    glEnable(GL_TEXTURE_2D);
+}
+
 void drawImageOverStars(const Texture& texture, Vec2f pos) {
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_GREATER, 0.0f);

@@ -5,6 +5,7 @@
 
 #include "app/Widget.h"
 
+struct Font;
 struct Texture;
 
 // A screen that is a vertical list of items with a title and a selection
@@ -57,3 +58,6 @@ void endMenuFrame();
 // drawImage() for a menu frame: its fully transparent texels leave the stars
 // behind them alone.
 void drawImageOverStars(const Texture& texture, Vec2f pos);
+// A dark patch the size of `text` drawn at `origin`, so that it stays
+// readable over a picture. Leaves the colour black: set the text's after it.
+void drawTextBacking(const Font& font, const std::string& text, Vec2f origin);

@@ -33,6 +33,15 @@ void drawCentred(const std::string& text, float y) {
     drawText(*app.font, text, Vec2f(float(app.width / 2) - size.x / 2, y));
 }
 
+// Over the medal's ribbon in a short window: on a dark patch.
+void drawCentredBacked(const std::string& text, float y, float r, float g, float b) {
+    if (text.empty()) return;
+    Vec2f at(float(app.width / 2) - textSize(*app.font, text).x / 2, y);
+    drawTextBacking(*app.font, text, at);
+    glColor3f(r, g, b);
+    drawText(*app.font, text, at);
+}
+
 // Space is also the turbo key: a press meant for the flight that lands just
 // after the win must not sweep the result away unseen.
 constexpr double spaceGuardSeconds = 0.5;
@@ -129,8 +138,8 @@ void CompletionScreen::draw() {
     // it is one that cannot be kept.
     bool kept = app.world.rocket &&
                 storableBest(mission->score, programText(app.world.rocket->program));
-    glColor3f(1.0f, 0.85f, 0.4f);
-    drawCentred(kept ? resultNotes(*mission) : medalGap(*mission), float(app.height - 100));
+    drawCentredBacked(kept ? resultNotes(*mission) : medalGap(*mission), float(app.height - 100),
+                      1.0f, 0.85f, 0.4f);
     drawMedalTargets(kept ? bestAfterRun(*mission) : mission->bestScore);
     glColor3f(0.7f, 0.7f, 0.7f);
     drawCentred(scoreBreakdown(*mission), 100.0f);

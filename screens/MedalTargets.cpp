@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/ListMenu.h"
 #include "missions/Mission.h"
 #include "render/Font.h"
 #include "render/Texture.h"
@@ -29,6 +30,14 @@ void drawColumnText(const std::string& text, int column, float y = figuresY) {
     drawText(*app.font, text, Vec2f(float(column) - size.x / 2, y));
 }
 
+// In a short window the completion screen's medal reaches up to the labels.
+void drawLabel(const std::string& text, int column, float y) {
+    Vec2f at(float(column) - textSize(*app.font, text).x / 2, y);
+    drawTextBacking(*app.font, text, at);
+    glColor3f(0.5f, 0.5f, 0.65f);
+    drawText(*app.font, text, at);
+}
+
 }  // namespace
 
 void drawMedalTargets() {
@@ -40,11 +49,10 @@ void drawMedalTargets(float best) {
     if (!mission) return;
     int half = app.width / 2;
     // A newcomer cannot tell the figures apart, nor which way is good.
-    glColor3f(0.5f, 0.5f, 0.65f);
-    drawColumnText("lower scores are better", half, hintY);
-    drawColumnText("gold", half - 200, labelsY);
-    drawColumnText("silver", half, labelsY);
-    drawColumnText("your best", half + 200, labelsY);
+    drawLabel("lower scores are better", half, hintY);
+    drawLabel("gold", half - 200, labelsY);
+    drawLabel("silver", half, labelsY);
+    drawLabel("your best", half + 200, labelsY);
     glColor3f(1.0f, 1.0f, 1.0f);
     drawImage(*getTexture("images/little_gold.png"), Vec2f(float(half - 260), 134.0f));
     drawImage(*getTexture("images/little_silver.png"), Vec2f(float(half - 60), 134.0f));
