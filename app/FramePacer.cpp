@@ -48,16 +48,20 @@ int reportedDisplayRate() {
 FramePacer::FramePacer(double framesPerSecond)
     : period(framesPerSecond > 0.0 ? 1.0 / framesPerSecond : 0.0) {}
 
-double FramePacer::restAfter(double start, double now) const {
-    if (period <= 0.0 || start < 0.0) return 0.0;
-    double rest = start + period - now;
-    return rest > 0.0 ? rest : 0.0;
+double FramePacer::restAfterSwap(double now) {
+    if (period <= 0.0) return 0.0;
+    double turn = nextTurn < 0.0 ? now : nextTurn + period;
+    if (nextTurn < 0.0 || now >= turn) {
+        nextTurn = now;
+        return 0.0;
+    }
+    nextTurn = turn;
+    return turn - now;
 }
 
 void FramePacer::pace() {
-    double rest = restAfter(frameStart, secondsSinceStart());
+    double rest = restAfterSwap(secondsSinceStart());
     if (rest > 0.0) sleepSeconds(rest);
-    frameStart = secondsSinceStart();
 }
 
 double pacingRate(int reportedRate) {

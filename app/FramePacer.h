@@ -3,24 +3,25 @@
 // Keeps the main loop from drawing faster than the display shows frames.
 // A driver with vertical sync holds each swap until the display is ready, and
 // then a frame never comes early; without it the loop would draw as fast as
-// it can and burn a processor core. Each frame therefore takes at least one
-// display period, the rest of it asleep. Flights do not notice: they advance
-// by the fixed 0.05 s update, whatever the frame rate.
+// it can and burn a processor core. Frames therefore start one display
+// period apart, the loop asleep in between. Flights do not notice: they
+// advance by the fixed 0.05 s update, whatever the frame rate.
 class FramePacer {
 public:
     // `framesPerSecond` <= 0 turns pacing off.
     explicit FramePacer(double framesPerSecond);
 
-    // Seconds to sleep once a frame begun at `frameStart` was swapped at `now`
-    // (both seconds on one monotonic clock): what is left of its period.
-    double restAfter(double frameStart, double now) const;
-    // After the swap: sleeps the rest of the frame's period, then starts the
-    // next frame's period.
+    // Seconds to sleep after a swap at `now` (seconds on a monotonic clock)
+    // before the next frame's turn. The turns keep their own beat, so a sleep
+    // that wakes a little late takes nothing from the next frame; a frame that
+    // ran past its turn starts the beat afresh rather than hurrying.
+    double restAfterSwap(double now);
+    // After the swap: sleeps until the next frame's turn.
     void pace();
 
 private:
-    double period;            // seconds per frame; 0: no pacing
-    double frameStart = -1.0;  // when the current frame began; < 0 before the first
+    double period;           // seconds per frame; 0: no pacing
+    double nextTurn = -1.0;  // when the next frame may start; < 0 before the first swap
 };
 
 // The frame rate to pace at, given what the display reports (0 or less when

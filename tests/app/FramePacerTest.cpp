@@ -1,30 +1,31 @@
-// The main loop's pacing when the display does not hold the swaps: a frame
-// that came early sleeps the rest of its period, a slow one none, and a rate
-// the display cannot tell is taken as 60.
+// The main loop's pacing when the display does not hold the swaps: an early
+// frame sleeps until the next turn, a late wake-up is not carried over, a
+// slow frame is not hurried after, and a rate the display cannot tell is 60.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "app/FramePacer.h"
 
-TEST(FramePacer, AnEarlyFrameRestsTheRestOfItsPeriodAndNoOtherDoes) {
-    struct Case {
-        double rate;
-        double start;  // < 0: no frame yet
+TEST(FramePacer, FramesStartOnePeriodApartWhateverTheSleepsAndSlowFrames) {
+    struct Swap {
         double now;
         double rest;
     };
-    const std::vector<Case> cases = {
-        {50.0, 10.0, 10.005, 0.015},  // 5 ms of 20 drawn
-        {50.0, 10.0, 10.020, 0.0},    // exactly its period
-        {50.0, 10.0, 10.100, 0.0},    // slow: the next one starts at once
-        {50.0, -1.0, 0.5, 0.0},       // the first frame
-        {0.0, 10.0, 10.001, 0.0},     // pacing off
+    // 50 frames a second: a turn every 20 ms.
+    const std::vector<Swap> swaps = {
+        {1.000, 0.0},    // the first frame: the beat starts here
+        {1.005, 0.015},  // 5 ms of work: sleep to 1.020
+        {1.026, 0.014},  // woke at 1.021: the turn is still 1.040
+        {1.100, 0.0},    // a slow frame: the next starts at once, not hurried
+        {1.110, 0.010},  // and the beat runs from 1.100
     };
-    for (const Case& c : cases) {
-        EXPECT_NEAR(FramePacer(c.rate).restAfter(c.start, c.now), c.rest, 1e-9)
-            << c.rate << " " << c.start << " " << c.now;
-    }
+    FramePacer pacer(50.0);
+    for (const Swap& s : swaps) EXPECT_NEAR(pacer.restAfterSwap(s.now), s.rest, 1e-9) << s.now;
+
+    FramePacer off(0.0);
+    EXPECT_EQ(off.restAfterSwap(1.0), 0.0);
+    EXPECT_EQ(off.restAfterSwap(1.001), 0.0);
 }
 
 TEST(FramePacer, TheDisplaysRateWhenPlausibleElseSixty) {
