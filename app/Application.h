@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "core/GameFolders.h"
 #include "missions/Missions.h"
 #include "missions/ScoreFile.h"
 #include "render/Particles.h"
@@ -38,6 +39,7 @@ struct Application {
     MissionMenu* missionMenu = nullptr;
     OptionsMenu* optionsMenu = nullptr;
     MissionRegistry missions;  // missions by name, owned
+    GameFolders folders;                   // where data is read and files kept
     ScoreFile scores;          // "save.dat" of the missions
     World world;
     // Shared by the star field, the intro's particles and the optimizer, in

@@ -14,6 +14,11 @@ constexpr double fixedStep = 0.05;  // seconds of real time per update
 }  // namespace
 
 void processEvent(const SDL_Event& event) {
+    // The wheel scrolls what is under the pointer; it never presses anything.
+    if (isWheelEvent(event)) {
+        dispatchWheel(event);
+        return;
+    }
     if (event.type == SDL_MOUSEBUTTONDOWN) {
         if (Widget* screen = currentScreen())
             screen->click(windowPoint(event.button.x, event.button.y));

@@ -17,14 +17,14 @@ constexpr int32_t largestWindowSide = 16384;  // pixels
 }  // namespace
 
 void loadOptions(const std::string& fileName) {
-    readOptionsFile(fileName, videoSettings, std::cout);
+    readOptionsFile(app.folders.configFile(fileName), videoSettings, std::cout);
     app.width = videoSettings.width;
     app.height = videoSettings.height;
     app.fullscreen = videoSettings.fullscreen;
 }
 
 void saveOptions(const std::string& fileName) {
-    writeOptionsFile(fileName, videoSettings, std::cout);
+    writeOptionsFile(app.folders.configFile(fileName), videoSettings, std::cout);
 }
 
 Resolution nextResolution(int32_t width, int32_t height) {

@@ -85,6 +85,8 @@ void initialize() {
     // A window opens at (100, 30) on the desktop; a full screen covers the
     // display from its corner, which the position would push off it.
     if (!app.fullscreen) setenv("SDL_VIDEO_WINDOW_POS", "100,30", 1);
+    // The desktop entry's StartupWMClass: the desktop groups the window under its icon.
+    setenv("SDL_VIDEO_X11_WMCLASS", "astrello", 0);
     SDL_Init(SDL_INIT_VIDEO);
     catchQuitSignals();  // the window library may have put its own handlers in
     openWindow();
@@ -95,8 +97,11 @@ void initialize() {
     app.font = new Font("images/font.png", -5, 2);
     app.smallFont = new Font("images/font_small.png", -9, -5);
     // The world needs no set-up of its own: a mission's first reset builds it.
-    createScreens();
+    // The menus are made from the missions, so these load first; the
+    // player's own missions sit beside "save.dat".
     registerMissions(app.missions);
+    if (!app.folders.saveUnknown) loadCustomMissions(app.folders.save, app.missions, std::cout);
+    createScreens();
     app.scores.load(app.missions, std::cout);
 }
 

@@ -40,6 +40,32 @@ bool dispatchEvent(const SDL_Event& event) {
     return false;
 }
 
+bool isWheelEvent(const SDL_Event& event) {
+    return (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP) &&
+           (event.button.button == SDL_BUTTON_WHEELUP ||
+            event.button.button == SDL_BUTTON_WHEELDOWN);
+}
+
+void dispatchWheel(const SDL_Event& event) {
+    if (event.type != SDL_MOUSEBUTTONDOWN) return;  // a notch is taken once, on its press
+    Widget* w = currentScreen();
+    if (!w) return;
+    Vec2f p = windowPoint(event.button.x, event.button.y);
+    for (bool deeper = true; deeper;) {
+        deeper = false;
+        for (Widget* child : w->children) {
+            if (child->hidden || !child->contains(p)) continue;
+            w = child;
+            deeper = true;
+            break;
+        }
+    }
+    int rows = event.button.button == SDL_BUTTON_WHEELUP ? -1 : 1;
+    for (; w != nullptr; w = w->parent) {
+        if (w->scroll(rows)) return;
+    }
+}
+
 LocalPoint localPoint(const Widget& widget, int x, int y) {
     Vec2f p = windowPoint(x, y);
     return {int(p.x - widget.min.x), int(p.y - widget.min.y)};

@@ -24,6 +24,9 @@ public:
     virtual void update() {}
     virtual void draw() {}
     virtual bool handleEvent(const SDL_Event&) { return false; }
+    // The mouse wheel over this widget: `rows` up (negative) or down
+    // (positive). True when taken; otherwise it is offered to the parent.
+    virtual bool scroll(int /*rows*/) { return false; }
     // Focuses this widget, then hands the press to the first visible child under p.
     void click(Vec2f p);
 
@@ -38,6 +41,13 @@ void popScreen();
 Widget* currentScreen();
 // Offers an event to the focused widget and then up its parent chain.
 bool dispatchEvent(const SDL_Event& event);
+
+// SDL reports each notch of the mouse wheel as a press and a release of
+// button 4 (up) or 5 (down); they are no presses a player makes.
+bool isWheelEvent(const SDL_Event& event);
+// Offers a wheel notch to the deepest visible widget under the pointer of
+// the current screen and then up its parent chain; the focus stays put.
+void dispatchWheel(const SDL_Event& event);
 
 struct LocalPoint {
     int x;

@@ -1,17 +1,23 @@
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 
 #include "app/Application.h"
-#include "render/AssetCheck.h"
+#include "app/CommandLine.h"
+#include "core/GameFolders.h"
+#include "missions/Missions.h"
+#include "render/DataFile.h"
 
 int main(int argc, char** argv) {
-    // --check-assets: checks every image, font sheet and model without a window.
-    if (argc >= 2 && std::strcmp(argv[1], "--check-assets") == 0)
-        return checkAssetsCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout,
-                                  std::cerr);
     // Line-buffered even into a pipe, so each message is seen as it is printed.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    CommandLine line = parseCommandLine(argc, argv);
+    app.folders = chooseGameFolders(currentFolderEnvironment(), line.folders);
+    setDataFolder(app.folders.data);
+    setCampaignFolder(app.folders.dataFile("campaign"));
+    int answered = answerCommandLine(line, app.folders);
+    if (answered >= 0) return answered;
+    prepareGameFolders(app.folders, std::cout);
+    app.scores = ScoreFile(app.folders.save, !app.folders.saveUnknown);
     initialize();
     mainLoop();
     shutdown();

@@ -41,7 +41,8 @@ std::string scratchFolder() {
     std::string folder = name;
     std::string source = ASTRELLO_SOURCE_DIR;
     if (symlink((source + "/images").c_str(), (folder + "/images").c_str()) != 0 ||
-        symlink((source + "/models").c_str(), (folder + "/models").c_str()) != 0) {
+        symlink((source + "/models").c_str(), (folder + "/models").c_str()) != 0 ||
+        symlink((source + "/campaign").c_str(), (folder + "/campaign").c_str()) != 0) {
         fprintf(stderr, "cannot link the data folders into %s\n", folder.c_str());
     }
     return folder;
@@ -49,7 +50,7 @@ std::string scratchFolder() {
 
 void removeScratchFolder(const std::string& folder) {
     if (folder.empty()) return;
-    for (const char* name : {"/images", "/models", "/probe.txt"}) unlink((folder + name).c_str());
+    for (const char* name : {"/images", "/models", "/campaign", "/probe.txt"}) unlink((folder + name).c_str());
     rmdir(folder.c_str());
 }
 
@@ -101,6 +102,7 @@ int main(int argc, char** argv) {
     if (frames) {
         initializeGameForFrames(paths.scratch);  // a window, screens, real textures
     } else {
+        setCampaignFolder(std::string(ASTRELLO_SOURCE_DIR) + "/campaign");
         registerMissions(app.missions);
     }
     printHeader(machine().c_str());

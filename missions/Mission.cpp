@@ -11,15 +11,15 @@ Mission::Mission(const char* name_, const char* briefing_, float gold, float sil
 void computeScore(World& world) {
     Mission* mission = world.mission;
     if (!mission) return;
-    mission->timeCost = float(world.time) * 0.01f;
+    mission->timeCost = float(world.time) * mission->timeRate;
     mission->thrustCost = 0.0f;
     mission->turnCost = 0.0f;
     if (world.rocket) {
         for (const Instruction& instruction : world.rocket->program) {
             if (instruction.opcode == Thrust) {
-                mission->thrustCost += float(instruction.value);
+                mission->thrustCost += float(instruction.value) * mission->thrustRate;
             } else if (instruction.opcode == Left || instruction.opcode == Right) {
-                mission->turnCost += std::fabs(float(instruction.value) * 0.1f);
+                mission->turnCost += std::fabs(float(instruction.value) * mission->turnRate);
             }
         }
     }

@@ -23,6 +23,10 @@ public:
     float thrustCost = 0.0f;
     float turnCost = 0.0f;
     float timeCost = 0.0f;
+    // What a run pays per unit of thrust, per unit of turn, per step.
+    float thrustRate = 1.0f;
+    float turnRate = 0.1f;
+    float timeRate = 0.01f;
     std::string savedProgram;  // program text of the best run; empty until won
     bool won = false;
     bool failed = false;
@@ -41,7 +45,7 @@ protected:
     Mission(const char* name_, const char* briefing_, float gold, float silver);
 };
 
-// Writes score and its three parts from world.mission and the ship's program.
+// Writes score and its three parts from world.mission, its rates and the ship's program.
 void computeScore(World& world);
 // 0 none (value 0 = never won), 1 bronze, 2 silver, 3 gold.
 int medalFor(float value, const Mission& mission);

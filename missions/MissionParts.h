@@ -8,45 +8,10 @@
 
 struct Body;
 class Mission;
-class TurningWindow;
 struct World;
 
-// Pieces that several missions share: body and ship creation, distance and
-// band tests, and the goals they show.
-
-// Radius of the red goal circles of the training missions, whatever the
-// marker's own radius.
-constexpr double goalRadius = 50.0;
-
-// Appends a non-solid objective marker (mass 0, at rest, no model) to the world.
-Body* addMarker(World& world, double radius, Vec2 position);
-
-struct BodyDesc {
-    double radius;        // world units
-    double mass;          // gravitational parameter
-    Vec2 position;        // world units
-    Vec2 velocity;        // world units per step
-    double spin;          // radians per step
-    const char* model;    // OBJ file
-    const char* texture;  // image file
-};
-// Appends a solid planet, moon or star with its model and texture.
-Body* addPlanet(World& world, const BodyDesc& desc);
-
-// Model and texture files the planetary and orbital missions use.
-extern const char* const earthModel;
-extern const char* const moonModel;
-extern const char* const earthTexture;
-extern const char* const moonTexture;
-
-// The standard planet of the planetary missions: radius 70, mass 4.9 at (200, 200).
-Body* addHomePlanet(World& world, double spin);
-
-// The earth-like planet of the orbital missions: radius 70, mass 4.9, at rest
-// at the origin, turning 0.001 rad per step.
-Body* addOriginPlanet(World& world);
-// The binary pair circling the origin: bodies 0 (right) and 1 (left).
-void addBinaryPair(World& world);
+// Pieces the missions' objectives share: the ship's start, distance and
+// window tests, and the goals they show.
 
 // Sets every ship field and names the ship's model. A start inside a solid
 // body is lifted onto its surface by the world's reset.
@@ -92,25 +57,9 @@ double shipDistanceToBody(const World& world, int index);
 // Sets `won` and scores the run.
 void winMission(Mission& mission, World& world);
 
-// The timed band test: the clock starts on the step of entry and restarts on
-// every re-entry; the mission is won once more than `steps` steps have passed.
-void timedBandTest(Mission& mission, World& world, bool inside, bool& inRange, int& rangeStart,
-                   int steps);
-
-// Angle of the ship around `planet`, measured from the planet's own turning
-// angle, in [0, 2π).
-double sectorAngle(const World& world, const Body& planet);
-
-// Marks every goal circle (bodies 0 .. count-1) the ship is inside as visited;
-// the mission is won once all are visited, in any order.
-void visitGoalCircles(Mission& mission, World& world, bool visited[], int count);
-// The goal circles, each met once visited.
-void addVisitedCircles(Goals& goals, const World& world, const bool visited[], int count);
-
-// The geostationary window: farther than 90 from the planet's centre (clear of
-// a landed ship at 78.1) and strictly inside the wedge 0 < sector angle < width,
-// `window` being the wedge of that width fixed to the planet.
-bool inSector(const World& world, const Body& planet, TurningWindow& window);
+// The timed window test: the clock starts on the step of entry and restarts
+// on every re-entry; true once more than `steps` steps have passed inside.
+bool heldLongEnough(const World& world, bool inside, bool& inRange, int& rangeStart, int steps);
 
 // Circles around `centre`, met or not.
 void addGoalCircles(Goals& goals, bool met, Vec2 centre, std::initializer_list<double> radii);

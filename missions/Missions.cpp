@@ -1,60 +1,198 @@
 #include "missions/Missions.h"
 
-#include "missions/BiggerLaunchMission.h"
-#include "missions/BinaryCenterMission.h"
-#include "missions/BinaryOrbitMission.h"
-#include "missions/ChangeOfOrbitMission.h"
-#include "missions/EscapeVelocityMission.h"
-#include "missions/FirstLaunchMission.h"
-#include "missions/FirstOrbitMission.h"
-#include "missions/GeostationaryIIMission.h"
-#include "missions/GeostationaryMission.h"
-#include "missions/LunarLandingMission.h"
-#include "missions/LunarOrbitMission.h"
-#include "missions/MovingStartMission.h"
-#include "missions/OppositeSideMission.h"
-#include "missions/OrbitalInsertionMission.h"
-#include "missions/SpinCycleMission.h"
-#include "missions/SpinningStartMission.h"
-#include "missions/TheSkyIsTheLimitMission.h"
-#include "missions/ThrustMission.h"
-#include "missions/TurnIIIMission.h"
-#include "missions/TurnIIMission.h"
-#include "missions/TurnMission.h"
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <system_error>
+
+#include "missions/DataMission.h"
+#include "missions/MissionFile.h"
+
+const char* const customGroupTitle = "Custom Missions";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const rankTitles[] = {"Cadet Missions", "Ensign Missions", "Lieutenant Missions",
+                                  "Commander Missions"};
+
+struct Groups {
+    std::vector<std::string> ranks[4];
+    std::vector<std::string> custom;
+    std::vector<RankGroup> shown;
+
+    void refresh() {
+        shown.clear();
+        for (int i = 0; i < 4; ++i) shown.push_back(RankGroup{rankTitles[i], ranks[i]});
+        if (!custom.empty()) shown.push_back(RankGroup{customGroupTitle, custom});
+    }
+};
+
+Groups& groups() {
+    static Groups store;
+    return store;
+}
+
+std::string& folderSetting() {
+    static std::string folder = "campaign";
+    return folder;
+}
+
+// The "*.toml" files of `folder` in name order; false if it cannot be listed.
+bool missionFiles(const std::string& folder, std::vector<std::string>& files) {
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    if (error) return false;
+    for (; it != fs::directory_iterator(); it.increment(error)) {
+        if (error) return false;
+        std::error_code ignored;
+        if (it->path().extension() == ".toml" && it->is_regular_file(ignored))
+            files.push_back(it->path().string());
+    }
+    std::sort(files.begin(), files.end());
+    return true;
+}
+
+int rankOf(const std::string& group) {
+    for (int i = 0; i < 4; ++i)
+        if (group == rankTitles[i]) return i;
+    return -1;
+}
+
+std::string rankList() {
+    std::string list;
+    for (const char* title : rankTitles) list += std::string(list.empty() ? "" : ", ") + title;
+    return list;
+}
+
+// The parsed campaign of a folder, with its reader's messages: read once per
+// process, the files being the game's own.
+struct Campaign {
+    std::vector<MissionSpec> specs;
+    std::vector<int> ranks;
+    std::string messages;
+    int errors = 0;
+};
+
+const Campaign& campaign(const std::string& folder) {
+    static std::map<std::string, Campaign> read;
+    std::error_code ignored;
+    const std::string key = fs::absolute(folder, ignored).lexically_normal().string();
+    auto found = read.find(key);
+    if (found != read.end()) return found->second;
+    Campaign& c = read[key];
+    std::ostringstream log;
+    std::vector<std::string> files;
+    if (!missionFiles(folder, files)) {
+        log << "ERROR: Cannot read the mission folder " << folder << ". No missions loaded.\n";
+        ++c.errors;
+    }
+    std::map<std::string, std::string> titles;  // title -> file
+    for (const std::string& file : files) {
+        MissionSpec spec;
+        std::ostringstream problems;
+        bool good = readMissionFile(file, spec, problems);
+        const int rank = rankOf(spec.group);
+        if (good && rank < 0) {
+            problems << "ERROR: " << file << ":" << spec.groupLine << ": group: '" << spec.group
+                     << "' is none of " << rankList() << "\n";
+            good = false;
+        }
+        if (good && titles.count(spec.title)) {
+            problems << "ERROR: " << file << ":" << spec.titleLine << ": title: '" << spec.title
+                     << "' is also the title of " << titles[spec.title] << "\n";
+            good = false;
+        }
+        log << problems.str();
+        if (!good) {
+            ++c.errors;
+            continue;
+        }
+        titles[spec.title] = file;
+        c.specs.push_back(spec);
+        c.ranks.push_back(rank);
+    }
+    c.messages = log.str();
+    return c;
+}
+
+}  // namespace
+
+const std::string& campaignFolder() { return folderSetting(); }
+
+void setCampaignFolder(const std::string& folder) { folderSetting() = folder; }
 
 void registerMissions(MissionRegistry& registry) {
-    // Missions live for the whole run; the registry owns them.
-    Mission* const created[] = {
-        new ThrustMission,           new TurnMission,
-        new TurnIIMission,           new TurnIIIMission,
-        new MovingStartMission,      new SpinningStartMission,
-        new FirstLaunchMission,      new BiggerLaunchMission,
-        new EscapeVelocityMission,   new OppositeSideMission,
-        new FirstOrbitMission,       new LunarLandingMission,
-        new ChangeOfOrbitMission,    new TheSkyIsTheLimitMission,
-        new OrbitalInsertionMission, new SpinCycleMission,
-        new GeostationaryMission,    new GeostationaryIIMission,
-        new BinaryCenterMission,     new LunarOrbitMission,
-        new BinaryOrbitMission,
-    };
-    // Registering twice keeps the first missions, which screens may point at.
-    for (Mission* mission : created) {
-        if (!registry.emplace(mission->name, mission).second) delete mission;
+    loadCampaign(campaignFolder(), registry, std::cout);
+}
+
+int loadCampaign(const std::string& folder, MissionRegistry& registry, std::ostream& log) {
+    const Campaign& c = campaign(folder);
+    log << c.messages;
+    Groups& g = groups();
+    for (auto& rank : g.ranks) rank.clear();
+    for (size_t i = 0; i < c.specs.size(); ++i) {
+        const MissionSpec& spec = c.specs[i];
+        g.ranks[c.ranks[i]].push_back(spec.title);
+        // Missions live for the whole run; the registry owns them.
+        if (!registry.count(spec.title)) registry[spec.title] = new DataMission(spec);
     }
+    g.refresh();
+    return c.errors;
+}
+
+bool readCustomMission(const std::string& file, MissionSpec& spec, std::ostream& log) {
+    if (!readMissionFile(file, spec, log)) return false;
+    if (!spec.group.empty() && spec.group != customGroupTitle) {
+        log << "ERROR: " << file << ":" << spec.groupLine << ": group: a custom mission belongs to '"
+            << customGroupTitle << "', not '" << spec.group << "'\n";
+        return false;
+    }
+    const Groups& g = groups();
+    for (const auto& rank : g.ranks) {
+        if (std::find(rank.begin(), rank.end(), spec.title) == rank.end()) continue;
+        log << "ERROR: " << file << ":" << spec.titleLine << ": title: '" << spec.title
+            << "' is the title of a built-in mission\n";
+        return false;
+    }
+    return true;
+}
+
+int loadCustomMissions(const std::string& saveFolder, MissionRegistry& registry,
+                       std::ostream& log) {
+    const std::string folder = (fs::path(saveFolder) / "custom-missions").string();
+    Groups& g = groups();
+    g.custom.clear();
+    int errors = 0;
+    std::vector<std::string> files;
+    std::error_code error;
+    if (fs::exists(folder, error) && !missionFiles(folder, files)) {
+        log << "ERROR: Cannot read the mission folder " << folder << ". No custom missions loaded.\n";
+        ++errors;
+    }
+    for (const std::string& file : files) {
+        MissionSpec spec;
+        bool good = readCustomMission(file, spec, log);
+        if (good && std::find(g.custom.begin(), g.custom.end(), spec.title) != g.custom.end()) {
+            log << "ERROR: " << file << ":" << spec.titleLine << ": title: '" << spec.title
+                << "' is also the title of another custom mission\n";
+            good = false;
+        }
+        if (!good) {
+            ++errors;
+            continue;
+        }
+        g.custom.push_back(spec.title);
+        if (!registry.count(spec.title)) registry[spec.title] = new DataMission(spec);
+    }
+    g.refresh();
+    return errors;
 }
 
 const std::vector<RankGroup>& rankGroups() {
-    static const std::vector<RankGroup> groups = {
-        {"Cadet Missions",
-         {"Thrust", "Turn", "Turn II", "Moving Start", "Spinning Start", "First Launch",
-          "Bigger Launch"}},
-        {"Ensign Missions",
-         {"Escape Velocity", "Turn III", "Opposite Side", "First Orbit", "Lunar Landing",
-          "The Sky is the Limit"}},
-        {"Lieutenant Missions",
-         {"Change of Orbit", "Orbital Insertion", "Spin Cycle", "Geostationary",
-          "Geostationary II"}},
-        {"Commander Missions", {"Binary Center", "Lunar Orbit", "Binary Orbit"}},
-    };
-    return groups;
+    Groups& g = groups();
+    if (g.shown.empty()) g.refresh();
+    return g.shown;
 }

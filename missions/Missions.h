@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <map>
 #include <string>
 #include <vector>
@@ -9,12 +10,40 @@ class Mission;
 // Missions by name, in byte-wise name order; owns the missions for the whole run.
 using MissionRegistry = std::map<std::string, Mission*>;
 
-// Creates the 21 missions in their fixed order and registers each under its name.
+// The built-in missions: one file each in the campaign folder. Starts as
+// "campaign", beside images/ and models/ in the working directory.
+const std::string& campaignFolder();
+void setCampaignFolder(const std::string& folder);
+
+// Loads the campaign folder's missions and registers each under its title,
+// reporting bad files on standard output. A title already registered keeps
+// its mission, which screens may point at.
 void registerMissions(MissionRegistry& registry);
+
+// Loads every "*.toml" file of `folder` as a built-in mission, in file-name
+// order within each rank group. A bad file gets "ERROR: file:line: ..." lines
+// on `log` and is left out; the others load. Returns the number of errors.
+int loadCampaign(const std::string& folder, MissionRegistry& registry, std::ostream& log);
+
+// Loads the player's own missions: the "*.toml" files of the folder
+// "custom-missions" in `saveFolder` (the folder that holds "save.dat"), into
+// the group "Custom Missions". A missing folder is no error; a file whose
+// title is a built-in mission's is refused. Returns the number of errors.
+int loadCustomMissions(const std::string& saveFolder, MissionRegistry& registry, std::ostream& log);
+
+extern const char* const customGroupTitle;  // "Custom Missions"
+
+struct MissionSpec;
+// Reads a player's mission file and checks what the game asks of one: a
+// group, if named, of "Custom Missions", and a title that is no built-in
+// mission's (as rankGroups() lists them). Errors as loadCampaign() reports them.
+bool readCustomMission(const std::string& file, MissionSpec& spec, std::ostream& log);
 
 struct RankGroup {
     const char* title;
     std::vector<std::string> missions;  // in menu order
 };
-// "Cadet Missions", "Ensign Missions", "Lieutenant Missions", "Commander Missions".
+// "Cadet Missions", "Ensign Missions", "Lieutenant Missions", "Commander
+// Missions" with the missions last loaded into them, then "Custom Missions"
+// if any custom mission was loaded.
 const std::vector<RankGroup>& rankGroups();

@@ -17,7 +17,7 @@ constexpr int damagedCopiesMost = 99;
 
 // Names in the working folder stay bare, as the messages show them.
 std::string inFolder(const std::string& folder, const std::string& name) {
-    return folder == "." ? name : folder + "/" + name;
+    return folder.empty() || folder == "." ? name : folder + "/" + name;
 }
 
 void appendInt32(std::string& out, int32_t value) {
@@ -102,7 +102,7 @@ bool writeAll(int fd, const std::string& bytes) {
 }
 
 void syncFolder(const std::string& folder) {
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
@@ -131,8 +131,9 @@ Written writeWholeFile(const std::string& folder, const std::string& name,
 
 }  // namespace
 
-ScoreFile::ScoreFile(const std::string& folder_)
+ScoreFile::ScoreFile(const std::string& folder_, bool known_)
     : folder(folder_),
+      known(known_),
       saveFileName(inFolder(folder_, "save.dat")),
       backupFileName(saveFileName + ".bak"),
       damagedFileName(saveFileName + ".damaged") {}
@@ -144,10 +145,11 @@ void ScoreFile::keepDamagedCopy(std::ostream& log) {
     for (int k = 1; k <= damagedCopiesMost && !damaged.copied; ++k) {
         std::string name = k == 1 ? damagedFileName : damagedFileName + "." + std::to_string(k);
         std::string existing;
-        if (readWholeFile(name, existing) && existing != damaged.bytes) continue;
-        if (existing != damaged.bytes && writeWholeFile(folder, name, damaged.bytes) != Written::ok)
-            break;
+        bool exists = readWholeFile(name, existing);
+        if (exists && existing != damaged.bytes) continue;
+        if (!exists && writeWholeFile(folder, name, damaged.bytes) != Written::ok) break;
         damaged.copied = true;
+        damaged.bytes.clear();  // on disk now; a large file need not stay in memory
         log << "ERROR: The damaged " << saveFileName << " is kept as " << name << ".\n";
     }
     if (!damaged.copied) {
@@ -171,17 +173,22 @@ bool storableBest(float score, const std::string& programText) {
     return program.size() <= size_t(maxProgramSize);
 }
 
-std::string scoreFileBytes(const MissionRegistry& missions) {
+std::string scoreFileBytes(const MissionRegistry& missions, const StoredBests& absent) {
+    StoredBests all;
+    for (const auto& entry : absent)
+        if (!missions.count(entry.first)) all[entry.first] = entry.second;
+    for (const auto& entry : missions)
+        all[entry.first] = StoredBest{entry.second->bestScore, entry.second->savedProgram};
     std::string records;
     int32_t count = 0;
-    for (const auto& entry : missions) {
+    for (const auto& entry : all) {
         // The reader refuses longer names; such a mission is not written.
         if (entry.first.size() > size_t(maxNameLength)) continue;
-        const Mission& mission = *entry.second;
-        bool storable = storableBest(mission.bestScore, mission.savedProgram);
+        const StoredBest& best = entry.second;
+        bool storable = storableBest(best.bestScore, best.program);
         appendBytes(records, entry.first);
-        appendFloat32(records, storable ? mission.bestScore : 0.0f);
-        appendBytes(records, storable ? mission.savedProgram : std::string());
+        appendFloat32(records, storable ? best.bestScore : 0.0f);
+        appendBytes(records, storable ? best.program : std::string());
         ++count;
     }
     std::string out;
@@ -189,7 +196,7 @@ std::string scoreFileBytes(const MissionRegistry& missions) {
     return out + records;
 }
 
-std::string readScoreRecords(std::FILE* file, MissionRegistry& missions) {
+std::string readScoreRecords(std::FILE* file, MissionRegistry& missions, StoredBests* absent) {
     int32_t count;
     if (!readInt32(file, count)) return "no record count";
     if (count < 0) return "negative record count " + std::to_string(count);
@@ -213,7 +220,10 @@ std::string readScoreRecords(std::FILE* file, MissionRegistry& missions) {
             continue;
         }
         auto found = missions.find(record.name);
-        if (found == missions.end()) continue;  // a mission that no longer exists
+        if (found == missions.end()) {  // a mission not loaded this time
+            if (absent) (*absent)[record.name] = StoredBest{record.bestScore, record.program};
+            continue;
+        }
         found->second->bestScore = record.bestScore;
         found->second->savedProgram = record.program;
     }
@@ -223,11 +233,15 @@ std::string readScoreRecords(std::FILE* file, MissionRegistry& missions) {
 
 void ScoreFile::save(const MissionRegistry& missions, std::ostream& log) {
     log << "Saving game.\n";
+    if (!known) {
+        log << "ERROR: Failed to open file for saving game.\n";
+        return;
+    }
     if (damaged.onDisk && !damaged.copied) {
         keepDamagedCopy(log);
         if (!damaged.copied) return;
     }
-    std::string bytes = scoreFileBytes(missions);
+    std::string bytes = scoreFileBytes(missions, absent);
     keepBackup(bytes, log);
     switch (writeWholeFile(folder, saveFileName, bytes)) {
         case Written::ok:
@@ -245,12 +259,13 @@ void ScoreFile::save(const MissionRegistry& missions, std::ostream& log) {
 void ScoreFile::load(MissionRegistry& missions, std::ostream& log) {
     log << "Loading game.\n";
     damaged = DamagedFile();
-    std::FILE* file = std::fopen(saveFileName.c_str(), "rb");
+    std::FILE* file = known ? std::fopen(saveFileName.c_str(), "rb") : nullptr;
     if (!file) {
         log << "ERROR: Failed to open file for loading game. No scores loaded.\n";
         return;
     }
-    std::string problem = readScoreRecords(file, missions);
+    absent.clear();
+    std::string problem = readScoreRecords(file, missions, &absent);
     std::fclose(file);
     if (problem.empty()) return;
     log << "ERROR: Damaged " << saveFileName << ": " << problem << ".\n";

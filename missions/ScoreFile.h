@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <iosfwd>
+#include <map>
 #include <string>
 
 #include "missions/Missions.h"
@@ -10,9 +11,19 @@
 // The players' progress between runs: "save.dat" in one folder, one record
 // per registered mission (name, best score, best program text). Progress
 // and error lines go to the `log` each call is given.
+// A best score and its program text, kept for a mission that is not loaded.
+struct StoredBest {
+    float bestScore = 0.0f;
+    std::string program;
+};
+// Records by mission name.
+using StoredBests = std::map<std::string, StoredBest>;
+
 class ScoreFile {
 public:
-    explicit ScoreFile(const std::string& folder = ".");
+    // `folder` "" or "." is the working directory; a folder that could not
+    // be found (`known` false) is never read or written.
+    explicit ScoreFile(const std::string& folder = ".", bool known = true);
 
     // Reads "save.dat" into `missions`. A damaged file keeps every record it
     // can still frame, reports the rest, and is copied to "save.dat.damaged"
@@ -37,7 +48,11 @@ private:
         std::string bytes;
     };
     DamagedFile damaged;
+    // Bests of missions not loaded this time (a player's mission file that
+    // was moved or broken): written back, so its medal waits for its return.
+    StoredBests absent;
     std::string folder;
+    bool known;
     std::string saveFileName;
     std::string backupFileName;
     // More than one damaged file may need keeping: "save.dat.damaged", then
@@ -48,8 +63,9 @@ private:
 // The file's exact bytes for `missions`: little-endian int32 count, then per
 // mission in registry order int32 name length, name, float32 best score,
 // int32 program length, program text. A best the reader would refuse is
-// written as no best.
-std::string scoreFileBytes(const MissionRegistry& missions);
+// written as no best. The records of `absent` whose missions are not
+// registered are written among them, in name order.
+std::string scoreFileBytes(const MissionRegistry& missions, const StoredBests& absent = {});
 
 // Longest name and program text a record may hold; anything longer is damage.
 constexpr int32_t maxNameLength = 255;  // bytes
@@ -64,4 +80,6 @@ bool storableBest(float score, const std::string& programText);
 // Returns an empty string when the whole file was sound, otherwise what was
 // wrong: records with an impossible best are skipped, and a record that
 // breaks the framing ends the reading (the records before it are kept).
-std::string readScoreRecords(std::FILE* file, MissionRegistry& missions);
+// Records naming no registered mission go to `absent`, when given.
+std::string readScoreRecords(std::FILE* file, MissionRegistry& missions,
+                             StoredBests* absent = nullptr);

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "render/Mesh.h"
+#include "render/DataFile.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ constexpr int fontGrid = 16;        // cells per row and per column
 constexpr int largestImage = 8192;  // pixels per side; beyond that no GL takes it
 
 std::string imageProblem(const Asset& asset) {
-    SDL_Surface* image = IMG_Load(asset.path.c_str());
+    SDL_Surface* image = IMG_Load(dataFile(asset.path).c_str());
     if (!image) return std::string("does not decode: ") + IMG_GetError();
     int width = image->w, height = image->h;
     SDL_FreeSurface(image);
@@ -40,7 +41,7 @@ int strayIndices(const Mesh& mesh, const List& list, Field field) {
 }
 
 std::string modelProblem(const Asset& asset) {
-    if (std::FILE* file = std::fopen(asset.path.c_str(), "rb")) {
+    if (std::FILE* file = std::fopen(dataFile(asset.path).c_str(), "rb")) {
         std::fclose(file);
     } else {
         return "cannot be opened";
@@ -97,8 +98,10 @@ int checkAssets(const std::vector<Asset>& assets, std::ostream& out) {
 }
 
 int checkAssetsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (!args.empty()) {
-        err << "usage: astrello --check-assets (from the game's data directory)\n";
+    if (args.size() == 2 && args[0] == "--data-dir" && !args[1].empty()) {
+        setDataFolder(args[1]);
+    } else if (!args.empty()) {
+        err << "usage: astrello --check-assets [--data-dir DIR]\n";
         return 2;
     }
     int problems = checkAssets(gameAssets(), out);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/Decimal.h"
+#include "render/DataFile.h"
 
 namespace {
 
@@ -132,8 +133,9 @@ void readFace(const char* begin, const char* end, std::vector<Mesh::Triangle>& f
 
 void Mesh::load(const std::string& fileName) {
     std::string text;
-    if (!readFile(fileName, text)) {
-        printf("failed to load %s\n", fileName.c_str());
+    std::string path = dataFile(fileName);
+    if (!readFile(path, text)) {
+        printf("failed to load %s\n", path.c_str());
         return;
     }
     Cursor cursor{text.data(), text.data() + text.size()};

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+#include "render/DataFile.h"
+
 namespace {
 
 constexpr int32_t maxUseCount = 2000000000;
@@ -61,11 +63,12 @@ std::vector<uint8_t> paddedTexels(SDL_Surface* rgba, uint32_t texWidth, uint32_t
 
 Texture::Texture(const std::string& name, bool upload) : fileName(name) {
     if (!upload) return;
-    SDL_Surface* image = IMG_Load(fileName.c_str());
+    std::string path = dataFile(fileName);
+    SDL_Surface* image = IMG_Load(path.c_str());
     SDL_Surface* rgba = image ? convertToRgba(image) : nullptr;
     if (!rgba) {
         if (image) SDL_FreeSurface(image);
-        std::printf("failed to load texture: %s\n", fileName.c_str());
+        std::printf("failed to load texture: %s\n", path.c_str());
         return;
     }
     width = uint32_t(rgba->w);
@@ -105,7 +108,9 @@ Texture* TextureCache::get(const std::string& fileName) {
     return entry.texture;
 }
 
-Texture* getTexture(const std::string& fileName) {
+TextureCache& textureCache() {
     static TextureCache cache;
-    return cache.get(fileName);
+    return cache;
 }
+
+Texture* getTexture(const std::string& fileName) { return textureCache().get(fileName); }

@@ -28,13 +28,15 @@ struct TextureCache {
         int32_t useCount = 0;  // saturates at 2000000000
     };
     std::map<std::string, Entry> entries;
-    // Without a GL context (the headless runner, simulation tests) textures
-    // are recorded without reading or uploading anything.
+    // Without a GL context (tests of layout without a window) textures are
+    // recorded without reading or uploading anything.
     bool headless = false;
 
     Texture* get(const std::string& fileName);
 };
 
+// The process's one cache.
+TextureCache& textureCache();
 // The texture of `fileName` from the process's one cache, which keeps every
 // texture until the process ends; never null.
 Texture* getTexture(const std::string& fileName);

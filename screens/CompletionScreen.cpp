@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 #include "app/Application.h"
@@ -58,11 +59,28 @@ std::string medalSentence(int medal) {
     return std::string("You got a ") + medalNames[medal - 1] + " medal.";
 }
 
+// One line of a mission with its own costs: the amount, the rate as ".05"
+// is written, and the cost.
+std::string rateLine(const char* label, float cost, float rate, const char* costFormat) {
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%g", double(rate));
+    const char* digits = std::strncmp(shown, "0.", 2) == 0 ? shown + 1 : shown;
+    char format[96];
+    std::snprintf(format, sizeof format, "%s: %% 5.0f x %-3s = %s\n", label, digits, costFormat);
+    return line(format, rate > 0.0f ? cost / rate : 0.0, cost);
+}
+
 std::string scoreBreakdown(const Mission& mission) {
     std::string text;
-    text += line("Thrust: % 5.0f x 1   = %5.0f\n", mission.thrustCost, mission.thrustCost);
-    text += line(" Turns: % 5.0f x .1  =   %5.1f\n", mission.turnCost * 10, mission.turnCost);
-    text += line("  Time: % 5.0f x .01 =    %5.2f\n", mission.timeCost * 100, mission.timeCost);
+    if (mission.thrustRate == 1.0f && mission.turnRate == 0.1f && mission.timeRate == 0.01f) {
+        text += line("Thrust: % 5.0f x 1   = %5.0f\n", mission.thrustCost, mission.thrustCost);
+        text += line(" Turns: % 5.0f x .1  =   %5.1f\n", mission.turnCost * 10, mission.turnCost);
+        text += line("  Time: % 5.0f x .01 =    %5.2f\n", mission.timeCost * 100, mission.timeCost);
+    } else {
+        text += rateLine("Thrust", mission.thrustCost, mission.thrustRate, "%5.0f");
+        text += rateLine(" Turns", mission.turnCost, mission.turnRate, "  %5.1f");
+        text += rateLine("  Time", mission.timeCost, mission.timeRate, "   %5.2f");
+    }
     text += "-----------------------------\n";
     char total[64];
     std::snprintf(total, sizeof total, " Total:                 %5.2f\n", mission.score);

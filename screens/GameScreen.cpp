@@ -11,7 +11,7 @@
 #include "render/Font.h"
 #include "screens/CompletionScreen.h"
 #include "screens/ProgramEditor.h"
-#include "screens/ProgramEdits.h"
+#include "sim/ProgramEdits.h"
 #include "screens/SpaceView.h"
 #include "sim/Optimizer.h"
 #include "sim/Rocket.h"
@@ -107,11 +107,7 @@ void GameScreen::update() {
         // The win hands over to the completion screen; presses of the same
         // update (Quit would pop it at once, an edit would change the program
         // it records) are dropped.
-        for (Button* button :
-             {runButton, leftButton, rightButton, thrustButton, waitButton, sleepButton, delButton,
-              upButton, downButton, quitButton, turboButton}) {
-            button->clicked = false;
-        }
+        dropPresses();
         return;
     }
     if (takeClick(runButton)) setRunning(!app.world.running);
@@ -141,11 +137,9 @@ void GameScreen::update() {
 // Presses meanwhile are dropped, but for Quit, which abandons the search.
 void GameScreen::continueOptimizing() {
     optimizeRequested = false;
-    for (Button* button : {runButton, leftButton, rightButton, thrustButton, waitButton,
-                           sleepButton, delButton, upButton, downButton, turboButton}) {
-        button->clicked = false;
-    }
-    if (takeClick(quitButton)) {
+    const bool quit = takeClick(quitButton);
+    dropPresses();
+    if (quit) {
         optimizer.reset();
         editor->editable = true;
         popScreen();
@@ -159,6 +153,13 @@ void GameScreen::continueOptimizing() {
     world.rocket->program = optimizer->result();
     optimizer.reset();
     editor->editable = true;
+}
+
+void GameScreen::dropPresses() {
+    for (Button* button : {runButton, leftButton, rightButton, thrustButton, waitButton,
+                           sleepButton, delButton, upButton, downButton, quitButton, turboButton}) {
+        button->clicked = false;
+    }
 }
 
 bool GameScreen::simulate() {

@@ -53,6 +53,8 @@ private:
     void drawReadout() const;
     void handleStoppedKey(int sym);
     void continueOptimizing();
+    // Forgets every button press of this update.
+    void dropPresses();
 
     std::unique_ptr<Optimizer> optimizer;  // the search F1 started, while it runs
 };

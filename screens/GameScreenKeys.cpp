@@ -4,7 +4,7 @@
 #include "app/Button.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
-#include "screens/ProgramEdits.h"
+#include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
 
 // Every key press is consumed; while running only Return, Escape and Space act.

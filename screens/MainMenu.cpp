@@ -7,9 +7,11 @@
 #include "app/Application.h"
 #include "app/OptionsMenu.h"
 #include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "screens/MissionMenu.h"
+#include "core/GameFolders.h"
 
 namespace {
 
@@ -39,13 +41,9 @@ int lowestMedal(const std::vector<std::string>& page) {
 
 MainMenu::MainMenu() {
     title = "Quorrin : Astrello";
-    items = {"Cadet Missions",
-             "Ensign Missions",
-             "Lieutenant Missions",
-             "Commander Missions",
-             "Options",
-             "Intro",
-             "Quit"};
+    // The four rank groups, then "Custom Missions" when the player has any.
+    for (const RankGroup& group : rankGroups()) items.push_back(group.title);
+    items.insert(items.end(), {"Options", "Intro", "Quit"});
     entered = true;
 }
 
@@ -57,6 +55,8 @@ void MainMenu::assessGroups() {
         const std::vector<std::string>* page = groupMissions(items[i]);
         if (!page) continue;
         medals[i] = lowestMedal(*page);
+        // The player's own missions are always open and open nothing.
+        if (items[i] == customGroupTitle) continue;
         if (medals[i] >= 2) highestPassed = i;
         locks[i] = i > highestPassed + 1;
     }
@@ -94,6 +94,16 @@ void MainMenu::draw() {
         }
         drawText(*app.font, items[i], at);
     }
+    if (!app.folders.canSave) {
+        // Said where the player looks, not only on standard output.
+        std::string notice = app.folders.saveUnknown
+                                 ? "Scores cannot be saved: there is no home folder."
+                                 : "Scores cannot be saved: cannot write to " +
+                                       shownFolder(app.folders.save);
+        glColor3f(0.9f, 0.45f, 0.45f);
+        float width = textSize(*app.smallFont, notice).x;
+        drawText(*app.smallFont, notice, Vec2f(float(int((app.width - width) / 2)), 40.0f));
+    }
     endMenuFrame();
 }
 
@@ -107,7 +117,7 @@ void MainMenu::activate(int index) {
     } else if (item == "Intro") {
         popScreen();
         entered = true;
-    } else if (groupMissions(item) && index <= highestPassed + 1) {
+    } else if (groupMissions(item) && (index <= highestPassed + 1 || item == customGroupTitle)) {
         app.missionMenu->currentPage = item;
         pushScreen(app.missionMenu);
         entered = true;

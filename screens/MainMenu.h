@@ -5,8 +5,9 @@
 #include "app/ListMenu.h"
 
 // The title menu: the four rank groups with their group medals and locks,
-// then "Options", "Intro" and "Quit". A group opens once every mission of
-// the group before it (or of itself) has silver or better.
+// "Custom Missions" when the player has any, then "Options", "Intro" and
+// "Quit". A rank group opens once every mission of the group before it (or
+// of itself) has silver or better; the custom group is always open.
 class MainMenu : public ListMenu {
 public:
     MainMenu();

@@ -2,11 +2,12 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/Application.h"
 #include "render/Font.h"
-#include "screens/ProgramEdits.h"
+#include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
 
 namespace {
@@ -66,11 +67,30 @@ int ProgramEditor::highlightRow(const VirtualMachine& machine) {
     return machine.waitCounter > 0 ? machine.currentLine : machine.pc;
 }
 
+int ProgramEditor::visibleRows() const { return std::max(1, int(max.y - min.y) / rowHeight); }
+
+void ProgramEditor::keepInView(int row, int rowCount) {
+    if (row < firstRow) firstRow = row;
+    if (row >= firstRow + visibleRows()) firstRow = row - visibleRows() + 1;
+    firstRow = std::clamp(firstRow, 0, std::max(0, rowCount - visibleRows()));
+}
+
+bool ProgramEditor::scroll(int rows) {
+    if (app.world.running || !app.world.rocket) return false;
+    int n = int(app.world.rocket->program.size());
+    firstRow = std::clamp(firstRow + rows * wheelRows, 0, std::max(0, n + 1 - visibleRows()));
+    selected = std::clamp(selected, firstRow, std::min(n, firstRow + visibleRows() - 1));
+    return true;
+}
+
 int ProgramEditor::rowAt(int y, int rowCount) const {
     if (y < 0) return -1;
     float h = max.y - min.y;
-    for (int i = 0; i < rowCount; ++i) {
-        int top = int(h - float(rowHeight * (i + 1)));
+    // A row cut off at the bottom cannot be hit: selecting it would scroll
+    // the list under the pointer in the middle of a drag.
+    int end = std::min(rowCount, firstRow + visibleRows());
+    for (int i = firstRow; i < end; ++i) {
+        int top = int(h - float(rowHeight * (i - firstRow + 1)));
         if (top <= y && y < int(float(top) + rowHeight)) return i;
     }
     return -1;
@@ -81,7 +101,9 @@ bool ProgramEditor::handleEvent(const SDL_Event& event) {
     Program& program = app.world.rocket->program;
     int n = int(program.size());
     if (event.type == SDL_MOUSEMOTION) {
-        if (event.motion.state == 0) return false;
+        // Only a held button drags; the wheel's buttons 4 and 5 do not.
+        if ((event.motion.state & (SDL_BUTTON_LMASK | SDL_BUTTON_MMASK | SDL_BUTTON_RMASK)) == 0)
+            return false;
         LocalPoint p = localPoint(*this, event.motion.x, event.motion.y);
         int row = rowAt(p.y, n);
         if (row >= 0) {
@@ -122,9 +144,11 @@ void ProgramEditor::draw() {
     glTranslatef(0, h, 0);
     int n = int(app.world.rocket->program.size());
     int highlight = highlightRow(*app.world.rocket);
-    for (int i = 0; i <= n; ++i) {
+    // The row the player edits, or the one executing, is always shown.
+    keepInView(std::clamp(editable ? selected : highlight, 0, n), n + 1);
+    for (int i = firstRow; i <= n; ++i) {
         // Rows wholly below the widget would be clipped anyway.
-        if (h - float(rowHeight * i) < 0) break;
+        if (h - float(rowHeight * (i - firstRow)) < 0) break;
         if (!editable && i == highlight) {
             glColor3f(0.8f, 0.8f, 1.0f);
         } else if (editable && i == selected) {

@@ -11,20 +11,30 @@ class ProgramEditor : public Widget {
 public:
     static constexpr int rowHeight = 32;  // pixels
 
+    static constexpr int wheelRows = 3;  // rows per notch of the mouse wheel
+
     bool editable = true;  // stopped: mouse edits allowed, selection shown
     int selected = 0;      // selected row, 0..n; n is the end row
+    int firstRow = 0;      // the row shown at the top; a long program scrolls
 
     void update() override;
     void draw() override;
     bool handleEvent(const SDL_Event& event) override;
+    // Scrolls a program longer than the view, taking the selection along so
+    // that it stays in view.
+    bool scroll(int rows) override;
 
     // The row that is executing: the last instruction while a wait counts
     // down, otherwise the next one.
     static int highlightRow(const VirtualMachine& machine);
 
 private:
-    // The row whose span holds local height y, or -1. Only the part of the
-    // list inside the widget can be hit.
+    // Rows that fit wholly in the widget (at least one).
+    int visibleRows() const;
+    // Scrolls as little as needed to show `row` of `rowCount`.
+    void keepInView(int row, int rowCount);
+    // The row whose span holds local height y, or -1. Only rows wholly
+    // inside the widget can be hit.
     int rowAt(int y, int rowCount) const;
     void drawRow(int row) const;
 };

@@ -141,13 +141,14 @@ float Optimizer::evaluate(World& world) {
     computeScore(world);
     const float programCost = mission.turnCost + mission.thrustCost;
     // Well past the step at which the time cost takes the score over the limit.
-    const double stepsToLimit = std::max(0.0, double(limit) - double(programCost)) * 100.0;
+    const double stepsToLimit =
+        std::max(0.0, double(limit) - double(programCost)) / double(mission.timeRate);
     const long maxSteps = long(std::min(stepCap, stepsToLimit + 1000.0));
     float score;
     long steps = 0;
     do {
         world.step();
-        score = programCost + float(world.time) * 0.01f;
+        score = programCost + float(world.time) * mission.timeRate;
     } while (!(score > limit) && !mission.won && !mission.failed && ++steps < maxSteps);
     computeScore(world);  // the mission's score fields as after the last step
     if (score > limit || mission.won) return score;

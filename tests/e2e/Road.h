@@ -1,6 +1,5 @@
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
 
@@ -9,10 +8,7 @@
 // Steps of a player's road through the real game, shared by the end-to-end
 // tests. Each checks what it can see on the way with gtest expectations.
 
-std::string gameBinary();
-
-// Starts the game on `display` and waits for its window (a test failure,
-// with the game's output, if none comes).
+// Starts the game on `display` and waits for its window.
 std::unique_ptr<GameSession> startGame(const VirtualDisplay& display,
                                        const GameSetup& setup = GameSetup());
 
@@ -20,8 +16,8 @@ std::unique_ptr<GameSession> startGame(const VirtualDisplay& display,
 void expectWindowSize(GameSession& game, int width, int height);
 
 // From the intro: the main menu, the Cadet page and back, each seen in the
-// window, so the keys reach the game and it draws (for a player without
-// scores: the main menu shows three locked rank groups).
+// window (for a player without scores the main menu shows three locked
+// rank groups in red).
 void expectMenusWork(GameSession& game);
 
 // The parts of the game's error output that are sanitizer findings against
@@ -29,44 +25,27 @@ void expectMenusWork(GameSession& game);
 // game's own code allocated. "" when there are none.
 std::string sanitizerFindings(const std::string& errors);
 
-// From the main menu: Escape quits; the game says goodbye, saves and ends
-// with exit code 0 and no sanitizer finding.
+// From the main menu (or a screen or two above it): Escape until the game
+// quits; it says goodbye, saves and ends with exit code 0 and no finding.
 void expectQuitsCleanly(GameSession& game);
 
-// From the intro to the game screen of mission `row` (1-based, below
-// "<- Back -<<") of the Cadet page.
-void openCadetMission(GameSession& game, int row);
+// From the intro to the game screen of the Cadet page's first mission,
+// "Thrust", with `program` typed, e.g. "t 1 0 0 0 l 4 5": a command letter
+// inserts its instruction at the next update, so its digits wait for that.
+void openThrustWith(GameSession& game, const std::string& program);
 
-// The medal the completion screen shows in the middle of a window of this
-// screenshot's size: "gold", "silver", "bronze" or "none", by its colour.
+// The medal the completion screen shows in the middle of the window, by its
+// colour: "gold", "silver", "bronze" or "none".
 std::string medalShown(const Screenshot& shot);
 
-// From the intro: flies "Thrust" with Thrust 1000, which wins after 351
-// steps, and waits for the completion screen. Returns the medal it shows
-// ("none" if it never came). Without the medal images there is nothing to
-// see, and it just waits long enough for the flight.
-std::string flyThrustToCompletion(GameSession& game, bool medalVisible = true);
-
-// From the intro: flyThrustToCompletion, then dismisses the completion
-// screen, which saves: "save.dat" then holds all 21 missions and the win.
-// Ends on the game screen.
+// From the intro: flies "Thrust" with Thrust 1000 (a bronze), dismisses the
+// completion screen, which saves, and checks that "save.dat" then holds the
+// win. Without the medal images there is no medal to see.
 void winThrustAndSave(GameSession& game, bool medalVisible = true);
 
-// Types a program on the game screen, e.g. "t 1 0 0 0 l 4 5". A command
-// letter inserts its instruction at the next update, so the digits after it
-// wait for that before they are typed.
-void typeProgram(GameSession& game, const std::string& keys);
+// The score of `program` on "Thrust", as the simulation flies it.
+float thrustScore(const std::string& program);
 
-// A mission's stored best, as "save.dat" keeps it.
-struct SavedBest {
-    float score = 0.0f;
-    std::string program;
-};
-
-// The bytes "save.dat" must hold, built from the layout: a little-endian
-// int32 count, then per registered mission in byte-wise name order its name
-// length and name, float32 best score, program length and program text.
-std::string scoreFileLayout(const std::map<std::string, SavedBest>& bests);
-
-// Reads a score file by the same layout; false if it is not whole.
-bool readScoreFile(const std::string& bytes, std::map<std::string, SavedBest>& bests);
+// The bytes of "save.dat" with every mission unwon but `mission`, if given.
+std::string scoreFile(const std::string& mission = "", float best = 0.0f,
+                      const std::string& program = "");

@@ -14,12 +14,16 @@
 #include <sstream>
 
 #include "app/Options.h"
+#include "missions/DataMission.h"
 #include "missions/Mission.h"
+#include "missions/MissionFile.h"
 #include "missions/Missions.h"
 #include "render/Mesh.h"
 #include "core/TextSplit.h"
 #include "missions/ScoreFile.h"
 #include "sim/ProgramText.h"
+#include "sim/Rocket.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -165,6 +169,36 @@ std::string checkScoreFile(const std::string& input) {
     return "";
 }
 
+// A mission file is refused with its reasons, each on a line that names its
+// place, or accepted without a word; an accepted one can be set up, flown,
+// judged and shown.
+std::string checkMission(const std::string& input) {
+    MissionSpec spec;
+    std::ostringstream log;
+    const bool accepted = readMissionText(input, "fuzz.toml", spec, log);
+    const std::string messages = log.str();
+    if (accepted != messages.empty())
+        return accepted ? "accepted with errors: " + messages : "refused without a reason";
+    std::istringstream lines(messages);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("ERROR: fuzz.toml:", 0) != 0) return "a message without its place: " + line;
+    if (!accepted) return "";
+    DataMission mission(spec);
+    World world;
+    world.mission = &mission;
+    world.clearProgramAndReset();
+    parseProgramText(spec.reference, world.rocket->program);
+    world.reset();
+    Goals goals;
+    for (int i = 0; i < 300 && !mission.won && !mission.failed; ++i) {
+        world.step();
+        goals.clear();
+        mission.goals(world, goals);
+        mission.fixedGoals(world, goals);
+    }
+    return "";
+}
+
 }  // namespace
 
 const std::vector<ReaderCheck>& readerChecks() {
@@ -173,6 +207,7 @@ const std::vector<ReaderCheck>& readerChecks() {
         {"options", checkOptions},
         {"obj", checkObj},
         {"score_file", checkScoreFile},
+        {"mission", checkMission},
     };
     return checks;
 }

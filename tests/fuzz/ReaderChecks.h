@@ -13,7 +13,7 @@ struct ReaderCheck {
     std::string (*check)(const std::string& input);
 };
 
-// Every reader: "program_text", "options", "obj", "score_file".
+// Every reader: "program_text", "options", "obj", "score_file", "mission".
 const std::vector<ReaderCheck>& readerChecks();
 // The check of that name, or null.
 const ReaderCheck* findReaderCheck(const std::string& name);

@@ -84,17 +84,6 @@ TEST_F(TitleMenu, ClickingALockedGroupDoesNothing) {
     EXPECT_FALSE(menu.entered);
 }
 
-TEST_F(TitleMenu, OpenGroupOpensItsMissionMenuPage) {
-    scoreGroup("Cadet Missions", 0.5f);
-    menu.assessGroups();
-    menu.selected = Ensign;
-    EXPECT_TRUE(menu.handleEvent(keyPress(SDLK_RETURN)));
-    EXPECT_EQ(currentScreen(), &missionMenu);
-    EXPECT_EQ(app.focus, &missionMenu);
-    EXPECT_EQ(missionMenu.currentPage, "Ensign Missions");
-    EXPECT_TRUE(menu.entered);
-}
-
 TEST_F(TitleMenu, UnlockingFollowsTheLastAssessmentNotTheCurrentScores) {
     menu.assessGroups();
     scoreGroup("Cadet Missions", 0.0f);  // won since the last draw
@@ -104,17 +93,4 @@ TEST_F(TitleMenu, UnlockingFollowsTheLastAssessmentNotTheCurrentScores) {
     menu.assessGroups();
     menu.handleEvent(keyPress(SDLK_RETURN));
     EXPECT_EQ(currentScreen(), &missionMenu);
-}
-
-TEST_F(TitleMenu, IntroUncoversTheIntroAndEscapeQuits) {
-    menu.selected = Intro;
-    menu.handleEvent(keyPress(SDLK_RETURN));
-    EXPECT_EQ(currentScreen(), &intro);
-    EXPECT_TRUE(app.running);
-
-    pushScreen(&menu);
-    menu.selected = Cadet;
-    EXPECT_TRUE(menu.handleEvent(keyPress(SDLK_ESCAPE)));
-    EXPECT_EQ(menu.selected, Quit);
-    EXPECT_FALSE(app.running);
 }

@@ -1,155 +1,229 @@
+// The program editor's edits through the game screen's keys and the mouse,
+// and what the screen does with a run.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "app/Application.h"
 #include "missions/Mission.h"
+#include "screens/CompletionScreen.h"
+#include "screens/GameScreen.h"
+#include "sim/ProgramEdits.h"
 #include "screens/ProgramEditor.h"
+#include "sim/Optimizer.h"
 #include "sim/Rocket.h"
+#include "tests/screens/MenuTestSupport.h"
 
 namespace {
 
-class EmptyMission : public Mission {
+// A mission in empty space that is won on a chosen step of a run and counts
+// its checks.
+class ScriptedMission : public Mission {
 public:
-    EmptyMission() : Mission("Empty", "", 1.0f, 2.0f) {}
-    void setup(World& world) override { world.rocket->radius = 8.0; }
+    ScriptedMission() : Mission("Scripted", "", 1.0f, 2.0f) {}
+    int winAtStep = -1, checks = 0, stepsThisRun = 0;
+
+    void setup(World& world) override {
+        won = failed = false;
+        stepsThisRun = 0;
+        world.rocket->radius = 8.0;
+    }
+    void update(World& world) override {
+        ++checks;
+        if (++stepsThisRun == winAtStep) {
+            won = true;
+            computeScore(world);
+        }
+    }
 };
 
-// The editor at its place in a 1280 x 720 window: 256 x 688 pixels.
-class ProgramEditorTest : public ::testing::Test {
+// The game screen of the scripted mission in a 1280 x 720 window, entered
+// as the briefing enters it.
+class Editor : public ::testing::Test {
 protected:
     void SetUp() override {
-        app.textures.headless = true;
         app.width = 1280;
         app.height = 720;
-        app.world.mission = &mission;
+        app.screens.clear();
         app.world.running = false;
+        app.world.mission = &mission;
         app.world.clearProgramAndReset();
-        for (int value : {100, 200, 300}) {
-            Instruction instruction;
-            instruction.value = value;
-            program().push_back(instruction);
-        }
-        editor.min = Vec2f(1024, 32);
-        editor.max = Vec2f(1280, 720);
+        if (!app.gameScreen) app.gameScreen = new GameScreen;
+        screen = app.gameScreen;
+        screen->entered = true;
+        pushScreen(screen);
+        tick();  // the entry reset
+        screen->editor->min = Vec2f(1024, 32);  // where drawing places it
+        screen->editor->max = Vec2f(1280, 720);
     }
-    void TearDown() override { app.world.running = false; }
+    void TearDown() override {
+        app.screens.clear();
+        app.world.running = false;
+    }
 
+    void tick() {
+        screen->update();
+        ++app.stepCount;
+    }
+    bool key(int sym) { return screen->handleEvent(keyPress(SDLKey(sym))); }
     Program& program() { return app.world.rocket->program; }
-    int value(int row) { return program()[row].value; }
-
-    // SDL coordinates (origin top-left) of a point given in editor-local
-    // pixels: x from the editor's left edge, y up from the given row's lower edge.
-    int sdlX(int x) { return 1024 + x; }
-    int sdlY(int row, int y) { return app.height - 1 - (32 + rowBottom(row) + y); }
-    int rowBottom(int row) { return 688 - 32 * (row + 1); }
-
-    bool press(int row, int x, int y = 12) {
-        SDL_Event event{};
-        event.type = SDL_MOUSEBUTTONDOWN;
-        event.button.button = SDL_BUTTON_LEFT;
-        event.button.x = Uint16(sdlX(x));
-        event.button.y = Uint16(sdlY(row, y));
-        return editor.handleEvent(event);
+    int& selected() { return screen->editor->selected; }
+    std::string shown() {  // "T0 W7|2": opcodes and values, then the selection
+        std::string text;
+        for (const Instruction& i : program())
+            text += (text.empty() ? "" : " ") + std::string(1, opcodeLetter(i.opcode)) +
+                    std::to_string(i.value);
+        return text + "|" + std::to_string(selected());
     }
-    bool drag(int row, int x, int y = 12, int buttons = SDL_BUTTON_LMASK) {
-        SDL_Event event{};
-        event.type = SDL_MOUSEMOTION;
-        event.motion.state = Uint8(buttons);
-        event.motion.x = Uint16(sdlX(x));
-        event.motion.y = Uint16(sdlY(row, y));
-        return editor.handleEvent(event);
+    void startRun(int speed) {
+        key(SDLK_RETURN);
+        tick();
+        ASSERT_TRUE(app.world.running);
+        app.world.speed = speed;
     }
 
-    EmptyMission mission;
-    ProgramEditor editor;
+    ScriptedMission mission;
+    GameScreen* screen = nullptr;
 };
 
-TEST_F(ProgramEditorTest, APressSelectsItsRowAndSetsOrStepsTheValueByWhereItFalls) {
-    struct Case {
-        int row, x, y;
-        int selected, value;  // afterwards: the selection and the row's value
+}  // namespace
+
+TEST_F(Editor, EditingKeysChangeTheProgramAndTheSelectionWithinTheirLimits) {
+    // Keys as typed; '|' is an update, "#n" selects row n, and B D U N P Q < >
+    // stand for Backspace, Delete, Up, Down, PgUp, PgDn, Left and Right.
+    const struct {
+        const char *script, *shown;
+    } cases[] = {
+        // Letters pressed together insert in a fixed order, at the selection.
+        {"tswrl|", "L0 R0 W0 S0 T0|5"},
+        {"tswrl|#1t|", "L0 T0 R0 W0 S0 T0|2"},
+        // Delete and moves act before the insertions of the same update.
+        {"t|1t|2#1DPl|", "T1 L0|2"},
+        // Digits and Backspace edit the selected value within 0 to 1000.
+        {"t|#010005", "T1000|0"},
+        {"t|#01000BB5", "T105|0"},
+        {"t|#01000BB5BBB", "T0|0"},
+        // On the end row digits reach the last instruction, the arrows do not.
+        {"t|w|7><>", "T0 W7|2"},
+        {"t|w|D|", "T0|1"},
+        // Arrows stop at the ends of the value range and of the list.
+        {"l|l|UUU<", "L0 L0|0"},
+        {"l|l|UUU999>>NNNNN", "L1000 L0|2"},
+        // PgUp on the first row and PgDn on the last or the end row change nothing.
+        {"t|r|w|#0P|", "T0 R0 W0|0"},
+        {"t|r|w|#2Q|", "T0 R0 W0|2"},
+        {"t|r|w|#1Q|", "T0 W0 R0|2"},
+        {"t|r|w|#0D|D|D|D|", "|0"},
     };
-    // Values start at 100, 200, 300; the track starts 45 pixels in, 150 wide.
-    const std::vector<Case> cases = {
-        {1, 45, 12, 1, 0},         {1, 45 + 149, 12, 1, 993},  // never 1000 on the track
-        {2, 45 + 75, 12, 2, 500},  {0, 45 + 3, 12, 0, 20},
-        {0, 45 - 1, 12, 0, 99},    {0, 45 - 15, 12, 0, 99},    // the minus zone
-        {0, 45 + 151, 12, 0, 101}, {0, 45 + 165, 12, 0, 101},  // the plus zone
-        {1, 45 - 16, 12, 1, 200},  {1, 45 + 150, 12, 1, 200},  // beside the zones
-        {1, 45 + 166, 12, 1, 200}, {1, 5, 12, 1, 200},
-        {1, 250, 12, 1, 200},      {0, 45 - 16, 31, 0, 100},  // rows span 32 pixels
-        {0, 45 - 16, 0, 0, 100},   {1, 45 - 16, 31, 1, 200},
-        {3, 45 + 100, 12, 3, -1},  {3, 45 - 16, 0, 3, -1},  // the end row: no value
-        {4, 45, 12, 2, -1},                                 // below it: nothing
-    };
-    for (const Case& c : cases) {
+    const std::string named = "BDUNPQ<>";
+    const int symbols[] = {SDLK_BACKSPACE, SDLK_DELETE,   SDLK_UP,   SDLK_DOWN,
+                           SDLK_PAGEUP,    SDLK_PAGEDOWN, SDLK_LEFT, SDLK_RIGHT};
+    for (const auto& c : cases) {
         SetUp();
-        editor.selected = 2;
-        EXPECT_TRUE(press(c.row, c.x, c.y));
-        EXPECT_EQ(editor.selected, c.selected) << c.row << " " << c.x << " " << c.y;
-        if (c.value >= 0) {
-            EXPECT_EQ(value(c.row), c.value) << c.row << " " << c.x << " " << c.y;
-        } else {
-            EXPECT_EQ(value(0) + value(1) + value(2), 600) << c.row << " " << c.x << " " << c.y;
+        for (const char* k = c.script; *k; ++k) {
+            if (*k == '|')
+                tick();
+            else if (*k == '#')
+                selected() = *++k - '0';
+            else if (named.find(*k) != std::string::npos)
+                key(symbols[named.find(*k)]);
+            else
+                key(*k);
+        }
+        EXPECT_EQ(shown(), c.shown) << c.script;
+    }
+}
+
+TEST_F(Editor, NoSequenceOfKeysLeavesAValueOrTheSelectionOutOfRange) {
+    const int syms[] = {'t', 'l', 'r', 'w', 's', '0', '5', '9', SDLK_BACKSPACE, SDLK_DELETE,
+                        SDLK_PAGEUP, SDLK_PAGEDOWN, SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        key(syms[random() % std::size(syms)]);
+        if (round % 3 == 0) tick();
+        ASSERT_GE(selected(), 0);
+        ASSERT_LE(selected(), int(program().size()));
+        for (const Instruction& instruction : program()) {
+            ASSERT_GE(instruction.value, 0);
+            ASSERT_LE(instruction.value, 1000);
         }
     }
-    program()[0].value = 0;
-    press(0, 40);
-    EXPECT_EQ(value(0), 0);
+}
+
+TEST_F(Editor, APressSelectsItsRowAndSetsOrStepsTheValueByWhereItFalls) {
+    // Rows of 32 pixels from the editor's top; the track starts 45 pixels in,
+    // 150 wide, with a minus zone left of it and a plus zone right of it.
+    const struct {
+        int row, x;
+        const char* shown;
+    } cases[] = {
+        {1, 45, "T100 T0 T300|1"},         {1, 45 + 149, "T100 T993 T300|1"},
+        {2, 45 + 75, "T100 T200 T500|2"},  {0, 45 - 1, "T99 T200 T300|0"},
+        {0, 45 - 15, "T99 T200 T300|0"},   {0, 45 + 151, "T101 T200 T300|0"},
+        {0, 45 + 165, "T101 T200 T300|0"}, {1, 45 - 16, "T100 T200 T300|1"},
+        {1, 45 + 166, "T100 T200 T300|1"}, {3, 45 + 100, "T100 T200 T300|3"},  // the end row
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        program() = {{Thrust, 100}, {Thrust, 200}, {Thrust, 300}};
+        // SDL rows count from the window's top, which is the editor's.
+        EXPECT_TRUE(screen->editor->handleEvent(mousePress(1024 + c.x, 32 * c.row + 19)));
+        EXPECT_EQ(shown(), c.shown) << c.row << " " << c.x;
+    }
+}
+
+TEST_F(Editor, WhileRunningOnlyReturnEscapeAndSpaceActAndReturnStopsKeepingTheProgram) {
+    key('t');
+    tick();
     program()[0].value = 1000;
-    press(0, 200);
-    EXPECT_EQ(value(0), 1000);
+    startRun(1000);
+    for (int sym : {int('t'), int('5'), int(SDLK_BACKSPACE), int(SDLK_DELETE), int(SDLK_UP),
+                    int(SDLK_RIGHT), int(SDLK_F1)})
+        EXPECT_TRUE(key(sym));
+    tick();
+    EXPECT_EQ(app.world.time, 10);
+    EXPECT_EQ(shown(), "T1000|1");
+    EXPECT_FALSE(screen->optimizeRequested);
+    EXPECT_FALSE(screen->editor->handleEvent(mousePress(1024 + 45, 19)));
+    EXPECT_EQ(shown(), "T1000|1");
+    key(SDLK_RETURN);
+    tick();
+    EXPECT_FALSE(app.world.running);
+    EXPECT_EQ(app.world.time, 0);
+    EXPECT_EQ(shown(), "T1000|1");
 }
 
-TEST_F(ProgramEditorTest, DraggingPastTheEndsOfTheTrackPinsTheValue) {
-    EXPECT_TRUE(drag(1, 0));
-    EXPECT_EQ(value(1), 0);
-    EXPECT_TRUE(drag(1, 45 + 151));
-    EXPECT_EQ(value(1), 1000);
-    drag(1, 45 + 150);  // the pixel just past the track leaves the value alone
-    EXPECT_EQ(value(1), 1000);
-    drag(2, 45 + 30);
-    EXPECT_EQ(value(2), 200);
-    EXPECT_EQ(editor.selected, 2);
+TEST_F(Editor, AMissionWonInTheMiddleOfAFastUpdateStopsThereAndShowsTheCompletionScreen) {
+    CompletionScreen completion;
+    app.completionScreen = &completion;
+    mission.winAtStep = 25;
+    startRun(10000);
+    const int before = mission.checks;
+    tick();
+    EXPECT_EQ(mission.checks - before, 25);
+    EXPECT_FALSE(app.world.running);
+    EXPECT_GT(mission.score, 0.0f);  // the score of the won run survives the reset
+    EXPECT_EQ(currentScreen(), &completion);
+    app.completionScreen = nullptr;
 }
 
-TEST_F(ProgramEditorTest, DragsOverTheEndRowMotionWithoutAButtonAndInputWhileRunningEditNothing) {
-    editor.selected = 1;
-    EXPECT_TRUE(drag(3, 45 + 100));  // consumed all the same
-    EXPECT_FALSE(drag(2, 45 + 100, 12, 0));
-    SDL_Event key{};
-    key.type = SDL_KEYDOWN;
-    EXPECT_FALSE(editor.handleEvent(key));
-    app.world.running = true;
-    EXPECT_FALSE(press(1, 45 + 100));
-    EXPECT_FALSE(drag(2, 0));
-    EXPECT_EQ(editor.selected, 1);
-    EXPECT_EQ(value(0) * 1000000 + value(1) * 1000 + value(2), 100200300);
+TEST(ProgramEdits, DigitsAndNudgesNeverOverflowAndPullOutOfRangeValuesBackOnlyWhenNudged) {
+    // Values only the optimizer can leave behind.
+    const struct {
+        int before, digit, nudge, after;  // the digit applies if >= 0, else the nudge
+    } cases[] = {
+        {INT_MAX, 9, 0, INT_MAX}, {INT_MIN, 9, 0, INT_MIN}, {1000, -1, +1, 1000},
+        {500, -1, -1, 499},       {INT_MIN, -1, -1, 0},     {INT_MAX, -1, +1, 1000},
+    };
+    for (const auto& c : cases) {
+        Instruction instruction{Thrust, c.before};
+        if (c.digit >= 0)
+            typeDigit(instruction, c.digit);
+        else
+            nudgeValue(instruction, c.nudge);
+        EXPECT_EQ(instruction.value, c.after) << c.before << " " << c.digit << " " << c.nudge;
+    }
 }
-
-TEST_F(ProgramEditorTest, RowsBelowTheEditorCannotBeReachedWithTheMouse) {
-    program().resize(40);
-    // 688 pixels hold 21 whole rows; row 21 shows its upper half, row 22 nothing.
-    EXPECT_TRUE(press(21, 45 + 75, 20));
-    EXPECT_EQ(editor.selected, 21);
-    EXPECT_EQ(value(21), 500);
-    editor.selected = 0;
-    EXPECT_TRUE(drag(22, 45 + 75));  // dragged below the editor's lower edge
-    EXPECT_TRUE(drag(25, 45 + 75));
-    EXPECT_EQ(editor.selected, 0);
-    EXPECT_EQ(value(22), 0);
-    EXPECT_EQ(value(25), 0);
-}
-
-TEST(ProgramEditor, TheHighlightFollowsTheWaitingInstructionElseTheNextOne) {
-    VirtualMachine machine;
-    machine.pc = 4;
-    machine.currentLine = 3;
-    machine.waitCounter = 0;
-    EXPECT_EQ(ProgramEditor::highlightRow(machine), 4);
-    machine.waitCounter = 1;
-    EXPECT_EQ(ProgramEditor::highlightRow(machine), 3);
-}
-
-}  // namespace

@@ -132,6 +132,8 @@ GameSession::GameSession(const VirtualDisplay& screen, const std::string& binary
         fs::create_directory_symlink(fs::canonical(data / "images"), folder / "images");
     if (setup.models)
         fs::create_directory_symlink(fs::canonical(data / "models"), folder / "models");
+    if (fs::exists(data / "campaign"))
+        fs::create_directory_symlink(fs::canonical(data / "campaign"), folder / "campaign");
     for (const auto& [name, bytes] : setup.files)
         std::ofstream(folder / name, std::ios::binary) << bytes;
     pid = fork();

@@ -32,3 +32,6 @@ Image makeMoon(int width, int height);
 Image makeBrownPlanet(int width, int height);
 Image makeNeutronStar(int width, int height);
 Image makeShipSkin(int size);
+
+// The desktop icon, size x size pixels.
+Image makeIcon(int size);

@@ -49,6 +49,13 @@ const std::vector<ImageOutput>& imageOutputs() {
         {"models/moon_tex.png", [] { return makeMoon(256, 128); }},
         {"models/planet_brown.png", [] { return makeBrownPlanet(512, 256); }},
         {"models/neutron_star.png", [] { return makeNeutronStar(256, 128); }},
+        // The desktop's usual icon sizes; installed as hicolor/NxN/apps.
+        {"icons/astrello_16.png", [] { return makeIcon(16); }},
+        {"icons/astrello_32.png", [] { return makeIcon(32); }},
+        {"icons/astrello_48.png", [] { return makeIcon(48); }},
+        {"icons/astrello_64.png", [] { return makeIcon(64); }},
+        {"icons/astrello_128.png", [] { return makeIcon(128); }},
+        {"icons/astrello_256.png", [] { return makeIcon(256); }},
     };
     return outputs;
 }

@@ -7,7 +7,8 @@
 #include "tools/gen/Image.h"
 #include "tools/gen/Model.h"
 
-// Every data file the game reads, by its path under the game's folder.
+// Every data file the game reads, and the desktop icons, by their paths under
+// the game's folder.
 struct ImageOutput {
     std::string path;
     std::function<Image()> make;

@@ -1,6 +1,8 @@
 // astrello-gen: writes every image and model the game reads.
 //   astrello-gen OUTPUT_DIR            the data files, under OUTPUT_DIR/images and
-//   OUTPUT_DIR/models astrello-gen --preview OUTPUT_DIR  pictures for checking them by eye
+//                                      OUTPUT_DIR/models, and the desktop icons
+//                                      under OUTPUT_DIR/icons
+//   astrello-gen --preview OUTPUT_DIR  pictures for checking them by eye
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -13,7 +15,7 @@ namespace {
 
 bool writeAll(const std::filesystem::path& root) {
     std::error_code error;
-    for (const char* folder : {"images", "models"}) {
+    for (const char* folder : {"images", "models", "icons"}) {
         std::filesystem::create_directories(root / folder, error);
         if (error) {
             std::printf("ERROR: cannot create %s\n", (root / folder).string().c_str());

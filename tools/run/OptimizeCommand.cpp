@@ -45,38 +45,37 @@ bool parseBest(const std::string& text, float& best) {
 
 }  // namespace
 
-int optimizeCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err) {
-    if (args.size() < 3 || args.size() > 4) {
-        err << "usage: astrello-run optimize \"MISSION NAME\" \"PROGRAM TEXT\" SEED [BEST]\n";
-        return badInput;
-    }
-    auto found = run.missions.find(args[0]);
-    if (found == run.missions.end()) {
-        err << "unknown mission: " << args[0] << "\n";
+int optimizeCommand(RunContext& run, const RunArgs& given, std::ostream& out, std::ostream& err) {
+    RunArgs args = given;
+    Mission* mission = args.size() < 3 ? nullptr : takeMission(run, args, err);
+    if (given.size() >= 3 && !mission) return badInput;
+    if (!mission || args.size() < 2 || args.size() > 3) {
+        err << "usage: astrello-run optimize \"MISSION NAME\"|--mission FILE \"PROGRAM TEXT\" SEED "
+               "[BEST]\n";
         return badInput;
     }
     std::string why;
-    if (!isProgramText(args[1], why)) {
+    if (!isProgramText(args[0], why)) {
         err << "unreadable program: " << why << "\n";
         return badInput;
     }
     uint32_t seed = 0;
-    if (!parseSeed(args[2], seed)) {
-        err << "not a seed from 0 to 4294967295: " << args[2] << "\n";
+    if (!parseSeed(args[1], seed)) {
+        err << "not a seed from 0 to 4294967295: " << args[1] << "\n";
         return badInput;
     }
     float best = 0.0f;
-    if (args.size() == 4 && !parseBest(args[3], best)) {
-        err << "not a best score of 0 or more: " << args[3] << "\n";
+    if (args.size() == 3 && !parseBest(args[2], best)) {
+        err << "not a best score of 0 or more: " << args[2] << "\n";
         return badInput;
     }
 
     // As the game: the menu empties the program and resets, the briefing
     // reads the program text into the ship.
     World& world = run.world;
-    world.mission = found->second;
+    world.mission = mission;
     world.clearProgramAndReset();
-    parseProgramText(args[1], world.rocket->program);
+    parseProgramText(args[0], world.rocket->program);
     world.mission->bestScore = best;
     std::mt19937 random(seed);
     optimizeProgram(world, random, [&out](const std::string& text) { out << text << std::flush; });

@@ -2,17 +2,21 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <ostream>
 #include <sstream>
 
+#include "missions/DataMission.h"
 #include "missions/Flight.h"
 #include "missions/Mission.h"
+#include "missions/MissionFile.h"
 #include "missions/Missions.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 
-RunContext::RunContext() { registerMissions(missions); }
+RunContext::RunContext() { loadCampaign(campaignFolder(), missions, std::cerr); }
 
 RunContext::~RunContext() {
     for (auto& entry : missions) delete entry.second;
@@ -50,6 +54,15 @@ bool readCount(const std::string& text, long& count, std::ostream& err) {
     return true;
 }
 
+// Whether `spec` is the campaign's own mission, read from the same file.
+bool isCampaignMission(const RunContext& run, const MissionSpec& spec) {
+    auto found = run.missions.find(spec.title);
+    const auto* mission = found == run.missions.end() ? nullptr
+                                                      : dynamic_cast<const DataMission*>(found->second);
+    std::error_code error;
+    return mission && std::filesystem::equivalent(mission->spec().file, spec.file, error);
+}
+
 int usage(const char* form, std::ostream& err) {
     err << "usage: astrello-run " << form << "\n";
     return badInput;
@@ -65,23 +78,55 @@ std::string traceLine(long step, const World& world) {
 }
 }  // namespace
 
-int runCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err) {
-    if (args.size() < 2 || args.size() > 3)
-        return usage("run \"MISSION NAME\" \"PROGRAM TEXT\" [MAX_STEPS]", err);
+bool isMissionFileName(const std::string& name) {
+    return name.size() > 5 && name.compare(name.size() - 5, 5, ".toml") == 0;
+}
+
+// The mission `name` names: a registered title, or a mission file.
+Mission* missionNamed(RunContext& run, const std::string& name, bool isFile, std::ostream& err) {
+    if (!isFile) return findMission(run.missions, name, err);
+    MissionSpec spec;
+    if (!readMissionFile(name, spec, err)) return nullptr;
+    run.fileMission.reset(new DataMission(spec));
+    return run.fileMission.get();
+}
+
+// A mission file named in a list is found from the list's folder.
+std::string listedMission(const std::string& list, const std::string& name) {
+    if (!isMissionFileName(name) || name[0] == '/') return name;
+    return (std::filesystem::path(list).parent_path() / name).string();
+}
+
+Mission* takeMission(RunContext& run, RunArgs& args, std::ostream& err) {
+    const bool option = !args.empty() && args[0] == "--mission";
+    if (args.size() < (option ? 2u : 1u)) return nullptr;
+    const std::string name = args[option ? 1 : 0];
+    args.erase(args.begin(), args.begin() + (option ? 2 : 1));
+    return missionNamed(run, name, option || isMissionFileName(name), err);
+}
+
+int runCommand(RunContext& run, const RunArgs& given, std::ostream& out, std::ostream& err) {
+    const char* form = "run \"MISSION NAME\"|--mission FILE \"PROGRAM TEXT\" [MAX_STEPS]";
+    RunArgs args = given;
+    if (args.size() < 2) return usage(form, err);
+    Mission* mission = takeMission(run, args, err);
+    if (mission && (args.size() < 1 || args.size() > 2)) return usage(form, err);
     long maxSteps = defaultMaxSteps;
-    Mission* mission = findMission(run.missions, args[0], err);
-    if (!mission || !readProgram(args[1], err)) return badInput;
-    if (args.size() == 3 && !readCount(args[2], maxSteps, err)) return badInput;
-    out << formatResult(flyMission(run.world, *mission, args[1], maxSteps)) << "\n";
+    if (!mission || !readProgram(args[0], err)) return badInput;
+    if (args.size() == 2 && !readCount(args[1], maxSteps, err)) return badInput;
+    out << formatResult(flyMission(run.world, *mission, args[0], maxSteps)) << "\n";
     return 0;
 }
 
-int traceCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 3) return usage("trace \"MISSION NAME\" \"PROGRAM TEXT\" N", err);
+int traceCommand(RunContext& run, const RunArgs& given, std::ostream& out, std::ostream& err) {
+    const char* form = "trace \"MISSION NAME\"|--mission FILE \"PROGRAM TEXT\" N";
+    RunArgs args = given;
+    if (args.size() < 3) return usage(form, err);
+    Mission* mission = takeMission(run, args, err);
+    if (mission && args.size() != 2) return usage(form, err);
     long steps = 0;
-    Mission* mission = findMission(run.missions, args[0], err);
-    if (!mission || !readProgram(args[1], err) || !readCount(args[2], steps, err)) return badInput;
-    flyMission(run.world, *mission, args[1], steps,
+    if (!mission || !readProgram(args[0], err) || !readCount(args[1], steps, err)) return badInput;
+    flyMission(run.world, *mission, args[0], steps,
                [&out](long step, const World& world) { out << traceLine(step, world) << "\n"; });
     return 0;
 }
@@ -113,7 +158,8 @@ int checkCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::o
         Mission* mission = nullptr;
         if (tab == std::string::npos) {
             problem << "no tab between mission and program\n";
-        } else if ((mission = findMission(run.missions, line.substr(0, tab), problem)) &&
+        } else if ((mission = missionNamed(run, listedMission(args[0], line.substr(0, tab)),
+                                           isMissionFileName(line.substr(0, tab)), problem)) &&
                    readProgram(line.substr(tab + 1), problem)) {
             FlightResult result =
                 flyMission(run.world, *mission, line.substr(tab + 1), defaultMaxSteps);
@@ -123,6 +169,32 @@ int checkCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::o
         }
         err << args[0] << ":" << number << ": " << problem.str();
         status = badInput;
+    }
+    return status;
+}
+
+int checkMissionCommand(RunContext& run, const RunArgs& args, std::ostream& out,
+                        std::ostream& err) {
+    if (args.empty()) return usage("check-mission FILE...", err);
+    int status = 0;
+    for (const std::string& file : args) {
+        MissionSpec spec;
+        std::ostringstream quiet;
+        // The campaign's own files are judged as the campaign loads them,
+        // any other as the game loads a player's mission.
+        const bool builtIn = readMissionFile(file, spec, quiet) && isCampaignMission(run, spec);
+        if (!builtIn && !readCustomMission(file, spec, err)) {
+            status = badInput;
+            continue;
+        }
+        DataMission mission(spec);
+        const FlightResult result = flyMission(run.world, mission, spec.reference, defaultMaxSteps);
+        out << formatResult(result) << "\n";
+        if (std::string(result.result) != "won") {
+            err << "ERROR: " << file << ": the reference program does not win: result="
+                << result.result << "\n";
+            if (status == 0) status = 1;
+        }
     }
     return status;
 }

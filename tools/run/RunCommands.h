@@ -1,9 +1,11 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "sim/World.h"
 
@@ -21,16 +23,28 @@ struct RunContext {
 
     MissionRegistry missions;  // owned
     World world;
+    std::unique_ptr<Mission> fileMission;  // read from a file by --mission
 };
 
+// The mission the arguments start with: "--mission FILE", a mission's title,
+// or the name of its file ending in ".toml", which are then taken off the
+// front of `args`. Null, with the errors, if none.
+Mission* takeMission(RunContext& run, RunArgs& args, std::ostream& err);
+
+// A mission is named by its title, or read from a file with --mission FILE.
 // run "MISSION NAME" "PROGRAM TEXT" [MAX_STEPS]: one result line.
 int runCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err);
 // trace "MISSION NAME" "PROGRAM TEXT" N: the ship's state after each of the first N steps.
 int traceCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err);
 // list: each mission's name, gold and silver limits, in registry order.
 int listCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err);
-// check FILE: a result line for each "MISSION NAME<TAB>PROGRAM TEXT" line.
+// check FILE: a result line for each "MISSION NAME<TAB>PROGRAM TEXT" line;
+// a name ending in ".toml" is a mission file, found from FILE's folder.
 int checkCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err);
+// check-mission FILE...: each mission file's errors, or its reference
+// program's result line; 1 if a reference does not win, 2 on any error.
+int checkMissionCommand(RunContext& run, const RunArgs& args, std::ostream& out,
+                        std::ostream& err);
 
 // Steps a run may take unless told otherwise.
 constexpr long defaultMaxSteps = 2000000;

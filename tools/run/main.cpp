@@ -1,7 +1,11 @@
 // astrello-run: flies missions without a window, for players, teachers and tests.
+#include <unistd.h>
+
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 
+#include "missions/Missions.h"
 #include "tools/run/OptimizeCommand.h"
 #include "tools/run/RunCommands.h"
 
@@ -13,18 +17,57 @@ struct Subcommand {
 
 const Subcommand subcommands[] = {
     {"run", runCommand},     {"trace", traceCommand},       {"list", listCommand},
-    {"check", checkCommand}, {"optimize", optimizeCommand},
+    {"check", checkCommand}, {"optimize", optimizeCommand}, {"check-mission", checkMissionCommand},
 };
+
+namespace fs = std::filesystem;
+
+// The campaign folder when no --data-dir names one: beside this program (a
+// build tree links it there), in an installed share/astrello/ next to its
+// bin/, or else in the working directory as the game finds its data.
+std::string findCampaign() {
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length > 0) {
+        const fs::path dir = fs::path(std::string(self, size_t(length))).parent_path();
+        for (const fs::path& candidate :
+             {dir / "campaign", dir.parent_path() / "share" / "astrello" / "campaign"}) {
+            std::error_code error;
+            if (fs::is_directory(candidate, error)) return candidate.string();
+        }
+    }
+    return "campaign";
+}
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2) {
+    int first = 1;
+    std::string campaign;
+    if (argc >= 3 && std::strcmp(argv[1], "--data-dir") == 0) {
+        campaign = (fs::path(argv[2]) / "campaign").string();
+        first = 3;
+    }
+    setCampaignFolder(campaign.empty() ? findCampaign() : campaign);
+    if (argc > first) {
         for (const Subcommand& command : subcommands) {
-            if (std::strcmp(argv[1], command.name) != 0) continue;
+            if (std::strcmp(argv[first], command.name) != 0) continue;
             RunContext run;
-            return command.handler(run, RunArgs(argv + 2, argv + argc), std::cout, std::cerr);
+            return command.handler(run, RunArgs(argv + first + 1, argv + argc), std::cout,
+                                   std::cerr);
         }
     }
-    std::cerr << "usage: astrello-run run|trace|list|check|optimize ...\n";
+    const char* const usage =
+        "usage: astrello-run [--data-dir DIR] run|trace|list|check|optimize|check-mission ...\n"
+        "       astrello-run --help | --version\n"
+        "The manual page astrello-run(6) gives each command's arguments.\n";
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "astrello-run " << ASTRELLO_VERSION << '\n';
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::cout << usage;
+        return 0;
+    }
+    std::cerr << usage;
     return 2;
 }

@@ -1,0 +1,336 @@
+// One check for each way the game draws, read back from a real GL window:
+// text, textures, meshes, the space view's goals, the view's kept picture,
+// the program editor and the button bar.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "app/Application.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
+#include "render/Font.h"
+#include "render/Mesh.h"
+#include "render/Texture.h"
+#include "screens/GameScreen.h"
+#include "screens/ProgramEditor.h"
+#include "screens/ViewLayer.h"
+#include "sim/Rocket.h"
+#include "tests/support/GlTestWindow.h"
+
+namespace {
+
+bool reddish(Rgba p) { return p.r >= 60 && p.g * 3 <= p.r && p.b * 3 <= p.r; }
+bool greenish(Rgba p) { return p.g >= 60 && p.r * 3 <= p.g && p.b * 3 <= p.g; }
+bool same(Rgba a, Rgba b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
+
+SDL_Event keyDown(int sym) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = SDLKey(sym);
+    return event;
+}
+
+class Drawing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        openTestWindow(1280, 720);
+        usePixelProjection();
+        clearWindow();
+        glEnable(GL_TEXTURE_2D);
+        glColor3f(1, 1, 1);
+    }
+    void TearDown() override {
+        app.screens.clear();
+        app.world.running = false;
+    }
+    // The game screen of a mission as the player sees it while editing.
+    GameScreen& play(const std::string& name) {
+        if (app.missions.empty()) registerMissions(app.missions);
+        if (!app.gameScreen) app.gameScreen = new GameScreen;
+        app.screens.clear();
+        app.world.running = false;
+        app.world.mission = app.missions.at(name);
+        app.world.clearProgramAndReset();
+        app.gameScreen->entered = true;
+        pushScreen(app.gameScreen);
+        return *app.gameScreen;
+    }
+    Image show(GameScreen& screen) {
+        screen.update();
+        screen.draw();  // the view learns its size
+        screen.update();
+        screen.draw();
+        return readPixels();
+    }
+};
+
+}  // namespace
+
+// Every cell of this font is filled with a colour that names its character,
+// so a pixel tells which cell was drawn there. 32-pixel cells, spacing -5:
+// cells advance by 27 from 2 pixels left of the pen; a tab goes to the next
+// multiple of four columns; bytes above ASCII take a column and draw nothing.
+TEST_F(Drawing, TextIsDrawnCellByCellAtItsColumnsAndLines) {
+    Canvas sheet(512, 512);
+    for (int k = 0; k < 256; ++k)
+        sheet.fillRect(k % 16 * 32, k / 16 * 32, 32, 32,
+                       k < 128 ? Rgba{uint8_t(k), uint8_t(255 - k), 77, 255} : Rgba{255, 255, 255, 255});
+    ASSERT_TRUE(sheet.savePng(scratchPath("coded_font.png")));
+    Font font(scratchPath("coded_font.png"), -5, 2);
+    auto glyphAt = [](const Image& image, int x, int y) {
+        Rgba p = image.pixel(x, y);
+        return isBlack(p) ? -1 : p.b == 77 && p.g == 255 - p.r ? int(p.r) : -2;
+    };
+    const struct {
+        const char* text;
+        std::vector<std::array<int, 3>> probes;  // x, y, character (-1: background)
+    } cases[] = {
+        {"AB", {{97, 110, -1}, {98, 110, 'A'}, {124, 110, 'A'}, {125, 110, 'B'}, {157, 110, -1},
+                {110, 99, -1}, {110, 100, 'A'}, {110, 131, 'A'}, {110, 132, -1}}},
+        {"a\tb", {{114, 110, 'a'}, {141, 110, -1}, {195, 110, -1}, {222, 110, 'b'}}},
+        {"ab\ncd", {{114, 116, 'a'}, {141, 116, 'b'}, {114, 82, 'c'}, {141, 82, 'd'}, {114, 65, -1}}},
+        {"a\xC3\xA9z", {{114, 110, 'a'}, {141, 110, -1}, {168, 110, -1}, {195, 110, 'z'}}},
+    };
+    for (const auto& c : cases) {
+        clearWindow();
+        drawText(font, c.text, Vec2f(100, 100));
+        Image shot = readPixels();
+        for (const auto& p : c.probes)
+            EXPECT_EQ(glyphAt(shot, p[0], p[1]), p[2]) << c.text << " at " << p[0] << "," << p[1];
+        EXPECT_EQ(shot.countPixels([](Rgba p) { return p.r == 255 && p.g == 255; }), 0) << c.text;
+    }
+}
+
+TEST_F(Drawing, ATextureHoldsTheImageUprightWithTransparentPaddingAndMagentaKeyedOut) {
+    const Rgba red{255, 0, 0, 255}, blue{0, 0, 255, 255}, green{0, 255, 0, 255};
+    Canvas canvas(5, 3, green);
+    canvas.fillRect(0, 0, 5, 1, red);  // top row of the file
+    canvas.set(4, 2, blue);            // bottom-right corner
+    canvas.set(0, 1, Rgba{255, 0, 255, 255});
+    canvas.set(1, 1, Rgba{255, 0, 255, 128});  // translucent magenta keeps its colour
+    ASSERT_TRUE(canvas.savePng(scratchPath("upright.png")));
+    Texture* t = getTexture(scratchPath("upright.png"));
+    ASSERT_EQ(t->texWidth, 8u);
+    ASSERT_EQ(t->texHeight, 4u);
+    std::vector<Rgba> texels(32);
+    glBindTexture(GL_TEXTURE_2D, t->glName);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const Rgba expected = x >= 5 || y >= 3 ? Rgba{}
+                                  : y == 0 && x == 4 ? blue
+                                  : y == 2          ? red
+                                  : y == 1 && x == 0 ? Rgba{}
+                                  : y == 1 && x == 1 ? Rgba{255, 0, 255, 128}
+                                                     : green;
+            EXPECT_TRUE(same(texels[size_t(y) * 8 + x], expected)) << "texel " << x << "," << y;
+        }
+}
+
+TEST_F(Drawing, AMeshDrawsItsTrianglesAndLeavesOutOnesWithStrayCorners) {
+    Mesh mesh;
+    mesh.positions = {{{0, 0, 0}}, {{1, 0, 0}}, {{1, 1, 0}}, {{0, 1, 0}}};
+    mesh.faces = {Mesh::Triangle{{0, 1, 2}, {0, 0, 0}, {0, 0, 0}},
+                  Mesh::Triangle{{0, 2, 7}, {0, 0, 0}, {0, 0, 0}}};  // stray: left out
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_CULL_FACE);
+    glColor3f(1, 0, 0);
+    glTranslatef(200, 200, 0);
+    glScalef(100, 100, 1);
+    mesh.draw();
+    Image shot = readPixels();
+    EXPECT_GT(shot.countPixels(PixelRect{270, 205, 25, 25}, reddish), 500);  // below the diagonal
+    EXPECT_EQ(shot.countPixels(PixelRect{205, 270, 25, 25}, isLit), 0);      // above it
+    EXPECT_EQ(shot.countPixels(isLit), shot.countPixels(PixelRect{199, 199, 102, 102}, isLit));
+}
+
+// Goals are red until met and green once met, whichever way they are drawn:
+// circles round a body, round the origin, or a wedge on a turning planet.
+TEST_F(Drawing, TheSpaceViewShowsGoalsRedUntilMetThenGreen) {
+    const struct {
+        const char* mission;
+        Vec2 meetAt;
+    } cases[] = {{"Turn II", Vec2(400, 0)}, {"Binary Orbit", Vec2(0, 400)},
+                 {"Geostationary", Vec2(138.6, 57.4)}};
+    for (const auto& c : cases) {
+        GameScreen& screen = play(c.mission);
+        const PixelRect view{0, 32, 1024, 688};
+        Image before = show(screen);
+        EXPECT_GT(before.countPixels(view, reddish), 200) << c.mission;
+        EXPECT_LT(before.countPixels(view, greenish), 20) << c.mission;
+        app.world.rocket->landed = false;
+        app.world.rocket->position = c.meetAt;
+        app.world.mission->update(app.world);
+        Image met = show(screen);
+        EXPECT_GT(met.countPixels(view, greenish), 200) << c.mission;
+        EXPECT_LT(met.countPixels(view, reddish), before.countPixels(view, reddish)) << c.mission;
+        saveScreenshotIfAsked(std::string("goals_met_") + c.mission);
+    }
+}
+
+// The backdrop and fixed goals are kept as a picture between frames; what
+// is shown must be what painting gives, depth included, and a change to
+// anything the picture depends on paints it afresh.
+TEST_F(Drawing, TheViewsKeptPictureMatchesThePaintedOneAndFollowsItsKey) {
+    ViewLayerKey key;
+    key.windowWidth = 1280;
+    key.windowHeight = 720;
+    key.x = 20;
+    key.y = 16;
+    key.width = 200;
+    key.height = 150;
+    key.scale = 0.001;
+    int paints = 0;
+    auto quad = [](float x0, float y0, float x1, float y1, float z) {
+        glBegin(GL_QUADS);
+        glVertex3f(x0, y0, z);
+        glVertex3f(x1, y0, z);
+        glVertex3f(x1, y1, z);
+        glVertex3f(x0, y1, z);
+        glEnd();
+    };
+    auto paint = [&] {  // a translucent panel and lines running past the edges
+        ++paints;
+        glDisable(GL_TEXTURE_2D);
+        glColor4f(0.2f, 0.3f, 0.8f, 0.6f);
+        quad(10, 10, 120, 90, 0);
+        glColor3f(0.9f, 0.9f, 0.5f);
+        glBegin(GL_LINES);
+        for (int i = 0; i < 12; ++i) {
+            glVertex2f(-30.0f + 23.7f * float(i), -20.0f);
+            glVertex2f(17.3f * float(i), 180.0f);
+        }
+        glEnd();
+    };
+    auto frame = [&](const std::function<void()>& still) {
+        clearWindow();
+        glViewport(key.x, key.y, key.width, key.height);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, key.width, 0, key.height, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        still();
+        glColor3f(1, 0, 0);  // in front of the still part, then behind it
+        quad(100, 60, 180, 130, 0.5f);
+        glColor3f(0, 1, 0);
+        quad(60, 20, 150, 50, -0.5f);
+        return readPixels();
+    };
+    ViewLayer layer;
+    const Image painted = frame(paint);
+    EXPECT_GT(painted.countPixels(PixelRect{142, 38, 26, 26}, greenish), 0);
+    EXPECT_EQ(painted.countPixels(PixelRect{82, 38, 36, 26}, greenish), 0);
+    paints = 0;
+    for (int round = 0; round < 3; ++round)  // painted, kept, then copied
+        EXPECT_TRUE(frame([&] { layer.show(key, paint); }).rgba == painted.rgba) << round;
+    EXPECT_EQ(paints, 2);
+    ViewLayerKey moved = key;
+    moved.centreY = 5;
+    layer.show(moved, paint);
+    EXPECT_EQ(paints, 3);
+}
+
+// The editor of T 500, W 200, L 1000 at its place in a 1280 x 720 window:
+// the selected row's frame is pink while editing, the executing one's blue
+// while running, and each knob stands where its value falls on the track.
+TEST_F(Drawing, TheProgramEditorShowsSelectionExecutionAndValues) {
+    GameScreen& screen = play("Thrust");
+    app.world.rocket->program = {{Thrust, 500}, {Wait, 200}, {Left, 1000}};
+    show(screen);
+    ProgramEditor& editor = *screen.editor;
+    auto render = [&] {
+        usePixelProjection();
+        clearWindow();
+        editor.draw();
+        return readPixels();
+    };
+    auto rowY = [](int row, int y) { return 720 - 32 * (row + 1) + y; };
+    auto frameShade = [&](const Image& image, int row) {  // brightest of the frame's top line
+        Rgba p;
+        for (int y = rowY(row, 23); y <= rowY(row, 25); ++y) {
+            Rgba q = image.pixel(1124, y);
+            if (q.r + q.g + q.b > p.r + p.g + p.b) p = q;
+        }
+        if (std::max({p.r, p.g, p.b}) < 40) return 'd';                          // dark
+        if (std::abs(p.r - p.g) * 10 <= p.r && std::abs(p.g - p.b) * 10 <= p.g) return 'g';  // grey
+        if (p.r * 10 >= p.g * 11 && std::abs(p.g - p.b) * 10 <= p.g) return 'p';  // pink
+        if (p.b * 10 >= p.r * 11 && std::abs(p.r - p.g) * 10 <= p.r) return 'b';  // blue
+        return '?';
+    };
+    auto shades = [&](const Image& image) {
+        std::string s;
+        for (int row = 0; row < 5; ++row) s += frameShade(image, row);
+        return s;
+    };
+    editor.editable = true;
+    editor.selected = 1;
+    Image image = render();
+    EXPECT_EQ(shades(image), "gpggd");
+    // Knobs at 45 + value * 150 / 1000: 500 -> 120, 200 -> 75.
+    for (auto [row, knob] : {std::pair{0, 120}, {1, 75}}) {
+        int lit = 0, outside = 0;
+        for (int x = 46; x <= 193; ++x) {
+            const bool shows = std::max({image.pixel(1024 + x, rowY(row, 16)).r,
+                                         image.pixel(1024 + x, rowY(row, 16)).g,
+                                         image.pixel(1024 + x, rowY(row, 16)).b}) >= 24;
+            lit += shows;
+            outside += shows && std::abs(x - knob) > 1;
+        }
+        EXPECT_GT(lit, 0) << "row " << row;
+        EXPECT_EQ(outside, 0) << "row " << row;
+    }
+    editor.editable = false;
+    app.world.rocket->pc = 2;
+    app.world.rocket->currentLine = 1;
+    app.world.rocket->waitCounter = 5;  // the Wait is counting down
+    EXPECT_EQ(shades(render()), "gbggd");
+}
+
+// Turbo takes Thrust's place in the bar while a run is in progress, and the
+// bar reads the time, velocity in thousandths and heading in degrees.
+TEST_F(Drawing, TheButtonBarShowsTurboAndTheReadoutOnlyWhileRunning) {
+    GameScreen& screen = play("Turn II");
+    auto edges = [](const Image& image) {  // left frame lines of the button places
+        std::string found;
+        for (int x : {8, 125, 210, 280, 295, 380, 465, 582, 667, 752, 869}) {
+            int lit = 0;
+            for (int y = 6; y <= 26; ++y) {
+                Rgba p = image.pixel(x + 1, y);
+                lit += std::max({p.r, p.g, p.b}) >= 90;
+            }
+            found += lit >= 19 ? 'X' : '.';
+        }
+        return found;
+    };
+    //                    Run Left Right Turbo Thrust Wait Sleep Del Up Down Quit
+    EXPECT_EQ(edges(show(screen)), "XXX.XXXXXXX");
+    dispatchEvent(keyDown(SDLK_RETURN));
+    screen.update();
+    ASSERT_TRUE(app.world.running);
+    app.world.time = 1234;
+    app.world.rocket->velocity = Vec2(0.0015, -0.25);
+    app.world.rocket->angle = -1.5707963267948966;
+    screen.draw();
+    const Image shown = readPixels();
+    EXPECT_EQ(edges(shown), "X..X......X");
+    for (auto [text, x] : {std::pair{"Time:    1234", 110}, {"Vel:   1.50,-250.00", 380},
+                           {"Angle:  270.00", 650}}) {
+        usePixelProjection();
+        clearWindow();
+        glEnable(GL_TEXTURE_2D);
+        glColor3f(1, 1, 1);
+        drawText(*app.font, text, Vec2f(float(x), 8));
+        const Image expected = readPixels();
+        int differing = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int px = x - 4; px < x + int(textSize(*app.font, text).x) + 4; ++px)
+                differing += !same(shown.pixel(px, y), expected.pixel(px, y));
+        EXPECT_EQ(differing, 0) << "expected \"" << text << "\"";
+    }
+}

@@ -1,0 +1,163 @@
+// The mission file reader: every kind of bad file gets its own
+// "ERROR: file:line: ..." line and is refused; players' missions load beside
+// the campaign without taking its titles; the objectives no built-in mission
+// uses keep their rules. The built-in ones are proved by the solutions replay.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "missions/DataMission.h"
+#include "missions/MissionFile.h"
+#include "missions/Missions.h"
+#include "sim/Rocket.h"
+#include "sim/World.h"
+
+namespace {
+
+// A valid mission, its lines numbered as in the cases below.
+const std::string base =
+    "format = 1\n"                                          // 1
+    "title = \"Test\"\n"                                    // 2
+    "reference = \"1 T 59\"\n"                              // 3
+    "[briefing]\n"                                          // 4
+    "text = \"Go.\"\n"                                      // 5
+    "objectives = [\"Get there\"]\n"                        // 6
+    "[medals]\n"                                            // 7
+    "gold = 100\n"                                          // 8
+    "silver = 150\n"                                        // 9
+    "[ship]\n"                                              // 10
+    "position = [0, 0]\n"                                   // 11
+    "[[body]]\n"                                            // 12
+    "name = \"goal\"\n"                                     // 13
+    "radius = 10\n"                                         // 14
+    "position = [400, 0]\n"                                 // 15
+    "solid = false\n"                                       // 16
+    "[[objective]]\n"                                       // 17
+    "kind = \"visit\"\n"                                    // 18
+    "bodies = [\"goal\"]\n"                                 // 19
+    "radius = 50\n";                                        // 20
+
+std::string replaced(const std::string& from, const std::string& to, std::string text = base) {
+    const size_t at = text.find(from);
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+std::string manyBodies() {
+    std::string text = base;
+    for (int i = 0; i < maxMissionBodies; ++i) text += "[[body]]\nradius = 1\nposition = [0, 0]\n";
+    return text;
+}
+
+}  // namespace
+
+TEST(MissionFile, EachProblemIsOneErrorLineWithItsPlaceAndTheMissionIsRefused) {
+    const struct {
+        std::string text;
+        const char* error;
+    } cases[] = {
+        {"<mission>Thrust</mission>\n", "t.toml:1: not a TOML file"},
+        {replaced("text = \"Go.\"", "text = \"Go.\" \xc3\xa9"),
+         "t.toml:5: a character that is not ASCII; the game can show ASCII text only"},
+        {replaced("radius = 10", "radus = 10"),
+         "t.toml:14: unknown key 'radus' in body[1] (did you mean 'radius'?)"},
+        {replaced("gold = 100", "gold = \"100\""), "t.toml:8: medals.gold: must be a number"},
+        {replaced("title = \"Test\"\n", ""), "t.toml:1: title: missing"},
+        {replaced("[ship]\nposition = [0, 0]", "[ship]\nposition = [0]"),
+         "t.toml:11: ship.position: must be two numbers, [x, y]"},
+        {replaced("radius = 10", "radius = -5"),
+         "t.toml:14: body[1] radius: -5 is impossible; it must be more than 0"},
+        {replaced("silver = 150", "silver = nan"),
+         "t.toml:9: medals.silver: must be a finite number, not nan"},
+        {replaced("silver = 150", "silver = 90"), "t.toml:7: medals: gold must be lower than silver"},
+        {manyBodies(), "t.toml:12: more than 16 [[body]] tables"},
+        {replaced("format = 1", "format = 2"),
+         "t.toml:1: format 2 is newer than this game reads (1); a newer version of the game is "
+         "needed"},
+        {replaced("[\"goal\"]", "[\"mars\"]"), "t.toml:19: objective[1] bodies: no body is named 'mars'"},
+        {replaced("\"visit\"", "\"orbit\""), "t.toml:18: objective[1] kind: 'orbit' is none of"},
+        {replaced("1 T 59", "1 T"), "t.toml:3: reference: not a program text"},
+        {replaced("solid = false", "texture = \"../../etc/passwd\""),
+         "t.toml:16: body[1] texture: '../../etc/passwd' must be a file under the data folder"},
+        {replaced("kind = \"visit\"\nbodies = [\"goal\"]\nradius = 50", "kind = \"hold\"\nsteps = 5\npoint = [0, 0]"),
+         "t.toml:17: objective[1] inner, outer or sector: a hold needs at least one"},
+        {replaced("kind = \"visit\"\nbodies = [\"goal\"]\nradius = 50",
+                  "kind = \"hold\"\nsteps = 5\npoint = [0, 0]\nsector = 1"),
+         "t.toml:17: objective[1] sector: turns with a body, so it needs body, not point"},
+        {replaced("[[objective]]\nkind = \"visit\"\nbodies = [\"goal\"]\nradius = 50", ""),
+         "t.toml:1: [[objective]]: missing"},
+    };
+    for (const auto& c : cases) {
+        MissionSpec spec;
+        std::ostringstream log;
+        EXPECT_FALSE(readMissionText(c.text, "t.toml", spec, log)) << c.error;
+        const std::string lines = log.str();
+        EXPECT_EQ(lines.rfind(std::string("ERROR: ") + c.error, 0), 0u) << lines;
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 1) << lines;
+    }
+    MissionSpec spec;
+    std::ostringstream log;
+    EXPECT_TRUE(readMissionText(base, "t.toml", spec, log)) << log.str();
+    EXPECT_EQ(log.str(), "");
+    EXPECT_EQ(spec.briefing, "Go.\n\nOBJECTIVES:\n* Get there\n");
+}
+
+TEST(MissionFile, ObjectivesAreMetInTurnAndListedCirclesOnlyInTheirOrder) {
+    // The ship at each place in turn, one step each: "won", "failed" or "".
+    auto outcome = [](const std::string& text, std::vector<Vec2> places) {
+        MissionSpec spec;
+        std::ostringstream log;
+        EXPECT_TRUE(readMissionText(text, "t.toml", spec, log)) << log.str();
+        DataMission mission(spec);
+        World world;
+        world.mission = &mission;
+        world.reset();
+        for (Vec2 at : places) {
+            world.rocket->position = at;
+            mission.update(world);
+            ++world.time;
+        }
+        return mission.won ? "won" : mission.failed ? "failed" : "";
+    };
+    const std::string two =
+        base + "[[body]]\nname = \"far\"\nradius = 10\nposition = [0, 900]\nsolid = false\n";
+    const std::string listed =
+        replaced("[\"goal\"]", "[\"goal\", \"far\"]\norder = \"listed\"", two);
+    const Vec2 goal(400, 0), far(0, 900), nowhere(-500, 0);
+    EXPECT_EQ(outcome(listed, {far, goal}), "");
+    EXPECT_EQ(outcome(listed, {far, goal, far}), "won");
+    // A time limit of 2 steps: the third step may still win, the fourth fails.
+    const std::string limited = base + "[[failure]]\nkind = \"time_limit\"\nsteps = 2\n";
+    EXPECT_EQ(outcome(limited, {nowhere, nowhere, goal}), "won");
+    EXPECT_EQ(outcome(limited, {nowhere, nowhere, nowhere, nowhere}), "failed");
+}
+
+TEST(MissionFile, PlayersMissionsLoadBesideTheCampaignButNeverTakeItsTitles) {
+    MissionRegistry registry;
+    std::ostringstream log;
+    EXPECT_EQ(loadCampaign(std::string(ASTRELLO_SOURCE_DIR) + "/campaign", registry, log), 0);
+    EXPECT_EQ(registry.size(), 21u);
+    const auto folder = std::filesystem::temp_directory_path() / "astrello-custom-test";
+    std::filesystem::create_directories(folder / "custom-missions");
+    std::ofstream(folder / "custom-missions" / "a_good.toml") << base;
+    std::ofstream(folder / "custom-missions" / "b_thrust.toml") << replaced("\"Test\"", "\"Thrust\"");
+    std::ofstream(folder / "custom-missions" / "c_rank.toml")
+        << replaced("title = \"Test\"", "title = \"Other\"\ngroup = \"Cadet Missions\"");
+    std::ofstream(folder / "custom-missions" / "d_broken.toml") << "title = ";
+    const Mission* thrust = registry.at("Thrust");
+    EXPECT_EQ(loadCustomMissions(folder.string(), registry, log), 3);
+    EXPECT_EQ(registry.size(), 22u);
+    EXPECT_EQ(registry.at("Thrust"), thrust);
+    const std::string prefix = "ERROR: " + (folder / "custom-missions").string() + "/";
+    for (const std::string error : {"b_thrust.toml:2: title: 'Thrust' is the title of a built-in mission",
+                                    "c_rank.toml:3: group: a custom mission belongs to 'Custom Missions'",
+                                    "d_broken.toml:1: not a TOML file"})
+        EXPECT_NE(log.str().find(prefix + error), std::string::npos) << log.str();
+    ASSERT_EQ(rankGroups().size(), 5u);
+    EXPECT_STREQ(rankGroups()[4].title, "Custom Missions");
+    EXPECT_EQ(rankGroups()[4].missions, std::vector<std::string>{"Test"});
+    std::filesystem::remove_all(folder);
+    for (auto& entry : registry) delete entry.second;
+}

@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <climits>
+#include <cmath>
+#include <csignal>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "sim/ProgramEdits.h"
+#include "missions/ScoreFile.h"
+#include "sim/ProgramText.h"
+#include "tests/support/SimSupport.h"
+
+namespace {
+
+// The score file as the game keeps it: one per run of the game.
+ScoreFile& scores() {
+    static ScoreFile file;
+    return file;
+}
+void loadScores() { scores().load(testMissions(), std::cout); }
+void saveScores() { scores().save(testMissions(), std::cout); }
+
+std::string readFile(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const std::string& name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary) << bytes;
+}
+
+uint32_t bitsOf(float value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// Little-endian pieces for building files by hand.
+std::string int32(int32_t value) {
+    std::string out;
+    for (int i = 0; i < 4; ++i) out.push_back(char((uint32_t(value) >> (8 * i)) & 0xFF));
+    return out;
+}
+std::string float32(float value) { return int32(int32_t(bitsOf(value))); }
+std::string record(const std::string& name, float best, const std::string& program) {
+    return int32(int32_t(name.size())) + name + float32(best) + int32(int32_t(program.size())) +
+           program;
+}
+
+int errorLines(const std::string& output) {
+    int count = 0;
+    for (size_t at = output.find("ERROR: "); at != std::string::npos;
+         at = output.find("ERROR: ", at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// Loads `bytes` as "save.dat" into fresh missions; returns what was printed.
+// Copies of damaged files from earlier loads are removed first.
+std::string loadBytes(const std::string& bytes) {
+    registerFreshMissions();
+    for (const char* copy : {"save.dat.damaged", "save.dat.damaged.2"}) std::remove(copy);
+    writeFile("save.dat", bytes);
+    testing::internal::CaptureStdout();
+    loadScores();
+    return testing::internal::GetCapturedStdout();
+}
+
+std::string quietSave() {
+    testing::internal::CaptureStdout();
+    saveScores();
+    return testing::internal::GetCapturedStdout();
+}
+
+class SaveFile : public testing::Test {
+protected:
+    void SetUp() override {
+        registerFreshMissions();
+        // Forgets any damaged file an earlier test loaded.
+        testing::internal::CaptureStdout();
+        loadScores();
+        testing::internal::GetCapturedStdout();
+    }
+    ScratchDirectory scratch;
+};
+
+// A few scores that a printed-and-parsed copy would not give back exactly.
+void giveAwkwardScores() {
+    mission("Thrust").bestScore = 116.5f;
+    mission("Thrust").savedProgram = "3 T 100 L 50 W 1000\n";
+    mission("Turn").bestScore = std::nextafter(137.31f, 200.0f);
+    mission("Turn").savedProgram = "1 T 7\n";
+    mission("Binary Orbit").bestScore = 1.0e-30f;
+    mission("Binary Orbit").savedProgram = "0\n";
+    std::string longProgram = "60";  // longer than 255 bytes
+    for (int i = 0; i < 60; ++i) longProgram += " T 1000";
+    mission("Lunar Orbit").bestScore = 60000.5f;
+    mission("Lunar Orbit").savedProgram = longProgram + "\n";
+}
+
+}  // namespace
+
+TEST_F(SaveFile, SavesOneLittleEndianRecordPerMissionInNameOrderAndLoadsItBackBitForBit) {
+    giveAwkwardScores();
+    EXPECT_EQ(quietSave(), "Saving game.\n");
+    std::string bytes = readFile("save.dat");
+    std::string expected = int32(int32_t(testMissions().size()));
+    std::map<std::string, std::pair<uint32_t, std::string>> saved;
+    for (auto& entry : testMissions()) {
+        expected += record(entry.first, entry.second->bestScore, entry.second->savedProgram);
+        saved[entry.first] = {bitsOf(entry.second->bestScore), entry.second->savedProgram};
+    }
+    EXPECT_EQ(bytes, expected);
+    EXPECT_EQ(bytes.substr(0, 21), std::string("\x15\0\0\0\x0d\0\0\0Bigger Launch", 21));
+
+    EXPECT_EQ(loadBytes(bytes), "Loading game.\n");
+    ASSERT_EQ(testMissions().size(), saved.size());
+    for (auto& entry : testMissions()) {
+        EXPECT_EQ(bitsOf(entry.second->bestScore), saved[entry.first].first) << entry.first;
+        EXPECT_EQ(entry.second->savedProgram, saved[entry.first].second) << entry.first;
+    }
+}
+
+TEST_F(SaveFile, RecordsForUnknownOrDifferentlyCasedNamesAreSkippedQuietly) {
+    std::string bytes = int32(3) + record("thrust", 50.0f, "1 T 5\n") +
+                        record("Retired Mission", 60.0f, "1 T 6\n") +
+                        record("Turn", 70.0f, "1 T 7\n");
+    EXPECT_EQ(loadBytes(bytes), "Loading game.\n");
+    EXPECT_EQ(mission("Thrust").bestScore, 0.0f);
+    EXPECT_EQ(mission("Turn").bestScore, 70.0f);
+    EXPECT_EQ(mission("Turn").savedProgram, "1 T 7\n");
+    // A mission not loaded this time (a player's file moved away) keeps its best.
+    quietSave();
+    EXPECT_NE(readFile("save.dat").find(record("Retired Mission", 60.0f, "1 T 6\n")),
+              std::string::npos);
+}
+
+TEST_F(SaveFile, FileCutShortAnywhereKeepsTheWholeRecordsBeforeTheCut) {
+    std::vector<std::string> names = {"Thrust", "Turn", "Turn II"};
+    std::string bytes = int32(3);
+    std::vector<size_t> recordEnds;
+    for (size_t i = 0; i < names.size(); ++i) {
+        bytes += record(names[i], 10.0f + float(i), "1 T " + std::to_string(i) + "\n");
+        recordEnds.push_back(bytes.size());
+    }
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
+        std::string output = loadBytes(bytes.substr(0, cut));
+        EXPECT_EQ(errorLines(output), 2) << "cut at " << cut;  // the damage, and where the copy is
+        for (size_t i = 0; i < names.size(); ++i) {
+            bool whole = recordEnds[i] <= cut;
+            EXPECT_EQ(mission(names[i]).bestScore, whole ? 10.0f + float(i) : 0.0f)
+                << "cut at " << cut;
+            EXPECT_EQ(mission(names[i]).savedProgram.empty(), !whole) << "cut at " << cut;
+        }
+    }
+}
+
+TEST_F(SaveFile, ABadRecordIsSkippedWhileTheFramingHoldsAndBrokenFramingStopsTheReading) {
+    std::string good = record("Thrust", 12.5f, "1 T 3\n");
+    std::string later = record("Turn II", 9.0f, "1 T 9\n");
+    std::string name256(256, 'x');
+    std::string tooMany = "1001";
+    for (int i = 0; i < 1001; ++i) tooMany += " T 1";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool firstKept, laterKept;
+    } cases[] = {
+        {"negative count", int32(-1) + good, false, false},
+        {"huge count", int32(INT_MAX) + good + later, true, true},
+        {"negative name length", int32(3) + good + int32(-5) + later, true, false},
+        {"name over 255 bytes", int32(3) + good + record(name256, 1.0f, "") + later, true, false},
+        {"huge name length", int32(3) + good + int32(INT_MAX) + later, true, false},
+        {"negative program length",
+         int32(3) + good + int32(4) + "Turn" + float32(9.0f) + int32(-1) + later, true, false},
+        {"program text over the cap",
+         int32(3) + good + record("Turn", 9.0f, std::string(maxProgramLength + 1, 'T')) + later,
+         true, false},
+        {"huge program length",
+         int32(3) + good + int32(4) + "Turn" + float32(9.0f) + int32(INT_MAX) + later, true, false},
+        {"not-a-number best", int32(3) + good + record("Turn", std::nanf(""), "1 T 9\n") + later,
+         true, true},
+        {"negative best", int32(3) + good + record("Turn", -4.0f, "1 T 9\n") + later, true, true},
+        {"more commands than the editor holds",
+         int32(3) + good + record("Turn", 9.0f, tooMany) + later, true, true},
+    };
+    for (const Case& c : cases) {
+        std::string output = loadBytes(c.bytes);
+        EXPECT_EQ(errorLines(output), 2) << c.what << "\n" << output;
+        EXPECT_NE(output.find("ERROR: The damaged save.dat is kept as save.dat.damaged.\n"),
+                  std::string::npos)
+            << c.what;
+        EXPECT_EQ(readFile("save.dat.damaged"), c.bytes) << c.what;
+        EXPECT_EQ(mission("Thrust").bestScore, c.firstKept ? 12.5f : 0.0f) << c.what;
+        EXPECT_EQ(mission("Turn").bestScore, 0.0f) << c.what;
+        EXPECT_EQ(mission("Turn II").bestScore, c.laterKept ? 9.0f : 0.0f) << c.what;
+    }
+}
+
+TEST_F(SaveFile, ABestTheReaderWouldRefuseIsWrittenAsNoBest) {
+    Program longest(maxProgramSize, Instruction{Thrust, INT_MIN});
+    int selected = maxProgramSize;
+    insertInstruction(longest, selected, Left);  // refused: the editor's limit
+    std::string longestText = programText(longest);
+    longest.push_back(Instruction{Thrust, 1});
+    struct Case {
+        float score;
+        std::string program;
+        bool kept;
+    } cases[] = {{-4.0f, "1 T -5\n", false},   {std::nanf(""), "1 T 5\n", false},
+                 {INFINITY, "1 T 5\n", false}, {7.0f, programText(longest), false},
+                 {7.0f, longestText, true},    {0.0f, "", true}};
+    for (const Case& c : cases) {
+        registerFreshMissions();
+        mission("Turn").bestScore = c.score;
+        mission("Turn").savedProgram = c.program;
+        quietSave();
+        EXPECT_EQ(loadBytes(readFile("save.dat")), "Loading game.\n") << c.score;
+        EXPECT_EQ(mission("Turn").bestScore, c.kept ? c.score : 0.0f) << c.score;
+        EXPECT_EQ(mission("Turn").savedProgram, c.kept ? c.program : "") << c.score;
+    }
+}
+
+TEST_F(SaveFile, ASaveKeepsTheScoresItChangesAndNeverTheDamagedOnesAsTheBackup) {
+    auto saveWithBest = [](float best) {
+        mission("Turn").bestScore = best;
+        quietSave();
+        return readFile("save.dat");
+    };
+    std::string first = saveWithBest(20.0f);
+    EXPECT_FALSE(std::filesystem::exists("save.dat.bak"));
+    std::string second = saveWithBest(10.0f);
+    EXPECT_EQ(readFile("save.dat.bak"), first);
+    saveWithBest(10.0f);  // unchanged: the backup still holds the scores before
+    EXPECT_EQ(readFile("save.dat.bak"), first);
+
+    // A damaged file is copied aside; an earlier, different copy is kept.
+    std::string damaged = second.substr(0, 30), otherDamage = second.substr(0, 40);
+    writeFile("save.dat.damaged", otherDamage);
+    writeFile("save.dat", damaged);
+    testing::internal::CaptureStdout();
+    loadScores();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(readFile("save.dat.damaged"), otherDamage);
+    EXPECT_EQ(readFile("save.dat.damaged.2"), damaged);
+    std::string repaired = saveWithBest(5.0f);
+    EXPECT_EQ(readFile("save.dat.bak"), first) << "the damaged file replaced the backup";
+    saveWithBest(4.0f);
+    EXPECT_EQ(readFile("save.dat.bak"), repaired);
+}
+
+TEST_F(SaveFile, ADamagedFileThatCannotBeCopiedAsideIsNotReplaced) {
+    std::filesystem::create_directory("save.dat.damaged");  // in the way of the copy
+    const std::string damaged = int32(2) + record("Turn", -1.0f, "");
+    writeFile("save.dat", damaged);
+    testing::internal::CaptureStdout();
+    loadScores();
+    saveScores();
+    std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(errorLines(output), 3) << output;  // the damage, and no copy at load and at save
+    EXPECT_EQ(readFile("save.dat"), damaged);
+}
+
+TEST_F(SaveFile, FailedWriteKeepsTheOldFileWholeAndRemovesTheTempFile) {
+    giveAwkwardScores();
+    quietSave();
+    std::string old = readFile("save.dat");
+    mission("Thrust").bestScore = 99.0f;
+
+    // A disk that fills up after 200 bytes: room for the captured messages,
+    // not for the scores.
+    ASSERT_GT(old.size(), 200u);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = 200;
+    testing::internal::CaptureStdout();
+    setrlimit(RLIMIT_FSIZE, &tight);
+    saveScores();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::string output = testing::internal::GetCapturedStdout();
+
+    EXPECT_EQ(errorLines(output), 2);  // neither the backup nor the scores were written
+    EXPECT_EQ(output.rfind("Saving game.\n", 0), 0u);
+    EXPECT_EQ(readFile("save.dat"), old);
+    EXPECT_FALSE(std::filesystem::exists("save.dat.tmp"));
+}
