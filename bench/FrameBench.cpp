@@ -1,6 +1,7 @@
 // Milliseconds per frame for each screen at the window's size (1280 x 720 on
 // a first run), each frame finished with glFinish, beside a bare
-// clear-and-swap frame. Needs the window: initializeGameForFrames() first.
+// clear-and-swap frame; the game screen also with the paths of the longest
+// flight. Needs the window: initializeGameForFrames() first.
 //
 // A frame is timed in processor time of the whole process, the renderer's
 // threads included: on a shared machine wall-clock time measures the other
@@ -15,6 +16,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/Button.h"
 #include "app/Widget.h"
 #include "bench/Missions.h"
 #include "bench/Sections.h"
@@ -26,6 +28,8 @@
 #include "screens/MainMenu.h"
 #include "screens/MissionBriefingScreen.h"
 #include "screens/MissionMenu.h"
+#include "screens/ProgramEditor.h"
+#include "sim/Rocket.h"
 #include "sim/World.h"
 
 namespace {
@@ -85,6 +89,61 @@ void prepareCompletion(const Solution& busy) {
     app.world.reset();
 }
 
+// The solution that flies longest before it wins.
+const Solution* longestFlight(const std::vector<Solution>& solutions, long& steps) {
+    const Solution* longest = nullptr;
+    steps = 0;
+    for (const Solution& s : solutions) {
+        Mission* mission = loadMission(app.world, s);
+        if (!mission) continue;
+        long n = 0;
+        while (!mission->won && !mission->failed && n < 2000000) {
+            app.world.step();
+            ++n;
+        }
+        if (n > steps) {
+            steps = n;
+            longest = &s;
+        }
+    }
+    return longest;
+}
+
+// Runs the game screen's program for about `steps` steps, in turbo.
+void flyFor(long steps) {
+    GameScreen& game = *app.gameScreen;
+    game.setRunning(true);
+    game.turboButton->clicked = true;
+    game.update();
+    while (app.world.time < steps && app.world.running) game.update();
+}
+
+// The game screen on the longest flight with its paths: stopped, with the
+// ghost of a run stopped just short of the win, the preview and the third
+// instruction's stretch; the same while a value is dragged, changed in every
+// third frame (the preview is flown in that frame, its two neighbours in the
+// next two); and running near the end, the trail over the ghost.
+void benchPaths(const std::vector<Solution>& solutions, int frames,
+                const std::function<void(const std::string&, double)>& row) {
+    long steps = 0;
+    const Solution* longest = longestFlight(solutions, steps);
+    if (!longest || !prepareGame(*longest)) return;
+    GameScreen& game = *app.gameScreen;
+    const std::string name = longest->mission;
+    flyFor(steps - 100);
+    game.stopRun();
+    game.editor->selected = 2;
+    row("paths stopped, " + name, timeFrames([] { app.gameScreen->draw(); }, frames));
+    int frame = 0;
+    row("paths dragging, " + name, timeFrames([] { app.gameScreen->draw(); }, frames, [&] {
+            if (frame++ % 3 == 0) app.world.rocket->program[2].value += frame % 2 ? 1 : -1;
+        }));
+    flyFor(steps - 2000);
+    row("paths running, " + name,
+        timeFrames([] { app.gameScreen->draw(); }, frames, [] { app.gameScreen->update(); }));
+    game.stopRun();
+}
+
 }  // namespace
 
 void initializeGameForFrames(const std::string& folder) {
@@ -139,6 +198,7 @@ void benchFrames(const std::vector<Solution>& solutions, const std::string& busy
             bare);
         app.gameScreen->setRunning(false);
     }
+    benchPaths(solutions, frames, [&](const std::string& name, double ms) { row(name, ms, bare); });
     prepareCompletion(*busy);
     app.completionScreen->entered = true;
     row("completion, " + busyMission,

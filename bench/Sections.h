@@ -11,6 +11,7 @@ struct World;
 // of which the median is shown.
 void benchWorldSteps(World& world, const std::vector<Solution>& solutions, int rounds);
 void benchOptimizer(World& world, const std::vector<Solution>& solutions, int rounds);
+void benchPreview(World& world, const std::vector<Solution>& solutions, int rounds);
 
 // Programs and folders the start-up and frame sections need.
 struct BenchPaths {

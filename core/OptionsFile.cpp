@@ -43,9 +43,12 @@ void readOptionsFile(const std::string& fileName, VideoSettings& settings, std::
         return;
     }
     int32_t flag = settings.fullscreen ? 1 : 0;
-    if (readInteger(file, settings.width) && readInteger(file, settings.height))
-        readInteger(file, flag);
+    int32_t preview = 1;  // written only when hidden: no fourth number means shown
+    if (readInteger(file, settings.width) && readInteger(file, settings.height) &&
+        readInteger(file, flag))
+        readInteger(file, preview);
     settings.fullscreen = flag != 0;
+    settings.showPreview = preview != 0;
     std::fclose(file);
 }
 
@@ -57,7 +60,7 @@ void writeOptionsFile(const std::string& fileName, const VideoSettings& settings
         log << "ERROR: Failed to open file for saving options.\n";
         return;
     }
-    int written = std::fprintf(file, "%d %d %d\n", settings.width, settings.height,
-                               settings.fullscreen ? 1 : 0);
+    int written = std::fprintf(file, "%d %d %d%s\n", settings.width, settings.height,
+                               settings.fullscreen ? 1 : 0, settings.showPreview ? "" : " 0");
     if (std::fclose(file) != 0 || written < 0) log << "ERROR: Failed to write options file.\n";
 }

@@ -10,6 +10,7 @@
 #include "missions/Mission.h"
 #include "render/Font.h"
 #include "screens/CompletionScreen.h"
+#include "screens/FlightPaths.h"
 #include "screens/ProgramEditor.h"
 #include "sim/ProgramEdits.h"
 #include "screens/SpaceView.h"
@@ -52,6 +53,8 @@ GameScreen::GameScreen() {
     editor->parent = this;
     children.push_back(spaceView);
     children.push_back(editor);
+    paths = std::make_unique<FlightPaths>(*editor);
+    spaceView->paths = paths.get();
     runButton = addButton("Run", 8);
     leftButton = addButton("Left", 125);
     rightButton = addButton("Right", 210);
@@ -81,6 +84,10 @@ Button* GameScreen::addButton(const char* label, float x) {
 }
 
 void GameScreen::setRunning(bool run) {
+    if (run)
+        paths->runStarted(app.world);
+    else
+        paths->runEnded(app.world);
     app.world.running = run;
     if (!run) app.world.reset();
     runButton->label = run ? "Stop" : "Run";
@@ -184,12 +191,16 @@ void GameScreen::stepByWorldSpeed() {
     int speed = world.speed;
     if (speed <= 0) return;
     if (speed <= 100) {
-        if (app.stepCount % (100 / speed) == 0) world.step();
+        if (app.stepCount % (100 / speed) == 0) {
+            world.step();
+            paths->stepped(world);
+        }
         return;
     }
     for (int i = 0; i < speed / 100; ++i) {
         if (world.mission->won) break;
         world.step();
+        paths->stepped(world);
     }
 }
 
@@ -222,6 +233,7 @@ void GameScreen::draw() {
     if (app.world.mission) {
         float w = float(app.width);
         float h = float(app.height);
+        paths->prepare(app.world, !optimizer && !entered);
         spaceView->min = Vec2f(0, barHeight);
         spaceView->max = Vec2f(w - editorWidth, h);
         spaceView->draw();

@@ -4,6 +4,7 @@
 
 #include "app/Widget.h"
 
+class FlightPaths;
 class Optimizer;
 class SpaceView;
 class Button;
@@ -57,4 +58,5 @@ private:
     void dropPresses();
 
     std::unique_ptr<Optimizer> optimizer;  // the search F1 started, while it runs
+    std::unique_ptr<FlightPaths> paths;    // trail, ghost and preview in the space view
 };

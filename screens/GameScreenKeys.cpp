@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Button.h"
+#include "screens/FlightPaths.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
 #include "sim/ProgramEdits.h"
@@ -17,7 +18,9 @@ bool GameScreen::handleEvent(const SDL_Event& event) {
         if (sym == SDLK_ESCAPE) quitButton->clicked = true;
         return true;
     }
-    if (sym == SDLK_RETURN) {
+    if (sym == SDLK_p) {
+        paths->togglePreview();
+    } else if (sym == SDLK_RETURN) {
         runButton->clicked = true;
     } else if (sym == SDLK_ESCAPE) {
         quitButton->clicked = true;

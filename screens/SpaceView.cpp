@@ -9,7 +9,9 @@
 #include "missions/Mission.h"
 #include "render/GoalDrawing.h"
 #include "render/ModelDrawing.h"
+#include "render/PathDrawing.h"
 #include "render/Texture.h"
+#include "screens/FlightPaths.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
 
@@ -51,6 +53,13 @@ ViewLayerKey SpaceView::stillPartKey(const Texture& backdrop, float w, float h) 
 }
 
 void SpaceView::update() { restartTimer(); }
+
+bool SpaceView::handleEvent(const SDL_Event& event) {
+    if (!paths || event.type != SDL_MOUSEBUTTONDOWN || event.button.button != SDL_BUTTON_LEFT)
+        return false;
+    LocalPoint p = localPoint(*this, event.button.x, event.button.y);
+    return paths->pick(Vec2f(float(p.x), float(p.y)), framed, max.x - min.x, max.y - min.y);
+}
 
 void SpaceView::draw() {
     if (hidden) return;
@@ -123,7 +132,11 @@ void SpaceView::drawScene(float w, float h) {
         world.mission->goals(world, goals);
         drawGoals(goals);
     }
+    const double pixel = 1.0 / (double(std::min(w, h)) * framed.scale);
+    if (paths) drawFlightOverlay(paths->overlay(), pixel);
     for (const Body* body : world.bodies) drawBody(*body);
     if (world.rocket) drawShip(*world.rocket);
+    if (paths) drawFlightMarks(paths->overlay(), pixel);
     glPopMatrix();
+    if (paths) drawFlightLabels(paths->overlay(), framed, w, h, app.smallFont);
 }

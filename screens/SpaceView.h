@@ -5,15 +5,21 @@
 #include "render/Camera.h"
 #include "screens/ViewLayer.h"
 
+class FlightPaths;
 struct Texture;
 
 // The space view: the current mission's scene over a tiled star backdrop,
-// framed anew on every frame to hold every body and the ship. It takes no input. Created and owned
-// by the game screen, which gives it its rectangle on every frame.
+// framed anew on every frame to hold every body and the ship, with the flights
+// of the game screen's paths. Created and owned by the game screen, which gives
+// it its rectangle on every frame.
 class SpaceView : public Widget {
 public:
+    FlightPaths* paths = nullptr;  // the flights shown over the scene; not owned
+
     void update() override;
     void draw() override;
+    // A left press on a tick of the preview selects its instruction.
+    bool handleEvent(const SDL_Event& event) override;
 
     // Where the view looks, as framed by the last draw().
     const Camera& camera() const { return framed; }

@@ -36,7 +36,12 @@ protected:
     }
     static std::string settings() {
         return std::to_string(videoSettings.width) + " " + std::to_string(videoSettings.height) +
-               " " + std::to_string(videoSettings.fullscreen);
+               " " + std::to_string(videoSettings.fullscreen) +
+               (videoSettings.showPreview ? "" : " hidden");
+    }
+    std::string saved() const {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 };
 
@@ -60,6 +65,8 @@ TEST_F(OptionsFile, ValuesAreReadAsFarAsTheyCanBeAndOddOnesAreKeptAsRead) {
         const char* text;
         const char* settings;
     } cases[] = {
+        {"1440 900 1 0\n", "1440 900 1 hidden"},  // a fourth number 0 hides the flight preview
+        {"1440 900 1 7\n", "1440 900 1"},
         {"1440 900 1\n", "1440 900 1"},
         {"\n  1024\t\r\n768   -7", "1024 768 1"},  // any whitespace; any non-zero flag
         {"abc def ghi\n", "1024 768 1"},
@@ -81,7 +88,10 @@ TEST_F(OptionsFile, SavingWritesOneLineOrReportsAFileThatCannotBeCreated) {
     saveOptions(dir + "/no-such-folder/options.dat");
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "Saving options.\nSaving options.\nERROR: Failed to open file for saving options.\n");
-    std::ifstream in(file, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, "1440 900 1\n");
+    EXPECT_EQ(saved(), "1440 900 1\n");
+    videoSettings.showPreview = false;  // written only when hidden
+    testing::internal::CaptureStdout();
+    saveOptions(file);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(saved(), "1440 900 1 0\n");
 }

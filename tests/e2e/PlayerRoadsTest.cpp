@@ -21,6 +21,7 @@ enum class Play {
     Gold,     // "Thrust" won with Thrust 59 at turbo speed: a gold medal
     Options,  // the options screen: 1440 x 900 full screen, "Save and Quit"
     Quit,     // the main menu, then Escape
+    Preview,  // "Thrust" with Thrust 59, its preview hidden as stored, then shown with P
     Optimize, // F1 on "Thrust" under the stored best, then a termination signal
 };
 
@@ -81,6 +82,8 @@ const std::vector<Road>& roads() {
      720, Play::Win},
     {"FullScreenAtASizeTheDisplayLacks", files({{"options.dat", "1440 900 1\n"}}), {}, 0, 0, Play::Quit},
     {"GoldMedal", files({}), {}, 1280, 720, Play::Gold},
+    {"PreviewStoredHiddenThenShown", files({{"options.dat", "1280 720 0 0\n"}}), {"Saving options.\n"},
+     1280, 720, Play::Preview},
     {"OptionsScreen", files({}), {"Saving options.\n"}, 1280, 720, Play::Options},
     // Only the record with an impossible best is lost; the file is kept aside first.
     // A best so high that no run reaches its cut-off: F1 still ends its runs,
@@ -140,6 +143,13 @@ void flyToGold(GameSession& game) {
     EXPECT_EQ(game.readFile("save.dat"), expected) << "the save at exit differs";
 }
 
+// Pixels of the preview's gold win marker and score in the space view.
+int goldInView(const Screenshot& shot) {
+    return shot.count(0, 0, shot.width - 256, shot.height - 32, [](Screenshot::Rgb p) {
+        return p.r > 200 && p.g > 150 && p.g < 230 && p.b < 110;
+    });
+}
+
 }  // namespace
 
 TEST_P(PlayerRoads, TheGameSaysWhatIsWrongAndCanBePlayed) {
@@ -184,6 +194,15 @@ TEST_P(PlayerRoads, TheGameSaysWhatIsWrongAndCanBePlayed) {
         break;
     case Play::Gold:
         flyToGold(game);
+        break;
+    case Play::Preview:
+        openThrustWith(game, "t 5 9");
+        EXPECT_EQ(goldInView(game.screenshot()), 0) << "the stored choice hides the preview";
+        game.keys("p", 700ms);
+        EXPECT_GT(goldInView(game.screenshot()), 30) << "no gold marker where Thrust 59 wins";
+        EXPECT_EQ(game.readFile("options.dat"), "1280 720 0\n");
+        game.keys("Escape", 700ms);
+        expectQuitsCleanly(game);
         break;
     case Play::Optimize: {
         openThrustWith(game, "");  // "Accept" loads the stored "1 W 5"

@@ -105,12 +105,14 @@ std::string checkOptions(const std::string& input) {
 
     saveOptions(path);
     char line[64];
-    std::snprintf(line, sizeof line, "%d %d %d\n", read.width, read.height, read.fullscreen);
-    if (readFile(path) != line) return "the saved line is not \"%d %d %d\\n\"";
-    videoSettings = VideoSettings{640, 480, !read.fullscreen};
+    std::snprintf(line, sizeof line, "%d %d %d%s\n", read.width, read.height, read.fullscreen,
+                  read.showPreview ? "" : " 0");
+    if (readFile(path) != line) return "the saved line is not \"%d %d %d\\n\" (and \" 0\")";
+    videoSettings = VideoSettings{640, 480, !read.fullscreen, !read.showPreview};
     loadOptions(path);
     if (videoSettings.width != read.width || videoSettings.height != read.height ||
-        videoSettings.fullscreen != read.fullscreen)
+        videoSettings.fullscreen != read.fullscreen ||
+        videoSettings.showPreview != read.showPreview)
         return "the settings do not survive a save and a load";
     return "";
 }

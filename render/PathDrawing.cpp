@@ -1,0 +1,248 @@
+#include "render/PathDrawing.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "render/Font.h"
+#include "sim/FlightPath.h"
+
+namespace {
+
+struct Colour {
+    float r, g, b, a;
+    void use() const { glColor4f(r, g, b, a); }
+};
+
+const Colour ghostColour = {0.65f, 0.65f, 0.7f, 0.5f};
+const Colour trailColour = {1.0f, 0.8f, 0.35f, 0.9f};
+const Colour previewColour = {0.7f, 0.9f, 1.0f, 0.9f};
+const Colour lowerColour = {0.3f, 0.9f, 0.6f, 0.5f};
+const Colour higherColour = {1.0f, 0.6f, 0.25f, 0.5f};
+// Deeper shades of the editor's colours for its selected row and its
+// executing row, to stand out on the paths.
+const Colour selectedColour = {1.0f, 0.5f, 0.5f, 1.0f};
+const Colour executingColour = {0.6f, 0.6f, 1.0f, 1.0f};
+const Colour failedColour = {1.0f, 0.3f, 0.3f, 1.0f};
+
+const double tickHalf = 4.0;          // pixels either side of the path
+const double selectedTickHalf = 8.0;  // pixels
+const double markerSize = 6.0;        // pixels from the end to a marker's tips
+const float stretchWidth = 3.0f;      // pixels
+const double pixelsApart = 2.0;       // least length of a drawn segment but the last
+
+bool shown(const FlightPath* path) { return path && !path->empty(); }
+
+Colour medalColour(int medal) {
+    switch (medal) {
+        case 3:
+            return {1.0f, 0.82f, 0.2f, 1.0f};
+        case 2:
+            return {0.8f, 0.82f, 0.88f, 1.0f};
+        default:
+            return {0.8f, 0.5f, 0.25f, 1.0f};
+    }
+}
+
+void vertex(Vec2 p) { glVertex2d(p.x, p.y); }
+
+// A line strip through `from`, the kept points [first, end) and `to`,
+// leaving out points closer than `gap` world units to the last one drawn:
+// the software renderer pays for every segment, and a path keeps far more
+// points than a zoomed-out view can show.
+void strip(Vec2 from, const FlightPath& path, size_t first, size_t end, Vec2 to, double gap) {
+    const double gap2 = gap * gap;
+    glBegin(GL_LINE_STRIP);
+    vertex(from);
+    Vec2 last = from;
+    for (size_t i = first; i < end; ++i) {
+        const Vec2 p = path.kept()[i].position;
+        const Vec2 d = p - last;
+        if (d.x * d.x + d.y * d.y < gap2) continue;
+        vertex(p);
+        last = p;
+    }
+    vertex(to);
+    glEnd();
+}
+
+void drawLine(const FlightPath& path, double pixel) {
+    const auto& points = path.kept();
+    strip(points.front().position, path, 1, points.size(), path.end(), pixelsApart * pixel);
+}
+
+void drawDotted(const FlightPath& path, double pixel) {
+    glEnable(GL_LINE_STIPPLE);
+    glLineStipple(2, 0x5555);
+    drawLine(path, pixel);
+    glDisable(GL_LINE_STIPPLE);
+}
+
+void drawStretch(const FlightPath& path, int instruction, double pixel) {
+    FlightPath::Stretch stretch;
+    if (!path.stretchOf(instruction, stretch)) return;
+    glLineWidth(stretchWidth);
+    strip(stretch.from, path, stretch.firstPoint, stretch.endPoint, stretch.to,
+          pixelsApart * pixel);
+    glLineWidth(1.0f);
+}
+
+// A short line across the path, square to the ship's motion.
+void tickAt(const FlightPath::Tick& tick, double half) {
+    const Vec2 v = tick.velocity;
+    const double speed = std::sqrt(v.x * v.x + v.y * v.y);
+    Vec2 across = speed > 0.0 ? Vec2(-v.y / speed, v.x / speed) : Vec2(0.0, 1.0);
+    across = across * half;
+    vertex(tick.position - across);
+    vertex(tick.position + across);
+}
+
+// Every tick but the highlighted one in the current colour, then that one
+// longer and wider in `highlight`.
+void drawTicks(const FlightPath& path, double pixel, int highlighted, Colour highlight) {
+    const auto& ticks = path.ticks();
+    glBegin(GL_LINES);
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        if (int(i) != highlighted) tickAt(ticks[i], tickHalf * pixel);
+    }
+    glEnd();
+    if (highlighted < 0 || size_t(highlighted) >= ticks.size()) return;
+    highlight.use();
+    glLineWidth(2.0f);
+    glBegin(GL_LINES);
+    tickAt(ticks[size_t(highlighted)], selectedTickHalf * pixel);
+    glEnd();
+    glLineWidth(1.0f);
+}
+
+// The win marker in the medal's colour, a cross where the flight failed, a
+// ring at the horizon (in the current colour); `alpha` dims the first two.
+void drawEnd(const FlightPath& path, double pixel, float alpha) {
+    const Vec2 e = path.end();
+    const double s = markerSize * pixel;
+    Colour colour;
+    switch (path.ending()) {
+        case FlightPath::Won:
+            colour = medalColour(path.medal());
+            colour.a *= alpha;
+            colour.use();
+            glBegin(GL_QUADS);
+            vertex(e + Vec2(s, 0.0));
+            vertex(e + Vec2(0.0, s));
+            vertex(e - Vec2(s, 0.0));
+            vertex(e - Vec2(0.0, s));
+            glEnd();
+            break;
+        case FlightPath::Failed:
+            colour = failedColour;
+            colour.a *= alpha;
+            colour.use();
+            glLineWidth(2.0f);
+            glBegin(GL_LINES);
+            vertex(e + Vec2(-s, -s));
+            vertex(e + Vec2(s, s));
+            vertex(e + Vec2(-s, s));
+            vertex(e + Vec2(s, -s));
+            glEnd();
+            glLineWidth(1.0f);
+            break;
+        case FlightPath::Horizon: {
+            // A small open ring: the flight goes on beyond what is drawn.
+            const double pi = 3.141592653589793;
+            glBegin(GL_LINE_LOOP);
+            for (int k = 0; k < 10; ++k)
+                vertex(e + Vec2(std::cos(k * pi / 5), std::sin(k * pi / 5)) * (s * 0.6));
+            glEnd();
+            break;
+        }
+        case FlightPath::Flying:
+            break;
+    }
+}
+
+// `text` with its first cell `offset` pixels from where `at` is seen.
+void label(const Font& font, const Camera& camera, float w, float h, Vec2 at, Vec2f offset,
+           const char* text, Colour colour) {
+    Vec2f p = viewPoint(camera, w, h, at);
+    colour.use();
+    drawText(font, text, Vec2f(std::floor(p.x + offset.x), std::floor(p.y + offset.y)));
+}
+
+}  // namespace
+
+Vec2f viewPoint(const Camera& camera, float w, float h, Vec2 world) {
+    const double s = double(std::min(w, h)) * camera.scale;
+    return Vec2f(float((world.x - camera.center.x) * s + w / 2.0),
+                 float((world.y - camera.center.y) * s + h / 2.0));
+}
+
+void drawFlightOverlay(const FlightOverlay& overlay, double pixel) {
+    if (!(pixel > 0.0) || !std::isfinite(pixel)) return;
+    glDisable(GL_TEXTURE_2D);
+    if (shown(overlay.ghost)) {
+        ghostColour.use();
+        drawLine(*overlay.ghost, pixel);
+    }
+    if (shown(overlay.lower)) {
+        lowerColour.use();
+        drawLine(*overlay.lower, pixel);
+    }
+    if (shown(overlay.higher)) {
+        higherColour.use();
+        drawLine(*overlay.higher, pixel);
+    }
+    if (shown(overlay.preview)) {
+        previewColour.use();
+        drawDotted(*overlay.preview, pixel);
+        selectedColour.use();
+        drawStretch(*overlay.preview, overlay.selected, pixel);
+    }
+    if (shown(overlay.trail)) {
+        trailColour.use();
+        drawLine(*overlay.trail, pixel);
+        executingColour.use();
+        drawStretch(*overlay.trail, overlay.executing, pixel);
+    }
+    glEnable(GL_TEXTURE_2D);
+}
+
+void drawFlightMarks(const FlightOverlay& overlay, double pixel) {
+    if (!(pixel > 0.0) || !std::isfinite(pixel)) return;
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    if (shown(overlay.ghost)) {
+        ghostColour.use();
+        drawEnd(*overlay.ghost, pixel, 0.5f);
+    }
+    if (shown(overlay.preview)) {
+        previewColour.use();
+        drawTicks(*overlay.preview, pixel, overlay.selected, selectedColour);
+        previewColour.use();
+        drawEnd(*overlay.preview, pixel, 1.0f);
+    }
+    if (shown(overlay.trail)) {
+        trailColour.use();
+        drawTicks(*overlay.trail, pixel, -1, trailColour);
+    }
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+}
+
+void drawFlightLabels(const FlightOverlay& overlay, const Camera& camera, float w, float h,
+                      const Font* font) {
+    if (!font) return;
+    glEnable(GL_TEXTURE_2D);
+    char text[32];
+    if (shown(overlay.preview) && overlay.preview->ending() == FlightPath::Won) {
+        std::snprintf(text, sizeof text, "%.2f", double(overlay.preview->score()));
+        label(*font, camera, w, h, overlay.preview->end(), Vec2f(9, -6), text,
+              medalColour(overlay.preview->medal()));
+    }
+    // To the left, one above the other, clear of the score where they end together.
+    if (shown(overlay.lower))
+        label(*font, camera, w, h, overlay.lower->end(), Vec2f(-34, 2), "-10", lowerColour);
+    if (shown(overlay.higher))
+        label(*font, camera, w, h, overlay.higher->end(), Vec2f(-34, -14), "+10", higherColour);
+}

@@ -1,0 +1,172 @@
+#include "sim/FlightPath.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "missions/Mission.h"
+#include "sim/Body.h"
+#include "sim/BodyTrack.h"
+#include "sim/Rocket.h"
+
+namespace {
+
+const long horizonCap = 100000;     // steps
+const float cutOffMargin = 100.0f;  // score units above the best, as the optimizer's cut-off
+const size_t trackMemoryLimit = size_t(16) << 20;  // bytes
+
+// The score fields the game's completion screen reads: a preview scores its
+// runs through the same mission, so they are put back afterwards.
+struct ScoreFields {
+    float score, thrustCost, turnCost, timeCost;
+
+    explicit ScoreFields(const Mission& m)
+        : score(m.score), thrustCost(m.thrustCost), turnCost(m.turnCost), timeCost(m.timeCost) {}
+    void restore(Mission& m) const {
+        m.score = score;
+        m.thrustCost = thrustCost;
+        m.turnCost = turnCost;
+        m.timeCost = timeCost;
+    }
+};
+
+}  // namespace
+
+FlightPath::FlightPath(size_t capacity_, double spacing_)
+    : capacity(std::max<size_t>(capacity_, 4)), startSpacing(spacing_), spacing(spacing_) {}
+
+void FlightPath::clear() {
+    points.clear();
+    starts.clear();
+    last = Vec2();
+    stepCount = 0;
+    lastPc = 0;
+    how = Flying;
+    endScore = 0.0f;
+    endMedal = 0;
+    spacing = startSpacing;
+}
+
+void FlightPath::begin(const World& world) {
+    clear();
+    if (!world.rocket) return;
+    const Rocket& ship = *world.rocket;
+    points.reserve(capacity);
+    starts.reserve(ship.program.size());
+    lastPc = ship.pc;
+    last = ship.position;
+    points.push_back(Point{last, 0});
+}
+
+void FlightPath::afterStep(const World& world) {
+    if (points.empty() || !world.rocket) return;
+    const Rocket& ship = *world.rocket;
+    ++stepCount;
+    last = ship.position;
+    if (ship.pc != lastPc) {
+        lastPc = ship.pc;
+        starts.push_back(Tick{stepCount, ship.position, ship.velocity});
+    }
+    const Vec2 d = last - points.back().position;
+    if (d.x * d.x + d.y * d.y >= spacing * spacing) keep(last);
+}
+
+void FlightPath::keep(Vec2 position) {
+    if (points.size() >= capacity) {
+        // Every other point goes; the start stays.
+        size_t kept = 1;
+        for (size_t i = 2; i < points.size(); i += 2) points[kept++] = points[i];
+        points.resize(kept);
+        spacing *= 2.0;
+    }
+    points.push_back(Point{position, stepCount});
+}
+
+void FlightPath::finish(const Mission& mission, Ending otherwise) {
+    if (mission.won) {
+        how = Won;
+        endScore = mission.score;
+        endMedal = medalFor(mission.score, mission);
+    } else {
+        how = mission.failed ? Failed : otherwise;
+    }
+}
+
+bool FlightPath::stretchOf(int instruction, Stretch& stretch) const {
+    if (instruction < 0 || size_t(instruction) >= starts.size()) return false;
+    const Tick& from = starts[size_t(instruction)];
+    const bool next = size_t(instruction) + 1 < starts.size();
+    const long toStep = next ? starts[size_t(instruction) + 1].step : stepCount;
+    stretch.from = from.position;
+    stretch.to = next ? starts[size_t(instruction) + 1].position : last;
+    auto byStep = [](const Point& p, long step) { return p.step < step; };
+    stretch.firstPoint = size_t(std::lower_bound(points.begin(), points.end(), from.step + 1, byStep) -
+                                points.begin());
+    stretch.endPoint = size_t(std::lower_bound(points.begin(), points.end(), toStep, byStep) -
+                              points.begin());
+    stretch.endPoint = std::max(stretch.endPoint, stretch.firstPoint);
+    return true;
+}
+
+long previewHorizon(const Mission& mission) {
+    const float limit = mission.bestScore + cutOffMargin;
+    // Never won (or a damaged best): nothing to measure against.
+    if (!(mission.bestScore > 0.0f) || !std::isfinite(limit)) return horizonCap;
+    const double steps = double(limit) * 100.0 + 1.0;
+    return steps < double(horizonCap) ? long(steps) : horizonCap;
+}
+
+FlightPreview::FlightPreview() = default;
+
+FlightPreview::~FlightPreview() { world.bodyTrack = nullptr; }
+
+// Bodies that pull one another cost most of a step; a recording of their
+// motion serves every later flight of the same mission up to the horizon.
+void FlightPreview::followBodies(long horizon) {
+    if (trackMission == world.mission && trackHorizon == horizon) return;
+    world.bodyTrack = nullptr;
+    track.reset();
+    trackMission = world.mission;
+    trackHorizon = horizon;
+    size_t solid = 0;
+    for (const Body* body : world.bodies) solid += body->solid;
+    const size_t count = world.bodies.size();
+    if (count < 2 || solid == 0) return;
+    const size_t most = trackMemoryLimit / (count * 5 * sizeof(double));
+    track = std::make_unique<BodyTrack>(count, std::min(size_t(horizon) + 2, most));
+    world.bodyTrack = track.get();
+}
+
+void FlightPreview::fly(World& game, const Program& program, FlightPath& path, long longest) {
+    const Program* programs[] = {&program};
+    FlightPath* paths[] = {&path};
+    fly(game, programs, paths, 1, longest);
+}
+
+void FlightPreview::fly(World& game, const Program* const programs[], FlightPath* const paths[],
+                        size_t count, long longest) {
+    Mission* mission = game.mission;
+    if (!mission) {
+        for (size_t i = 0; i < count; ++i) paths[i]->clear();
+        return;
+    }
+    const ScoreFields saved(*mission);
+    const long horizon = previewHorizon(*mission);
+    const long steps = longest > 0 ? std::min(longest, horizon) : horizon;
+    world.mission = mission;
+    world.reset();  // the mission's bodies, for followBodies()
+    followBodies(horizon);
+    for (size_t i = 0; i < count; ++i) {
+        FlightPath& path = *paths[i];
+        world.rocket->program = *programs[i];
+        world.reset();
+        if (track) track->rewind();
+        path.begin(world);
+        for (long step = 0; step < steps && !mission->won && !mission->failed; ++step) {
+            world.step();
+            path.afterStep(world);
+        }
+        path.finish(*mission, FlightPath::Horizon);
+    }
+    saved.restore(*mission);
+    game.reset();
+}

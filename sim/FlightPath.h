@@ -1,0 +1,123 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "sim/Instruction.h"
+#include "sim/Vec2.h"
+#include "sim/World.h"
+
+class BodyTrack;
+class Mission;
+
+// A flight as a line to draw: the ship's positions after each step, thinned
+// by distance, and where each instruction of the program began.
+//
+// Memory is bounded however long the flight: a position is kept only once
+// the ship has moved `spacing` world units from the last one kept, and when
+// `capacity` positions are held every other one is dropped and the spacing
+// doubles. The start, the ticks and the last position are always exact.
+class FlightPath {
+public:
+    enum Ending {
+        Flying,   // still being flown, or stopped by the player
+        Won,      // the step that won; `score` and `medal` hold the result
+        Failed,   // the step that failed the mission
+        Horizon,  // neither, by the preview's horizon
+    };
+    struct Point {
+        Vec2 position;  // world units
+        long step;      // steps flown when the ship was there; 0 is the start
+    };
+    // Where an instruction began: the ship's state after the step that ran it.
+    struct Tick {
+        long step;
+        Vec2 position;
+        Vec2 velocity;
+    };
+    // A part of the path between two steps, for highlighting.
+    struct Stretch {
+        Vec2 from, to;                // exact ends
+        size_t firstPoint, endPoint;  // the kept points strictly between them: [first, end)
+    };
+
+    static constexpr size_t defaultCapacity = 4096;  // points
+    static constexpr double defaultSpacing = 0.5;    // world units, under a pixel in every mission
+
+    explicit FlightPath(size_t capacity = defaultCapacity, double spacing = defaultSpacing);
+
+    // Starts a path at the ship's place in `world`, just reset.
+    void begin(const World& world);
+    // Notes the ship's place after one more step. Allocates nothing while
+    // the program has no more instructions than it had at begin().
+    void afterStep(const World& world);
+    // Marks how the flight ended: from the mission's flags, else `otherwise`.
+    void finish(const Mission& mission, Ending otherwise);
+    void clear();
+
+    bool empty() const { return points.empty(); }
+    const std::vector<Point>& kept() const { return points; }
+    // ticks()[i] is where instruction i began; instructions begin in order, once each.
+    const std::vector<Tick>& ticks() const { return starts; }
+    Vec2 end() const { return last; }  // the ship's place after the last step
+    long steps() const { return stepCount; }
+    Ending ending() const { return how; }
+    float score() const { return endScore; }
+    int medal() const { return endMedal; }
+
+    // The stretch instruction i governs: from its tick to the next
+    // instruction's tick, or to the end of the path for the last one begun.
+    // False if instruction i never began.
+    bool stretchOf(int instruction, Stretch& stretch) const;
+
+private:
+    void keep(Vec2 position);
+
+    size_t capacity;
+    double startSpacing, spacing;
+    std::vector<Point> points;
+    std::vector<Tick> starts;
+    Vec2 last;
+    long stepCount = 0;
+    int lastPc = 0;
+    Ending how = Flying;
+    float endScore = 0.0f;
+    int endMedal = 0;
+};
+
+// The horizon of a preview: where a flight that neither wins nor fails is
+// no longer drawn. At most 100 000 steps; for a mission already won, the
+// step at which the time alone costs more than the optimizer's cut-off
+// (best score + 100), since no run that long can come near the best.
+long previewHorizon(const Mission& mission);
+
+// Flies programs on the mission of a stopped game world, in a world of its
+// own, as a run would fly them: the same simulation, step for step.
+class FlightPreview {
+public:
+    FlightPreview();
+    ~FlightPreview();
+    FlightPreview(const FlightPreview&) = delete;
+    FlightPreview& operator=(const FlightPreview&) = delete;
+
+    // Flies `program` on `game.mission` into `path`, until won, failed or
+    // the horizon (or after `longest` steps, if positive and sooner). The
+    // mission keeps its per-run state in itself, so the stopped `game`
+    // world, which shares it, is reset after each call (its own program
+    // stays); the mission's score fields are restored.
+    void fly(World& game, const Program& program, FlightPath& path, long longest = 0);
+    // The same for several programs, with one reset of `game` at the end.
+    void fly(World& game, const Program* const programs[], FlightPath* const paths[],
+             size_t count, long longest = 0);
+
+private:
+    void followBodies(long horizon);
+
+    World world;  // flies the previews; shows nothing
+    // The bodies' motion, the same in every flight of a mission, recorded in
+    // the first and replayed in the others.
+    std::unique_ptr<BodyTrack> track;
+    const Mission* trackMission = nullptr;
+    long trackHorizon = 0;
+};

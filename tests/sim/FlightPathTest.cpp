@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "missions/Flight.h"
+#include "missions/Mission.h"
+#include "missions/Missions.h"
+#include "sim/FlightPath.h"
+#include "sim/ProgramText.h"
+#include "sim/Rocket.h"
+#include "sim/World.h"
+#include "tests/support/SimSupport.h"
+
+namespace {
+
+bool sameBits(Vec2 a, Vec2 b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// The game world as the game screen leaves it stopped: the program loaded, reset.
+void load(World& world, Mission& mission, const std::string& programText) {
+    world.mission = &mission;
+    world.clearProgramAndReset();
+    parseProgramText(programText, world.rocket->program);
+    world.reset();
+}
+
+}  // namespace
+
+// The preview is flown twice (the second time the bodies' motion is
+// replayed), then the real run in the same world: all three end on the same
+// bits as a run in a world that never saw a preview.
+TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
+    int checked = 0;
+    FlightPreview preview;
+    for (const std::string& line : dataLines("solutions.tsv")) {
+        const size_t tab = line.find('\t');
+        Mission& mission = *solutionMission(line.substr(0, tab));
+        const std::string text = line.substr(tab + 1);
+        World fresh;
+        const FlightResult run = flyMission(fresh, mission, text, 2000000);
+        ASSERT_STREQ(run.result, "won") << line;
+
+        World game;
+        load(game, mission, text);
+        mission.score = -1.0f;  // what the completion screen may still be showing
+        const Program program = game.rocket->program;
+        FlightPath first, second;
+        preview.fly(game, program, first);
+        preview.fly(game, program, second);
+        EXPECT_EQ(mission.score, -1.0f) << line;
+        EXPECT_FALSE(mission.won) << line << ": the stopped world is reset after a preview";
+        for (const FlightPath* path : {&first, &second}) {
+            EXPECT_TRUE(sameBits(path->end(), run.position)) << line;
+            EXPECT_EQ(path->ending(), FlightPath::Won) << line;
+            EXPECT_EQ(path->steps(), run.steps) << line;
+            EXPECT_EQ(path->score(), run.score) << line;
+            EXPECT_EQ(path->medal(), run.medal) << line;
+        }
+        long steps = 0;
+        while (!mission.won && !mission.failed) {
+            game.step();
+            ++steps;
+        }
+        EXPECT_EQ(steps, run.steps) << line;
+        EXPECT_TRUE(sameBits(game.rocket->position, run.position)) << line;
+        ++checked;
+    }
+    EXPECT_EQ(checked, int(dataLines("solutions.tsv").size()));
+}
+
+// Thrust 100 runs in step 1, Wait 50 in step 2, Thrust 10 in step 53.
+TEST(FlightPath, TicksMarkTheStepEachInstructionBeganAndStretchesRunToTheNext) {
+    World game;
+    load(game, *testMissions().at("Thrust"), "3 T 100 W 50 T 10");
+    FlightPreview preview;
+    FlightPath path;
+    preview.fly(game, game.rocket->program, path);
+    ASSERT_EQ(path.ticks().size(), 3u);
+    const struct {
+        int instruction;
+        long from, to;  // steps of the stretch's ends
+    } cases[] = {{0, 1, 2}, {1, 2, 53}, {2, 53, path.steps()}};
+    for (const auto& c : cases) {
+        FlightPath::Stretch stretch;
+        ASSERT_TRUE(path.stretchOf(c.instruction, stretch)) << c.instruction;
+        const size_t i = size_t(c.instruction);
+        EXPECT_EQ(path.ticks()[i].step, c.from) << c.instruction;
+        EXPECT_TRUE(sameBits(stretch.from, path.ticks()[i].position)) << c.instruction;
+        const Vec2 to = i + 1 < path.ticks().size() ? path.ticks()[i + 1].position : path.end();
+        EXPECT_TRUE(sameBits(stretch.to, to)) << c.instruction;
+        for (size_t k = stretch.firstPoint; k < stretch.endPoint; ++k) {
+            EXPECT_GT(path.kept()[k].step, c.from) << c.instruction;
+            EXPECT_LT(path.kept()[k].step, c.to) << c.instruction;
+        }
+    }
+    FlightPath::Stretch none;
+    EXPECT_FALSE(path.stretchOf(3, none));
+    EXPECT_FALSE(path.stretchOf(-1, none));
+}
+
+// Circling for the whole horizon: however long, a path keeps at most its
+// capacity of points, starting at the start, in step order, with the exact end.
+TEST(FlightPath, ALongFlightKeepsItsPointsWithinTheCapacity) {
+    World game;
+    load(game, *testMissions().at("First Orbit"), "1 T 305");  // never lands, never wins
+    FlightPreview preview;
+    FlightPath path(64);
+    preview.fly(game, game.rocket->program, path);
+    EXPECT_EQ(path.ending(), FlightPath::Horizon);
+    EXPECT_EQ(path.steps(), previewHorizon(*game.mission));
+    ASSERT_LE(path.kept().size(), 64u);
+    EXPECT_GE(path.kept().size(), 32u);
+    EXPECT_EQ(path.kept().front().step, 0);
+    for (size_t i = 1; i < path.kept().size(); ++i)
+        EXPECT_LT(path.kept()[i - 1].step, path.kept()[i].step);
+    World run;
+    load(run, *game.mission, "1 T 305");
+    for (long i = 0; i < path.steps(); ++i) run.step();
+    EXPECT_TRUE(sameBits(path.end(), run.rocket->position));
+}
+
+TEST(FlightPath, TheHorizonIsWhereTimeAloneCostsMoreThanTheBestPlus100) {
+    Mission& mission = *testMissions().at("Thrust");
+    const float saved = mission.bestScore;
+    const struct {
+        float best;
+        long horizon;
+    } cases[] = {
+        {0.0f, 100000},  // never won
+        {100.0f, 20001},
+        {150.5f, 25051},
+        {2041.1f, 100000},
+        {-5.0f, 100000},  // damaged
+        {std::nanf(""), 100000},
+    };
+    for (const auto& c : cases) {
+        mission.bestScore = c.best;
+        EXPECT_EQ(previewHorizon(mission), c.horizon) << c.best;
+    }
+    mission.bestScore = saved;
+}
