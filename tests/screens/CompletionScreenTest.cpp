@@ -108,7 +108,7 @@ TEST_F(Completion, NotesTellANewBestAndTheDistanceToTheNextMedal) {
 }
 
 TEST_F(Completion, SpaceGoesOnOnlyOnceTheScreenHasBeenUpAMoment) {
-    finishRun(130.0f, thrust100);
+    finishRun(130.0f, {{Thrust, 100}});
     screen.update();  // shown: its timer starts
     EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_SPACE)));
     EXPECT_EQ(currentScreen(), &screen) << "a turbo press just after the win went on";
