@@ -1,9 +1,8 @@
-// The completion screen after a won run of "Thrust": dismissing it keeps the
-// better of the stored and the new run and saves; at exit a result still on
-// show is kept too.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "screens/CompletionScreen.h"
 #include "missions/ScoreFile.h"
@@ -11,16 +10,20 @@
 #include "tests/screens/MenuTestSupport.h"
 
 namespace {
-struct Completion : testing::Test {
+
+// The completion screen on top of a stand-in game screen, after a won run
+// of "Thrust" with the given score and program.
+class Completion : public testing::Test {
+protected:
     void SetUp() override {
         registerFreshMissions();
         app.screens.clear();
         pushScreen(&gameScreen);
+        pushScreen(&screen);
         app.completionScreen = &screen;
         app.world.mission = &mission("Thrust");
         delete app.world.rocket;
         app.world.rocket = new Rocket();
-        app.world.rocket->program = {{Thrust, 100}};
     }
     void TearDown() override {
         app.screens.clear();
@@ -41,30 +44,32 @@ struct Completion : testing::Test {
     Widget gameScreen;
     CompletionScreen screen;
 };
+
+const Program thrust100 = {{Thrust, 100}};
+
 }  // namespace
 
 TEST_F(Completion, DismissingSavesAndKeepsTheBestRunWithTiesTakingTheNewProgram) {
-    const struct {
-        float best, score;  // best 0: never won
+    struct Case {
+        float best;  // 0: never won
+        float score;
         SDL_Event dismissal;
         float keptBest;
         const char* keptProgram;
-    } cases[] = {
+    };
+    const std::vector<Case> cases = {
         {0.0f, 5000.0f, keyPress(SDLK_RETURN), 5000.0f, "1 T 100\n"},  // whatever the medal
         {120.0f, 130.0f, keyPress(SDLK_ESCAPE), 120.0f, "1 T 90\n"},
         {120.0f, 120.0f, mousePress(5, 5), 120.0f, "1 T 100\n"},
         {120.0f, 110.5f, keyPress(SDLK_RETURN), 110.5f, "1 T 100\n"},
     };
-    for (const auto& c : cases) {
+    for (const Case& c : cases) {
         std::filesystem::remove("save.dat");
         mission("Thrust").bestScore = c.best;
         mission("Thrust").savedProgram = c.best > 0.0f ? "1 T 90\n" : "";
-        mission("Thrust").score = c.score;
+        finishRun(c.score, thrust100);
         pushScreen(&screen);
-        testing::internal::CaptureStdout();
-        EXPECT_TRUE(screen.handleEvent(c.dismissal));
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), "Saving game.\n") << c.score;
-        EXPECT_EQ(currentScreen(), &gameScreen);
+        EXPECT_EQ(dismissWith(c.dismissal), "Saving game.\n") << c.score;
         EXPECT_EQ(mission("Thrust").bestScore, c.keptBest) << c.score;
         EXPECT_EQ(mission("Thrust").savedProgram, c.keptProgram) << c.score;
         EXPECT_TRUE(std::filesystem::exists("save.dat")) << c.score;
@@ -72,13 +77,15 @@ TEST_F(Completion, DismissingSavesAndKeepsTheBestRunWithTiesTakingTheNewProgram)
 }
 
 TEST_F(Completion, AtExitAResultStillOnShowIsRecordedAndNothingElse) {
-    mission("Thrust").score = 117.0f;
-    recordShownResult();  // another screen is showing
+    finishRun(117.0f, thrust100);
+    popScreen();  // another screen is showing
+    recordShownResult();
     EXPECT_EQ(mission("Thrust").bestScore, 0.0f);
     pushScreen(&screen);
     recordShownResult();
     EXPECT_EQ(mission("Thrust").bestScore, 117.0f);
     EXPECT_EQ(mission("Thrust").savedProgram, "1 T 100\n");
+    EXPECT_EQ(currentScreen(), &screen);
 }
 
 TEST_F(Completion, NotesTellANewBestAndTheDistanceToTheNextMedal) {
@@ -108,7 +115,7 @@ TEST_F(Completion, NotesTellANewBestAndTheDistanceToTheNextMedal) {
 }
 
 TEST_F(Completion, SpaceGoesOnOnlyOnceTheScreenHasBeenUpAMoment) {
-    finishRun(130.0f, {{Thrust, 100}});
+    finishRun(130.0f, thrust100);
     screen.update();  // shown: its timer starts
     EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_SPACE)));
     EXPECT_EQ(currentScreen(), &screen) << "a turbo press just after the win went on";
