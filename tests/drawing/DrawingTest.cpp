@@ -22,14 +22,8 @@ namespace {
 
 bool reddish(Rgba p) { return p.r >= 60 && p.g * 3 <= p.r && p.b * 3 <= p.r; }
 bool greenish(Rgba p) { return p.g >= 60 && p.r * 3 <= p.g && p.b * 3 <= p.g; }
+bool isLit(Rgba p) { return p.r > 64 || p.g > 64 || p.b > 64; }
 bool same(Rgba a, Rgba b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
-
-SDL_Event keyDown(int sym) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = SDLKey(sym);
-    return event;
-}
 
 class Drawing : public ::testing::Test {
 protected:
@@ -79,26 +73,19 @@ TEST_F(Drawing, TextIsDrawnCellByCellAtItsColumnsAndLines) {
     Font font("coded_font.bmp", -5, 2);
     auto glyphAt = [](const Image& image, int x, int y) {
         Rgba p = image.pixel(x, y);
-        return isBlack(p) ? -1 : p.b == 77 && p.g == 255 - p.r ? int(p.r) : -2;
+        return p.r + p.g + p.b == 0 ? -1 : p.b == 77 && p.g == 255 - p.r ? int(p.r) : -2;
     };
     const struct {
         const char* text;
         std::vector<std::array<int, 3>> probes;  // x, y, character (-1: background)
     } cases[] = {
-        {"AB",
-         {{97, 110, -1},
-          {98, 110, 'A'},
-          {124, 110, 'A'},
-          {125, 110, 'B'},
-          {157, 110, -1},
-          {110, 99, -1},
-          {110, 100, 'A'},
-          {110, 131, 'A'},
-          {110, 132, -1}}},
+        // clang-format off
+        {"AB", {{97, 110, -1}, {98, 110, 'A'}, {124, 110, 'A'}, {125, 110, 'B'}, {157, 110, -1},
+                {110, 99, -1}, {110, 100, 'A'}, {110, 131, 'A'}, {110, 132, -1}}},
         {"a\tb", {{114, 110, 'a'}, {141, 110, -1}, {195, 110, -1}, {222, 110, 'b'}}},
-        {"ab\ncd",
-         {{114, 116, 'a'}, {141, 116, 'b'}, {114, 82, 'c'}, {141, 82, 'd'}, {114, 65, -1}}},
+        {"ab\ncd", {{114, 116, 'a'}, {141, 116, 'b'}, {114, 82, 'c'}, {141, 82, 'd'}, {114, 65, -1}}},
         {"a\xC3\xA9z", {{114, 110, 'a'}, {141, 110, -1}, {168, 110, -1}, {195, 110, 'z'}}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         clearWindow();
@@ -106,7 +93,7 @@ TEST_F(Drawing, TextIsDrawnCellByCellAtItsColumnsAndLines) {
         Image shot = readPixels();
         for (const auto& p : c.probes)
             EXPECT_EQ(glyphAt(shot, p[0], p[1]), p[2]) << c.text << " at " << p[0] << "," << p[1];
-        EXPECT_EQ(shot.countPixels([](Rgba p) { return p.r == 255 && p.g == 255; }), 0) << c.text;
+        EXPECT_EQ(shot.countPixels({0, 0, 1280, 720}, [](Rgba p) { return p.r == 255 && p.g == 255; }), 0) << c.text;
     }
 }
 
@@ -158,19 +145,18 @@ TEST_F(Drawing, TheProgramEditorShowsSelectionExecutionAndValues) {
         return readPixels();
     };
     auto rowY = [](int row, int y) { return 720 - 32 * (row + 1) + y; };
-    auto frameShade = [&](const Image& image, int row) {  // brightest of the frame's top line
-        Rgba p;
-        for (int y = rowY(row, 23); y <= rowY(row, 25); ++y)
-            if (Rgba q = image.pixel(1124, y); q.r + q.g + q.b > p.r + p.g + p.b) p = q;
-        if (std::max({p.r, p.g, p.b}) < 40) return 'd';                                      // dark
-        if (std::abs(p.r - p.g) * 10 <= p.r && std::abs(p.g - p.b) * 10 <= p.g) return 'g';  // grey
-        if (p.r * 10 >= p.g * 11 && std::abs(p.g - p.b) * 10 <= p.g) return 'p';             // pink
-        if (p.b * 10 >= p.r * 11 && std::abs(p.r - p.g) * 10 <= p.r) return 'b';             // blue
-        return '?';
-    };
+    // Each row's frame by the brightest pixel of its top line: dark, grey, pink or blue.
     auto shades = [&](const Image& image) {
         std::string s;
-        for (int row = 0; row < 5; ++row) s += frameShade(image, row);
+        for (int row = 0; row < 5; ++row) {
+            Rgba p;
+            for (int y = rowY(row, 23); y <= rowY(row, 25); ++y)
+                if (Rgba q = image.pixel(1124, y); q.r + q.g + q.b > p.r + p.g + p.b) p = q;
+            s += std::max({p.r, p.g, p.b}) < 40 ? 'd'
+                 : p.r * 10 >= p.b * 11         ? 'p'
+                 : p.b * 10 >= p.r * 11         ? 'b'
+                                                : 'g';
+        }
         return s;
     };
     editor.editable = true;
@@ -214,7 +200,10 @@ TEST_F(Drawing, TheButtonBarShowsTurboAndTheReadoutOnlyWhileRunning) {
     };
     //                    Run Left Right Turbo Thrust Wait Sleep Del Up Down Quit
     EXPECT_EQ(edges(show(screen)), "XXX.XXXXXXX");
-    dispatchEvent(keyDown(SDLK_RETURN));
+    SDL_Event run{};
+    run.type = SDL_KEYDOWN;
+    run.key.keysym.sym = SDLK_RETURN;
+    dispatchEvent(run);
     screen.update();
     ASSERT_TRUE(app.world.running);
     app.world.time = 1234;

@@ -1,13 +1,12 @@
 // The asset check (`astrello-run check-assets`, run by run-tests) must know
-// every data file the game loads and fail when one is missing.
+// every data file the game loads; the end-to-end table starts the game without
+// each folder.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <sstream>
 
 #include "render/AssetCheck.h"
 
@@ -36,18 +35,4 @@ TEST(AssetCheck, EveryDataFileNamedInTheGamesSourcesIsChecked) {
         }
     }
     EXPECT_GT(named, 10) << "no data file names found in the sources";
-}
-
-TEST(AssetCheck, TheCommandFailsWhenAnAssetIsMissingAndNamesIt) {
-    const fs::path previous = fs::current_path(),
-                   empty = previous / ("no-data-" + std::to_string(getpid()));
-    fs::create_directories(empty);
-    fs::current_path(empty);
-    std::ostringstream out, err;
-    const int code = checkAssetsCommand({}, out, err);
-    fs::current_path(previous);
-    fs::remove_all(empty);
-    EXPECT_EQ(code, 1);
-    EXPECT_NE(out.str().find("ERROR: images/font.png"), std::string::npos) << out.str();
-    EXPECT_NE(out.str().find("ERROR: models/ship_test.obj"), std::string::npos) << out.str();
 }

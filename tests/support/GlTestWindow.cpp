@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <tuple>
 
 #include "app/Application.h"
 #include "render/Font.h"
@@ -19,17 +19,6 @@ namespace {
 void fail(const char* what) {
     std::fprintf(stderr, "test window: %s: %s\n", what, SDL_GetError());
     std::exit(2);
-}
-
-// The GL state that start-up sets before anything is drawn.
-void setStartupGlState() {
-    initMeshRendering();
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glEnable(GL_POINT_SMOOTH);
-    glEnable(GL_LINE_SMOOTH);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
 }  // namespace
@@ -45,20 +34,12 @@ int Image::countPixels(PixelRect rect, const std::function<bool(Rgba)>& test) co
     int x1 = std::min(rect.x + rect.width, width), y1 = std::min(rect.y + rect.height, height);
     int n = 0;
     for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) n += test(pixel(x, y)) ? 1 : 0;
+        for (int x = x0; x < x1; ++x) n += test(pixel(x, y));
     return n;
 }
 
-int Image::countPixels(const std::function<bool(Rgba)>& test) const {
-    return countPixels(PixelRect{0, 0, width, height}, test);
-}
-
 void openTestWindow(int width, int height) {
-    static bool sdlStarted = false;
-    if (!sdlStarted) {
-        if (SDL_Init(SDL_INIT_VIDEO) != 0) fail("SDL_Init");
-        sdlStarted = true;
-    }
+    if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO) != 0) fail("SDL_Init");
     SDL_Surface* screen = SDL_GetVideoSurface();
     if (!screen || screen->w != width || screen->h != height) {
         if (!SDL_SetVideoMode(width, height, 32, SDL_HWSURFACE | SDL_OPENGL | SDL_HWACCEL))
@@ -66,7 +47,14 @@ void openTestWindow(int width, int height) {
     }
     app.width = width;
     app.height = height;
-    setStartupGlState();
+    // The GL state that start-up sets before anything is drawn.
+    initMeshRendering();
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_POINT_SMOOTH);
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (!app.font) app.font = new Font("images/font.png", -5, 2);
     if (!app.smallFont) app.smallFont = new Font("images/font_small.png", -9, -5);
 }
@@ -106,15 +94,9 @@ bool writeImage(const std::string& path, int width, int height,
         for (int x = 0; x < width; ++x) {
             const Rgba c = colourAt(x, y);
             uint8_t* p = static_cast<uint8_t*>(image->pixels) + y * image->pitch + x * 3;
-            p[0] = c.r;
-            p[1] = c.g;
-            p[2] = c.b;
+            std::tie(p[0], p[1], p[2]) = std::tie(c.r, c.g, c.b);
         }
     const bool saved = SDL_SaveBMP(image, path.c_str()) == 0;
     SDL_FreeSurface(image);
     return saved;
 }
-
-bool isBlack(Rgba p) { return p.r == 0 && p.g == 0 && p.b == 0; }
-
-bool isLit(Rgba p) { return p.r > 64 || p.g > 64 || p.b > 64; }

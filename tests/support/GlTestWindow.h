@@ -28,7 +28,6 @@ struct Image {
     Rgba pixel(int x, int y) const;
     // How many pixels of `rect` (cut to the image) satisfy `test`.
     int countPixels(PixelRect rect, const std::function<bool(Rgba)>& test) const;
-    int countPixels(const std::function<bool(Rgba)>& test) const;
 };
 
 // Opens a width x height OpenGL window (once per process; a later call with
@@ -53,7 +52,3 @@ Image readPixels();
 // whatever the name) whose pixel (x, y), y from the top, is colourAt(x, y).
 bool writeImage(const std::string& path, int width, int height,
                 const std::function<Rgba(int x, int yFromTop)>& colourAt);
-
-// Colour tests for countPixels.
-bool isBlack(Rgba p);
-bool isLit(Rgba p);  // any channel above 64
