@@ -128,10 +128,9 @@ TEST_F(SaveFile, FileCutShortAnywhereKeepsTheWholeRecordsBeforeTheCut) {
         std::string output = loadBytes(bytes.substr(0, cut));
         EXPECT_EQ(errorLines(output), 2) << "cut at " << cut;  // the damage, and where the copy is
         for (size_t i = 0; i < names.size(); ++i) {
-            bool whole = recordEnds[i] <= cut;
-            EXPECT_EQ(mission(names[i]).bestScore, whole ? 10.0f + float(i) : 0.0f)
-                << "cut at " << cut;
-            EXPECT_EQ(mission(names[i]).savedProgram.empty(), !whole) << "cut at " << cut;
+            const bool whole = recordEnds[i] <= cut;
+            EXPECT_TRUE(mission(names[i]).bestScore == (whole ? 10.0f + float(i) : 0.0f) &&
+                        mission(names[i]).savedProgram.empty() != whole) << "cut at " << cut;
         }
     }
 }
@@ -243,10 +242,9 @@ TEST_F(SaveFile, FailedWriteKeepsTheOldFileWholeAndRemovesTheTempFile) {
     // not for the scores.
     ASSERT_GT(old.size(), 200u);
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved;
+    rlimit saved, tight;
     getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tight = saved;
-    tight.rlim_cur = 200;
+    tight = {200, saved.rlim_max};
     testing::internal::CaptureStdout();
     setrlimit(RLIMIT_FSIZE, &tight);
     scores().save(testMissions(), std::cout);
