@@ -2,23 +2,116 @@
 // text (through a texture), the space view's planets and goals, the view's
 // kept picture, the program editor and the button bar.
 #include <GL/gl.h>
+#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "app/Application.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "render/Font.h"
+#include "render/Mesh.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
 #include "screens/ViewLayer.h"
 #include "sim/Rocket.h"
-#include "tests/support/GlTestWindow.h"
 
 namespace {
+
+struct Rgba {
+    uint8_t r = 0, g = 0, b = 0, a = 0;
+};
+struct PixelRect {
+    int x = 0, y = 0, width = 0, height = 0;  // origin bottom-left, y up
+};
+
+// Pixels read back from the window: rows bottom-up, as GL numbers them.
+struct Image {
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgba;
+    Rgba pixel(int x, int y) const {  // transparent black outside the image
+        if (x < 0 || y < 0 || x >= width || y >= height) return Rgba();
+        const uint8_t* p = rgba.data() + (size_t(y) * width + x) * 4;
+        return Rgba{p[0], p[1], p[2], p[3]};
+    }
+    int countPixels(PixelRect r, const std::function<bool(Rgba)>& test) const {
+        int n = 0;
+        for (int y = r.y; y < r.y + r.height; ++y)
+            for (int x = r.x; x < r.x + r.width; ++x) n += test(pixel(x, y));
+        return n;
+    }
+};
+
+// A real 1280 x 720 OpenGL window under the tests' X display, with the GL
+// state and the fonts that start-up sets.
+void openTestWindow() {
+    if (SDL_GetVideoSurface()) return;
+    if (SDL_Init(SDL_INIT_VIDEO) != 0 ||
+        !SDL_SetVideoMode(1280, 720, 32, SDL_HWSURFACE | SDL_OPENGL | SDL_HWACCEL)) {
+        std::fprintf(stderr, "test window: %s\n", SDL_GetError());
+        std::exit(2);
+    }
+    app.width = 1280;
+    app.height = 720;
+    initMeshRendering();
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_POINT_SMOOTH);
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    app.font = new Font("images/font.png", -5, 2);
+    app.smallFont = new Font("images/font_small.png", -9, -5);
+}
+
+// The whole window in pixels, as the menus draw.
+void usePixelProjection() {
+    glViewport(0, 0, app.width, app.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, app.width, 0.0, app.height, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void clearWindow() {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+// The back buffer: what the next swap would show.
+Image readPixels() {
+    Image image{app.width, app.height, std::vector<uint8_t>(size_t(app.width) * app.height * 4)};
+    glFinish();
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, app.width, app.height, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
+    return image;
+}
+
+// An opaque BMP (which the game's image loader reads whatever the name) whose
+// pixel (x, y), y from the top, is colourAt(x, y).
+bool writeImage(const std::string& path, int width, int height,
+                const std::function<Rgba(int x, int yFromTop)>& colourAt) {
+    SDL_Surface* image =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+    if (!image) return false;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const Rgba c = colourAt(x, y);
+            uint8_t* p = static_cast<uint8_t*>(image->pixels) + y * image->pitch + x * 3;
+            std::tie(p[0], p[1], p[2]) = std::tie(c.r, c.g, c.b);
+        }
+    const bool saved = SDL_SaveBMP(image, path.c_str()) == 0;
+    SDL_FreeSurface(image);
+    return saved;
+}
 
 bool reddish(Rgba p) { return p.r >= 60 && p.g * 3 <= p.r && p.b * 3 <= p.r; }
 bool greenish(Rgba p) { return p.g >= 60 && p.r * 3 <= p.g && p.b * 3 <= p.g; }
@@ -28,7 +121,7 @@ bool same(Rgba a, Rgba b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a
 class Drawing : public ::testing::Test {
 protected:
     void SetUp() override {
-        openTestWindow(1280, 720);
+        openTestWindow();
         usePixelProjection();
         clearWindow();
         glEnable(GL_TEXTURE_2D);
