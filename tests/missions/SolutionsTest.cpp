@@ -3,44 +3,30 @@
 // the scoring that moves a single bit of a flight is noticed.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <memory>
 #include <set>
 
 #include "tests/support/SimSupport.h"
-#include "missions/DataMission.h"
 #include "missions/Flight.h"
 #include "missions/Mission.h"
-#include "missions/MissionFile.h"
 #include "missions/Missions.h"
 #include "sim/ProgramText.h"
 
-namespace {
-std::vector<std::string> readLines(const std::string& name) {
-    std::vector<std::string> lines;
-    std::ifstream file(std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/" + name);
-    for (std::string line; std::getline(file, line);)
-        if (!line.empty() && line[0] != '#') lines.push_back(line);
-    return lines;
-}
-
-}  // namespace
 
 TEST(Solutions, EveryMissionsStoredProgramWinsWithItsRecordedResult) {
-    const std::vector<std::string> programs = readLines("solutions.tsv");
-    const std::vector<std::string> expected = readLines("solutions_expected.txt");
+    const std::vector<std::string> programs = dataLines("solutions.tsv");
+    const std::vector<std::string> expected = dataLines("solutions_expected.txt");
     ASSERT_EQ(programs.size(), expected.size());
     std::set<std::string> covered;
+    World world;
     for (size_t i = 0; i < programs.size(); ++i) {
         const size_t tab = programs[i].find('\t');
         const std::string name = programs[i].substr(0, tab), program = programs[i].substr(tab + 1);
-        const std::unique_ptr<Mission> file = missionFile(name);
-        ASSERT_TRUE(file || testMissions().count(name)) << programs[i];
-        if (!file) covered.insert(name);
+        Mission* mission = solutionMission(name);
+        ASSERT_TRUE(mission) << programs[i];
+        if (testMissions().count(name)) covered.insert(name);
         std::string why;
         EXPECT_TRUE(isProgramText(program, why)) << programs[i] << ": " << why;
-        Mission& mission = file ? *file : *testMissions()[name];
-        const FlightResult result = flyMission(testWorld(), mission, program, 3000000);
+        const FlightResult result = flyMission(testWorld(), *mission, program, 3000000);
         EXPECT_STREQ(result.result, "won") << programs[i];
         EXPECT_EQ(formatResult(result), expected[i]) << "actual result of " << programs[i];
     }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <string>
 
 #include "missions/Flight.h"
@@ -32,15 +31,11 @@ void load(World& world, Mission& mission, const std::string& programText) {
 // replayed), then the real run in the same world: all three end on the same
 // bits as a run in a world that never saw a preview.
 TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
-    std::ifstream file(std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/solutions.tsv");
     int checked = 0;
     FlightPreview preview;
-    for (std::string line; std::getline(file, line);) {
+    for (const std::string& line : dataLines("solutions.tsv")) {
         const size_t tab = line.find('\t');
-        if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
-        const std::unique_ptr<Mission> file = missionFile(line.substr(0, tab));
-        ASSERT_TRUE(file || testMissions().count(line.substr(0, tab))) << line;
-        Mission& mission = file ? *file : *testMissions().at(line.substr(0, tab));
+        Mission& mission = *solutionMission(line.substr(0, tab));
         const std::string text = line.substr(tab + 1);
         World fresh;
         const FlightResult run = flyMission(fresh, mission, text, 2000000);
@@ -71,7 +66,7 @@ TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
         EXPECT_TRUE(sameBits(game.rocket->position, run.position)) << line;
         ++checked;
     }
-    EXPECT_GE(checked, int(testMissions().size()));
+    EXPECT_EQ(checked, int(dataLines("solutions.tsv").size()));
 }
 
 // Thrust 100 runs in step 1, Wait 50 in step 2, Thrust 10 in step 53.

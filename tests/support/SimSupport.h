@@ -1,8 +1,11 @@
 #pragma once
 
+#include <fstream>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "missions/DataMission.h"
 #include "missions/Mission.h"
@@ -40,12 +43,27 @@ inline void registerFreshMissions() {
 
 inline Mission& mission(const std::string& name) { return *testMissions().at(name); }
 
-// The mission of a stored solution named by a mission file (a name ending in
-// ".toml", found from tests/data/); null for any other name.
-inline std::unique_ptr<Mission> missionFile(const std::string& name) {
-    if (name.size() < 5 || name.compare(name.size() - 5, 5, ".toml") != 0) return nullptr;
+// The lines of a file under tests/data/, without blank lines and comments.
+inline std::vector<std::string> dataLines(const std::string& name) {
+    std::vector<std::string> lines;
+    std::ifstream file(std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/" + name);
+    for (std::string line; std::getline(file, line);)
+        if (!line.empty() && line[0] != '#') lines.push_back(line);
+    return lines;
+}
+
+// The mission a line of solutions.tsv names: a built-in title, or a mission
+// file (a name ending in ".toml", found from tests/data/). Null if neither.
+inline Mission* solutionMission(const std::string& name) {
+    static std::map<std::string, std::unique_ptr<Mission>> files;
+    if (name.size() < 5 || name.compare(name.size() - 5, 5, ".toml") != 0) {
+        auto found = testMissions().find(name);
+        return found == testMissions().end() ? nullptr : found->second;
+    }
+    std::unique_ptr<Mission>& file = files[name];
     MissionSpec spec;
-    if (!readMissionFile(std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/" + name, spec, std::cout))
-        return nullptr;
-    return std::make_unique<DataMission>(spec);
+    if (!file &&
+        readMissionFile(std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/" + name, spec, std::cout))
+        file = std::make_unique<DataMission>(spec);
+    return file.get();
 }
