@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "app/Widget.h"
 
@@ -56,7 +57,15 @@ private:
     void continueOptimizing();
     // Forgets every button press of this update.
     void dropPresses();
+    // Shows `text` (and `detail` beneath it) over the space view for a few seconds.
+    void say(const std::string& text, const std::string& detail = "");
+    void drawMessage() const;
+    // Ends a run that has flown past the horizon without winning or failing.
+    void outOfTime();
 
     std::unique_ptr<Optimizer> optimizer;  // the search F1 started, while it runs
     std::unique_ptr<FlightPaths> paths;    // trail, ghost and preview in the space view
+    long horizon = 0;                      // steps a run may fly without an outcome
+    std::string message, messageDetail;    // what the last run or F1 came to
+    double messageUntil = 0.0;             // application clock at which it goes
 };
