@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <utility>
 #include <cstdio>
 
 #include "app/Application.h"
@@ -294,11 +295,17 @@ void GameScreen::applyEdits() {
     if (takeClick(delButton)) deleteInstruction(program, s);
     if (takeClick(upButton)) moveInstructionUp(program, s);
     if (takeClick(downButton)) moveInstructionDown(program, s);
-    if (takeClick(leftButton)) insertInstruction(program, s, Left);
-    if (takeClick(rightButton)) insertInstruction(program, s, Right);
-    if (takeClick(waitButton)) insertInstruction(program, s, Wait);
-    if (takeClick(sleepButton)) insertInstruction(program, s, Sleep);
-    if (takeClick(thrustButton)) insertInstruction(program, s, Thrust);
+    editor->digits.select(s);
+    for (auto [button, opcode] : {std::pair{leftButton, Left}, std::pair{rightButton, Right},
+                                  std::pair{waitButton, Wait}, std::pair{sleepButton, Sleep},
+                                  std::pair{thrustButton, Thrust}}) {
+        if (!takeClick(button)) continue;
+        const size_t before = program.size();
+        insertInstruction(program, s, uint8_t(opcode));
+        // The digits go to the new command, not to the row below it.
+        if (program.size() > before) editor->digits.aim(s - 1, s);
+    }
+    if (!app.world.running) editor->repeatHeld();
 }
 
 void GameScreen::draw() {
