@@ -90,6 +90,7 @@ Button* GameScreen::addButton(const char* label, float x) {
 
 void GameScreen::setRunning(bool run) {
     if (run) {
+        keepEditedProgram();
         paths->runStarted(app.world);
         if (app.world.mission) horizon = previewHorizon(*app.world.mission);
         messageUntil = 0.0;
@@ -132,6 +133,7 @@ void GameScreen::update() {
     applyEdits();
     bool left = false;
     if (takeClick(quitButton)) {
+        keepEditedProgram();
         popScreen();
         entered = true;
         left = true;
@@ -158,6 +160,7 @@ void GameScreen::continueOptimizing() {
     dropPresses();
     if (quit) {
         optimizer.reset();
+        keepEditedProgram();
         editor->editable = true;
         popScreen();
         entered = true;
@@ -194,6 +197,7 @@ bool GameScreen::simulate() {
     stepByWorldSpeed();
     bool won = world.mission->won;
     if (won) {
+        keepEditedProgram();
         stopRun();
         if (app.completionScreen) pushScreen(app.completionScreen);
         entered = true;

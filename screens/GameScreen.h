@@ -45,6 +45,9 @@ public:
     // Stopping also resets the world, so the ship is back at its start.
     void setRunning(bool run);
     void stopRun() { setRunning(false); }
+    // Puts the program last edited on the current mission into the ship, if
+    // one was kept ("programs.dat"); false if none.
+    static bool restoreEditedProgram();
 
 private:
     Button* addButton(const char* label, float x);
@@ -62,6 +65,10 @@ private:
     void drawMessage() const;
     // Ends a run that has flown past the horizon without winning or failing.
     void outOfTime();
+    // Keeps the ship's program as the one edited on this mission.
+    void keepEditedProgram();
+    // Replaces the ship's program with the mission's best.
+    void loadBestProgram();
 
     std::unique_ptr<Optimizer> optimizer;  // the search F1 started, while it runs
     std::unique_ptr<FlightPaths> paths;    // trail, ghost and preview in the space view

@@ -58,6 +58,9 @@ void GameScreen::handleStoppedKey(int sym) {
         case SDLK_PAGEDOWN:
             downButton->clicked = true;
             return;
+        case SDLK_b:
+            loadBestProgram();
+            return;
         case SDLK_F1:
             optimizeRequested = !optimizeRequested;
             return;
