@@ -34,7 +34,7 @@ constexpr int turboSpeed = 10000;
 constexpr int turboLimit = 2000;  // Turbo from at most this speed, else back to normal
 // Real time the optimizer may take in one update, so the window stays alive.
 constexpr double optimizerSlice = 0.2;  // seconds
-constexpr double messageTime = 5.0;     // seconds a message stays
+constexpr double messageTime = 6.0;     // seconds a message stays
 
 void printProgress(const std::string& text) {
     std::fputs(text.c_str(), stdout);
@@ -249,9 +249,15 @@ void GameScreen::drawMessage() const {
     const float width = std::max(size.x, small.x) + 24;
     const float height = lineHeight + (messageDetail.empty() ? 0 : small.y + 4) + 12;
     const float left = std::max(0.0f, (viewWidth - width) / 2);
+    // The view and the editor leave projections of their own behind.
+    glViewport(0, 0, app.width, app.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, app.width, 0, app.height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(0, 0, 0, 0.7f);
     glRectf(left, top - height, left + width, top);
     glColor3f(1, 0.85f, 0.4f);
@@ -269,6 +275,7 @@ void GameScreen::drawMessage() const {
                  Vec2f(std::max(0.0f, (viewWidth - small.x) / 2), top - height + 6));
     }
     glColor3f(1, 1, 1);
+    glEnable(GL_DEPTH_TEST);
 }
 
 // Slow speeds step every few updates; fast ones several times per update,

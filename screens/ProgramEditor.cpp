@@ -229,7 +229,7 @@ void ProgramEditor::drawMarks(int row, int digitRow) const {
     }
     if (row == digitRow) {
         glColor3f(1.0f, 0.9f, 0.3f);
-        lineLoop(203, 2, w - 9, 22);
+        lineLoop(205, 2, w - 8, 22);
     }
     glEnable(GL_TEXTURE_2D);
 }
