@@ -48,6 +48,9 @@ public:
     // Puts the program last edited on the current mission into the ship, if
     // one was kept ("programs.dat"); false if none.
     static bool restoreEditedProgram();
+    // Where the programs being edited are kept between starts; empty (as in
+    // tests) keeps them for this session only.
+    static std::string keptProgramsFile;
 
 private:
     Button* addButton(const char* label, float x);

@@ -10,15 +10,18 @@
 
 namespace {
 
-std::string keptFile() { return app.folders.saveFile("programs.dat"); }
-
 // Read on first use, so that the save folder is settled by then.
 EditedPrograms& keptPrograms() {
-    static EditedPrograms programs = readEditedPrograms(keptFile(), std::cout);
+    static EditedPrograms programs =
+        GameScreen::keptProgramsFile.empty()
+            ? EditedPrograms()
+            : readEditedPrograms(GameScreen::keptProgramsFile, std::cout);
     return programs;
 }
 
 }  // namespace
+
+std::string GameScreen::keptProgramsFile;
 
 bool GameScreen::restoreEditedProgram() {
     World& world = app.world;
@@ -37,7 +40,7 @@ void GameScreen::keepEditedProgram() {
     std::string& kept = keptPrograms()[world.mission->name];
     if (kept == text) return;
     kept = text;
-    writeEditedPrograms(keptFile(), keptPrograms(), std::cout);
+    if (!keptProgramsFile.empty()) writeEditedPrograms(keptProgramsFile, keptPrograms(), std::cout);
 }
 
 void GameScreen::loadBestProgram() {
