@@ -68,6 +68,9 @@ void GameScreen::handleStoppedKey(int sym) {
             break;
     }
     if (!app.world.rocket) return;
+    // A command pressed in this same frame goes in first, so the digits
+    // typed after it reach it, as they would a frame later.
+    applyEdits();
     Program& program = app.world.rocket->program;
     int n = int(program.size());
     int& s = editor->selected;
