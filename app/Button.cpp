@@ -21,6 +21,10 @@ void Button::draw() {
     glLoadIdentity();
 
     glDisable(GL_TEXTURE_2D);
+    if (lit) {
+        glColor3f(0.2f, 0.45f, 0.2f);
+        glRectf(1, 1, float(w - 2), float(h - 2));
+    }
     glColor3f(1, 1, 1);
     glBegin(GL_LINE_LOOP);
     glVertex2f(1, 1);

@@ -12,6 +12,7 @@ public:
 
     std::string label = "###";
     bool clicked = false;
+    bool lit = false;  // drawn filled: a switch that is on
 
     void update() override;
     void draw() override;

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "app/Application.h"
+#include "app/FramePacer.h"
 #include "app/QuitSignals.h"
 #include "app/Widget.h"
 
@@ -40,6 +41,7 @@ void mainLoop() {
     app.stepCount = 0;
     if (quitSignalled()) app.running = false;
     if (!app.running) return;
+    FramePacer pacer(gameFrameRate());
     while (app.running) {
         double now = secondsSinceStart();
         SDL_Event event;
@@ -49,5 +51,6 @@ void mainLoop() {
         runFixedUpdates(now);
         if (Widget* screen = currentScreen()) screen->draw();
         SDL_GL_SwapBuffers();
+        pacer.pace();
     }
 }

@@ -41,6 +41,7 @@ void OptionsMenu::draw() {
     drawText(*app.font, resolution, Vec2f(valueX, itemPosition(ResolutionItem).y));
     drawText(*app.font, pendingFullscreen ? "Yes" : "No",
              Vec2f(valueX, itemPosition(FullScreenItem).y));
+    endMenuFrame();
 }
 
 void OptionsMenu::activate(int index) {

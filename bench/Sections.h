@@ -21,6 +21,9 @@ struct BenchPaths {
     std::string scratch;     // a folder with images/ and models/ and no saved files
 };
 void benchStartup(const BenchPaths& paths, int rounds);
+// The game idle on its main menu for 10 s, paced and unpaced: processor time
+// and frames drawn.
+void benchIdle(const BenchPaths& paths);
 // Opens the game's window and builds its screens, as the game starts; run
 // from `folder` (see BenchPaths::scratch). Afterwards textures are real.
 void initializeGameForFrames(const std::string& folder);

@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, options)) {
         fprintf(stderr,
                 "usage: astrello-bench [--solutions FILE] [--rounds N] "
-                "[--busy MISSION] [--only step|F1|preview|frame|start-up]\n");
+                "[--busy MISSION] [--only step|F1|preview|frame|start-up|idle]\n");
         return 2;
     }
     std::vector<Solution> solutions = readSolutions(options.solutionsFile);
@@ -112,6 +112,7 @@ int main(int argc, char** argv) {
     if (options.wants("preview")) benchPreview(app.world, solutions, options.rounds);
     if (frames) benchFrames(solutions, options.busyMission, options.rounds);
     if (options.wants("start-up")) benchStartup(paths, options.rounds);
+    if (options.wants("idle")) benchIdle(paths);
     printSummary();
     removeScratchFolder(paths.scratch);
     return 0;

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -32,6 +33,19 @@ void drawCentred(const std::string& text, float y) {
     Vec2f size = textSize(*app.font, text);
     drawText(*app.font, text, Vec2f(float(app.width / 2) - size.x / 2, y));
 }
+
+// Over the medal's ribbon in a short window: on a dark patch.
+void drawCentredBacked(const std::string& text, float y, float r, float g, float b) {
+    if (text.empty()) return;
+    Vec2f at(float(app.width / 2) - textSize(*app.font, text).x / 2, y);
+    drawTextBacking(*app.font, text, at);
+    glColor3f(r, g, b);
+    drawText(*app.font, text, at);
+}
+
+// Space is also the turbo key: a press meant for the flight that lands just
+// after the win must not sweep the result away unseen.
+constexpr double spaceGuardSeconds = 0.5;
 
 }  // namespace
 
@@ -73,6 +87,34 @@ std::string scoreBreakdown(const Mission& mission) {
     return text + total;
 }
 
+bool isNewBest(const Mission& mission) {
+    return mission.bestScore == 0.0f || mission.score < mission.bestScore;
+}
+
+float bestAfterRun(const Mission& mission) {
+    return isNewBest(mission) ? mission.score : mission.bestScore;
+}
+
+std::string medalGap(const Mission& mission) {
+    int medal = runMedal(mission);
+    if (medal == 3) return "";
+    float limit = medal == 2 ? mission.goldLimit : mission.silverLimit;
+    // Scores and limits are whole hundredths; a run above a limit is at
+    // least one hundredth away, however the floats round.
+    long hundredths = std::lround((double(mission.score) - double(limit)) * 100.0);
+    if (hundredths < 1) hundredths = 1;
+    char text[64];
+    std::snprintf(text, sizeof text, "%ld.%02ld from %s", hundredths / 100, hundredths % 100,
+                  medal == 2 ? "gold" : "silver");
+    return text;
+}
+
+std::string resultNotes(const Mission& mission) {
+    std::string gap = medalGap(mission);
+    if (!isNewBest(mission)) return gap;
+    return gap.empty() ? "New best!" : "New best!   " + gap;
+}
+
 void recordResult() {
     Mission* mission = app.world.mission;
     if (!mission || !app.world.rocket) return;
@@ -100,22 +142,35 @@ void CompletionScreen::update() { menuUpdate(*this); }
 void CompletionScreen::draw() {
     beginMenuFrame();
     const Mission* mission = app.world.mission;
-    if (!mission) return;
+    if (!mission) {
+        endMenuFrame();
+        return;
+    }
     int medal = runMedal(*mission);
     glColor3f(1, 1, 1);
-    drawImage(*getTexture(medalImages[medal - 1]),
+    drawImageOverStars(*getTexture(medalImages[medal - 1]),
               Vec2f(float(app.width / 2 - 256), float(app.height / 2 - 206)));
     drawCentred("Congratulations!", float(app.height - 40));
     drawCentred(medalSentence(medal), float(app.height - 70));
-    drawMedalTargets();
+    // The best is recorded on dismissal, but this run already counts, unless
+    // it is one that cannot be kept.
+    bool kept = app.world.rocket &&
+                storableBest(mission->score, programText(app.world.rocket->program));
+    drawCentredBacked(kept ? resultNotes(*mission) : medalGap(*mission), float(app.height - 100),
+                      1.0f, 0.85f, 0.4f);
+    drawMedalTargets(kept ? bestAfterRun(*mission) : mission->bestScore);
     glColor3f(0.7f, 0.7f, 0.7f);
     drawCentred(scoreBreakdown(*mission), 100.0f);
+    glColor3f(0.45f, 0.45f, 0.6f);
+    drawCentred("Press Space or Return to go on", 6.0f);
+    endMenuFrame();
 }
 
 bool CompletionScreen::handleEvent(const SDL_Event& event) {
     if (event.type == SDL_KEYDOWN) {
         SDLKey key = event.key.keysym.sym;
-        if (key == SDLK_ESCAPE || key == SDLK_RETURN) dismiss();
+        bool settled = !entered && app.clock - enterTime >= spaceGuardSeconds;
+        if (key == SDLK_ESCAPE || key == SDLK_RETURN || (key == SDLK_SPACE && settled)) dismiss();
         return true;
     }
     if (event.type == SDL_MOUSEBUTTONDOWN) {

@@ -25,6 +25,15 @@ public:
 int runMedal(const Mission& mission);
 // "You got a GOLD medal." and the like.
 std::string medalSentence(int medal);
+// A run that beats the best so far, or the first win.
+bool isNewBest(const Mission& mission);
+// The best score once this run is counted.
+float bestAfterRun(const Mission& mission);
+// How far the run's score is above the next better medal's limit, as
+// "0.10 from gold"; empty for gold.
+std::string medalGap(const Mission& mission);
+// "New best!" and the gap to the next medal, as far as either applies.
+std::string resultNotes(const Mission& mission);
 // The five-line score breakdown of the current mission's last run.
 std::string scoreBreakdown(const Mission& mission);
 // Keeps the last run of the current mission as its best when it is the

@@ -141,6 +141,7 @@ void GameScreen::update() {
     if (takeClick(turboButton)) {
         app.world.speed = app.world.speed <= turboLimit ? turboSpeed : normalSpeed;
     }
+    turboButton->lit = app.world.speed > normalSpeed;
     if (optimizeRequested) {
         optimizeRequested = false;
         World& world = app.world;

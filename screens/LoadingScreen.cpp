@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "app/Application.h"
 #include "render/Font.h"
 #include "render/Texture.h"
@@ -14,6 +16,25 @@ const char* const introBanner =
     "Quorrin, welcome to the Astrello!   "
     "Made by the Astrello team, with warm thanks to our play-testers and to the teachers "
     "who tried it in their classes.";
+
+// The hint fades in once the player has had a moment to watch.
+constexpr double hintAfterSeconds = 3.0;
+constexpr double hintFadeSeconds = 1.0;
+
+void drawHint(double t) {
+    if (t < hintAfterSeconds) return;
+    float alpha = float(std::min(1.0, (t - hintAfterSeconds) / hintFadeSeconds));
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, app.width, 0, app.height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const char* hint = "Press Space";
+    Vec2f size = textSize(*app.font, hint);
+    glColor4f(0.8f, 0.8f, 0.8f, alpha);
+    drawText(*app.font, hint, Vec2f(float(app.width / 2) - size.x / 2, 40.0f));
+    glColor4f(1, 1, 1, 1);
+}
 
 }  // namespace
 
@@ -69,6 +90,7 @@ void LoadingScreen::draw() {
     glColor3f(1, 1, 1);
     Vec2f size = textSize(*app.font, introBanner);
     drawText(*app.font, introBanner, Vec2f(x + 150, float(app.height / 20.0) - size.y / 2));
+    drawHint(t);
 }
 
 bool LoadingScreen::handleEvent(const SDL_Event& event) {

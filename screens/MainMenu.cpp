@@ -104,6 +104,7 @@ void MainMenu::draw() {
         float width = textSize(*app.smallFont, notice).x;
         drawText(*app.smallFont, notice, Vec2f(float(int((app.width - width) / 2)), 40.0f));
     }
+    endMenuFrame();
 }
 
 void MainMenu::activate(int index) {

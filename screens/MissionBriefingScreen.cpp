@@ -57,6 +57,7 @@ void MissionBriefingScreen::draw() {
         glColor3f(0.7f, 0.7f, 0.7f);
         drawCentred(*app.font, choices[i], choiceY(int(i)));
     }
+    endMenuFrame();
 }
 
 bool MissionBriefingScreen::handleEvent(const SDL_Event& event) {

@@ -59,8 +59,7 @@ void MissionMenu::draw() {
     glColor3f(0.3f, 0.3f, 0.5f);
     drawText(*app.font, "------------------------------*", rowPosition(selected));
     auto page = pages.find(currentPage);
-    if (page == pages.end()) return;
-    for (int i = 0; i < int(page->second.size()); ++i) {
+    for (int i = 0; page != pages.end() && i < int(page->second.size()); ++i) {
         const std::string& entry = page->second[i];
         Vec2f at = rowPosition(i);
         glColor3f(0.7f, 0.7f, 0.7f);
@@ -70,6 +69,7 @@ void MissionMenu::draw() {
             drawMedalIcons(medalFor(mission->second->bestScore, *mission->second), at);
         }
     }
+    endMenuFrame();
 }
 
 bool MissionMenu::handleEvent(const SDL_Event& event) {

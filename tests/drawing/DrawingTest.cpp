@@ -1,6 +1,6 @@
 // One check for each way the game draws, read back from a real GL window:
-// text, textures, meshes, the space view's goals, the view's kept picture,
-// the program editor and the button bar.
+// text (through a texture), the space view's planets and goals, the view's
+// kept picture, the program editor and the button bar.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -12,8 +12,6 @@
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "render/Font.h"
-#include "render/Mesh.h"
-#include "render/Texture.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
 #include "screens/ViewLayer.h"
@@ -74,12 +72,11 @@ protected:
 // cells advance by 27 from 2 pixels left of the pen; a tab goes to the next
 // multiple of four columns; bytes above ASCII take a column and draw nothing.
 TEST_F(Drawing, TextIsDrawnCellByCellAtItsColumnsAndLines) {
-    Canvas sheet(512, 512);
-    for (int k = 0; k < 256; ++k)
-        sheet.fillRect(k % 16 * 32, k / 16 * 32, 32, 32,
-                       k < 128 ? Rgba{uint8_t(k), uint8_t(255 - k), 77, 255} : Rgba{255, 255, 255, 255});
-    ASSERT_TRUE(sheet.savePng(scratchPath("coded_font.png")));
-    Font font(scratchPath("coded_font.png"), -5, 2);
+    ASSERT_TRUE(writeImage("coded_font.bmp", 512, 512, [](int x, int y) {
+        const int k = y / 32 * 16 + x / 32;
+        return k < 128 ? Rgba{uint8_t(k), uint8_t(255 - k), 77, 255} : Rgba{255, 255, 255, 255};
+    }));
+    Font font("coded_font.bmp", -5, 2);
     auto glyphAt = [](const Image& image, int x, int y) {
         Rgba p = image.pixel(x, y);
         return isBlack(p) ? -1 : p.b == 77 && p.g == 255 - p.r ? int(p.r) : -2;
@@ -88,10 +85,19 @@ TEST_F(Drawing, TextIsDrawnCellByCellAtItsColumnsAndLines) {
         const char* text;
         std::vector<std::array<int, 3>> probes;  // x, y, character (-1: background)
     } cases[] = {
-        {"AB", {{97, 110, -1}, {98, 110, 'A'}, {124, 110, 'A'}, {125, 110, 'B'}, {157, 110, -1},
-                {110, 99, -1}, {110, 100, 'A'}, {110, 131, 'A'}, {110, 132, -1}}},
+        {"AB",
+         {{97, 110, -1},
+          {98, 110, 'A'},
+          {124, 110, 'A'},
+          {125, 110, 'B'},
+          {157, 110, -1},
+          {110, 99, -1},
+          {110, 100, 'A'},
+          {110, 131, 'A'},
+          {110, 132, -1}}},
         {"a\tb", {{114, 110, 'a'}, {141, 110, -1}, {195, 110, -1}, {222, 110, 'b'}}},
-        {"ab\ncd", {{114, 116, 'a'}, {141, 116, 'b'}, {114, 82, 'c'}, {141, 82, 'd'}, {114, 65, -1}}},
+        {"ab\ncd",
+         {{114, 116, 'a'}, {141, 116, 'b'}, {114, 82, 'c'}, {141, 82, 'd'}, {114, 65, -1}}},
         {"a\xC3\xA9z", {{114, 110, 'a'}, {141, 110, -1}, {168, 110, -1}, {195, 110, 'z'}}},
     };
     for (const auto& c : cases) {
@@ -104,136 +110,37 @@ TEST_F(Drawing, TextIsDrawnCellByCellAtItsColumnsAndLines) {
     }
 }
 
-TEST_F(Drawing, ATextureHoldsTheImageUprightWithTransparentPaddingAndMagentaKeyedOut) {
-    const Rgba red{255, 0, 0, 255}, blue{0, 0, 255, 255}, green{0, 255, 0, 255};
-    Canvas canvas(5, 3, green);
-    canvas.fillRect(0, 0, 5, 1, red);  // top row of the file
-    canvas.set(4, 2, blue);            // bottom-right corner
-    canvas.set(0, 1, Rgba{255, 0, 255, 255});
-    canvas.set(1, 1, Rgba{255, 0, 255, 128});  // translucent magenta keeps its colour
-    ASSERT_TRUE(canvas.savePng(scratchPath("upright.png")));
-    Texture* t = getTexture(scratchPath("upright.png"));
-    ASSERT_EQ(t->texWidth, 8u);
-    ASSERT_EQ(t->texHeight, 4u);
-    std::vector<Rgba> texels(32);
-    glBindTexture(GL_TEXTURE_2D, t->glName);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 8; ++x) {
-            const Rgba expected = x >= 5 || y >= 3 ? Rgba{}
-                                  : y == 0 && x == 4 ? blue
-                                  : y == 2          ? red
-                                  : y == 1 && x == 0 ? Rgba{}
-                                  : y == 1 && x == 1 ? Rgba{255, 0, 255, 128}
-                                                     : green;
-            EXPECT_TRUE(same(texels[size_t(y) * 8 + x], expected)) << "texel " << x << "," << y;
-        }
-}
-
-TEST_F(Drawing, AMeshDrawsItsTrianglesAndLeavesOutOnesWithStrayCorners) {
-    Mesh mesh;
-    mesh.positions = {{{0, 0, 0}}, {{1, 0, 0}}, {{1, 1, 0}}, {{0, 1, 0}}};
-    mesh.faces = {Mesh::Triangle{{0, 1, 2}, {0, 0, 0}, {0, 0, 0}},
-                  Mesh::Triangle{{0, 2, 7}, {0, 0, 0}, {0, 0, 0}}};  // stray: left out
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_CULL_FACE);
-    glColor3f(1, 0, 0);
-    glTranslatef(200, 200, 0);
-    glScalef(100, 100, 1);
-    mesh.draw();
-    Image shot = readPixels();
-    EXPECT_GT(shot.countPixels(PixelRect{270, 205, 25, 25}, reddish), 500);  // below the diagonal
-    EXPECT_EQ(shot.countPixels(PixelRect{205, 270, 25, 25}, isLit), 0);      // above it
-    EXPECT_EQ(shot.countPixels(isLit), shot.countPixels(PixelRect{199, 199, 102, 102}, isLit));
-}
-
 // Goals are red until met and green once met, whichever way they are drawn:
 // circles round a body, round the origin, or a wedge on a turning planet.
+// The backdrop and the goals that stand still are kept as a picture between
+// frames: what is shown from it must be what painting gives.
 TEST_F(Drawing, TheSpaceViewShowsGoalsRedUntilMetThenGreen) {
     const struct {
         const char* mission;
         Vec2 meetAt;
-    } cases[] = {{"Turn II", Vec2(400, 0)}, {"Binary Orbit", Vec2(0, 400)},
+    } cases[] = {{"Turn II", Vec2(400, 0)},
+                 {"Binary Orbit", Vec2(0, 400)},
                  {"Geostationary", Vec2(138.6, 57.4)}};
     for (const auto& c : cases) {
         GameScreen& screen = play(c.mission);
         const PixelRect view{0, 32, 1024, 688};
         Image before = show(screen);
+        for (int frame = 0; frame < 2; ++frame) {  // kept, then copied
+            screen.draw();
+            EXPECT_TRUE(readPixels().rgba == before.rgba) << c.mission << " frame " << frame;
+        }
         EXPECT_GT(before.countPixels(view, reddish), 200) << c.mission;
         EXPECT_LT(before.countPixels(view, greenish), 20) << c.mission;
+        if (c.mission == std::string("Geostationary")) {  // the textured planet in the middle
+            EXPECT_GT(before.countPixels(PixelRect{502, 366, 20, 20}, isLit), 300);
+        }
         app.world.rocket->landed = false;
         app.world.rocket->position = c.meetAt;
         app.world.mission->update(app.world);
         Image met = show(screen);
         EXPECT_GT(met.countPixels(view, greenish), 200) << c.mission;
         EXPECT_LT(met.countPixels(view, reddish), before.countPixels(view, reddish)) << c.mission;
-        saveScreenshotIfAsked(std::string("goals_met_") + c.mission);
     }
-}
-
-// The backdrop and fixed goals are kept as a picture between frames; what
-// is shown must be what painting gives, depth included, and a change to
-// anything the picture depends on paints it afresh.
-TEST_F(Drawing, TheViewsKeptPictureMatchesThePaintedOneAndFollowsItsKey) {
-    ViewLayerKey key;
-    key.windowWidth = 1280;
-    key.windowHeight = 720;
-    key.x = 20;
-    key.y = 16;
-    key.width = 200;
-    key.height = 150;
-    key.scale = 0.001;
-    int paints = 0;
-    auto quad = [](float x0, float y0, float x1, float y1, float z) {
-        glBegin(GL_QUADS);
-        glVertex3f(x0, y0, z);
-        glVertex3f(x1, y0, z);
-        glVertex3f(x1, y1, z);
-        glVertex3f(x0, y1, z);
-        glEnd();
-    };
-    auto paint = [&] {  // a translucent panel and lines running past the edges
-        ++paints;
-        glDisable(GL_TEXTURE_2D);
-        glColor4f(0.2f, 0.3f, 0.8f, 0.6f);
-        quad(10, 10, 120, 90, 0);
-        glColor3f(0.9f, 0.9f, 0.5f);
-        glBegin(GL_LINES);
-        for (int i = 0; i < 12; ++i) {
-            glVertex2f(-30.0f + 23.7f * float(i), -20.0f);
-            glVertex2f(17.3f * float(i), 180.0f);
-        }
-        glEnd();
-    };
-    auto frame = [&](const std::function<void()>& still) {
-        clearWindow();
-        glViewport(key.x, key.y, key.width, key.height);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, key.width, 0, key.height, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        still();
-        glColor3f(1, 0, 0);  // in front of the still part, then behind it
-        quad(100, 60, 180, 130, 0.5f);
-        glColor3f(0, 1, 0);
-        quad(60, 20, 150, 50, -0.5f);
-        return readPixels();
-    };
-    ViewLayer layer;
-    const Image painted = frame(paint);
-    EXPECT_GT(painted.countPixels(PixelRect{142, 38, 26, 26}, greenish), 0);
-    EXPECT_EQ(painted.countPixels(PixelRect{82, 38, 36, 26}, greenish), 0);
-    paints = 0;
-    for (int round = 0; round < 3; ++round)  // painted, kept, then copied
-        EXPECT_TRUE(frame([&] { layer.show(key, paint); }).rgba == painted.rgba) << round;
-    EXPECT_EQ(paints, 2);
-    ViewLayerKey moved = key;
-    moved.centreY = 5;
-    layer.show(moved, paint);
-    EXPECT_EQ(paints, 3);
 }
 
 // The editor of T 500, W 200, L 1000 at its place in a 1280 x 720 window:
@@ -253,14 +160,12 @@ TEST_F(Drawing, TheProgramEditorShowsSelectionExecutionAndValues) {
     auto rowY = [](int row, int y) { return 720 - 32 * (row + 1) + y; };
     auto frameShade = [&](const Image& image, int row) {  // brightest of the frame's top line
         Rgba p;
-        for (int y = rowY(row, 23); y <= rowY(row, 25); ++y) {
-            Rgba q = image.pixel(1124, y);
-            if (q.r + q.g + q.b > p.r + p.g + p.b) p = q;
-        }
-        if (std::max({p.r, p.g, p.b}) < 40) return 'd';                          // dark
+        for (int y = rowY(row, 23); y <= rowY(row, 25); ++y)
+            if (Rgba q = image.pixel(1124, y); q.r + q.g + q.b > p.r + p.g + p.b) p = q;
+        if (std::max({p.r, p.g, p.b}) < 40) return 'd';                                      // dark
         if (std::abs(p.r - p.g) * 10 <= p.r && std::abs(p.g - p.b) * 10 <= p.g) return 'g';  // grey
-        if (p.r * 10 >= p.g * 11 && std::abs(p.g - p.b) * 10 <= p.g) return 'p';  // pink
-        if (p.b * 10 >= p.r * 11 && std::abs(p.r - p.g) * 10 <= p.r) return 'b';  // blue
+        if (p.r * 10 >= p.g * 11 && std::abs(p.g - p.b) * 10 <= p.g) return 'p';             // pink
+        if (p.b * 10 >= p.r * 11 && std::abs(p.r - p.g) * 10 <= p.r) return 'b';             // blue
         return '?';
     };
     auto shades = [&](const Image& image) {
@@ -276,9 +181,8 @@ TEST_F(Drawing, TheProgramEditorShowsSelectionExecutionAndValues) {
     for (auto [row, knob] : {std::pair{0, 120}, {1, 75}}) {
         int lit = 0, outside = 0;
         for (int x = 46; x <= 193; ++x) {
-            const bool shows = std::max({image.pixel(1024 + x, rowY(row, 16)).r,
-                                         image.pixel(1024 + x, rowY(row, 16)).g,
-                                         image.pixel(1024 + x, rowY(row, 16)).b}) >= 24;
+            const Rgba p = image.pixel(1024 + x, rowY(row, 16));
+            const bool shows = std::max({p.r, p.g, p.b}) >= 24;
             lit += shows;
             outside += shows && std::abs(x - knob) > 1;
         }
@@ -319,8 +223,8 @@ TEST_F(Drawing, TheButtonBarShowsTurboAndTheReadoutOnlyWhileRunning) {
     screen.draw();
     const Image shown = readPixels();
     EXPECT_EQ(edges(shown), "X..X......X");
-    for (auto [text, x] : {std::pair{"Time:    1234", 110}, {"Vel:   1.50,-250.00", 380},
-                           {"Angle:  270.00", 650}}) {
+    for (auto [text, x] :
+         {std::pair{"Time:    1234", 110}, {"Vel:   1.50,-250.00", 380}, {"Angle:  270.00", 650}}) {
         usePixelProjection();
         clearWindow();
         glEnable(GL_TEXTURE_2D);

@@ -8,9 +8,8 @@
 // Steps of a player's road through the real game, shared by the end-to-end
 // tests. Each checks what it can see on the way with gtest expectations.
 
-// Starts the game on `display` and waits for its window.
-std::unique_ptr<GameSession> startGame(const VirtualDisplay& display,
-                                       const GameSetup& setup = GameSetup());
+// Starts the game on a private X server and waits for its window.
+std::unique_ptr<GameSession> startGame(const GameSetup& setup = GameSetup());
 
 // The window as X shows it has this size.
 void expectWindowSize(GameSession& game, int width, int height);
@@ -30,18 +29,19 @@ std::string sanitizerFindings(const std::string& errors);
 void expectQuitsCleanly(GameSession& game);
 
 // From the intro to the game screen of the Cadet page's first mission,
-// "Thrust", with `program` typed, e.g. "t 1 0 0 0 l 4 5": a command letter
-// inserts its instruction at the next update, so its digits wait for that.
-void openThrustWith(GameSession& game, const std::string& program);
+// "Thrust", with `thrusts` Thrust commands of value `digits` typed.
+void openThrustWith(GameSession& game, const std::string& digits, int thrusts = 1);
 
 // The medal the completion screen shows in the middle of the window, by its
 // colour: "gold", "silver", "bronze" or "none".
 std::string medalShown(const Screenshot& shot);
 
-// From the intro: flies "Thrust" with Thrust 1000 (a bronze), dismisses the
-// completion screen, which saves, and checks that "save.dat" then holds the
-// win. Without the medal images there is no medal to see.
-void winThrustAndSave(GameSession& game, bool medalVisible = true);
+// From the intro: flies "Thrust" with Thrust `digits` (at turbo speed if
+// asked), sees `medal` on the completion screen ("" for none: without the
+// images there is nothing to see), dismisses it, which saves, and checks that
+// "save.dat" then holds exactly that win. Ends on the mission menu.
+void winThrust(GameSession& game, const std::string& digits, const std::string& medal,
+               bool turbo = false);
 
 // The score of `program` on "Thrust", as the simulation flies it.
 float thrustScore(const std::string& program);

@@ -2,15 +2,12 @@
 
 #include <unistd.h>
 
-#include <cerrno>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
 #include <sstream>
 
 #include "app/Options.h"
@@ -53,14 +50,6 @@ std::string readFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-bool sameProgram(const Program& a, const Program& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i].opcode != b[i].opcode || a[i].value != b[i].value) return false;
-    }
-    return true;
-}
-
 std::string checkProgramText(const std::string& input) {
     Program program;
     parseProgramText(input, program);
@@ -70,24 +59,19 @@ std::string checkProgramText(const std::string& input) {
     if (tokens == 0 && !program.empty()) return "a text without words changed the program";
     Program again;
     parseProgramText(programText(program), again);
-    if (!sameProgram(program, again)) return "the program does not survive its own text form";
+    if (programText(program) != programText(again))
+        return "the program does not survive its own text form";
     return "";
 }
 
-// The integers that stand as whole words in `text`, as a reader of
-// whitespace-separated integers may take them.
-std::set<long> wholeIntegers(const std::string& text) {
-    std::set<long> values;
+// Whether `value` stands as a whole word of `text`, as strtol reads numbers.
+bool holds(const std::string& text, long value) {
     std::istringstream words(text);
     for (std::string word; words >> word;) {
         char* end = nullptr;
-        errno = 0;
-        long value = std::strtol(word.c_str(), &end, 10);
-        if (end == word.c_str() + word.size() && errno == 0 && value >= INT32_MIN &&
-            value <= INT32_MAX)
-            values.insert(value);
+        if (std::strtol(word.c_str(), &end, 10) == value && *end == '\0') return true;
     }
-    return values;
+    return false;
 }
 
 std::string checkOptions(const std::string& input) {
@@ -97,11 +81,11 @@ std::string checkOptions(const std::string& input) {
     videoSettings = defaults;
     loadOptions(path);
     const VideoSettings read = videoSettings;
-    std::set<long> words = wholeIntegers(input);
-    if (read.width != defaults.width && !words.count(read.width))
-        return "a width that is no integer of the file: " + std::to_string(read.width);
-    if (read.height != defaults.height && !words.count(read.height))
-        return "a height that is no integer of the file: " + std::to_string(read.height);
+    // Only numbers the file holds are taken.
+    if (read.width != defaults.width && !holds(input, read.width))
+        return "a width the file does not hold: " + std::to_string(read.width);
+    if (read.height != defaults.height && !holds(input, read.height))
+        return "a height the file does not hold: " + std::to_string(read.height);
 
     saveOptions(path);
     char line[64];

@@ -1,7 +1,7 @@
 // Each mission's rules for winning and failing, judged where the ship is put:
 // goals in any order, strict edges, bands held one step longer than their
-// count, and what a run costs. The stored solutions show that every mission
-// can be won.
+// count. The stored solutions show that every mission can be won, and what
+// a run costs.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,6 +12,7 @@
 #include "missions/Missions.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
+#include "tests/support/SimSupport.h"
 
 namespace {
 
@@ -51,19 +52,14 @@ TEST(MissionRules, GoalsCountOnlyInsideTheirEdgesAndAllMustBeReached) {
     } cases[] = {
         {"Thrust", {{Vec2(450.0, 0.0)}, {Vec2(400.0, -50.0)}}, ""},  // on the edge
         {"Thrust", {{Vec2(449.99, 0.0)}}, "won"},
-        {"Thrust", {{Vec2(0.0, 0.0)}}, ""},  // the start marker is never a goal
-        {"Turn", {{Vec2(10.0, 360.0)}}, "won"},
         {"Turn II", {{Vec2(400.0, 210.0)}, {Vec2(200.0, 100.0)}}, ""},
         {"Turn II", {{Vec2(400.0, 210.0)}, {Vec2(200.0, 100.0)}, {Vec2(390.0, 0.0)}}, "won"},
         {"Turn III",
          {{Vec2(600.0, -200.0)}, {Vec2(0.0, -100.0)}, {Vec2(400.0, 200.0)}, {Vec2(400.0, 0.0)}},
          "won"},
-        {"Moving Start", {{Vec2(700.0, 340.0)}, {Vec2(640.0, 150.0)}}, "won"},
         // Launches win on landing again after being beyond the circle.
         {"First Launch", {{Vec2(300.0, 200.0)}, {Vec2(278.0, 200.0), true}}, ""},
         {"First Launch", {{Vec2(200.0, 300.01)}, {Vec2(200.0, 122.0), true}}, "won"},
-        {"Bigger Launch", {{Vec2(390.5, 200.0)}, {Vec2(278.0, 200.0), true}}, "won"},
-        {"Escape Velocity", {{Vec2(3270.0, 200.0)}}, ""},
         {"Escape Velocity", {{Vec2(200.0, -2870.5)}}, "won"},
         {"Opposite Side", {{Vec2(278.0, 200.0), true}, {Vec2(130.0, 200.0)}}, ""},
         {"Opposite Side", {{nearTarget, true}}, "won"},
@@ -71,10 +67,14 @@ TEST(MissionRules, GoalsCountOnlyInsideTheirEdgesAndAllMustBeReached) {
         {"Lunar Landing", {{Vec2(278.0, 200.0), true}, {Vec2(200.0, 278.1), true}}, ""},
         // The sky clock starts off the ground; touching the radar ceiling fails.
         {"The Sky is the Limit",
-         {{Vec2(0.0, 158.1), true, 40}, {Vec2(0.0, 170.0), false, 41}, {Vec2(0.0, 170.0), false, 10041}},
+         {{Vec2(0.0, 158.1), true, 40},
+          {Vec2(0.0, 170.0), false, 41},
+          {Vec2(0.0, 170.0), false, 10041}},
          ""},
         {"The Sky is the Limit",
-         {{Vec2(0.0, 158.1), true, 40}, {Vec2(0.0, 170.0), false, 41}, {Vec2(0.0, 170.0), false, 10042}},
+         {{Vec2(0.0, 158.1), true, 40},
+          {Vec2(0.0, 170.0), false, 41},
+          {Vec2(0.0, 170.0), false, 10042}},
          "won"},
         {"The Sky is the Limit", {{Vec2(120.0, -160.01)}}, "failed"},
     };
@@ -100,15 +100,18 @@ TEST(MissionRules, BandsAreStrictAndHeldOneStepLongerThanTheirCountToWin) {
     };
     for (const auto& c : cases) {
         const int end = 5 + c.count;
-        EXPECT_EQ(outcome(c.mission, {{c.inside, false, 5}, {c.inside, false, end}}), "") << c.mission;
+        EXPECT_EQ(outcome(c.mission, {{c.inside, false, 5}, {c.inside, false, end}}), "")
+            << c.mission;
         EXPECT_EQ(outcome(c.mission, {{c.inside, false, 5}, {c.inside, false, end + 1}}), "won")
             << c.mission;
         for (Vec2 out : c.outside)
             EXPECT_EQ(outcome(c.mission, {{out, false, 5}, {out, false, end + 1}}), "")
                 << c.mission << " at " << out.x << ", " << out.y;
         // Leaving for one step restarts the count.
-        EXPECT_EQ(outcome(c.mission, {{c.inside, false, 5}, {c.outside[0], false, 6},
-                                      {c.inside, false, 7}, {c.inside, false, end + 1}}),
+        EXPECT_EQ(outcome(c.mission, {{c.inside, false, 5},
+                                      {c.outside[0], false, 6},
+                                      {c.inside, false, 7},
+                                      {c.inside, false, end + 1}}),
                   "")
             << c.mission;
     }

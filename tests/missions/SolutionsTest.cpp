@@ -17,6 +17,7 @@ TEST(Solutions, EveryMissionsStoredProgramWinsWithItsRecordedResult) {
     const std::vector<std::string> expected = dataLines("solutions_expected.txt");
     ASSERT_EQ(programs.size(), expected.size());
     std::set<std::string> covered;
+    World world;
     for (size_t i = 0; i < programs.size(); ++i) {
         const size_t tab = programs[i].find('\t');
         const std::string name = programs[i].substr(0, tab), program = programs[i].substr(tab + 1);

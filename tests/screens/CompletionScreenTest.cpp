@@ -87,3 +87,40 @@ TEST_F(Completion, AtExitAResultStillOnShowIsRecordedAndNothingElse) {
     EXPECT_EQ(mission("Thrust").savedProgram, "1 T 100\n");
     EXPECT_EQ(currentScreen(), &screen);
 }
+
+TEST_F(Completion, NotesTellANewBestAndTheDistanceToTheNextMedal) {
+    struct Case {
+        float best;  // 0: never won
+        float score;
+        const char* notes;
+        float shownBest;
+    };
+    // Thrust: gold 118.34, silver 150.
+    const std::vector<Case> cases = {
+        {0.0f, 118.44f, "New best!   0.10 from gold", 118.44f},
+        {118.50f, 118.44f, "New best!   0.10 from gold", 118.44f},
+        {118.44f, 118.44f, "0.10 from gold", 118.44f},  // a tie is no new best
+        {117.0f, 150.01f, "0.01 from silver", 117.0f},
+        {0.0f, 2000.0f, "New best!   1850.00 from silver", 2000.0f},
+        {120.0f, 118.34f, "New best!", 118.34f},  // gold: no next medal
+        {100.0f, 118.0f, "", 100.0f},
+    };
+    Mission& thrust = mission("Thrust");
+    for (const Case& c : cases) {
+        thrust.bestScore = c.best;
+        thrust.score = c.score;
+        EXPECT_EQ(resultNotes(thrust), c.notes) << c.best << " " << c.score;
+        EXPECT_EQ(bestAfterRun(thrust), c.shownBest) << c.best << " " << c.score;
+    }
+}
+
+TEST_F(Completion, SpaceGoesOnOnlyOnceTheScreenHasBeenUpAMoment) {
+    finishRun(130.0f, thrust100);
+    screen.update();  // shown: its timer starts
+    EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_SPACE)));
+    EXPECT_EQ(currentScreen(), &screen) << "a turbo press just after the win went on";
+    app.clock += 0.5;
+    EXPECT_EQ(dismissWith(keyPress(SDLK_SPACE)), "Saving game.\n");
+    EXPECT_EQ(currentScreen(), &gameScreen);
+    EXPECT_EQ(mission("Thrust").bestScore, 130.0f);
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/Application.h"
 #include "app/Options.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
@@ -16,11 +17,6 @@ bool held = false;
 
 class FlightPathsTest : public ::testing::Test {
 protected:
-    MissionRegistry& missions() {
-        static MissionRegistry registry;
-        if (registry.empty()) registerMissions(registry);
-        return registry;
-    }
     void SetUp() override {
         videoSettings = VideoSettings();
         now = 0.0;
@@ -30,7 +26,8 @@ protected:
         enter("Thrust", "2 T 59 W 3");
     }
     void enter(const char* mission, const char* program) {
-        world.mission = missions().at(mission);
+        if (app.missions.empty()) registerMissions(app.missions);
+        world.mission = app.missions.at(mission);
         world.clearProgramAndReset();
         parseProgramText(program, world.rocket->program);
         world.reset();

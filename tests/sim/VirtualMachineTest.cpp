@@ -60,17 +60,3 @@ TEST(VirtualMachine, CommandsRunOnTheStepsTheirWaitsAndSleepsAllow) {
         EXPECT_EQ(vm.calls, c.calls) << "after " << c.steps << " steps";
     }
 }
-
-TEST(VirtualMachine, UnknownOpcodeIsReportedAndSkipped) {
-    RecordingMachine vm;
-    Instruction bad;
-    bad.opcode = 9;
-    bad.value = 7;
-    vm.program = {bad, {Thrust, 3}};
-    testing::internal::CaptureStdout();
-    vm.run(1);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERROR: unrecognized opcode 9\n");
-    EXPECT_EQ(vm.waitCounter, 0);
-    vm.run(1);
-    EXPECT_EQ(vm.calls, "2:t3,0 ");
-}

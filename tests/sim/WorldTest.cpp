@@ -60,7 +60,7 @@ struct WorldStep : testing::Test {
     }
 };
 
-// One step in the designed order, written out plainly, to hold the world's
+// One step in its plain order, written out step by step, to hold the world's
 // faster passes to it bit for bit.
 struct PlainShip {
     Vec2 position, velocity;
@@ -78,7 +78,8 @@ void plainStep(std::vector<BodyPlan>& bodies, PlainShip& s) {
     for (size_t i = 0; i < bodies.size(); ++i) {
         for (size_t j = 0; j < bodies.size(); ++j)
             if (j != i && bodies[j].solid)
-                plainPull(bodies[i].velocity, bodies[j].mass, bodies[j].position - bodies[i].position);
+                plainPull(bodies[i].velocity, bodies[j].mass,
+                          bodies[j].position - bodies[i].position);
         bodies[i].position = bodies[i].position + bodies[i].velocity;
     }
     for (size_t i = 0; i < bodies.size(); ++i) {
@@ -111,7 +112,7 @@ void plainStep(std::vector<BodyPlan>& bodies, PlainShip& s) {
 
 }  // namespace
 
-TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowTheDesignedOrderBitForBit) {
+TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowThePlainOrderBitForBit) {
     // Two spinning, moving planets and a heavy marker that must pull nothing
     // and never be landed on.
     start({BodyPlan{40.0, 3.0, Vec2(0.0, 0.0), Vec2(0.0, -0.05), 0.002},
@@ -141,16 +142,15 @@ TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowTheDesignedOrderBitForBit) {
         }
         world.step();
         plainStep(bodies, plain);
-        ASSERT_EQ(ship().landed, plain.landed) << step;
-        ASSERT_EQ(ship().position.x, plain.position.x) << step;
-        ASSERT_EQ(ship().position.y, plain.position.y) << step;
-        ASSERT_EQ(ship().velocity.x, plain.velocity.x) << step;
-        ASSERT_EQ(ship().velocity.y, plain.velocity.y) << step;
-        ASSERT_EQ(ship().angle, plain.angle) << step;
-        for (size_t i = 0; i < bodies.size(); ++i) {
-            ASSERT_EQ(world.bodies[i]->position.x, bodies[i].position.x) << step;
-            ASSERT_EQ(world.bodies[i]->velocity.y, bodies[i].velocity.y) << step;
-        }
+        const Rocket& s = ship();
+        ASSERT_TRUE(s.landed == plain.landed && s.position.x == plain.position.x &&
+                    s.position.y == plain.position.y && s.velocity.x == plain.velocity.x &&
+                    s.velocity.y == plain.velocity.y && s.angle == plain.angle)
+            << step;
+        for (size_t i = 0; i < bodies.size(); ++i)
+            ASSERT_TRUE(world.bodies[i]->position.x == bodies[i].position.x &&
+                        world.bodies[i]->velocity.y == bodies[i].velocity.y)
+                << step;
         if (plain.landed) {
             ASSERT_EQ(ship().landedOn, world.bodies[size_t(plain.on)]) << step;
             ++landedSteps;
@@ -161,29 +161,6 @@ TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowTheDesignedOrderBitForBit) {
     EXPECT_GT(landedSteps, 100);
     EXPECT_LT(landedSteps, 7900);
     EXPECT_GT(landedOnSecond, 0);
-}
-
-TEST_F(WorldStep, AShipStartingInsideBodiesRestsOnTheLastOneFacingAway) {
-    const BodyPlan planet{70.0, 4.9, Vec2(200.0, 200.0)};
-    const struct {
-        std::vector<BodyPlan> plans;
-        Vec2 ship, expected;
-    } cases[] = {
-        {{planet}, Vec2(270.0, 200.0), Vec2(278.0, 200.0)},
-        {{planet}, Vec2(200.0, 200.0), Vec2(278.0, 200.0)},  // at the centre: along +x
-        {{BodyPlan{50.0, 1.0, Vec2(0.0, 0.0)}, BodyPlan{50.0, 1.0, Vec2(60.0, 0.0)}},
-         Vec2(30.0, 10.0),
-         Vec2(44.81243429790517, 55.97622573954547)},
-    };
-    for (const auto& c : cases) {
-        start(c.plans, c.ship);
-        EXPECT_TRUE(ship().landed);
-        EXPECT_EQ(ship().landedOn, world.bodies.back());
-        EXPECT_NEAR(ship().position.x, c.expected.x, 1e-12) << c.ship.x;
-        EXPECT_NEAR(ship().position.y, c.expected.y, 1e-12) << c.ship.x;
-        Vec2 out = ship().position - world.bodies.back()->position;
-        EXPECT_NEAR(ship().angle, std::atan2(out.y, out.x), 1e-15);
-    }
 }
 
 TEST_F(WorldStep, AFailedMissionFreezesEverythingAndAWonOneOnlyTheClock) {
@@ -200,14 +177,4 @@ TEST_F(WorldStep, AFailedMissionFreezesEverythingAndAWonOneOnlyTheClock) {
         EXPECT_EQ(ship().position.x == shipAt.x, fail) << fail;
         EXPECT_EQ(world.bodies[0]->position.x == bodyAt, fail) << fail;
     }
-}
-
-TEST_F(WorldStep, CoincidentBodiesKeepNaNOutOfTheWorld) {
-    start({BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)}, BodyPlan{10.0, 4.9, Vec2(0.0, 0.0)}},
-          Vec2(200.0, 0.0));
-    for (int i = 0; i < 50; ++i) world.step();
-    for (const Body* body : world.bodies) {
-        EXPECT_TRUE(std::isfinite(body->position.x + body->velocity.y));
-    }
-    EXPECT_TRUE(std::isfinite(ship().position.x + ship().position.y));
 }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -25,31 +26,24 @@ std::string slurp(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void redirect(int fd, const std::string& path, int flags) {
-    int file = open(path.c_str(), flags, 0644);
+void redirect(int fd, const char* path, int flags) {
+    int file = open(path, flags, 0644);
     if (file >= 0) {
         dup2(file, fd);
         close(file);
     }
 }
 
-// The text of a binary PPM (P6, maxval 255) as an image.
-bool parsePpm(const std::string& bytes, Screenshot& shot) {
-    std::istringstream in(bytes);
-    std::string magic;
-    int maxval = 0;
-    in >> magic >> shot.width >> shot.height >> maxval;
-    if (magic != "P6" || maxval != 255 || shot.width <= 0 || shot.height <= 0) return false;
-    in.get();  // the single whitespace before the pixels
-    size_t start = size_t(in.tellg());
-    size_t count = size_t(shot.width) * size_t(shot.height);
-    if (bytes.size() < start + count * 3) return false;
-    shot.pixels.resize(count);
-    for (size_t i = 0; i < count; ++i) {
-        const char* p = bytes.data() + start + i * 3;
-        shot.pixels[i] = {uint8_t(p[0]), uint8_t(p[1]), uint8_t(p[2])};
+// Runs a shell command against `display`. No helper may hang a test: an X
+// tool waiting on a server that went away, or `import` without a window.
+std::string run(const std::string& display, const std::string& command) {
+    std::string output;
+    if (FILE* pipe = popen(("DISPLAY=" + display + " timeout 30 " + command).c_str(), "r")) {
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+        pclose(pipe);
     }
-    return true;
+    return output;
 }
 
 // Starts Xvfb on display `number`; its pid, or -1. The server writes the
@@ -85,57 +79,33 @@ pid_t startXvfb(int number, const std::string& screen) {
 
 }  // namespace
 
-// Display numbers are drawn from a wide range rather than taken lowest
-// first: X servers of other sandboxes sharing /tmp would otherwise pick the
-// same low numbers and take over each other's sockets.
-VirtualDisplay::VirtualDisplay(const std::string& screen) {
-    std::srand(unsigned(getpid()) ^ unsigned(time(nullptr)));
-    for (int attempt = 0; attempt < 20 && pid <= 0; ++attempt) {
-        int number = 1000 + std::rand() % 30000;
-        if (fs::exists("/tmp/.X11-unix/X" + std::to_string(number)) ||
-            fs::exists("/tmp/.X" + std::to_string(number) + "-lock"))
-            continue;
-        pid = startXvfb(number, screen);
-        if (pid > 0) name = ":" + std::to_string(number);
-    }
-}
-
-VirtualDisplay::~VirtualDisplay() {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-}
-
 int Screenshot::count(int x, int y, int w, int h, const std::function<bool(Rgb)>& test) const {
     int n = 0;
-    for (int row = std::max(0, y); row < std::min(height, y + h); ++row) {
-        for (int col = std::max(0, x); col < std::min(width, x + w); ++col)
-            n += test(at(col, row)) ? 1 : 0;
-    }
+    for (int row = std::max(0, y); row < std::min(height, y + h); ++row)
+        for (int col = std::max(0, x); col < std::min(width, x + w); ++col) n += test(at(col, row));
     return n;
 }
 
-bool Screenshot::savePpm(const std::string& path) const {
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << width << ' ' << height << "\n255\n";
-    for (const Rgb& p : pixels) out << char(p.r) << char(p.g) << char(p.b);
-    return bool(out);
-}
-
-GameSession::GameSession(const VirtualDisplay& screen, const std::string& binary,
-                         const GameSetup& setup, const fs::path& parent)
-    : display(screen.name) {
-    std::string pattern = (parent / "game-XXXXXX").string();
+// Display numbers are drawn from a wide range rather than taken lowest
+// first: X servers of other sandboxes sharing /tmp would otherwise pick the
+// same low numbers and take over each other's sockets.
+GameSession::GameSession(const std::string& binary, const GameSetup& setup) {
+    std::srand(unsigned(getpid()) ^ unsigned(time(nullptr)));
+    for (int attempt = 0; attempt < 20 && server <= 0; ++attempt) {
+        const std::string number = std::to_string(1000 + std::rand() % 30000);
+        if (fs::exists("/tmp/.X11-unix/X" + number) || fs::exists("/tmp/.X" + number + "-lock"))
+            continue;
+        server = startXvfb(std::stoi(number), "1920x1200x24");
+        if (server > 0) display = ":" + number;
+    }
+    std::string pattern = (fs::current_path() / "game-XXXXXX").string();
     folder = mkdtemp(&pattern[0]);
-    const fs::path data = fs::current_path();
-    if (setup.images)
-        fs::create_directory_symlink(fs::canonical(data / "images"), folder / "images");
-    if (setup.models)
-        fs::create_directory_symlink(fs::canonical(data / "models"), folder / "models");
-    if (fs::exists(data / "campaign"))
-        fs::create_directory_symlink(fs::canonical(data / "campaign"), folder / "campaign");
+    for (auto [wanted, data] : {std::pair{setup.images, "images"}, {setup.models, "models"}})
+        if (wanted) fs::create_directory_symlink(fs::canonical(data), fs::path(folder) / data);
+    if (fs::exists("campaign"))
+        fs::create_directory_symlink(fs::canonical("campaign"), fs::path(folder) / "campaign");
     for (const auto& [name, bytes] : setup.files)
-        std::ofstream(folder / name, std::ios::binary) << bytes;
+        std::ofstream(fs::path(folder) / name, std::ios::binary) << bytes;
     pid = fork();
     if (pid == 0) {
         if (chdir(folder.c_str()) != 0) _exit(126);
@@ -161,31 +131,20 @@ GameSession::~GameSession() {
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
     }
+    if (server > 0) {
+        kill(server, SIGTERM);
+        waitpid(server, nullptr, 0);
+    }
     if (!std::getenv("ASTRELLO_KEEP_GAME_FOLDERS")) fs::remove_all(folder);
 }
 
-std::string GameSession::run(const std::string& command) const {
-    std::string output;
-    // No helper may hang a test: an X tool waiting on a server that went
-    // away, or `import` without a window (it would wait for a click).
-    std::string line = "DISPLAY=" + display + " timeout 30 " + command;
-    if (FILE* pipe = popen(line.c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
-
-bool GameSession::waitForWindow(std::chrono::milliseconds limit) {
-    auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end && running()) {
+bool GameSession::waitForWindow() {
+    for (int i = 0; i < 300 && running(); ++i) {
         std::string found =
-            run("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
+            xdotool("search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
         if (!found.empty()) {
             window = found.substr(0, found.find('\n'));
-            run("xdotool windowfocus " + window + " 2>/dev/null");
+            xdotool("windowfocus " + window + " 2>/dev/null");
             return true;
         }
         std::this_thread::sleep_for(200ms);
@@ -193,33 +152,39 @@ bool GameSession::waitForWindow(std::chrono::milliseconds limit) {
     return false;
 }
 
-void GameSession::keys(const std::string& names, std::chrono::milliseconds settle) {
-    run("xdotool key --delay 60 " + names);
+void GameSession::keys(const std::string& names, Milliseconds settle) {
+    xdotool("key --delay 60 " + names);
     std::this_thread::sleep_for(settle);
 }
 
-std::string GameSession::xdotool(const std::string& arguments) {
-    return run("xdotool " + arguments);
+std::string GameSession::xdotool(const std::string& arguments) const {
+    return run(display, "xdotool " + arguments);
 }
 
-Screenshot GameSession::screenshot() {
+// The window as a binary PPM (P6, maxval 255).
+Screenshot GameSession::screenshot() const {
     Screenshot shot;
     if (window.empty()) return shot;
-    if (!parsePpm(run("import -display " + display + " -window " + window + " -depth 8 ppm:-"),
-                  shot))
-        shot = Screenshot{};
+    const std::string bytes = run(display, "import -window " + window + " -depth 8 ppm:-");
+    std::istringstream in(bytes);
+    std::string magic;
+    int maxval = 0;
+    in >> magic >> shot.width >> shot.height >> maxval;
+    const size_t start = size_t(in.tellg()) + 1, count = size_t(shot.width) * size_t(shot.height);
+    if (magic != "P6" || maxval != 255 || shot.width <= 0 || bytes.size() < start + count * 3)
+        return Screenshot{};
+    for (size_t i = 0; i < count; ++i) {
+        const char* p = bytes.data() + start + i * 3;
+        shot.pixels.push_back({uint8_t(p[0]), uint8_t(p[1]), uint8_t(p[2])});
+    }
     return shot;
 }
 
-bool GameSession::windowSize(int& width, int& height) {
-    std::string geometry = run("xdotool getwindowgeometry " + window + " 2>/dev/null");
-    size_t at = geometry.find("Geometry: ");
-    return at != std::string::npos &&
-           std::sscanf(geometry.c_str() + at, "Geometry: %dx%d", &width, &height) == 2;
+std::string GameSession::output() const { return readFile("stdout.log"); }
+std::string GameSession::errorOutput() const { return readFile("stderr.log"); }
+std::string GameSession::readFile(const std::string& name) const {
+    return slurp(fs::path(folder) / name);
 }
-
-std::string GameSession::output() const { return slurp(folder / "stdout.log"); }
-std::string GameSession::errorOutput() const { return slurp(folder / "stderr.log"); }
 
 int GameSession::countInOutput(const std::string& text) const {
     std::string all = output();
@@ -229,15 +194,11 @@ int GameSession::countInOutput(const std::string& text) const {
     return count;
 }
 
-bool GameSession::waitForOutput(const std::string& text, int times,
-                                std::chrono::milliseconds limit) {
+bool GameSession::waitForOutput(const std::string& text, int times, Milliseconds limit) {
     auto end = std::chrono::steady_clock::now() + limit;
-    while (countInOutput(text) < times) {
-        if (std::chrono::steady_clock::now() >= end || !running())
-            return countInOutput(text) >= times;
+    while (countInOutput(text) < times && running() && std::chrono::steady_clock::now() < end)
         std::this_thread::sleep_for(50ms);
-    }
-    return true;
+    return countInOutput(text) >= times;
 }
 
 bool GameSession::running() {
@@ -247,7 +208,7 @@ bool GameSession::running() {
     return true;
 }
 
-int GameSession::waitForExit(std::chrono::milliseconds limit) {
+int GameSession::waitForExit(Milliseconds limit) {
     auto end = std::chrono::steady_clock::now() + limit;
     while (running()) {
         if (std::chrono::steady_clock::now() >= end) {
@@ -263,12 +224,7 @@ int GameSession::waitForExit(std::chrono::milliseconds limit) {
 
 long GameSession::residentKiB() const {
     std::ifstream in("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(in, line)) {
+    for (std::string line; std::getline(in, line);)
         if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-    }
     return 0;
 }
-
-std::string GameSession::readFile(const std::string& name) const { return slurp(folder / name); }
-bool GameSession::fileExists(const std::string& name) const { return fs::exists(folder / name); }

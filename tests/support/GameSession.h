@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -14,43 +13,19 @@
 // working directory, real X key presses (xdotool), screenshots of the window
 // and whatever the game printed or wrote to disk.
 
-// An Xvfb server on a free display number, stopped with the object, so that
-// tests which type into a window never share the keyboard focus.
-class VirtualDisplay {
-public:
-    explicit VirtualDisplay(const std::string& screen = "1920x1200x24");
-    ~VirtualDisplay();
-    VirtualDisplay(const VirtualDisplay&) = delete;
-    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
-
-    bool ok() const { return !name.empty(); }
-    std::string name;  // ":N", empty if the server did not start
-private:
-    pid_t pid = -1;
-};
+using Milliseconds = std::chrono::milliseconds;
 
 // A screenshot as the X server shows it: rows top-down, origin top-left.
 struct Screenshot {
     struct Rgb {
         uint8_t r = 0, g = 0, b = 0;
-        int brightness() const { return (r + g + b) / 3; }
     };
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     std::vector<Rgb> pixels;
 
     Rgb at(int x, int y) const { return pixels[size_t(y) * width + x]; }
     // Pixels of the rectangle (cut to the image) that pass `test`.
     int count(int x, int y, int w, int h, const std::function<bool(Rgb)>& test) const;
-    // Pixels brighter than `threshold` in the rectangle (cut to the image).
-    int brightPixels(int x, int y, int w, int h, int threshold = 60) const {
-        return count(x, y, w, h, [=](Rgb p) { return p.brightness() > threshold; });
-    }
-    int brightPixels(int threshold = 60) const {
-        return brightPixels(0, 0, width, height, threshold);
-    }
-    // Writes the picture as a binary PPM for a person to look at.
-    bool savePpm(const std::string& path) const;
 };
 
 struct GameSetup {
@@ -60,49 +35,44 @@ struct GameSetup {
     std::vector<std::string> environment;      // extra "NAME=value" entries
 };
 
-// One run of the game in its own working directory under `parent`.
+// One run of the game in its own working directory under the current one,
+// on its own Xvfb server (so that tests which type into a window never share
+// the keyboard focus).
 class GameSession {
 public:
-    GameSession(const VirtualDisplay& display, const std::string& binary, const GameSetup& setup,
-                const std::filesystem::path& parent = std::filesystem::current_path());
-    // Kills the game if it still runs and removes the working directory.
+    GameSession(const std::string& binary, const GameSetup& setup);
+    // Kills the game and the server if they still run; removes the directory.
     ~GameSession();
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
     // Waits for the game's window to be mapped and gives it the focus.
-    bool waitForWindow(std::chrono::milliseconds limit = std::chrono::seconds(60));
+    bool waitForWindow();
     // xdotool key names separated by spaces ("Return", "space", "t", "1"),
     // pressed one after the other, then a pause for the game to take them.
-    void keys(const std::string& names,
-              std::chrono::milliseconds settle = std::chrono::milliseconds(300));
-    // Runs an xdotool command chain ("key Return sleep 0.3 key space ...") in
-    // one process; returns what it printed.
-    std::string xdotool(const std::string& arguments);
-    Screenshot screenshot();
-    // Size of the game's window as X reports it; false if there is none.
-    bool windowSize(int& width, int& height);
+    void keys(const std::string& names, Milliseconds settle = Milliseconds(300));
+    // Runs an xdotool command chain ("key Return sleep 0.3 ..."); what it printed.
+    std::string xdotool(const std::string& arguments) const;
+    Screenshot screenshot() const;
 
     std::string output() const;       // standard output so far
     std::string errorOutput() const;  // standard error so far (sanitizer reports)
     int countInOutput(const std::string& text) const;
     bool waitForOutput(const std::string& text, int times = 1,
-                       std::chrono::milliseconds limit = std::chrono::seconds(30));
+                       Milliseconds limit = Milliseconds(30000));
     // The exit code, 128 + signal for a killed game, or -1 if it had to be
     // killed because it did not end within `limit`.
-    int waitForExit(std::chrono::milliseconds limit = std::chrono::seconds(30));
+    int waitForExit(Milliseconds limit = Milliseconds(30000));
     bool running();
     long residentKiB() const;  // the game's resident memory, 0 once it ended
-
     std::string readFile(const std::string& name) const;
-    bool fileExists(const std::string& name) const;
 
-    std::filesystem::path folder;
+    std::string folder;
     pid_t pid = -1;
     std::string window;  // X window id, decimal
 
 private:
-    std::string run(const std::string& command) const;
-    std::string display;
+    std::string display;  // ":N", empty if no server started
+    pid_t server = -1;
     int status = -1;
 };

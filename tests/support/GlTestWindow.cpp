@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 #include <unistd.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -33,17 +32,6 @@ void setStartupGlState() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
-void putBigEndian(std::string& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out += char((value >> shift) & 0xFF);
-}
-
-void putChunk(std::string& out, const char* type, const std::string& data) {
-    putBigEndian(out, uint32_t(data.size()));
-    std::string body = std::string(type, 4) + data;
-    out += body;
-    putBigEndian(out, uint32_t(crc32(0, reinterpret_cast<const Bytef*>(body.data()), body.size())));
-}
-
 }  // namespace
 
 Rgba Image::pixel(int x, int y) const {
@@ -63,15 +51,6 @@ int Image::countPixels(PixelRect rect, const std::function<bool(Rgba)>& test) co
 
 int Image::countPixels(const std::function<bool(Rgba)>& test) const {
     return countPixels(PixelRect{0, 0, width, height}, test);
-}
-
-bool Image::savePng(const std::string& path) const {
-    std::vector<uint8_t> topDown(rgba.size());
-    size_t row = size_t(width) * 4;
-    for (int y = 0; y < height; ++y)
-        std::copy_n(rgba.data() + size_t(y) * row, row,
-                    topDown.data() + size_t(height - 1 - y) * row);
-    return writePng(path, width, height, topDown);
 }
 
 void openTestWindow(int width, int height) {
@@ -118,76 +97,22 @@ Image readPixels() {
     return image;
 }
 
-void saveScreenshotIfAsked(const std::string& name) {
-    const char* folder = std::getenv("ASTRELLO_SCREENSHOT_DIR");
-    if (folder && *folder) readPixels().savePng(std::string(folder) + "/" + name + ".png");
-}
-
-bool writePng(const std::string& path, int width, int height,
-              const std::vector<uint8_t>& rgbaTopDown) {
-    if (width < 1 || height < 1 || rgbaTopDown.size() != size_t(width) * height * 4) return false;
-    std::string raw;
-    size_t row = size_t(width) * 4;
-    for (int y = 0; y < height; ++y) {
-        raw += char(0);  // no filter
-        raw.append(reinterpret_cast<const char*>(rgbaTopDown.data()) + y * row, row);
-    }
-    uLongf packedSize = compressBound(raw.size());
-    std::string packed(packedSize, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
-                  reinterpret_cast<const Bytef*>(raw.data()), raw.size(), 6) != Z_OK)
-        return false;
-    packed.resize(packedSize);
-    std::string header;
-    putBigEndian(header, uint32_t(width));
-    putBigEndian(header, uint32_t(height));
-    header += std::string("\x08\x06\x00\x00\x00", 5);  // 8-bit RGBA, no interlace
-    std::string file("\x89PNG\r\n\x1a\n", 8);
-    putChunk(file, "IHDR", header);
-    putChunk(file, "IDAT", packed);
-    putChunk(file, "IEND", "");
-    std::ofstream out(path, std::ios::binary);
-    out.write(file.data(), std::streamsize(file.size()));
-    return bool(out);
-}
-
-Canvas::Canvas(int width_, int height_, Rgba fill) : width(width_), height(height_) {
-    for (int i = 0; i < width * height; ++i)
-        rgba.insert(rgba.end(), {fill.r, fill.g, fill.b, fill.a});
-}
-
-void Canvas::set(int x, int yFromTop, Rgba colour) {
-    if (x < 0 || yFromTop < 0 || x >= width || yFromTop >= height) return;
-    uint8_t* p = rgba.data() + (size_t(yFromTop) * width + x) * 4;
-    p[0] = colour.r;
-    p[1] = colour.g;
-    p[2] = colour.b;
-    p[3] = colour.a;
-}
-
-void Canvas::fillRect(int x, int yFromTop, int w, int h, Rgba colour) {
-    for (int y = yFromTop; y < yFromTop + h; ++y)
-        for (int i = x; i < x + w; ++i) set(i, y, colour);
-}
-
-bool Canvas::savePng(const std::string& path) const { return writePng(path, width, height, rgba); }
-
-std::string scratchPath(const std::string& name) {
-    namespace fs = std::filesystem;
-    static const fs::path folder = [] {
-        fs::path p = fs::temp_directory_path() / ("astrello-test-" + std::to_string(getpid()));
-        fs::create_directories(p);
-        return p;
-    }();
-    static const bool cleanupRegistered = [] {
-        std::atexit([] {
-            std::error_code ignored;
-            fs::remove_all(folder, ignored);
-        });
-        return true;
-    }();
-    (void)cleanupRegistered;
-    return (folder / name).string();
+bool writeImage(const std::string& path, int width, int height,
+                const std::function<Rgba(int x, int yFromTop)>& colourAt) {
+    SDL_Surface* image =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+    if (!image) return false;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const Rgba c = colourAt(x, y);
+            uint8_t* p = static_cast<uint8_t*>(image->pixels) + y * image->pitch + x * 3;
+            p[0] = c.r;
+            p[1] = c.g;
+            p[2] = c.b;
+        }
+    const bool saved = SDL_SaveBMP(image, path.c_str()) == 0;
+    SDL_FreeSurface(image);
+    return saved;
 }
 
 bool isBlack(Rgba p) { return p.r == 0 && p.g == 0 && p.b == 0; }

@@ -29,8 +29,6 @@ struct Image {
     // How many pixels of `rect` (cut to the image) satisfy `test`.
     int countPixels(PixelRect rect, const std::function<bool(Rgba)>& test) const;
     int countPixels(const std::function<bool(Rgba)>& test) const;
-    // Writes the image upright as a PNG file; false on failure.
-    bool savePng(const std::string& path) const;
 };
 
 // Opens a width x height OpenGL window (once per process; a later call with
@@ -51,28 +49,10 @@ void clearWindow(float r = 0.0f, float g = 0.0f, float b = 0.0f);
 // Reads the back buffer (what the next swap would show).
 Image readPixels();
 
-// Saves the back buffer as NAME.png in the folder named by the environment
-// variable ASTRELLO_SCREENSHOT_DIR, when it is set, so a person can look.
-void saveScreenshotIfAsked(const std::string& name);
-
-// Writes an RGBA image given top row first as a PNG file; false on failure.
-bool writePng(const std::string& path, int width, int height,
-              const std::vector<uint8_t>& rgbaTopDown);
-
-// An image to write as a fixture file, addressed as files are: row 0 at the top.
-struct Canvas {
-    Canvas(int width, int height, Rgba fill = Rgba());
-    void set(int x, int yFromTop, Rgba colour);
-    void fillRect(int x, int yFromTop, int width, int height, Rgba colour);
-    bool savePng(const std::string& path) const;
-
-    int width;
-    int height;
-    std::vector<uint8_t> rgba;  // 4 bytes per pixel, row 0 at the top
-};
-
-// A path for `name` in a scratch folder of this test process, removed at exit.
-std::string scratchPath(const std::string& name);
+// Writes an opaque image file (BMP, which the game's image loader reads
+// whatever the name) whose pixel (x, y), y from the top, is colourAt(x, y).
+bool writeImage(const std::string& path, int width, int height,
+                const std::function<Rgba(int x, int yFromTop)>& colourAt);
 
 // Colour tests for countPixels.
 bool isBlack(Rgba p);

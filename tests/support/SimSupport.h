@@ -15,11 +15,18 @@
 #include "tests/support/ScratchDirectory.h"
 
 // The 21 missions and a world for tests of the simulation library, one of
-// each per test program.
+// each per test program. The missions are freed at exit, so that the leak
+// checker sees none left behind.
+struct TestMissions {
+    MissionRegistry registry;
+    ~TestMissions() {
+        for (auto& entry : registry) delete entry.second;
+    }
+};
 inline MissionRegistry& testMissions() {
-    static MissionRegistry registry;
-    if (registry.empty()) registerMissions(registry);
-    return registry;
+    static TestMissions missions;
+    if (missions.registry.empty()) registerMissions(missions.registry);
+    return missions.registry;
 }
 inline World& testWorld() {
     static World world;

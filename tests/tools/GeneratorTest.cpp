@@ -20,7 +20,8 @@ std::string readBytes(const fs::path& path) {
 }  // namespace
 
 TEST(Generator, CommittedDataFilesAreExactlyWhatItMakes) {
-    const fs::path folder = fs::temp_directory_path() / ("astrello-gen-" + std::to_string(getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("astrello-gen-" + std::to_string(getpid()));
     const std::string command = std::string("\"") + ASTRELLO_GEN + "\" \"" + folder.string() + "\"";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     for (const Asset& asset : gameAssets()) {
