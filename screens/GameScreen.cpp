@@ -174,8 +174,13 @@ void GameScreen::continueOptimizing() {
     world.rocket->program = optimizer->result();
     if (optimizer->bestScore() < optimizer->startingScore()) {
         char text[128];
-        std::snprintf(text, sizeof text, "Optimizer: %.2f -> %.2f",
-                      double(optimizer->startingScore()), double(optimizer->bestScore()));
+        if (optimizer->startingProgramWon()) {
+            std::snprintf(text, sizeof text, "Optimizer: %.2f -> %.2f",
+                          double(optimizer->startingScore()), double(optimizer->bestScore()));
+        } else {  // a score that is only the cut-off would mislead
+            std::snprintf(text, sizeof text, "Optimizer: no win -> %.2f",
+                          double(optimizer->bestScore()));
+        }
         say(text);
     } else {
         say("Optimizer: no better program found");
@@ -243,9 +248,13 @@ void GameScreen::say(const std::string& text, const std::string& detail) {
 void GameScreen::drawMessage() const {
     if (!app.font || message.empty() || !(app.clock < messageUntil)) return;
     const float viewWidth = float(app.width) - editorWidth;
-    const Vec2f size = textSize(*app.font, message);
+    // A long reason from a mission file is set small rather than run over the editor.
+    const Font& font = textSize(*app.font, message).x + 24 > viewWidth && app.smallFont
+                           ? *app.smallFont
+                           : *app.font;
+    const Vec2f size = textSize(font, message);
     const Vec2f small = app.smallFont ? textSize(*app.smallFont, messageDetail) : Vec2f(0, 0);
-    const float lineHeight = app.font->glyphHeight;
+    const float lineHeight = font.glyphHeight;
     const float top = float(app.height) - 40;
     const float width = std::max(size.x, small.x) + 24;
     const float height = lineHeight + (messageDetail.empty() ? 0 : small.y + 4) + 12;
@@ -269,7 +278,7 @@ void GameScreen::drawMessage() const {
     glVertex2f(left, top);
     glEnd();
     glEnable(GL_TEXTURE_2D);
-    drawText(*app.font, message, Vec2f(std::max(0.0f, (viewWidth - size.x) / 2), top - 6 - lineHeight));
+    drawText(font, message, Vec2f(std::max(0.0f, (viewWidth - size.x) / 2), top - 6 - lineHeight));
     if (!messageDetail.empty() && app.smallFont) {
         glColor3f(0.9f, 0.9f, 0.9f);
         drawText(*app.smallFont, messageDetail,

@@ -175,6 +175,7 @@ bool Optimizer::advance(const std::function<bool()>& more) {
         acceptedScore = evaluate(world);
         foundScore = acceptedScore;
         startScore = acceptedScore;
+        startWon = world.mission->won;
         iteration = 0;
     }
     while (iteration >= 0 && !finished() && more()) {
