@@ -44,7 +44,7 @@ void DataMission::setup(World& world) {
     stageStart = 0;
     for (size_t i = 0; i < progress.size(); ++i) {
         progress[i] = Progress();
-        progress[i].visited.assign(spec_.objectives[i].bodies.size(), false);
+        progress[i].visited.assign(spec_.objectives[i].bodies.size(), 0);
     }
     flown.assign(flown.size(), false);
     // In the file's order: the physics pulls body by body.
@@ -75,7 +75,7 @@ bool DataMission::met(size_t index, World& world) {
             for (size_t i = 0; i < o.bodies.size(); ++i) {
                 const bool open = !o.inOrder || i == 0 || p.visited[i - 1];
                 if (open && shipSquaredDistanceToBody(world, o.bodies[i]).below(o.radius))
-                    p.visited[i] = true;
+                    p.visited[i] = 1;
                 if (p.visited[i]) ++reached;
             }
             return reached == o.bodies.size();
@@ -199,7 +199,7 @@ void DataMission::goals(const World& world, Goals& out) const {
         switch (o.kind) {
             case ObjectiveSpec::Visit:
                 for (size_t k = 0; k < o.bodies.size(); ++k)
-                    addGoalCircles(out, p.visited[k], world.bodies[size_t(o.bodies[k])]->position,
+                    addGoalCircles(out, p.visited[k] != 0, world.bodies[size_t(o.bodies[k])]->position,
                                    {o.radius});
                 break;
             case ObjectiveSpec::Leave:

@@ -28,7 +28,7 @@ public:
 
 private:
     struct Progress {
-        std::vector<bool> visited;  // Visit: per circle
+        std::vector<char> visited;  // Visit: per circle, 1 once entered
         bool inRange = false;       // Hold: inside the window now
         int rangeStart = 0;         // Hold: world time of the last entry
     };

@@ -25,15 +25,6 @@ double shipDistance(const World& world, Vec2 point) {
     return distance(world.rocket->position, point);
 }
 
-SquaredDistance shipSquaredDistance(const World& world, Vec2 point) {
-    const Vec2 d = world.rocket->position - point;
-    return SquaredDistance{d.x * d.x + d.y * d.y};
-}
-
-SquaredDistance shipSquaredDistanceToBody(const World& world, int index) {
-    return shipSquaredDistance(world, world.bodies[index]->position);
-}
-
 double shipDistanceToBody(const World& world, int index) {
     return shipDistance(world, world.bodies[index]->position);
 }

@@ -4,11 +4,12 @@
 #include <initializer_list>
 
 #include "missions/Goal.h"
+#include "sim/Body.h"
+#include "sim/Rocket.h"
 #include "sim/Vec2.h"
+#include "sim/World.h"
 
-struct Body;
 class Mission;
-struct World;
 
 // Pieces the missions' objectives share: the ship's start, distance and
 // window tests, and the goals they show.
@@ -46,9 +47,15 @@ private:
     }
 };
 // The ship's distance from `point`, as shipDistance() measures it, squared.
-SquaredDistance shipSquaredDistance(const World& world, Vec2 point);
+// Inline: missions ask it every step.
+inline SquaredDistance shipSquaredDistance(const World& world, Vec2 point) {
+    const Vec2 d = world.rocket->position - point;
+    return SquaredDistance{d.x * d.x + d.y * d.y};
+}
 // The same, from the centre of body `index`.
-SquaredDistance shipSquaredDistanceToBody(const World& world, int index);
+inline SquaredDistance shipSquaredDistanceToBody(const World& world, int index) {
+    return shipSquaredDistance(world, world.bodies[size_t(index)]->position);
+}
 // Distance from the ship's centre to `point`.
 double shipDistance(const World& world, Vec2 point);
 // Distance from the ship's centre to the centre of body `index`.
