@@ -126,6 +126,7 @@ void GameScreen::update() {
         dropPresses();
         return;
     }
+    if (!app.world.running) editor->repeatHeld();
     if (takeClick(runButton)) {
         if (app.world.running) say("Stopped");
         setRunning(!app.world.running);
@@ -326,7 +327,6 @@ void GameScreen::applyEdits() {
         // The digits go to the new command, not to the row below it.
         if (program.size() > before) editor->digits.aim(s - 1, s);
     }
-    if (!app.world.running) editor->repeatHeld();
 }
 
 void GameScreen::draw() {

@@ -76,7 +76,7 @@ void ProgramEditor::repeatHeld() {
         return;
     }
     nudgeValue(program[size_t(heldRow)], heldDelta);
-    heldNext = app.clock;
+    heldNext = app.clock + 0.025;  // once per update (0.05 s), whatever the rounding
 }
 
 int ProgramEditor::highlightRow(const VirtualMachine& machine) {
