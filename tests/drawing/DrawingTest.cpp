@@ -2,39 +2,126 @@
 // text (through a texture), the space view's planets and goals, the view's
 // kept picture, the program editor and the button bar.
 #include <GL/gl.h>
+#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "app/Application.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "render/Font.h"
+#include "render/Mesh.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
 #include "screens/ViewLayer.h"
 #include "sim/Rocket.h"
-#include "tests/support/GlTestWindow.h"
 
 namespace {
 
+struct Rgba {
+    uint8_t r = 0, g = 0, b = 0, a = 0;
+};
+struct PixelRect {
+    int x = 0, y = 0, width = 0, height = 0;  // origin bottom-left, y up
+};
+
+// Pixels read back from the window: rows bottom-up, as GL numbers them.
+struct Image {
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgba;
+    Rgba pixel(int x, int y) const {  // transparent black outside the image
+        if (x < 0 || y < 0 || x >= width || y >= height) return Rgba();
+        const uint8_t* p = rgba.data() + (size_t(y) * width + x) * 4;
+        return Rgba{p[0], p[1], p[2], p[3]};
+    }
+    int countPixels(PixelRect r, const std::function<bool(Rgba)>& test) const {
+        int n = 0;
+        for (int y = r.y; y < r.y + r.height; ++y)
+            for (int x = r.x; x < r.x + r.width; ++x) n += test(pixel(x, y));
+        return n;
+    }
+};
+
+// A real 1280 x 720 OpenGL window under the tests' X display, with the GL
+// state and the fonts that start-up sets.
+void openTestWindow() {
+    if (SDL_GetVideoSurface()) return;
+    if (SDL_Init(SDL_INIT_VIDEO) != 0 ||
+        !SDL_SetVideoMode(1280, 720, 32, SDL_HWSURFACE | SDL_OPENGL | SDL_HWACCEL)) {
+        std::fprintf(stderr, "test window: %s\n", SDL_GetError());
+        std::exit(2);
+    }
+    app.width = 1280;
+    app.height = 720;
+    initMeshRendering();
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_POINT_SMOOTH);
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    app.font = new Font("images/font.png", -5, 2);
+    app.smallFont = new Font("images/font_small.png", -9, -5);
+}
+
+// The whole window in pixels, as the menus draw.
+void usePixelProjection() {
+    glViewport(0, 0, app.width, app.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, app.width, 0.0, app.height, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void clearWindow() {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+// The back buffer: what the next swap would show.
+Image readPixels() {
+    Image image{app.width, app.height, std::vector<uint8_t>(size_t(app.width) * app.height * 4)};
+    glFinish();
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, app.width, app.height, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
+    return image;
+}
+
+// An opaque BMP (which the game's image loader reads whatever the name) whose
+// pixel (x, y), y from the top, is colourAt(x, y).
+bool writeImage(const std::string& path, int width, int height,
+                const std::function<Rgba(int x, int yFromTop)>& colourAt) {
+    SDL_Surface* image =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+    if (!image) return false;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const Rgba c = colourAt(x, y);
+            uint8_t* p = static_cast<uint8_t*>(image->pixels) + y * image->pitch + x * 3;
+            std::tie(p[0], p[1], p[2]) = std::tie(c.r, c.g, c.b);
+        }
+    const bool saved = SDL_SaveBMP(image, path.c_str()) == 0;
+    SDL_FreeSurface(image);
+    return saved;
+}
+
 bool reddish(Rgba p) { return p.r >= 60 && p.g * 3 <= p.r && p.b * 3 <= p.r; }
 bool greenish(Rgba p) { return p.g >= 60 && p.r * 3 <= p.g && p.b * 3 <= p.g; }
+bool isLit(Rgba p) { return p.r > 64 || p.g > 64 || p.b > 64; }
 bool same(Rgba a, Rgba b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
-
-SDL_Event keyDown(int sym) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = SDLKey(sym);
-    return event;
-}
 
 class Drawing : public ::testing::Test {
 protected:
     void SetUp() override {
-        openTestWindow(1280, 720);
+        openTestWindow();
         usePixelProjection();
         clearWindow();
         glEnable(GL_TEXTURE_2D);
@@ -79,26 +166,19 @@ TEST_F(Drawing, TextIsDrawnCellByCellAtItsColumnsAndLines) {
     Font font("coded_font.bmp", -5, 2);
     auto glyphAt = [](const Image& image, int x, int y) {
         Rgba p = image.pixel(x, y);
-        return isBlack(p) ? -1 : p.b == 77 && p.g == 255 - p.r ? int(p.r) : -2;
+        return p.r + p.g + p.b == 0 ? -1 : p.b == 77 && p.g == 255 - p.r ? int(p.r) : -2;
     };
     const struct {
         const char* text;
         std::vector<std::array<int, 3>> probes;  // x, y, character (-1: background)
     } cases[] = {
-        {"AB",
-         {{97, 110, -1},
-          {98, 110, 'A'},
-          {124, 110, 'A'},
-          {125, 110, 'B'},
-          {157, 110, -1},
-          {110, 99, -1},
-          {110, 100, 'A'},
-          {110, 131, 'A'},
-          {110, 132, -1}}},
+        // clang-format off
+        {"AB", {{97, 110, -1}, {98, 110, 'A'}, {124, 110, 'A'}, {125, 110, 'B'}, {157, 110, -1},
+                {110, 99, -1}, {110, 100, 'A'}, {110, 131, 'A'}, {110, 132, -1}}},
         {"a\tb", {{114, 110, 'a'}, {141, 110, -1}, {195, 110, -1}, {222, 110, 'b'}}},
-        {"ab\ncd",
-         {{114, 116, 'a'}, {141, 116, 'b'}, {114, 82, 'c'}, {141, 82, 'd'}, {114, 65, -1}}},
+        {"ab\ncd", {{114, 116, 'a'}, {141, 116, 'b'}, {114, 82, 'c'}, {141, 82, 'd'}, {114, 65, -1}}},
         {"a\xC3\xA9z", {{114, 110, 'a'}, {141, 110, -1}, {168, 110, -1}, {195, 110, 'z'}}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         clearWindow();
@@ -106,7 +186,7 @@ TEST_F(Drawing, TextIsDrawnCellByCellAtItsColumnsAndLines) {
         Image shot = readPixels();
         for (const auto& p : c.probes)
             EXPECT_EQ(glyphAt(shot, p[0], p[1]), p[2]) << c.text << " at " << p[0] << "," << p[1];
-        EXPECT_EQ(shot.countPixels([](Rgba p) { return p.r == 255 && p.g == 255; }), 0) << c.text;
+        EXPECT_EQ(shot.countPixels({0, 0, 1280, 720}, [](Rgba p) { return p.r == 255 && p.g == 255; }), 0) << c.text;
     }
 }
 
@@ -158,19 +238,18 @@ TEST_F(Drawing, TheProgramEditorShowsSelectionExecutionAndValues) {
         return readPixels();
     };
     auto rowY = [](int row, int y) { return 720 - 32 * (row + 1) + y; };
-    auto frameShade = [&](const Image& image, int row) {  // brightest of the frame's top line
-        Rgba p;
-        for (int y = rowY(row, 23); y <= rowY(row, 25); ++y)
-            if (Rgba q = image.pixel(1124, y); q.r + q.g + q.b > p.r + p.g + p.b) p = q;
-        if (std::max({p.r, p.g, p.b}) < 40) return 'd';                                      // dark
-        if (std::abs(p.r - p.g) * 10 <= p.r && std::abs(p.g - p.b) * 10 <= p.g) return 'g';  // grey
-        if (p.r * 10 >= p.g * 11 && std::abs(p.g - p.b) * 10 <= p.g) return 'p';             // pink
-        if (p.b * 10 >= p.r * 11 && std::abs(p.r - p.g) * 10 <= p.r) return 'b';             // blue
-        return '?';
-    };
+    // Each row's frame by the brightest pixel of its top line: dark, grey, pink or blue.
     auto shades = [&](const Image& image) {
         std::string s;
-        for (int row = 0; row < 5; ++row) s += frameShade(image, row);
+        for (int row = 0; row < 5; ++row) {
+            Rgba p;
+            for (int y = rowY(row, 23); y <= rowY(row, 25); ++y)
+                if (Rgba q = image.pixel(1124, y); q.r + q.g + q.b > p.r + p.g + p.b) p = q;
+            s += std::max({p.r, p.g, p.b}) < 40 ? 'd'
+                 : p.r * 10 >= p.b * 11         ? 'p'
+                 : p.b * 10 >= p.r * 11         ? 'b'
+                                                : 'g';
+        }
         return s;
     };
     editor.editable = true;
@@ -214,7 +293,10 @@ TEST_F(Drawing, TheButtonBarShowsTurboAndTheReadoutOnlyWhileRunning) {
     };
     //                    Run Left Right Turbo Thrust Wait Sleep Del Up Down Quit
     EXPECT_EQ(edges(show(screen)), "XXX.XXXXXXX");
-    dispatchEvent(keyDown(SDLK_RETURN));
+    SDL_Event run{};
+    run.type = SDL_KEYDOWN;
+    run.key.keysym.sym = SDLK_RETURN;
+    dispatchEvent(run);
     screen.update();
     ASSERT_TRUE(app.world.running);
     app.world.time = 1234;

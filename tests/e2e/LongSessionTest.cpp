@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 #include "tests/e2e/Road.h"
 
@@ -16,11 +15,6 @@ namespace {
 
 constexpr int runs = 120;
 constexpr int runsPerChain = 25;
-
-struct Sample {
-    int saves;
-    long residentKiB;
-};
 
 // One run: Return starts it, 40 steps later the completion screen is up and
 // a click dismisses it, which saves. A click on the stopped game screen and
@@ -47,27 +41,23 @@ TEST(LongSession, ManyWonRunsKeepResidentMemoryFlatAndEndClean) {
     openThrustWith(game, "1000", 10);
     game.xdotool("mousemove --window " + game.window + " 200 200");  // over the space view
 
-    std::vector<Sample> samples;
     int attempts = 0, saves = 0;
+    long settled = 0, highest = 0;  // resident KiB after the first 40 runs, and the most since
     while (saves < runs && attempts < runs * 3 / 2 && game.running()) {
         int batch = std::min(runsPerChain, runs - saves);
         game.xdotool(chainOfRuns(batch));
         attempts += batch;
         game.waitForOutput("Saving game.", saves + batch, 3s);
         saves = game.countInOutput("Saving game.");
-        samples.push_back({saves, game.residentKiB()});
-        std::printf("%d runs saved, %d tried: resident %ld KiB\n", saves, attempts,
-                    samples.back().residentKiB);
+        const long resident = game.residentKiB();
+        std::printf("%d runs saved, %d tried: resident %ld KiB\n", saves, attempts, resident);
+        // By then every allocation of a run has been made once; from then on
+        // memory may wobble but not grow with the number of runs.
+        if (saves >= 40 && settled == 0) settled = resident;
+        if (saves >= 40) highest = std::max(highest, resident);
     }
     ASSERT_GE(saves, runs) << "after " << attempts << " attempts\n" << game.errorOutput();
 
-    // After the first 40 runs every allocation of a run has been made once;
-    // from then on memory may wobble but not grow with the number of runs.
-    long settled = 0, highest = 0;
-    for (const Sample& s : samples) {
-        if (s.saves >= 40 && settled == 0) settled = s.residentKiB;
-        if (s.saves >= 40) highest = std::max(highest, s.residentKiB);
-    }
     ASSERT_GT(settled, 0);
     EXPECT_LT(highest - settled, 4096)
         << "resident memory grew from " << settled << " KiB to " << highest << " KiB";

@@ -30,15 +30,11 @@ std::string medalShown(const Screenshot& shot) {
     // The disc of the 512 x 512 medal image lies around 17 rows above the
     // window's middle.
     double r = 0, g = 0, b = 0;
-    int n = 0;
-    for (int y = shot.height / 2 - 67; y < shot.height / 2 + 33; ++y)
-        for (int x = shot.width / 2 - 50; x < shot.width / 2 + 50; ++x, ++n) {
-            if (x < 0 || y < 0 || x >= shot.width || y >= shot.height) continue;
-            r += shot.at(x, y).r;
-            g += shot.at(x, y).g;
-            b += shot.at(x, y).b;
-        }
-    if (n == 0 || r / n < 100) return "none";
+    const int n = shot.count(shot.width / 2 - 50, shot.height / 2 - 67, 100, 100, [&](auto p) {
+        r += p.r, g += p.g, b += p.b;
+        return true;
+    });
+    if (n == 0 || r / 10000 < 100) return "none";
     if (b >= 0.8 * r) return "silver";
     return g >= 0.7 * r ? "gold" : "bronze";
 }
@@ -125,27 +121,31 @@ void winThrust(GameSession& game, const std::string& digits, const std::string& 
     game.keys("Escape", 1s);  // the mission menu
 }
 
-float thrustScore(const std::string& program) {
+// The 21 missions without scores, freed after `use`.
+template <class Use>
+auto withMissions(Use use) {
     MissionRegistry missions;
     registerMissions(missions);
-    FlightResult result;
-    {
-        World world;
-        result = flyMission(world, *missions.at("Thrust"), program, 100000);
-    }
+    auto result = use(missions);
     for (auto& entry : missions) delete entry.second;
+    return result;
+}
+
+float thrustScore(const std::string& program) {
+    const FlightResult result = withMissions([&](MissionRegistry& missions) {
+        World world;
+        return flyMission(world, *missions.at("Thrust"), program, 100000);
+    });
     EXPECT_STREQ(result.result, "won") << program;
     return result.score;
 }
 
 std::string scoreFile(const std::string& mission, float best, const std::string& program) {
-    MissionRegistry missions;
-    registerMissions(missions);
-    if (!mission.empty()) {
-        missions.at(mission)->bestScore = best;
-        missions.at(mission)->savedProgram = program;
-    }
-    const std::string bytes = scoreFileBytes(missions);
-    for (auto& entry : missions) delete entry.second;
-    return bytes;
+    return withMissions([&](MissionRegistry& missions) {
+        if (!mission.empty()) {
+            missions.at(mission)->bestScore = best;
+            missions.at(mission)->savedProgram = program;
+        }
+        return scoreFileBytes(missions);
+    });
 }

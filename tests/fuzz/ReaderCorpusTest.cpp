@@ -3,17 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "tests/fuzz/ReaderChecks.h"
+#include "tests/support/FileBytes.h"
 
 namespace {
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class ReaderCorpus : public testing::TestWithParam<ReaderCheck> {};
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 #include <string>
 
 #include "missions/Flight.h"
@@ -77,26 +78,18 @@ TEST(FlightPath, TicksMarkTheStepEachInstructionBeganAndStretchesRunToTheNext) {
     FlightPath path;
     preview.fly(game, game.rocket->program, path);
     ASSERT_EQ(path.ticks().size(), 3u);
-    const struct {
-        int instruction;
-        long from, to;  // steps of the stretch's ends
-    } cases[] = {{0, 1, 2}, {1, 2, 53}, {2, 53, path.steps()}};
-    for (const auto& c : cases) {
+    const long ends[] = {1, 2, 53, path.steps()};  // the steps where each stretch begins and ends
+    for (size_t i = 0; i < 3; ++i) {
         FlightPath::Stretch stretch;
-        ASSERT_TRUE(path.stretchOf(c.instruction, stretch)) << c.instruction;
-        const size_t i = size_t(c.instruction);
-        EXPECT_EQ(path.ticks()[i].step, c.from) << c.instruction;
-        EXPECT_TRUE(sameBits(stretch.from, path.ticks()[i].position)) << c.instruction;
-        const Vec2 to = i + 1 < path.ticks().size() ? path.ticks()[i + 1].position : path.end();
-        EXPECT_TRUE(sameBits(stretch.to, to)) << c.instruction;
-        for (size_t k = stretch.firstPoint; k < stretch.endPoint; ++k) {
-            EXPECT_GT(path.kept()[k].step, c.from) << c.instruction;
-            EXPECT_LT(path.kept()[k].step, c.to) << c.instruction;
-        }
+        ASSERT_TRUE(path.stretchOf(int(i), stretch)) << i;
+        EXPECT_EQ(path.ticks()[i].step, ends[i]) << i;
+        EXPECT_TRUE(sameBits(stretch.from, path.ticks()[i].position)) << i;
+        EXPECT_TRUE(sameBits(stretch.to, i < 2 ? path.ticks()[i + 1].position : path.end())) << i;
+        for (size_t k = stretch.firstPoint; k < stretch.endPoint; ++k)
+            EXPECT_TRUE(path.kept()[k].step > ends[i] && path.kept()[k].step < ends[i + 1]) << i;
     }
     FlightPath::Stretch none;
-    EXPECT_FALSE(path.stretchOf(3, none));
-    EXPECT_FALSE(path.stretchOf(-1, none));
+    EXPECT_FALSE(path.stretchOf(3, none) || path.stretchOf(-1, none));
 }
 
 // Circling for the whole horizon: however long, a path keeps at most its
@@ -123,20 +116,12 @@ TEST(FlightPath, ALongFlightKeepsItsPointsWithinTheCapacity) {
 TEST(FlightPath, TheHorizonIsWhereTimeAloneCostsMoreThanTheBestPlus100) {
     Mission& mission = *testMissions().at("Thrust");
     const float saved = mission.bestScore;
-    const struct {
-        float best;
-        long horizon;
-    } cases[] = {
-        {0.0f, 100000},  // never won
-        {100.0f, 20001},
-        {150.5f, 25051},
-        {2041.1f, 100000},
-        {-5.0f, 100000},  // damaged
-        {std::nanf(""), 100000},
-    };
-    for (const auto& c : cases) {
-        mission.bestScore = c.best;
-        EXPECT_EQ(previewHorizon(mission), c.horizon) << c.best;
+    // Never won, won, and bests no run can make.
+    const std::pair<float, long> cases[] = {{0.0f, 100000},    {100.0f, 20001}, {150.5f, 25051},
+                                            {2041.1f, 100000}, {-5.0f, 100000}, {NAN, 100000}};
+    for (auto [best, horizon] : cases) {
+        mission.bestScore = best;
+        EXPECT_EQ(previewHorizon(mission), horizon) << best;
     }
     mission.bestScore = saved;
 }

@@ -5,9 +5,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 #include "core/GameFolders.h"
-#include <iostream>
 
 namespace fs = std::filesystem;
 
@@ -29,63 +29,41 @@ protected:
 };
 
 TEST_F(Folders, ChosenByWhereTheProgramIsAndTheEnvironment) {
-    struct Case {
+    const std::string home = at("home"), bin = at("usr/bin"), build = at("build"),
+                      installed = at("usr/share/astrello"), config = home + "/.config/astrello",
+                      save = home + "/.local/share/astrello";
+    const struct {
         const char* what;
         FolderEnvironment env;
         FolderOverrides overrides;
         std::string data, config, save;
+    } cases[] = {
+        // clang-format off
+        {"source tree", {build, home, "", ""}, {}, "", "", ""},
+        {"installed, XDG defaults", {bin, home, "", ""}, {}, installed, config, save},
+        {"installed, XDG folders set", {bin, home, "/x/config", "/x/data"}, {}, installed,
+         "/x/config/astrello", "/x/data/astrello"},
+        {"relative XDG folders are ignored", {bin, home, "x/config", "x/data"}, {}, installed, config, save},
+        {"overrides win, from the source tree too", {build, home, "", ""}, {"/d/", "/s"}, "/d/", "/s", "/s"},
+        // clang-format on
     };
-    const std::string home = at("home"), installed = at("usr/share/astrello");
-    const Case cases[] = {
-        {"source tree", {at("build"), home, "", ""}, {}, "", "", ""},
-        {"installed, XDG defaults",
-         {at("usr/bin"), home, "", ""},
-         {},
-         installed,
-         home + "/.config/astrello",
-         home + "/.local/share/astrello"},
-        {"installed, XDG folders set",
-         {at("usr/bin"), home, "/x/config", "/x/data"},
-         {},
-         installed,
-         "/x/config/astrello",
-         "/x/data/astrello"},
-        {"installed, relative XDG folders are ignored",
-         {at("usr/bin"), home, "x/config", "x/data"},
-         {},
-         installed,
-         home + "/.config/astrello",
-         home + "/.local/share/astrello"},
-        {"overrides win, from the source tree too",
-         {at("build"), home, "", ""},
-         {"/d/", "/s"},
-         "/d/",
-         "/s",
-         "/s"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         GameFolders f = chooseGameFolders(c.env, c.overrides);
         EXPECT_EQ(f.data, c.data) << c.what;
         EXPECT_EQ(f.config, c.config) << c.what;
         EXPECT_EQ(f.save, c.save) << c.what;
         EXPECT_FALSE(f.configUnknown || f.saveUnknown) << c.what;
     }
-}
-
-TEST_F(Folders, FilesAreFoundInTheirFolderAndNowhereWithoutAHome) {
-    GameFolders folders;
-    folders = chooseGameFolders({at("usr/bin"), "", "", "/x/data"}, {});
-    EXPECT_EQ(folders.dataFile("images/font.png"), at("usr/share/astrello/images/font.png"));
-    EXPECT_EQ(folders.saveFile("save.dat"), "/x/data/astrello/save.dat");
-    EXPECT_EQ(folders.configFile("options.dat"), "") << "no home: options are neither read nor written";
-    EXPECT_EQ(folders.dataFile("/abs/name.obj"), "/abs/name.obj");
-    folders = chooseGameFolders({at("build"), "", "", ""}, {});
-    EXPECT_EQ(folders.saveFile("save.dat"), "save.dat") << "source tree: the working directory";
+    GameFolders noHome = chooseGameFolders({bin, "", "", "/x/data"}, {});
+    EXPECT_EQ(noHome.dataFile("images/font.png"), installed + "/images/font.png");
+    EXPECT_EQ(noHome.saveFile("save.dat"), "/x/data/astrello/save.dat");
+    EXPECT_EQ(noHome.configFile("options.dat"), "") << "no home: options are neither read nor written";
+    EXPECT_EQ(noHome.dataFile("/abs/name.obj"), "/abs/name.obj");
+    EXPECT_EQ(chooseGameFolders({build, "", "", ""}, {}).saveFile("save.dat"), "save.dat");
 }
 
 TEST_F(Folders, FirstStartCreatesPrivateFoldersAndAFolderThatCannotBeMadeStopsSaving) {
-    GameFolders folders;
-    folders = chooseGameFolders({at("usr/bin"), at("home"), "", ""}, {});
+    GameFolders folders = chooseGameFolders({at("usr/bin"), at("home"), "", ""}, {});
     testing::internal::CaptureStdout();
     prepareGameFolders(folders, std::cout);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
@@ -95,12 +73,11 @@ TEST_F(Folders, FirstStartCreatesPrivateFoldersAndAFolderThatCannotBeMadeStopsSa
         ASSERT_EQ(stat(at(folder).c_str(), &info), 0) << folder;
         EXPECT_EQ(info.st_mode & 0777, 0700u) << folder;
     }
-
     std::ofstream(at("file")) << "not a folder";
     folders = chooseGameFolders({at("usr/bin"), at("home"), "", ""}, {"", at("file/saves")});
     testing::internal::CaptureStdout();
     prepareGameFolders(folders, std::cout);
-    std::string printed = testing::internal::GetCapturedStdout();
+    const std::string printed = testing::internal::GetCapturedStdout();
     EXPECT_FALSE(folders.canSave);
     EXPECT_EQ(printed.rfind("ERROR: Cannot create folder " + at("file/saves"), 0), 0u) << printed;
     EXPECT_NE(printed.find("will not be saved."), std::string::npos) << printed;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "missions/Mission.h"
@@ -31,14 +32,10 @@ struct TestMission : Mission {
     void setup(World& world) override {
         won = failed = false;
         for (const BodyPlan& plan : plans) {
-            Body* body = new Body;
-            body->radius = plan.radius;
-            body->mass = plan.mass;
-            body->position = plan.position;
-            body->velocity = plan.velocity;
-            body->spin = plan.spin;
-            body->solid = plan.solid;
-            world.bodies.push_back(body);
+            world.bodies.push_back(new Body);
+            Body& b = *world.bodies.back();
+            std::tie(b.radius, b.mass, b.position, b.velocity, b.spin, b.solid) =
+                std::tie(plan.radius, plan.mass, plan.position, plan.velocity, plan.spin, plan.solid);
         }
         world.rocket->position = shipPosition;
         world.rocket->radius = 8.0;
@@ -120,11 +117,7 @@ TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowThePlainOrderBitForBit) {
            BodyPlan{60.0, 5.0, Vec2(120.0, 0.0), Vec2(), 0.0, false}},
           Vec2(0.0, 45.0));
     std::vector<BodyPlan> bodies = mission.plans;
-    PlainShip plain;
-    plain.position = ship().position;
-    plain.angle = ship().angle;
-    plain.landed = ship().landed;
-    plain.on = 0;
+    PlainShip plain{ship().position, Vec2(), ship().angle, 0.0, ship().landed, 0};
     std::mt19937 g(7);
     std::uniform_real_distribution<double> kick(-0.5, 0.5);
     int landedSteps = 0, landedOnSecond = 0;

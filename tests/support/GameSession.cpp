@@ -1,4 +1,5 @@
 #include "tests/support/GameSession.h"
+#include "tests/support/FileBytes.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -12,7 +13,6 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <thread>
 
@@ -20,11 +20,6 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
-
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 void redirect(int fd, const char* path, int flags) {
     int file = open(path, flags, 0644);
@@ -38,11 +33,10 @@ void redirect(int fd, const char* path, int flags) {
 // tool waiting on a server that went away, or `import` without a window.
 std::string run(const std::string& display, const std::string& command) {
     std::string output;
-    if (FILE* pipe = popen(("DISPLAY=" + display + " timeout 30 " + command).c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-        pclose(pipe);
-    }
+    FILE* pipe = popen(("DISPLAY=" + display + " timeout 30 " + command).c_str(), "r");
+    char buffer[4096];
+    for (size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+    if (pipe) pclose(pipe);
     return output;
 }
 
@@ -104,8 +98,7 @@ GameSession::GameSession(const std::string& binary, const GameSetup& setup) {
         if (wanted) fs::create_directory_symlink(fs::canonical(data), fs::path(folder) / data);
     if (fs::exists("campaign"))
         fs::create_directory_symlink(fs::canonical("campaign"), fs::path(folder) / "campaign");
-    for (const auto& [name, bytes] : setup.files)
-        std::ofstream(fs::path(folder) / name, std::ios::binary) << bytes;
+    for (const auto& [name, bytes] : setup.files) writeFile(folder + "/" + name, bytes);
     pid = fork();
     if (pid == 0) {
         if (chdir(folder.c_str()) != 0) _exit(126);
@@ -183,7 +176,7 @@ Screenshot GameSession::screenshot() const {
 std::string GameSession::output() const { return readFile("stdout.log"); }
 std::string GameSession::errorOutput() const { return readFile("stderr.log"); }
 std::string GameSession::readFile(const std::string& name) const {
-    return slurp(fs::path(folder) / name);
+    return ::readFile(folder + "/" + name);
 }
 
 int GameSession::countInOutput(const std::string& text) const {

@@ -11,6 +11,7 @@
 #include "missions/Mission.h"
 #include "missions/MissionFile.h"
 #include "missions/Missions.h"
+#include "sim/VirtualMachine.h"
 #include "sim/World.h"
 #include "tests/support/ScratchDirectory.h"
 
@@ -66,4 +67,23 @@ inline Mission* solutionMission(const std::string& name) {
         readMissionFile(std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/" + name, spec, std::cout))
         file = std::make_unique<DataMission>(spec);
     return file.get();
+}
+
+// What `program` asks of the ship in its first `steps` steps: "step:t<x>,<y>"
+// for a thrust, "step:r<amount>" for a turn, amounts cut to whole numbers.
+inline std::string commandsIssued(const Program& program, int steps) {
+    struct Recorder : VirtualMachine {
+        std::string calls;
+        int now = 0;
+        void note(char what, double a, const std::string& more = "") {
+            calls += std::to_string(now) + ":" + what + std::to_string((long long)a) + more + " ";
+        }
+        void thrust(Vec2 amount) override {
+            note('t', amount.x, "," + std::to_string((long long)amount.y));
+        }
+        void turn(double amount) override { note('r', amount); }
+    } vm;
+    vm.program = program;
+    for (vm.now = 1; vm.now <= steps; ++vm.now) vm.step();
+    return vm.calls;
 }

@@ -5,19 +5,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "render/AssetCheck.h"
+#include "tests/support/FileBytes.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-}  // namespace
 
 TEST(Generator, CommittedDataFilesAreExactlyWhatItMakes) {
     const fs::path folder =
@@ -31,7 +23,7 @@ TEST(Generator, CommittedDataFilesAreExactlyWhatItMakes) {
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         if (!entry.is_regular_file()) continue;
         const fs::path name = entry.path().lexically_relative(folder);
-        EXPECT_TRUE(readBytes(entry.path()) == readBytes(fs::path(ASTRELLO_SOURCE_DIR) / name))
+        EXPECT_TRUE(readFile(entry.path()) == readFile(fs::path(ASTRELLO_SOURCE_DIR) / name))
             << name << " is out of date: run \"build/tools/astrello-gen .\" in the repository root";
     }
     fs::remove_all(folder);
