@@ -6,6 +6,7 @@
 #include "core/GameFolders.h"
 #include "missions/Missions.h"
 #include "render/DataFile.h"
+#include "screens/GameScreen.h"
 
 int main(int argc, char** argv) {
     // Line-buffered even into a pipe, so each message is seen as it is printed.
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     if (answered >= 0) return answered;
     prepareGameFolders(app.folders, std::cout);
     app.scores = ScoreFile(app.folders.save, !app.folders.saveUnknown);
+    GameScreen::keptProgramsFile = app.folders.saveFile("programs.dat");
     initialize();
     mainLoop();
     shutdown();

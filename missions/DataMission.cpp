@@ -1,5 +1,7 @@
 #include "missions/DataMission.h"
 
+#include <algorithm>
+
 #include "missions/MissionParts.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
@@ -36,6 +38,8 @@ DataMission::DataMission(const MissionSpec& spec)
 void DataMission::setup(World& world) {
     won = false;
     failed = false;
+    failReason.clear();
+    nearestGoal = -1.0;
     stage = 0;
     stageStart = 0;
     for (size_t i = 0; i < progress.size(); ++i) {
@@ -118,13 +122,73 @@ bool DataMission::failing(size_t index, World& world) {
 }
 
 void DataMission::update(World& world) {
-    for (size_t i = 0; i < spec_.failures.size(); ++i)
-        if (failing(i, world)) failed = true;
+    for (size_t i = 0; i < spec_.failures.size(); ++i) {
+        if (failing(i, world) && !failed) {
+            failed = true;
+            failReason = failureReason(i);
+        }
+    }
     while (stage < spec_.objectives.size() && met(stage, world)) {
         ++stage;
         stageStart = world.time;
+        nearestGoal = -1.0;  // a new objective: its own closest approach
     }
-    if (stage == spec_.objectives.size()) winMission(*this, world);
+    if (stage == spec_.objectives.size()) {
+        winMission(*this, world);
+        return;
+    }
+    const double d = distanceTo(stage, world);
+    if (d >= 0 && (nearestGoal < 0 || d < nearestGoal)) nearestGoal = d;
+}
+
+double DataMission::distanceTo(size_t index, const World& world) const {
+    const ObjectiveSpec& o = spec_.objectives[index];
+    switch (o.kind) {
+        case ObjectiveSpec::Visit: {
+            double nearest = -1.0;
+            for (size_t i = 0; i < o.bodies.size(); ++i) {
+                if (progress[index].visited[i]) continue;
+                const double d = shipDistanceToBody(world, o.bodies[i]) - o.radius;
+                if (nearest < 0 || d < nearest) nearest = d;
+                if (o.inOrder) break;  // only the next circle is open
+            }
+            return nearest < 0 ? 0.0 : nearest;
+        }
+        case ObjectiveSpec::Leave:
+            return std::max(0.0, o.radius - shipDistance(world, centreOf(o.centre, world)));
+        case ObjectiveSpec::Land:
+            if (o.centre.body < 0) return -1.0;
+            return std::max(0.0, shipDistanceToBody(world, o.centre.body) - o.radius);
+        case ObjectiveSpec::LandAt:
+            return std::max(0.0, shipDistance(world, placeOn(o, world)) - o.radius);
+        case ObjectiveSpec::Hold: {
+            if (!o.hasInner && !o.hasOuter) return -1.0;
+            const double d = shipDistance(world, centreOf(o.centre, world));
+            if (o.hasInner && d < o.inner) return o.inner - d;
+            if (o.hasOuter && d > o.outer) return d - o.outer;
+            return 0.0;
+        }
+        case ObjectiveSpec::Launch:
+        case ObjectiveSpec::Survive:
+            break;
+    }
+    return -1.0;
+}
+
+std::string DataMission::failureReason(size_t index) const {
+    const FailureSpec& f = spec_.failures[index];
+    if (!f.text.empty()) return f.text;
+    switch (f.kind) {
+        case FailureSpec::Beyond:
+            if (f.centre.body >= 0 && !spec_.bodies[size_t(f.centre.body)].name.empty())
+                return "flew too far from the " + spec_.bodies[size_t(f.centre.body)].name;
+            return "flew out of range";
+        case FailureSpec::Land:
+            return "landed before the mission was done";
+        case FailureSpec::TimeLimit:
+            return "took longer than " + std::to_string(f.steps) + " s";
+    }
+    return "failed";
 }
 
 void DataMission::goals(const World& world, Goals& out) const {

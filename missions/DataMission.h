@@ -23,6 +23,8 @@ public:
     Vec2 fixedGoalsCentre(const World& world) const override;
 
     const MissionSpec& spec() const { return spec_; }
+    // What the player is told when failure `index` ends a run.
+    std::string failureReason(size_t index) const;
 
 private:
     struct Progress {
@@ -32,6 +34,8 @@ private:
     };
     bool met(size_t index, World& world);
     bool failing(size_t index, World& world);
+    // How far the ship is from meeting objective `index`; negative if not a distance.
+    double distanceTo(size_t index, const World& world) const;
 
     MissionSpec spec_;
     std::vector<Progress> progress;      // per objective

@@ -30,6 +30,10 @@ public:
     std::string savedProgram;  // program text of the best run; empty until won
     bool won = false;
     bool failed = false;
+    std::string failReason;  // why the run failed, in the player's words; set with `failed`
+    // The closest the ship came this run to the objective it has yet to
+    // meet, in world units; negative where that is not a distance.
+    double nearestGoal = -1.0;
 
     virtual void setup(World&) {}
     virtual void update(World&) {}

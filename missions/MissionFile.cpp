@@ -489,21 +489,22 @@ void Reader::readFailure(const toml::table& t, const std::string& where) {
     if (!kind) return;
     if (*kind == "beyond") {
         f.kind = FailureSpec::Beyond;
-        onlyKeys(t, where + " (beyond)", {"kind", "body", "point", "radius"});
+        onlyKeys(t, where + " (beyond)", {"kind", "body", "point", "radius", "text"});
         centre(t, at, f.centre);
         f.radius = positive(t, "radius", at, true, maxCoordinate * 10).value_or(1.0);
     } else if (*kind == "land") {
         f.kind = FailureSpec::Land;
-        onlyKeys(t, where + " (land)", {"kind"});
+        onlyKeys(t, where + " (land)", {"kind", "text"});
     } else if (*kind == "time_limit") {
         f.kind = FailureSpec::TimeLimit;
-        onlyKeys(t, where + " (time_limit)", {"kind", "steps"});
+        onlyKeys(t, where + " (time_limit)", {"kind", "steps", "text"});
         f.steps = whole(t, "steps", at, true, 0, maxSteps).value_or(0);
     } else {
         error(lineOf(*t.get("kind")),
               at + "kind: '" + shown(*kind) + "' is none of beyond, land, time_limit");
         return;
     }
+    f.text = text(t, "text", at, false, 120).value_or("");  // one line on the game screen
     spec.failures.push_back(f);
 }
 

@@ -75,6 +75,7 @@ struct FailureSpec {
     Centre centre;
     double radius = 0.0;
     int steps = 0;
+    std::string text;  // what the player is told on failing; empty: said from the kind
 };
 
 struct MissionSpec {

@@ -2,7 +2,10 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <utility>
 #include <cstdio>
 
 #include "app/Application.h"
@@ -14,6 +17,7 @@
 #include "screens/ProgramEditor.h"
 #include "sim/ProgramEdits.h"
 #include "screens/SpaceView.h"
+#include "sim/FlightPath.h"
 #include "sim/Optimizer.h"
 #include "sim/Rocket.h"
 
@@ -30,6 +34,7 @@ constexpr int turboSpeed = 10000;
 constexpr int turboLimit = 2000;  // Turbo from at most this speed, else back to normal
 // Real time the optimizer may take in one update, so the window stays alive.
 constexpr double optimizerSlice = 0.2;  // seconds
+constexpr double messageTime = 6.0;     // seconds a message stays
 
 void printProgress(const std::string& text) {
     std::fputs(text.c_str(), stdout);
@@ -84,10 +89,14 @@ Button* GameScreen::addButton(const char* label, float x) {
 }
 
 void GameScreen::setRunning(bool run) {
-    if (run)
+    if (run) {
+        keepEditedProgram();
         paths->runStarted(app.world);
-    else
+        if (app.world.mission) horizon = previewHorizon(*app.world.mission);
+        messageUntil = 0.0;
+    } else {
         paths->runEnded(app.world);
+    }
     app.world.running = run;
     if (!run) app.world.reset();
     runButton->label = run ? "Stop" : "Run";
@@ -117,10 +126,15 @@ void GameScreen::update() {
         dropPresses();
         return;
     }
-    if (takeClick(runButton)) setRunning(!app.world.running);
+    if (!app.world.running) editor->repeatHeld();
+    if (takeClick(runButton)) {
+        if (app.world.running) say("Stopped");
+        setRunning(!app.world.running);
+    }
     applyEdits();
     bool left = false;
     if (takeClick(quitButton)) {
+        keepEditedProgram();
         popScreen();
         entered = true;
         left = true;
@@ -148,6 +162,7 @@ void GameScreen::continueOptimizing() {
     dropPresses();
     if (quit) {
         optimizer.reset();
+        keepEditedProgram();
         editor->editable = true;
         popScreen();
         entered = true;
@@ -158,6 +173,19 @@ void GameScreen::continueOptimizing() {
     World& world = app.world;
     world.reset();
     world.rocket->program = optimizer->result();
+    if (optimizer->bestScore() < optimizer->startingScore()) {
+        char text[128];
+        if (optimizer->startingProgramWon()) {
+            std::snprintf(text, sizeof text, "Optimizer: %.2f -> %.2f",
+                          double(optimizer->startingScore()), double(optimizer->bestScore()));
+        } else {  // a score that is only the cut-off would mislead
+            std::snprintf(text, sizeof text, "Optimizer: no win -> %.2f",
+                          double(optimizer->bestScore()));
+        }
+        say(text);
+    } else {
+        say("Optimizer: no better program found");
+    }
     optimizer.reset();
     editor->editable = true;
 }
@@ -176,12 +204,89 @@ bool GameScreen::simulate() {
     stepByWorldSpeed();
     bool won = world.mission->won;
     if (won) {
+        keepEditedProgram();
         stopRun();
         if (app.completionScreen) pushScreen(app.completionScreen);
         entered = true;
     }
-    if (world.mission->failed) stopRun();
+    if (world.mission->failed) {
+        std::string reason = world.mission->failReason;
+        if (!reason.empty()) reason[0] = char(std::toupper((unsigned char)reason[0]));
+        say("Failed: " + (reason.empty() ? std::string("the mission's rules were broken") : reason));
+        stopRun();
+    } else if (!won && world.running && world.time >= horizon) {
+        outOfTime();
+    }
     return won;
+}
+
+void GameScreen::outOfTime() {
+    const World& world = app.world;
+    char text[160];
+    std::snprintf(text, sizeof text, "Out of time: no goal reached in %d s", world.time);
+    const double nearest = world.mission->nearestGoal;
+    char detail[160] = "";
+    if (nearest > 0) {
+        std::snprintf(detail, sizeof detail, "The ship came within %.1f units of its next goal",
+                      nearest);
+    } else if (nearest == 0) {
+        std::snprintf(detail, sizeof detail, "The ship reached its next goal, but did not meet it");
+    }
+    say(text, detail);
+    stopRun();
+}
+
+void GameScreen::say(const std::string& text, const std::string& detail) {
+    message = text;
+    messageDetail = detail;
+    messageUntil = app.clock + messageTime;
+    std::printf("%s%s%s\n", text.c_str(), detail.empty() ? "" : ": ", detail.c_str());
+    std::fflush(stdout);
+}
+
+// Centred near the top of the space view, on a dark band so the stars and
+// paths beneath do not speckle it.
+void GameScreen::drawMessage() const {
+    if (!app.font || message.empty() || !(app.clock < messageUntil)) return;
+    const float viewWidth = float(app.width) - editorWidth;
+    // A long reason from a mission file is set small rather than run over the editor.
+    const Font& font = textSize(*app.font, message).x + 24 > viewWidth && app.smallFont
+                           ? *app.smallFont
+                           : *app.font;
+    const Vec2f size = textSize(font, message);
+    const Vec2f small = app.smallFont ? textSize(*app.smallFont, messageDetail) : Vec2f(0, 0);
+    const float lineHeight = font.glyphHeight;
+    const float top = float(app.height) - 40;
+    const float width = std::max(size.x, small.x) + 24;
+    const float height = lineHeight + (messageDetail.empty() ? 0 : small.y + 4) + 12;
+    const float left = std::max(0.0f, (viewWidth - width) / 2);
+    // The view and the editor leave projections of their own behind.
+    glViewport(0, 0, app.width, app.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, app.width, 0, app.height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0, 0, 0, 0.7f);
+    glRectf(left, top - height, left + width, top);
+    glColor3f(1, 0.85f, 0.4f);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(left, top - height);
+    glVertex2f(left + width, top - height);
+    glVertex2f(left + width, top);
+    glVertex2f(left, top);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+    drawText(font, message, Vec2f(std::max(0.0f, (viewWidth - size.x) / 2), top - 6 - lineHeight));
+    if (!messageDetail.empty() && app.smallFont) {
+        glColor3f(0.9f, 0.9f, 0.9f);
+        drawText(*app.smallFont, messageDetail,
+                 Vec2f(std::max(0.0f, (viewWidth - small.x) / 2), top - height + 6));
+    }
+    glColor3f(1, 1, 1);
+    glEnable(GL_DEPTH_TEST);
 }
 
 // Slow speeds step every few updates; fast ones several times per update,
@@ -198,7 +303,7 @@ void GameScreen::stepByWorldSpeed() {
         return;
     }
     for (int i = 0; i < speed / 100; ++i) {
-        if (world.mission->won) break;
+        if (world.mission->won || world.mission->failed || world.time >= horizon) break;
         world.step();
         paths->stepped(world);
     }
@@ -212,11 +317,16 @@ void GameScreen::applyEdits() {
     if (takeClick(delButton)) deleteInstruction(program, s);
     if (takeClick(upButton)) moveInstructionUp(program, s);
     if (takeClick(downButton)) moveInstructionDown(program, s);
-    if (takeClick(leftButton)) insertInstruction(program, s, Left);
-    if (takeClick(rightButton)) insertInstruction(program, s, Right);
-    if (takeClick(waitButton)) insertInstruction(program, s, Wait);
-    if (takeClick(sleepButton)) insertInstruction(program, s, Sleep);
-    if (takeClick(thrustButton)) insertInstruction(program, s, Thrust);
+    editor->digits.select(s);
+    for (auto [button, opcode] : {std::pair{leftButton, Left}, std::pair{rightButton, Right},
+                                  std::pair{waitButton, Wait}, std::pair{sleepButton, Sleep},
+                                  std::pair{thrustButton, Thrust}}) {
+        if (!takeClick(button)) continue;
+        const size_t before = program.size();
+        insertInstruction(program, s, uint8_t(opcode));
+        // The digits go to the new command, not to the row below it.
+        if (program.size() > before) editor->digits.aim(s - 1, s);
+    }
 }
 
 void GameScreen::draw() {
@@ -240,6 +350,7 @@ void GameScreen::draw() {
         editor->min = Vec2f(w - editorWidth, barHeight);
         editor->max = Vec2f(w, h);
         editor->draw();
+        drawMessage();
     }
     for (Button* button :
          {runButton, leftButton, rightButton, waitButton, sleepButton, thrustButton, delButton,

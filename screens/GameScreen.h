@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "app/Widget.h"
 
@@ -44,6 +45,12 @@ public:
     // Stopping also resets the world, so the ship is back at its start.
     void setRunning(bool run);
     void stopRun() { setRunning(false); }
+    // Puts the program last edited on the current mission into the ship, if
+    // one was kept ("programs.dat"); false if none.
+    static bool restoreEditedProgram();
+    // Where the programs being edited are kept between starts; empty (as in
+    // tests) keeps them for this session only.
+    static std::string keptProgramsFile;
 
 private:
     Button* addButton(const char* label, float x);
@@ -56,7 +63,19 @@ private:
     void continueOptimizing();
     // Forgets every button press of this update.
     void dropPresses();
+    // Shows `text` (and `detail` beneath it) over the space view for a few seconds.
+    void say(const std::string& text, const std::string& detail = "");
+    void drawMessage() const;
+    // Ends a run that has flown past the horizon without winning or failing.
+    void outOfTime();
+    // Keeps the ship's program as the one edited on this mission.
+    void keepEditedProgram();
+    // Replaces the ship's program with the mission's best.
+    void loadBestProgram();
 
     std::unique_ptr<Optimizer> optimizer;  // the search F1 started, while it runs
     std::unique_ptr<FlightPaths> paths;    // trail, ghost and preview in the space view
+    long horizon = 0;                      // steps a run may fly without an outcome
+    std::string message, messageDetail;    // what the last run or F1 came to
+    double messageUntil = 0.0;             // application clock at which it goes
 };

@@ -58,6 +58,9 @@ void GameScreen::handleStoppedKey(int sym) {
         case SDLK_PAGEDOWN:
             downButton->clicked = true;
             return;
+        case SDLK_b:
+            loadBestProgram();
+            return;
         case SDLK_F1:
             optimizeRequested = !optimizeRequested;
             return;
@@ -65,31 +68,41 @@ void GameScreen::handleStoppedKey(int sym) {
             break;
     }
     if (!app.world.rocket) return;
+    // A command pressed in this same frame goes in first, so the digits
+    // typed after it reach it, as they would a frame later.
+    applyEdits();
     Program& program = app.world.rocket->program;
     int n = int(program.size());
     int& s = editor->selected;
     switch (sym) {
         case SDLK_UP:
             s = std::max(s - 1, 0);
+            editor->digits.select(s);
             return;
         case SDLK_DOWN:
             s = std::min(s + 1, n);
+            editor->digits.select(s);
             return;
         case SDLK_LEFT:
-            if (s >= 0 && s < n) nudgeValue(program[s], -1);
+        case SDLK_MINUS:
+        case SDLK_KP_MINUS:
+            editor->digits.nudge(program, s, -1);
             return;
         case SDLK_RIGHT:
-            if (s >= 0 && s < n) nudgeValue(program[s], +1);
+        case SDLK_PLUS:
+        case SDLK_EQUALS:  // "+" without Shift
+        case SDLK_KP_PLUS:
+            editor->digits.nudge(program, s, +1);
             return;
         default:
             break;
     }
-    // Digits and Backspace on the end row act on the last instruction.
-    if (n == 0 || s < 0 || s > n) return;
-    Instruction& instruction = program[std::min(s, n - 1)];
+    if (s < 0 || s > n) return;
     if (sym == SDLK_BACKSPACE) {
-        eraseDigit(instruction);
+        editor->digits.type(program, s, -1);
     } else if (sym >= SDLK_0 && sym <= SDLK_9) {
-        typeDigit(instruction, sym - SDLK_0);
+        editor->digits.type(program, s, sym - SDLK_0);
+    } else if (sym >= SDLK_KP0 && sym <= SDLK_KP9) {
+        editor->digits.type(program, s, sym - SDLK_KP0);
     }
 }

@@ -95,6 +95,8 @@ void MissionBriefingScreen::activate() {
         // Carry on from the best solution found so far.
         if (app.world.mission && app.world.rocket) {
             parseProgramText(app.world.mission->savedProgram, app.world.rocket->program);
+            // Unless the player left an unfinished program there.
+            GameScreen::restoreEditedProgram();
         }
     }
 }

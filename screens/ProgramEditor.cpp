@@ -16,6 +16,8 @@ namespace {
 constexpr int trackLeft = 45;
 constexpr int trackLength = 150;
 constexpr int zoneWidth = 16;  // the "-" and "+" zones beside the track
+// A held "-" or "+" steps again after this long, then at every update.
+constexpr double repeatDelay = 0.4;  // seconds
 
 void lineLoop(float x0, float y0, float x1, float y1) {
     glBegin(GL_LINE_LOOP);
@@ -63,6 +65,20 @@ void pressValue(Instruction& instruction, int v) {
 
 void ProgramEditor::update() { restartTimer(); }
 
+void ProgramEditor::repeatHeld() {
+    const bool down = (SDL_GetMouseState(nullptr, nullptr) &
+                       (SDL_BUTTON_LMASK | SDL_BUTTON_MMASK | SDL_BUTTON_RMASK)) != 0;
+    if (!down || !editable || app.world.running || !app.world.rocket) heldDelta = 0;
+    if (heldDelta == 0 || app.clock < heldNext) return;
+    Program& program = app.world.rocket->program;
+    if (heldRow < 0 || heldRow >= int(program.size())) {
+        heldDelta = 0;
+        return;
+    }
+    nudgeValue(program[size_t(heldRow)], heldDelta);
+    heldNext = app.clock + 0.025;  // once per update (0.05 s), whatever the rounding
+}
+
 int ProgramEditor::highlightRow(const VirtualMachine& machine) {
     return machine.waitCounter > 0 ? machine.currentLine : machine.pc;
 }
@@ -108,6 +124,7 @@ bool ProgramEditor::handleEvent(const SDL_Event& event) {
         int row = rowAt(p.y, n);
         if (row >= 0) {
             selected = row;
+            digits.select(selected);
             dragValue(program[row], p.x - trackLeft);
         }
         return true;
@@ -117,7 +134,14 @@ bool ProgramEditor::handleEvent(const SDL_Event& event) {
         int row = rowAt(p.y, n + 1);
         if (row >= 0) {
             selected = row;
-            if (row < n) pressValue(program[row], p.x - trackLeft);
+            digits.select(selected);
+            if (row < n) {
+                const int v = p.x - trackLeft;
+                pressValue(program[row], v);
+                heldRow = row;
+                heldDelta = v > -zoneWidth && v < 0 ? -1 : v > trackLength && v < trackLength + zoneWidth ? 1 : 0;
+                heldNext = app.clock + repeatDelay;
+            }
         }
         return true;
     }
@@ -158,6 +182,7 @@ void ProgramEditor::draw() {
         }
         glTranslatef(0, -float(rowHeight), 0);
         drawRow(i);
+        if (editable) drawMarks(i, digits.row(selected, n));
     }
     glPopMatrix();
     glViewport(0, 0, app.width, app.height);
@@ -186,4 +211,25 @@ void ProgramEditor::drawRow(int row) const {
     char value[16];
     std::snprintf(value, sizeof value, "% 5d", instruction.value);
     text(app.smallFont, value, 207, 4);
+}
+
+// A green bar with an arrow in the gap above the selected row: a command
+// goes in there. A yellow box around the value the digits change.
+void ProgramEditor::drawMarks(int row, int digitRow) const {
+    const float w = max.x - min.x;
+    glDisable(GL_TEXTURE_2D);
+    if (row == selected) {
+        glColor3f(0.4f, 1.0f, 0.4f);
+        line(12, 28, w - 6, 28);
+        glBegin(GL_TRIANGLES);
+        glVertex2f(1, 24);
+        glVertex2f(1, 32);
+        glVertex2f(9, 28);
+        glEnd();
+    }
+    if (row == digitRow) {
+        glColor3f(1.0f, 0.9f, 0.3f);
+        lineLoop(205, 2, w - 8, 22);
+    }
+    glEnable(GL_TEXTURE_2D);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Widget.h"
+#include "sim/ProgramEdits.h"
 
 class VirtualMachine;
 
@@ -16,6 +17,10 @@ public:
     bool editable = true;  // stopped: mouse edits allowed, selection shown
     int selected = 0;      // selected row, 0..n; n is the end row
     int firstRow = 0;      // the row shown at the top; a long program scrolls
+    DigitEntry digits;     // which value typed digits change
+
+    // While a "-" or "+" zone is held down, steps the value again and again.
+    void repeatHeld();
 
     void update() override;
     void draw() override;
@@ -37,4 +42,10 @@ private:
     // inside the widget can be hit.
     int rowAt(int y, int rowCount) const;
     void drawRow(int row) const;
+    // Where the next command goes, and which value the digits change.
+    void drawMarks(int row, int digitRow) const;
+
+    int heldRow = -1;         // the row whose zone is held
+    int heldDelta = 0;        // its step, or 0 when nothing is held
+    double heldNext = 0.0;    // application clock of the next step
 };

@@ -174,6 +174,8 @@ bool Optimizer::advance(const std::function<bool()>& more) {
     if (iteration < 0 && more()) {
         acceptedScore = evaluate(world);
         foundScore = acceptedScore;
+        startScore = acceptedScore;
+        startWon = world.mission->won;
         iteration = 0;
     }
     while (iteration >= 0 && !finished() && more()) {

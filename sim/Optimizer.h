@@ -39,6 +39,11 @@ public:
     bool finished() const { return iteration == iterations; }
     // The best program found, in the form the player wrote it.
     Program result() const { return decanonicalize(found); }
+    // Scores as evaluate() gives them: the program given, and the best found.
+    float startingScore() const { return startScore; }
+    float bestScore() const { return foundScore; }
+    // Whether the program given won; if not, its score is only the cut-off.
+    bool startingProgramWon() const { return startWon; }
 
     // The score of the program in `world` (which it resets): the run's score
     // when it wins or passes the cut-off, the cut-off when it fails or
@@ -52,7 +57,8 @@ private:
     std::mt19937& random;              // not owned
     ProgressSink progress;
     Program accepted, found;
-    float acceptedScore = 0.0f, foundScore = 0.0f;
+    float acceptedScore = 0.0f, foundScore = 0.0f, startScore = 0.0f;
+    bool startWon = false;
     int iteration = -1;  // -1 until the starting program has been flown
 };
 

@@ -55,3 +55,46 @@ void typeDigit(Instruction& instruction, int digit) {
 }
 
 void eraseDigit(Instruction& instruction) { instruction.value /= 10; }
+
+void DigitEntry::select(int selected) {
+    if (selected == forSelection) return;
+    forSelection = selected;
+    aimedAtInsert = false;
+    typed = false;
+}
+
+int DigitEntry::row(int selected, int size) const {
+    if (size <= 0) return -1;
+    if (selected == forSelection && aimedAtInsert && aimed < size) return aimed;
+    return std::clamp(selected, 0, size - 1);
+}
+
+void DigitEntry::aim(int row, int selected) {
+    forSelection = selected;
+    aimed = row;
+    aimedAtInsert = true;
+    typed = false;
+}
+
+void DigitEntry::type(Program& program, int selected, int digit) {
+    select(selected);
+    const int at = row(selected, int(program.size()));
+    if (at < 0) return;
+    Instruction& instruction = program[size_t(at)];
+    if (digit < 0) {
+        eraseDigit(instruction);
+    } else if (typed) {
+        typeDigit(instruction, digit);
+    } else {
+        instruction.value = digit;
+    }
+    typed = true;
+}
+
+void DigitEntry::nudge(Program& program, int selected, int delta) {
+    select(selected);
+    const int at = row(selected, int(program.size()));
+    if (at < 0) return;
+    nudgeValue(program[size_t(at)], delta);
+    typed = true;
+}

@@ -22,6 +22,7 @@ enum class Play {
     Options,  // the options screen: 1440 x 900 full screen, "Save and Quit"
     Preview,  // "Thrust" with Thrust 59, its preview hidden as stored, then shown with P
     Optimize, // F1 on "Thrust" under the stored best, then a termination signal
+    Kept,     // "Accept" brings back the program kept in "programs.dat"; run, stop, leave
 };
 
 struct Road {
@@ -118,6 +119,10 @@ const std::vector<Road>& roads() {
          {"Saving options.\n"}, 1280, 720, Play::Preview},
         // A best so high that no run reaches its cut-off: F1 still ends its
         // runs, the window lives, and a termination signal ends the game cleanly.
+        {"KeptProgramWithADamagedLine",
+         files({{"programs.dat", "Thrust\t1 T 59\nno tab\n"}}),
+         {"programs.dat:2: no tab between mission name and program; line skipped\n", "Stopped\n"},
+         1280, 720, Play::Kept},
         {"OptimizerUnderAHugeBest", files({{"save.dat", scoreFile("Thrust", 1e30f, "1 W 5\n")}}),
          {"optimizing\n"}, 1280, 720, Play::Optimize, scoreFile("Thrust", 1e30f, "1 W 5\n")},
         // Only the record with an impossible best is lost; the file is kept aside first.
@@ -219,6 +224,15 @@ TEST_P(PlayerRoads, TheGameSaysWhatIsWrongAndCanBePlayed) {
             EXPECT_EQ(output.substr(output.size() - std::min(output.size(), end.size())), end);
             break;
         }
+        case Play::Kept:
+            openThrustWith(game, "", 0);
+            EXPECT_GT(goldInView(game.screenshot()), 30) << "Thrust 59 not brought back";
+            game.keys("Return", 700ms);  // run
+            game.keys("Return", 700ms);  // stop
+            game.keys("5 Escape", 700ms);  // T 5, kept on leaving
+            EXPECT_EQ(game.readFile("programs.dat"), "Thrust\t1 T 5\n");
+            expectQuitsCleanly(game);
+            break;
     }
     for (const std::string& text : road.said) {
         const bool more = text.back() == '+';

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "missions/DataMission.h"
+#include "missions/EditedPrograms.h"
 #include "missions/MissionFile.h"
 #include "missions/Missions.h"
 #include "sim/Rocket.h"
@@ -131,6 +132,56 @@ TEST(MissionFile, ObjectivesAreMetInTurnAndListedCirclesOnlyInTheirOrder) {
     EXPECT_EQ(outcome(limited, {nowhere, nowhere, nowhere, nowhere}), "failed");
 }
 
+TEST(MissionFile, AFailureSaysWhyAndARunKnowsHowNearItCameToItsNextGoal) {
+    // The goal circle: radius 50 around (400, 0). The ship at each place in
+    // turn, one step each, landed where marked.
+    const struct {
+        std::string failure;
+        std::vector<std::pair<Vec2, bool>> places;
+        const char* reason;  // "" for no failure
+        double nearest;
+    } cases[] = {
+        {"kind = \"beyond\"\nbody = \"goal\"\nradius = 1000\n", {{{1401, 0}, false}},
+         "flew too far from the goal", 951},
+        {"kind = \"beyond\"\npoint = [0, 0]\nradius = 1000\n", {{{-1001, 0}, false}},
+         "flew out of range", 1351},
+        {"kind = \"land\"\n", {{{0, 0}, true}, {{100, 0}, false}, {{300, 0}, true}},
+         "landed before the mission was done", 50},
+        {"kind = \"land\"\ntext = \"crashed\"\n", {{{0, 0}, false}, {{0, 0}, true}},
+         "crashed", 350},
+        {"kind = \"time_limit\"\nsteps = 1\n", {{{0, 0}, false}, {{200, 0}, false}, {{0, 0}, false}},
+         "took longer than 1 s", 150},
+        // The closest approach, not the last distance; no failure, no reason.
+        {"kind = \"time_limit\"\nsteps = 9\n", {{{200, 0}, false}, {{340, 0}, false}, {{0, 0}, false}},
+         "", 10},
+    };
+    for (const auto& c : cases) {
+        MissionSpec spec;
+        std::ostringstream log;
+        ASSERT_TRUE(readMissionText(base + "[[failure]]\n" + c.failure, "t.toml", spec, log))
+            << log.str();
+        DataMission mission(spec);
+        World world;
+        world.mission = &mission;
+        world.reset();
+        for (const auto& [at, landed] : c.places) {
+            world.rocket->position = at;
+            world.rocket->landed = landed;
+            mission.update(world);
+            ++world.time;
+        }
+        EXPECT_EQ(mission.failReason, c.reason) << c.failure;
+        EXPECT_EQ(mission.failed, *c.reason != 0) << c.failure;
+        EXPECT_NEAR(mission.nearestGoal, c.nearest, 1e-9) << c.failure;
+    }
+    // A reason longer than a line on the screen is refused.
+    MissionSpec spec;
+    std::ostringstream log;
+    EXPECT_FALSE(readMissionText(base + "[[failure]]\nkind = \"land\"\ntext = \"" +
+                                     std::string(121, 'x') + "\"\n",
+                                 "t.toml", spec, log));
+}
+
 TEST(MissionFile, PlayersMissionsLoadBesideTheCampaignButNeverTakeItsTitles) {
     MissionRegistry registry;
     std::ostringstream log;
@@ -157,4 +208,24 @@ TEST(MissionFile, PlayersMissionsLoadBesideTheCampaignButNeverTakeItsTitles) {
     EXPECT_EQ(rankGroups()[4].missions, std::vector<std::string>{"Test"});
     std::filesystem::remove_all(folder);
     for (auto& entry : registry) delete entry.second;
+}
+
+TEST(EditedPrograms, DamagedLinesAreSkippedWithAnErrorAndTheRestRoundTrips) {
+    const std::string text =
+        "Thrust\t2 T 59 W 10\n"
+        "no tab here\n"
+        "\t1 T 5\n"
+        "Turn\t2 T 59\n"            // fewer pairs than counted
+        "Turn II\t0\r\n"          // an empty program, a Windows line end
+        "Thrust\t1 L 3\n";         // the later line wins
+    EditedPrograms programs;
+    std::ostringstream log;
+    parseEditedPrograms(text, "programs.dat", programs, log);
+    EXPECT_EQ(programs, (EditedPrograms{{"Thrust", "1 L 3"}, {"Turn II", "0"}}));
+    const std::string errors = log.str();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 3) << errors;
+    EXPECT_EQ(errors.rfind("ERROR: programs.dat:2: ", 0), 0u) << errors;
+    EditedPrograms back;
+    parseEditedPrograms(editedProgramsText(programs), "again", back, log);
+    EXPECT_EQ(back, programs);
 }

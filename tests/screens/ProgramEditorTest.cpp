@@ -106,8 +106,12 @@ TEST_F(Editor, EditingKeysChangeTheProgramAndTheSelectionWithinTheirLimits) {
         {"t|#010005", "T1000|0"},
         {"t|#01000BB5", "T105|0"},
         {"t|#01000BB5BBB", "T0|0"},
-        // On the end row digits reach the last instruction, the arrows do not.
-        {"t|w|7><>", "T0 W7|2"},
+        // Digits and steps go to the command just inserted, also in the middle,
+        // until the selection moves; then the first digit replaces the value.
+        {"t|w|7><>", "T0 W8|2"},
+        {"t|w|#1t|5", "T0 T5 W0|2"},
+        {"t|506U72", "T72|0"},
+        {"t|5++-", "T6|1"},
         {"t|w|D|", "T0|1"},
         // Arrows stop at the ends of the value range and of the list.
         {"l|l|UUU<", "L0 L0|0"},
