@@ -76,18 +76,6 @@ TEST_F(Completion, DismissingSavesAndKeepsTheBestRunWithTiesTakingTheNewProgram)
     }
 }
 
-TEST_F(Completion, AtExitAResultStillOnShowIsRecordedAndNothingElse) {
-    finishRun(117.0f, thrust100);
-    popScreen();  // another screen is showing
-    recordShownResult();
-    EXPECT_EQ(mission("Thrust").bestScore, 0.0f);
-    pushScreen(&screen);
-    recordShownResult();
-    EXPECT_EQ(mission("Thrust").bestScore, 117.0f);
-    EXPECT_EQ(mission("Thrust").savedProgram, "1 T 100\n");
-    EXPECT_EQ(currentScreen(), &screen);
-}
-
 TEST_F(Completion, NotesTellANewBestAndTheDistanceToTheNextMedal) {
     struct Case {
         float best;  // 0: never won

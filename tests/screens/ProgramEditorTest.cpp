@@ -141,22 +141,6 @@ TEST_F(Editor, EditingKeysChangeTheProgramAndTheSelectionWithinTheirLimits) {
     }
 }
 
-TEST_F(Editor, NoSequenceOfKeysLeavesAValueOrTheSelectionOutOfRange) {
-    const int syms[] = {'t', 'l', 'r', 'w', 's', '0', '5', '9', SDLK_BACKSPACE, SDLK_DELETE,
-                        SDLK_PAGEUP, SDLK_PAGEDOWN, SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
-    std::mt19937 random(7);
-    for (int round = 0; round < 2000; ++round) {
-        key(syms[random() % std::size(syms)]);
-        if (round % 3 == 0) tick();
-        ASSERT_GE(selected(), 0);
-        ASSERT_LE(selected(), int(program().size()));
-        for (const Instruction& instruction : program()) {
-            ASSERT_GE(instruction.value, 0);
-            ASSERT_LE(instruction.value, 1000);
-        }
-    }
-}
-
 TEST_F(Editor, APressSelectsItsRowAndSetsOrStepsTheValueByWhereItFalls) {
     // Rows of 32 pixels from the editor's top; the track starts 45 pixels in,
     // 150 wide, with a minus zone left of it and a plus zone right of it.
