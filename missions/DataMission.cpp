@@ -14,23 +14,23 @@ Vec2 centreOf(const Centre& centre, const World& world) {
 }
 
 // A place on a body's surface, worked out in single precision.
-Vec2 placeOn(const ObjectiveSpec& objective, const World& world) {
+Vec2 placeOn(const ObjectiveDef& objective, const World& world) {
     const Vec2& body = world.bodies[size_t(objective.centre.body)]->position;
     return Vec2(float(body.x) + float(objective.offset.x), float(body.y) + float(objective.offset.y));
 }
 
 }  // namespace
 
-DataMission::DataMission(const MissionSpec& spec)
-    : Mission(spec.title.c_str(), spec.briefing.c_str(), spec.gold, spec.silver), spec_(spec) {
-    thrustRate = spec.thrustCost;
-    turnRate = spec.turnCost;
-    timeRate = spec.timeCost;
-    progress.resize(spec_.objectives.size());
-    flown.assign(spec_.failures.size(), false);
-    for (const ObjectiveSpec& objective : spec_.objectives) {
+DataMission::DataMission(const MissionDef& def)
+    : Mission(def.title.c_str(), def.briefing.c_str(), def.gold, def.silver), def_(def) {
+    thrustRate = def.thrustCost;
+    turnRate = def.turnCost;
+    timeRate = def.timeCost;
+    progress.resize(def_.objectives.size());
+    flown.assign(def_.failures.size(), false);
+    for (const ObjectiveDef& objective : def_.objectives) {
         windows.emplace_back(objective.sector);
-        if (objective.kind == ObjectiveSpec::Hold && objective.hasSector && sectorBody < 0)
+        if (objective.kind == ObjectiveDef::Hold && objective.hasSector && sectorBody < 0)
             sectorBody = objective.centre.body;
     }
 }
@@ -44,33 +44,33 @@ void DataMission::setup(World& world) {
     stageStart = 0;
     for (size_t i = 0; i < progress.size(); ++i) {
         progress[i] = Progress();
-        progress[i].visited.assign(spec_.objectives[i].bodies.size(), 0);
+        progress[i].visited.assign(def_.objectives[i].bodies.size(), 0);
     }
     flown.assign(flown.size(), false);
     // In the file's order: the physics pulls body by body.
-    for (const BodySpec& spec : spec_.bodies) {
+    for (const BodyDef& def : def_.bodies) {
         Body* body = new Body;
-        body->solid = spec.solid;
-        body->radius = spec.radius;
-        body->mass = spec.mass;
-        body->position = spec.position;
-        body->velocity = spec.velocity;
-        body->angle = spec.angle;
-        body->spin = spec.spin;
-        body->model = spec.model;
-        body->texture = spec.texture;
+        body->solid = def.solid;
+        body->radius = def.radius;
+        body->mass = def.mass;
+        body->position = def.position;
+        body->velocity = def.velocity;
+        body->angle = def.angle;
+        body->spin = def.spin;
+        body->model = def.model;
+        body->texture = def.texture;
         world.bodies.push_back(body);
     }
-    const ShipSpec& ship = spec_.ship;
+    const ShipDef& ship = def_.ship;
     placeShip(world, ship.position, ship.velocity, ship.angle, ship.spin);
 }
 
 bool DataMission::met(size_t index, World& world) {
-    const ObjectiveSpec& o = spec_.objectives[index];
+    const ObjectiveDef& o = def_.objectives[index];
     Progress& p = progress[index];
     const bool landed = world.rocket->landed;
     switch (o.kind) {
-        case ObjectiveSpec::Visit: {
+        case ObjectiveDef::Visit: {
             size_t reached = 0;
             for (size_t i = 0; i < o.bodies.size(); ++i) {
                 const bool open = !o.inOrder || i == 0 || p.visited[i - 1];
@@ -80,15 +80,15 @@ bool DataMission::met(size_t index, World& world) {
             }
             return reached == o.bodies.size();
         }
-        case ObjectiveSpec::Leave:
+        case ObjectiveDef::Leave:
             return shipSquaredDistance(world, centreOf(o.centre, world)).above(o.radius);
-        case ObjectiveSpec::Land:
+        case ObjectiveDef::Land:
             return landed && (o.centre.body < 0 || shipDistanceToBody(world, o.centre.body) < o.radius);
-        case ObjectiveSpec::LandAt:
+        case ObjectiveDef::LandAt:
             return shipSquaredDistance(world, placeOn(o, world)).below(o.radius) && landed;
-        case ObjectiveSpec::Launch:
+        case ObjectiveDef::Launch:
             return !landed;
-        case ObjectiveSpec::Hold: {
+        case ObjectiveDef::Hold: {
             const Vec2 centre = centreOf(o.centre, world);
             const SquaredDistance d = shipSquaredDistance(world, centre);
             bool inside = (!o.hasInner || d.above(o.inner)) && (!o.hasOuter || d.below(o.outer));
@@ -100,40 +100,40 @@ bool DataMission::met(size_t index, World& world) {
             }
             return heldLongEnough(world, inside, p.inRange, p.rangeStart, o.steps);
         }
-        case ObjectiveSpec::Survive:
+        case ObjectiveDef::Survive:
             return world.time - stageStart > o.steps;
     }
     return false;
 }
 
 bool DataMission::failing(size_t index, World& world) {
-    const FailureSpec& f = spec_.failures[index];
+    const FailureDef& f = def_.failures[index];
     const bool landed = world.rocket->landed;
     switch (f.kind) {
-        case FailureSpec::Beyond:
+        case FailureDef::Beyond:
             return shipSquaredDistance(world, centreOf(f.centre, world)).above(f.radius);
-        case FailureSpec::Land:
+        case FailureDef::Land:
             if (!landed) flown[index] = true;
             return flown[index] && landed;
-        case FailureSpec::TimeLimit:
+        case FailureDef::TimeLimit:
             return world.time > f.steps;
     }
     return false;
 }
 
 void DataMission::update(World& world) {
-    for (size_t i = 0; i < spec_.failures.size(); ++i) {
+    for (size_t i = 0; i < def_.failures.size(); ++i) {
         if (failing(i, world) && !failed) {
             failed = true;
             failReason = failureReason(i);
         }
     }
-    while (stage < spec_.objectives.size() && met(stage, world)) {
+    while (stage < def_.objectives.size() && met(stage, world)) {
         ++stage;
         stageStart = world.time;
         nearestGoal = -1.0;  // a new objective: its own closest approach
     }
-    if (stage == spec_.objectives.size()) {
+    if (stage == def_.objectives.size()) {
         winMission(*this, world);
         return;
     }
@@ -142,9 +142,9 @@ void DataMission::update(World& world) {
 }
 
 double DataMission::distanceTo(size_t index, const World& world) const {
-    const ObjectiveSpec& o = spec_.objectives[index];
+    const ObjectiveDef& o = def_.objectives[index];
     switch (o.kind) {
-        case ObjectiveSpec::Visit: {
+        case ObjectiveDef::Visit: {
             double nearest = -1.0;
             for (size_t i = 0; i < o.bodies.size(); ++i) {
                 if (progress[index].visited[i]) continue;
@@ -154,61 +154,61 @@ double DataMission::distanceTo(size_t index, const World& world) const {
             }
             return nearest < 0 ? 0.0 : nearest;
         }
-        case ObjectiveSpec::Leave:
+        case ObjectiveDef::Leave:
             return std::max(0.0, o.radius - shipDistance(world, centreOf(o.centre, world)));
-        case ObjectiveSpec::Land:
+        case ObjectiveDef::Land:
             if (o.centre.body < 0) return -1.0;
             return std::max(0.0, shipDistanceToBody(world, o.centre.body) - o.radius);
-        case ObjectiveSpec::LandAt:
+        case ObjectiveDef::LandAt:
             return std::max(0.0, shipDistance(world, placeOn(o, world)) - o.radius);
-        case ObjectiveSpec::Hold: {
+        case ObjectiveDef::Hold: {
             if (!o.hasInner && !o.hasOuter) return -1.0;
             const double d = shipDistance(world, centreOf(o.centre, world));
             if (o.hasInner && d < o.inner) return o.inner - d;
             if (o.hasOuter && d > o.outer) return d - o.outer;
             return 0.0;
         }
-        case ObjectiveSpec::Launch:
-        case ObjectiveSpec::Survive:
+        case ObjectiveDef::Launch:
+        case ObjectiveDef::Survive:
             break;
     }
     return -1.0;
 }
 
 std::string DataMission::failureReason(size_t index) const {
-    const FailureSpec& f = spec_.failures[index];
+    const FailureDef& f = def_.failures[index];
     if (!f.text.empty()) return f.text;
     switch (f.kind) {
-        case FailureSpec::Beyond:
-            if (f.centre.body >= 0 && !spec_.bodies[size_t(f.centre.body)].name.empty())
-                return "flew too far from the " + spec_.bodies[size_t(f.centre.body)].name;
+        case FailureDef::Beyond:
+            if (f.centre.body >= 0 && !def_.bodies[size_t(f.centre.body)].name.empty())
+                return "flew too far from the " + def_.bodies[size_t(f.centre.body)].name;
             return "flew out of range";
-        case FailureSpec::Land:
+        case FailureDef::Land:
             return "landed before the mission was done";
-        case FailureSpec::TimeLimit:
+        case FailureDef::TimeLimit:
             return "took longer than " + std::to_string(f.steps) + " s";
     }
     return "failed";
 }
 
 void DataMission::goals(const World& world, Goals& out) const {
-    for (size_t i = 0; i < spec_.objectives.size(); ++i) {
-        const ObjectiveSpec& o = spec_.objectives[i];
+    for (size_t i = 0; i < def_.objectives.size(); ++i) {
+        const ObjectiveDef& o = def_.objectives[i];
         const Progress& p = progress[i];
         const bool done = i < stage;
         switch (o.kind) {
-            case ObjectiveSpec::Visit:
+            case ObjectiveDef::Visit:
                 for (size_t k = 0; k < o.bodies.size(); ++k)
                     addGoalCircles(out, p.visited[k] != 0, world.bodies[size_t(o.bodies[k])]->position,
                                    {o.radius});
                 break;
-            case ObjectiveSpec::Leave:
+            case ObjectiveDef::Leave:
                 addGoalCircles(out, done, centreOf(o.centre, world), {o.radius});
                 break;
-            case ObjectiveSpec::LandAt:
+            case ObjectiveDef::LandAt:
                 addGoalCircles(out, done, placeOn(o, world), {o.radius});
                 break;
-            case ObjectiveSpec::Hold:
+            case ObjectiveDef::Hold:
                 if (o.hasSector) {
                     addSectorGoal(out, *world.bodies[size_t(o.centre.body)], o.sector, p.inRange);
                 } else {
@@ -216,14 +216,14 @@ void DataMission::goals(const World& world, Goals& out) const {
                     if (o.hasOuter) addGoalCircles(out, p.inRange, centreOf(o.centre, world), {o.outer});
                 }
                 break;
-            case ObjectiveSpec::Land:
-            case ObjectiveSpec::Launch:
-            case ObjectiveSpec::Survive:
+            case ObjectiveDef::Land:
+            case ObjectiveDef::Launch:
+            case ObjectiveDef::Survive:
                 break;
         }
     }
-    for (const FailureSpec& f : spec_.failures)
-        if (f.kind == FailureSpec::Beyond) addGoalCircles(out, false, centreOf(f.centre, world), {f.radius});
+    for (const FailureDef& f : def_.failures)
+        if (f.kind == FailureDef::Beyond) addGoalCircles(out, false, centreOf(f.centre, world), {f.radius});
 }
 
 void DataMission::fixedGoals(const World& world, Goals& out) const {

@@ -10,7 +10,7 @@
 // one after the other, failures checked every step.
 class DataMission : public Mission {
 public:
-    explicit DataMission(const MissionSpec& spec);
+    explicit DataMission(const MissionDef& def);
 
     void setup(World& world) override;
     // Failures first, then the objectives from the current one on: an
@@ -22,7 +22,7 @@ public:
     bool hasFixedGoals() const override { return sectorBody >= 0; }
     Vec2 fixedGoalsCentre(const World& world) const override;
 
-    const MissionSpec& spec() const { return spec_; }
+    const MissionDef& def() const { return def_; }
     // What the player is told when failure `index` ends a run.
     std::string failureReason(size_t index) const;
 
@@ -37,7 +37,7 @@ private:
     // How far the ship is from meeting objective `index`; negative if not a distance.
     double distanceTo(size_t index, const World& world) const;
 
-    MissionSpec spec_;
+    MissionDef def_;
     std::vector<Progress> progress;      // per objective
     std::vector<TurningWindow> windows;  // per objective; used by sectors only
     std::vector<bool> flown;             // per failure: the ship has been off the ground

@@ -67,8 +67,8 @@ std::string number(double value) {
 
 class Reader {
 public:
-    Reader(const std::string& path_, MissionSpec& spec_, std::ostream& log_)
-        : path(path_), spec(spec_), log(log_) {}
+    Reader(const std::string& path_, MissionDef& def_, std::ostream& log_)
+        : path(path_), def(def_), log(log_) {}
 
     bool read(const std::string& text);
 
@@ -273,8 +273,8 @@ private:
             error(lineOf(node), name + ": must be the name of a body");
             return -1;
         }
-        for (size_t i = 0; i < spec.bodies.size(); ++i)
-            if (!spec.bodies[i].name.empty() && spec.bodies[i].name == s->get()) return int(i);
+        for (size_t i = 0; i < def.bodies.size(); ++i)
+            if (!def.bodies[i].name.empty() && def.bodies[i].name == s->get()) return int(i);
         error(lineOf(node), name + ": no body is named '" + shown(s->get()) + "'");
         return -1;
     }
@@ -303,7 +303,7 @@ private:
     void readFailure(const toml::table& t, const std::string& where);
 
     const std::string& path;
-    MissionSpec& spec;
+    MissionDef& def;
     std::ostream& log;
     int errors = 0;
     std::set<std::pair<const toml::table*, std::string>> misspelt;  // keys suggested so far
@@ -316,20 +316,20 @@ void Reader::readRecord(const toml::table& root) {
         if (title->empty() || control || *title == "<- Back -<<")
             error(lineOf(*root.get("title")),
                   "title: '" + shown(*title) + "' cannot be a mission's title");
-        spec.title = *title;
-        spec.titleLine = lineOf(*root.get("title"));
+        def.title = *title;
+        def.titleLine = lineOf(*root.get("title"));
     }
     if (auto group = text(root, "group", "", false, maxTitleLength)) {
         if (shown(*group) != *group)
             error(lineOf(*root.get("group")), "group: '" + shown(*group) + "' is no group's name");
-        spec.group = *group;
-        spec.groupLine = lineOf(*root.get("group"));
+        def.group = *group;
+        def.groupLine = lineOf(*root.get("group"));
     }
     if (auto reference = text(root, "reference", "", true)) {
         std::string why;
         if (!isProgramText(*reference, why))
             error(lineOf(*root.get("reference")), "reference: not a program text: " + why);
-        spec.reference = *reference;
+        def.reference = *reference;
     }
 
     if (const toml::table* briefing = table(root, "briefing", true)) {
@@ -352,7 +352,7 @@ void Reader::readRecord(const toml::table& root) {
                 prose += "* " + s->get() + "\n";
             }
         }
-        spec.briefing = prose;
+        def.briefing = prose;
     }
 
     if (const toml::table* medals = table(root, "medals", true)) {
@@ -361,14 +361,14 @@ void Reader::readRecord(const toml::table& root) {
         const auto silver = positive(*medals, "silver", "medals.", true, maxLimit);
         if (gold && silver && !(float(*gold) < float(*silver)))
             error(tableLine(*medals), "medals: gold must be lower than silver");
-        spec.gold = float(gold.value_or(0.0));
-        spec.silver = float(silver.value_or(0.0));
+        def.gold = float(gold.value_or(0.0));
+        def.silver = float(silver.value_or(0.0));
     }
     if (const toml::table* costs = table(root, "costs", false)) {
         onlyKeys(*costs, "[costs]", {"thrust", "turn", "time"});
-        if (auto c = real(*costs, "thrust", "costs.", false, 0.0, maxLimit)) spec.thrustCost = float(*c);
-        if (auto c = real(*costs, "turn", "costs.", false, 0.0, maxLimit)) spec.turnCost = float(*c);
-        if (auto c = real(*costs, "time", "costs.", false, 0.0, maxLimit)) spec.timeCost = float(*c);
+        if (auto c = real(*costs, "thrust", "costs.", false, 0.0, maxLimit)) def.thrustCost = float(*c);
+        if (auto c = real(*costs, "turn", "costs.", false, 0.0, maxLimit)) def.turnCost = float(*c);
+        if (auto c = real(*costs, "time", "costs.", false, 0.0, maxLimit)) def.timeCost = float(*c);
     }
 }
 
@@ -376,9 +376,9 @@ void Reader::readBody(const toml::table& t, const std::string& where) {
     onlyKeys(t, where, {"name", "radius", "mass", "position", "velocity", "angle", "spin", "solid",
                         "model", "texture"});
     const std::string at = where + " ";
-    BodySpec body;
+    BodyDef body;
     if (auto name = text(t, "name", at, false, 255)) {
-        for (const BodySpec& other : spec.bodies)
+        for (const BodyDef& other : def.bodies)
             if (!name->empty() && other.name == *name)
                 error(lineOf(*t.get("name")),
                       at + "name: another body is named '" + shown(*name) + "'");
@@ -393,25 +393,25 @@ void Reader::readBody(const toml::table& t, const std::string& where) {
     body.solid = flag(t, "solid", at).value_or(true);
     dataFile(t, "model", at, body.model);
     dataFile(t, "texture", at, body.texture);
-    spec.bodies.push_back(body);
+    def.bodies.push_back(body);
 }
 
 void Reader::readShip(const toml::table& t) {
     onlyKeys(t, "[ship]", {"position", "velocity", "angle", "spin"});
-    spec.ship.position = pair(t, "position", "ship.", true, maxCoordinate).value_or(Vec2());
-    spec.ship.velocity = pair(t, "velocity", "ship.", false, maxSpeed).value_or(Vec2());
-    spec.ship.angle = real(t, "angle", "ship.", false, -maxAngle, maxAngle).value_or(0.0);
-    spec.ship.spin = real(t, "spin", "ship.", false, -maxSpin, maxSpin).value_or(0.0);
+    def.ship.position = pair(t, "position", "ship.", true, maxCoordinate).value_or(Vec2());
+    def.ship.velocity = pair(t, "velocity", "ship.", false, maxSpeed).value_or(Vec2());
+    def.ship.angle = real(t, "angle", "ship.", false, -maxAngle, maxAngle).value_or(0.0);
+    def.ship.spin = real(t, "spin", "ship.", false, -maxSpin, maxSpin).value_or(0.0);
 }
 
 void Reader::readObjective(const toml::table& t, const std::string& where) {
     const std::string at = where + " ";
-    ObjectiveSpec o;
+    ObjectiveDef o;
     o.line = tableLine(t);
     const auto kind = text(t, "kind", at, true, 64);
     if (!kind) return;
     if (*kind == "visit") {
-        o.kind = ObjectiveSpec::Visit;
+        o.kind = ObjectiveDef::Visit;
         onlyKeys(t, where + " (visit)", {"kind", "bodies", "radius", "order"});
         const toml::node* list = find(t, "bodies", at, true);
         const toml::array* names = list ? list->as_array() : nullptr;
@@ -427,33 +427,33 @@ void Reader::readObjective(const toml::table& t, const std::string& where) {
             error(lineOf(*t.get("order")), at + "order: must be \"any\" or \"listed\"");
         o.inOrder = order == "listed";
     } else if (*kind == "leave") {
-        o.kind = ObjectiveSpec::Leave;
+        o.kind = ObjectiveDef::Leave;
         onlyKeys(t, where + " (leave)", {"kind", "body", "point", "radius"});
         centre(t, at, o.centre);
         o.radius = positive(t, "radius", at, true, maxCoordinate * 10).value_or(1.0);
     } else if (*kind == "land") {
-        o.kind = ObjectiveSpec::Land;
+        o.kind = ObjectiveDef::Land;
         onlyKeys(t, where + " (land)", {"kind", "body", "within"});
         if (const toml::node* body = t.get("body")) {
             o.centre.body = bodyNamed(*body, at + "body");
             // A landed ship sits its own radius (8) and a little more above the ground.
             const double nearby =
-                o.centre.body >= 0 ? spec.bodies[size_t(o.centre.body)].radius + 10.0 : 1.0;
+                o.centre.body >= 0 ? def.bodies[size_t(o.centre.body)].radius + 10.0 : 1.0;
             o.radius = positive(t, "within", at, false, maxCoordinate * 10).value_or(nearby);
         } else if (t.get("within")) {
             error(lineOf(*t.get("within")), at + "within: needs the body it is measured from");
         }
     } else if (*kind == "land_at") {
-        o.kind = ObjectiveSpec::LandAt;
+        o.kind = ObjectiveDef::LandAt;
         onlyKeys(t, where + " (land_at)", {"kind", "body", "offset", "radius"});
         if (const toml::node* body = find(t, "body", at, true)) o.centre.body = bodyNamed(*body, at + "body");
         o.offset = pair(t, "offset", at, true, maxCoordinate).value_or(Vec2());
         o.radius = positive(t, "radius", at, true, maxCoordinate).value_or(1.0);
     } else if (*kind == "launch") {
-        o.kind = ObjectiveSpec::Launch;
+        o.kind = ObjectiveDef::Launch;
         onlyKeys(t, where + " (launch)", {"kind"});
     } else if (*kind == "hold") {
-        o.kind = ObjectiveSpec::Hold;
+        o.kind = ObjectiveDef::Hold;
         onlyKeys(t, where + " (hold)", {"kind", "body", "point", "inner", "outer", "sector", "steps"});
         centre(t, at, o.centre);
         const auto inner = real(t, "inner", at, false, 0.0, maxCoordinate * 10);
@@ -470,7 +470,7 @@ void Reader::readObjective(const toml::table& t, const std::string& where) {
             error(o.line, at + "sector: turns with a body, so it needs body, not point");
         o.steps = whole(t, "steps", at, true, 0, maxSteps).value_or(0);
     } else if (*kind == "survive") {
-        o.kind = ObjectiveSpec::Survive;
+        o.kind = ObjectiveDef::Survive;
         onlyKeys(t, where + " (survive)", {"kind", "steps"});
         o.steps = whole(t, "steps", at, true, 0, maxSteps).value_or(0);
     } else {
@@ -479,24 +479,24 @@ void Reader::readObjective(const toml::table& t, const std::string& where) {
                   "' is none of visit, leave, land, land_at, launch, hold, survive");
         return;
     }
-    spec.objectives.push_back(o);
+    def.objectives.push_back(o);
 }
 
 void Reader::readFailure(const toml::table& t, const std::string& where) {
     const std::string at = where + " ";
-    FailureSpec f;
+    FailureDef f;
     const auto kind = text(t, "kind", at, true, 64);
     if (!kind) return;
     if (*kind == "beyond") {
-        f.kind = FailureSpec::Beyond;
+        f.kind = FailureDef::Beyond;
         onlyKeys(t, where + " (beyond)", {"kind", "body", "point", "radius", "text"});
         centre(t, at, f.centre);
         f.radius = positive(t, "radius", at, true, maxCoordinate * 10).value_or(1.0);
     } else if (*kind == "land") {
-        f.kind = FailureSpec::Land;
+        f.kind = FailureDef::Land;
         onlyKeys(t, where + " (land)", {"kind", "text"});
     } else if (*kind == "time_limit") {
-        f.kind = FailureSpec::TimeLimit;
+        f.kind = FailureDef::TimeLimit;
         onlyKeys(t, where + " (time_limit)", {"kind", "steps", "text"});
         f.steps = whole(t, "steps", at, true, 0, maxSteps).value_or(0);
     } else {
@@ -505,7 +505,7 @@ void Reader::readFailure(const toml::table& t, const std::string& where) {
         return;
     }
     f.text = text(t, "text", at, false, 120).value_or("");  // one line on the game screen
-    spec.failures.push_back(f);
+    def.failures.push_back(f);
 }
 
 bool Reader::read(const std::string& contents) {
@@ -549,7 +549,7 @@ bool Reader::read(const std::string& contents) {
     onlyKeys(root, "the file", rootKeys);
     readRecord(root);
     for (const toml::table* t : tables(root, "body", size_t(maxMissionBodies)))
-        readBody(*t, "body[" + std::to_string(spec.bodies.size() + 1) + "]");
+        readBody(*t, "body[" + std::to_string(def.bodies.size() + 1) + "]");
     if (const toml::table* ship = table(root, "ship", true)) readShip(*ship);
     const auto objectives = tables(root, "objective", size_t(maxMissionParts));
     if (objectives.empty() && !root.get("objective"))
@@ -564,14 +564,14 @@ bool Reader::read(const std::string& contents) {
 
 }  // namespace
 
-bool readMissionText(const std::string& text, const std::string& path, MissionSpec& spec,
+bool readMissionText(const std::string& text, const std::string& path, MissionDef& def,
                      std::ostream& log) {
-    spec = MissionSpec();
-    spec.file = path;
-    return Reader(path, spec, log).read(text);
+    def = MissionDef();
+    def.file = path;
+    return Reader(path, def, log).read(text);
 }
 
-bool readMissionFile(const std::string& path, MissionSpec& spec, std::ostream& log) {
+bool readMissionFile(const std::string& path, MissionDef& def, std::ostream& log) {
     std::ifstream file(path, std::ios::binary);
     std::string text;
     if (file.is_open()) text.assign(std::istreambuf_iterator<char>(file), {});
@@ -579,5 +579,5 @@ bool readMissionFile(const std::string& path, MissionSpec& spec, std::ostream& l
         log << "ERROR: " << path << ":1: cannot be read\n";
         return false;
     }
-    return readMissionText(text, path, spec, log);
+    return readMissionText(text, path, def, log);
 }

@@ -17,7 +17,7 @@ constexpr int maxMissionBodies = 16;
 // Most objectives, failures, or circles of one visit.
 constexpr int maxMissionParts = 16;
 
-struct BodySpec {
+struct BodyDef {
     std::string name;  // how objectives refer to it; may be empty
     double radius = 0.0;
     double mass = 0.0;
@@ -30,7 +30,7 @@ struct BodySpec {
     std::string texture;
 };
 
-struct ShipSpec {
+struct ShipDef {
     Vec2 position;
     Vec2 velocity;
     double angle = 0.0;
@@ -43,7 +43,7 @@ struct Centre {
     Vec2 point;
 };
 
-struct ObjectiveSpec {
+struct ObjectiveDef {
     enum Kind {
         Visit,    // enter every circle of `bodies`, in any or the listed order
         Leave,    // get farther than `radius` from `centre`
@@ -65,7 +65,7 @@ struct ObjectiveSpec {
     int steps = 0;                                               // Hold, Survive
 };
 
-struct FailureSpec {
+struct FailureDef {
     enum Kind {
         Beyond,     // farther than `radius` from `centre`
         Land,       // landed after having been off the ground
@@ -78,7 +78,7 @@ struct FailureSpec {
     std::string text;  // what the player is told on failing; empty: said from the kind
 };
 
-struct MissionSpec {
+struct MissionDef {
     std::string file;  // as given to the reader
     std::string title;
     std::string group;  // empty when the file names none
@@ -86,16 +86,16 @@ struct MissionSpec {
     std::string briefing;  // the whole text shown, objectives list included
     float gold = 0.0f, silver = 0.0f;
     float thrustCost = 1.0f, turnCost = 0.1f, timeCost = 0.01f;
-    std::vector<BodySpec> bodies;
-    ShipSpec ship;
-    std::vector<ObjectiveSpec> objectives;
-    std::vector<FailureSpec> failures;
+    std::vector<BodyDef> bodies;
+    ShipDef ship;
+    std::vector<ObjectiveDef> objectives;
+    std::vector<FailureDef> failures;
     std::string reference;  // program text that wins the mission
 };
 
 // Reads the mission file `path`. On any problem writes one
 // "ERROR: path:line: what is wrong" line per problem to `log` and returns false.
-bool readMissionFile(const std::string& path, MissionSpec& spec, std::ostream& log);
+bool readMissionFile(const std::string& path, MissionDef& def, std::ostream& log);
 // The same for file contents already read; `path` only names them in messages.
-bool readMissionText(const std::string& text, const std::string& path, MissionSpec& spec,
+bool readMissionText(const std::string& text, const std::string& path, MissionDef& def,
                      std::ostream& log);

@@ -70,7 +70,7 @@ std::string rankList() {
 // The parsed campaign of a folder, with its reader's messages: read once per
 // process, the files being the game's own.
 struct Campaign {
-    std::vector<MissionSpec> specs;
+    std::vector<MissionDef> defs;
     std::vector<int> ranks;
     std::string messages;
     int errors = 0;
@@ -91,18 +91,18 @@ const Campaign& campaign(const std::string& folder) {
     }
     std::map<std::string, std::string> titles;  // title -> file
     for (const std::string& file : files) {
-        MissionSpec spec;
+        MissionDef def;
         std::ostringstream problems;
-        bool good = readMissionFile(file, spec, problems);
-        const int rank = rankOf(spec.group);
+        bool good = readMissionFile(file, def, problems);
+        const int rank = rankOf(def.group);
         if (good && rank < 0) {
-            problems << "ERROR: " << file << ":" << spec.groupLine << ": group: '" << spec.group
+            problems << "ERROR: " << file << ":" << def.groupLine << ": group: '" << def.group
                      << "' is none of " << rankList() << "\n";
             good = false;
         }
-        if (good && titles.count(spec.title)) {
-            problems << "ERROR: " << file << ":" << spec.titleLine << ": title: '" << spec.title
-                     << "' is also the title of " << titles[spec.title] << "\n";
+        if (good && titles.count(def.title)) {
+            problems << "ERROR: " << file << ":" << def.titleLine << ": title: '" << def.title
+                     << "' is also the title of " << titles[def.title] << "\n";
             good = false;
         }
         log << problems.str();
@@ -110,8 +110,8 @@ const Campaign& campaign(const std::string& folder) {
             ++c.errors;
             continue;
         }
-        titles[spec.title] = file;
-        c.specs.push_back(spec);
+        titles[def.title] = file;
+        c.defs.push_back(def);
         c.ranks.push_back(rank);
     }
     c.messages = log.str();
@@ -133,27 +133,27 @@ int loadCampaign(const std::string& folder, MissionRegistry& registry, std::ostr
     log << c.messages;
     Groups& g = groups();
     for (auto& rank : g.ranks) rank.clear();
-    for (size_t i = 0; i < c.specs.size(); ++i) {
-        const MissionSpec& spec = c.specs[i];
-        g.ranks[c.ranks[i]].push_back(spec.title);
+    for (size_t i = 0; i < c.defs.size(); ++i) {
+        const MissionDef& def = c.defs[i];
+        g.ranks[c.ranks[i]].push_back(def.title);
         // Missions live for the whole run; the registry owns them.
-        if (!registry.count(spec.title)) registry[spec.title] = new DataMission(spec);
+        if (!registry.count(def.title)) registry[def.title] = new DataMission(def);
     }
     g.refresh();
     return c.errors;
 }
 
-bool readCustomMission(const std::string& file, MissionSpec& spec, std::ostream& log) {
-    if (!readMissionFile(file, spec, log)) return false;
-    if (!spec.group.empty() && spec.group != customGroupTitle) {
-        log << "ERROR: " << file << ":" << spec.groupLine << ": group: a custom mission belongs to '"
-            << customGroupTitle << "', not '" << spec.group << "'\n";
+bool readCustomMission(const std::string& file, MissionDef& def, std::ostream& log) {
+    if (!readMissionFile(file, def, log)) return false;
+    if (!def.group.empty() && def.group != customGroupTitle) {
+        log << "ERROR: " << file << ":" << def.groupLine << ": group: a custom mission belongs to '"
+            << customGroupTitle << "', not '" << def.group << "'\n";
         return false;
     }
     const Groups& g = groups();
     for (const auto& rank : g.ranks) {
-        if (std::find(rank.begin(), rank.end(), spec.title) == rank.end()) continue;
-        log << "ERROR: " << file << ":" << spec.titleLine << ": title: '" << spec.title
+        if (std::find(rank.begin(), rank.end(), def.title) == rank.end()) continue;
+        log << "ERROR: " << file << ":" << def.titleLine << ": title: '" << def.title
             << "' is the title of a built-in mission\n";
         return false;
     }
@@ -173,10 +173,10 @@ int loadCustomMissions(const std::string& saveFolder, MissionRegistry& registry,
         ++errors;
     }
     for (const std::string& file : files) {
-        MissionSpec spec;
-        bool good = readCustomMission(file, spec, log);
-        if (good && std::find(g.custom.begin(), g.custom.end(), spec.title) != g.custom.end()) {
-            log << "ERROR: " << file << ":" << spec.titleLine << ": title: '" << spec.title
+        MissionDef def;
+        bool good = readCustomMission(file, def, log);
+        if (good && std::find(g.custom.begin(), g.custom.end(), def.title) != g.custom.end()) {
+            log << "ERROR: " << file << ":" << def.titleLine << ": title: '" << def.title
                 << "' is also the title of another custom mission\n";
             good = false;
         }
@@ -184,8 +184,8 @@ int loadCustomMissions(const std::string& saveFolder, MissionRegistry& registry,
             ++errors;
             continue;
         }
-        g.custom.push_back(spec.title);
-        if (!registry.count(spec.title)) registry[spec.title] = new DataMission(spec);
+        g.custom.push_back(def.title);
+        if (!registry.count(def.title)) registry[def.title] = new DataMission(def);
     }
     g.refresh();
     return errors;

@@ -33,11 +33,11 @@ int loadCustomMissions(const std::string& saveFolder, MissionRegistry& registry,
 
 extern const char* const customGroupTitle;  // "Custom Missions"
 
-struct MissionSpec;
+struct MissionDef;
 // Reads a player's mission file and checks what the game asks of one: a
 // group, if named, of "Custom Missions", and a title that is no built-in
 // mission's (as rankGroups() lists them). Errors as loadCampaign() reports them.
-bool readCustomMission(const std::string& file, MissionSpec& spec, std::ostream& log);
+bool readCustomMission(const std::string& file, MissionDef& def, std::ostream& log);
 
 struct RankGroup {
     const char* title;

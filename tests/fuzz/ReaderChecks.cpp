@@ -145,9 +145,9 @@ std::string checkScoreFile(const std::string& input) {
 // place, or accepted without a word; an accepted one can be set up, flown,
 // judged and shown.
 std::string checkMission(const std::string& input) {
-    MissionSpec spec;
+    MissionDef def;
     std::ostringstream log;
-    const bool accepted = readMissionText(input, "fuzz.toml", spec, log);
+    const bool accepted = readMissionText(input, "fuzz.toml", def, log);
     const std::string messages = log.str();
     if (accepted != messages.empty())
         return accepted ? "accepted with errors: " + messages : "refused without a reason";
@@ -155,11 +155,11 @@ std::string checkMission(const std::string& input) {
     for (std::string line; std::getline(lines, line);)
         if (line.rfind("ERROR: fuzz.toml:", 0) != 0) return "a message without its place: " + line;
     if (!accepted) return "";
-    DataMission mission(spec);
+    DataMission mission(def);
     World world;
     world.mission = &mission;
     world.clearProgramAndReset();
-    parseProgramText(spec.reference, world.rocket->program);
+    parseProgramText(def.reference, world.rocket->program);
     world.reset();
     Goals goals;
     for (int i = 0; i < 300 && !mission.won && !mission.failed; ++i) {

@@ -88,27 +88,27 @@ TEST(MissionFile, EachProblemIsOneErrorLineWithItsPlaceAndTheMissionIsRefused) {
          "t.toml:1: [[objective]]: missing"},
     };
     for (const auto& c : cases) {
-        MissionSpec spec;
+        MissionDef def;
         std::ostringstream log;
-        EXPECT_FALSE(readMissionText(c.text, "t.toml", spec, log)) << c.error;
+        EXPECT_FALSE(readMissionText(c.text, "t.toml", def, log)) << c.error;
         const std::string lines = log.str();
         EXPECT_EQ(lines.rfind(std::string("ERROR: ") + c.error, 0), 0u) << lines;
         EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 1) << lines;
     }
-    MissionSpec spec;
+    MissionDef def;
     std::ostringstream log;
-    EXPECT_TRUE(readMissionText(base, "t.toml", spec, log)) << log.str();
+    EXPECT_TRUE(readMissionText(base, "t.toml", def, log)) << log.str();
     EXPECT_EQ(log.str(), "");
-    EXPECT_EQ(spec.briefing, "Go.\n\nOBJECTIVES:\n* Get there\n");
+    EXPECT_EQ(def.briefing, "Go.\n\nOBJECTIVES:\n* Get there\n");
 }
 
 TEST(MissionFile, ObjectivesAreMetInTurnAndListedCirclesOnlyInTheirOrder) {
     // The ship at each place in turn, one step each: "won", "failed" or "".
     auto outcome = [](const std::string& text, std::vector<Vec2> places) {
-        MissionSpec spec;
+        MissionDef def;
         std::ostringstream log;
-        EXPECT_TRUE(readMissionText(text, "t.toml", spec, log)) << log.str();
-        DataMission mission(spec);
+        EXPECT_TRUE(readMissionText(text, "t.toml", def, log)) << log.str();
+        DataMission mission(def);
         World world;
         world.mission = &mission;
         world.reset();
@@ -156,11 +156,11 @@ TEST(MissionFile, AFailureSaysWhyAndARunKnowsHowNearItCameToItsNextGoal) {
          "", 10},
     };
     for (const auto& c : cases) {
-        MissionSpec spec;
+        MissionDef def;
         std::ostringstream log;
-        ASSERT_TRUE(readMissionText(base + "[[failure]]\n" + c.failure, "t.toml", spec, log))
+        ASSERT_TRUE(readMissionText(base + "[[failure]]\n" + c.failure, "t.toml", def, log))
             << log.str();
-        DataMission mission(spec);
+        DataMission mission(def);
         World world;
         world.mission = &mission;
         world.reset();
@@ -175,11 +175,11 @@ TEST(MissionFile, AFailureSaysWhyAndARunKnowsHowNearItCameToItsNextGoal) {
         EXPECT_NEAR(mission.nearestGoal, c.nearest, 1e-9) << c.failure;
     }
     // A reason longer than a line on the screen is refused.
-    MissionSpec spec;
+    MissionDef def;
     std::ostringstream log;
     EXPECT_FALSE(readMissionText(base + "[[failure]]\nkind = \"land\"\ntext = \"" +
                                      std::string(121, 'x') + "\"\n",
-                                 "t.toml", spec, log));
+                                 "t.toml", def, log));
 }
 
 TEST(MissionFile, PlayersMissionsLoadBesideTheCampaignButNeverTakeItsTitles) {

@@ -62,10 +62,10 @@ inline Mission* solutionMission(const std::string& name) {
         return found == testMissions().end() ? nullptr : found->second;
     }
     std::unique_ptr<Mission>& file = files[name];
-    MissionSpec spec;
+    MissionDef def;
     if (!file &&
-        readMissionFile(std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/" + name, spec, std::cout))
-        file = std::make_unique<DataMission>(spec);
+        readMissionFile(std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/" + name, def, std::cout))
+        file = std::make_unique<DataMission>(def);
     return file.get();
 }
 

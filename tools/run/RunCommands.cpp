@@ -54,13 +54,13 @@ bool readCount(const std::string& text, long& count, std::ostream& err) {
     return true;
 }
 
-// Whether `spec` is the campaign's own mission, read from the same file.
-bool isCampaignMission(const RunContext& run, const MissionSpec& spec) {
-    auto found = run.missions.find(spec.title);
+// Whether `def` is the campaign's own mission, read from the same file.
+bool isCampaignMission(const RunContext& run, const MissionDef& def) {
+    auto found = run.missions.find(def.title);
     const auto* mission = found == run.missions.end() ? nullptr
                                                       : dynamic_cast<const DataMission*>(found->second);
     std::error_code error;
-    return mission && std::filesystem::equivalent(mission->spec().file, spec.file, error);
+    return mission && std::filesystem::equivalent(mission->def().file, def.file, error);
 }
 
 int usage(const char* form, std::ostream& err) {
@@ -85,9 +85,9 @@ bool isMissionFileName(const std::string& name) {
 // The mission `name` names: a registered title, or a mission file.
 Mission* missionNamed(RunContext& run, const std::string& name, bool isFile, std::ostream& err) {
     if (!isFile) return findMission(run.missions, name, err);
-    MissionSpec spec;
-    if (!readMissionFile(name, spec, err)) return nullptr;
-    run.fileMission.reset(new DataMission(spec));
+    MissionDef def;
+    if (!readMissionFile(name, def, err)) return nullptr;
+    run.fileMission.reset(new DataMission(def));
     return run.fileMission.get();
 }
 
@@ -178,17 +178,17 @@ int checkMissionCommand(RunContext& run, const RunArgs& args, std::ostream& out,
     if (args.empty()) return usage("check-mission FILE...", err);
     int status = 0;
     for (const std::string& file : args) {
-        MissionSpec spec;
+        MissionDef def;
         std::ostringstream quiet;
         // The campaign's own files are judged as the campaign loads them,
         // any other as the game loads a player's mission.
-        const bool builtIn = readMissionFile(file, spec, quiet) && isCampaignMission(run, spec);
-        if (!builtIn && !readCustomMission(file, spec, err)) {
+        const bool builtIn = readMissionFile(file, def, quiet) && isCampaignMission(run, def);
+        if (!builtIn && !readCustomMission(file, def, err)) {
             status = badInput;
             continue;
         }
-        DataMission mission(spec);
-        const FlightResult result = flyMission(run.world, mission, spec.reference, defaultMaxSteps);
+        DataMission mission(def);
+        const FlightResult result = flyMission(run.world, mission, def.reference, defaultMaxSteps);
         out << formatResult(result) << "\n";
         if (std::string(result.result) != "won") {
             err << "ERROR: " << file << ": the reference program does not win: result="
