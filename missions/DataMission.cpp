@@ -137,6 +137,7 @@ void DataMission::update(World& world) {
         winMission(*this, world);
         return;
     }
+    if (!measureApproach) return;
     const double d = distanceTo(stage, world);
     if (d >= 0 && (nearestGoal < 0 || d < nearestGoal)) nearestGoal = d;
 }

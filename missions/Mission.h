@@ -32,8 +32,11 @@ public:
     bool failed = false;
     std::string failReason;  // why the run failed, in the player's words; set with `failed`
     // The closest the ship came this run to the objective it has yet to
-    // meet, in world units; negative where that is not a distance.
+    // meet, in world units; negative where that is not a distance. Measured
+    // only while `measureApproach` is set: the runs the player watches, not
+    // the optimizer's or the preview's, which it would only slow.
     double nearestGoal = -1.0;
+    bool measureApproach = false;
 
     virtual void setup(World&) {}
     virtual void update(World&) {}

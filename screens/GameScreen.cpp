@@ -98,6 +98,7 @@ void GameScreen::setRunning(bool run) {
         paths->runEnded(app.world);
     }
     app.world.running = run;
+    if (app.world.mission) app.world.mission->measureApproach = run;
     if (!run) app.world.reset();
     runButton->label = run ? "Stop" : "Run";
     for (Button* button : {leftButton, rightButton, thrustButton, waitButton, sleepButton,

@@ -161,6 +161,7 @@ TEST(MissionFile, AFailureSaysWhyAndARunKnowsHowNearItCameToItsNextGoal) {
         ASSERT_TRUE(readMissionText(base + "[[failure]]\n" + c.failure, "t.toml", def, log))
             << log.str();
         DataMission mission(def);
+        mission.measureApproach = true;  // as in a run the player watches
         World world;
         world.mission = &mission;
         world.reset();
