@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "render/Font.h"
+#include "render/WindowProjection.h"
 
 namespace {
 
@@ -88,12 +89,7 @@ void ListMenu::drawItems() const {
 }
 
 void beginMenuFrame() {
-    glViewport(0, 0, app.width, app.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, app.width, 0, app.height, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    projectOntoWindow(app.width, app.height);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // The stars of endMenuFrame() rely on the depth test.

@@ -5,20 +5,21 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <utility>
 #include <cstdio>
+#include <utility>
 
 #include "app/Application.h"
 #include "app/Button.h"
 #include "missions/Mission.h"
 #include "render/Font.h"
+#include "render/WindowProjection.h"
 #include "screens/CompletionScreen.h"
 #include "screens/FlightPaths.h"
 #include "screens/ProgramEditor.h"
-#include "sim/ProgramEdits.h"
 #include "screens/SpaceView.h"
 #include "sim/FlightPath.h"
 #include "sim/Optimizer.h"
+#include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
 
 namespace {
@@ -213,7 +214,8 @@ bool GameScreen::simulate() {
     if (world.mission->failed) {
         std::string reason = world.mission->failReason;
         if (!reason.empty()) reason[0] = char(std::toupper((unsigned char)reason[0]));
-        say("Failed: " + (reason.empty() ? std::string("the mission's rules were broken") : reason));
+        say("Failed: " +
+            (reason.empty() ? std::string("the mission's rules were broken") : reason));
         stopRun();
     } else if (!won && world.running && world.time >= horizon) {
         outOfTime();
@@ -262,12 +264,7 @@ void GameScreen::drawMessage() const {
     const float height = lineHeight + (messageDetail.empty() ? 0 : small.y + 4) + 12;
     const float left = std::max(0.0f, (viewWidth - width) / 2);
     // The view and the editor leave projections of their own behind.
-    glViewport(0, 0, app.width, app.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, app.width, 0, app.height, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    projectOntoWindow(app.width, app.height);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
     glColor4f(0, 0, 0, 0.7f);
@@ -319,9 +316,9 @@ void GameScreen::applyEdits() {
     if (takeClick(upButton)) moveInstructionUp(program, s);
     if (takeClick(downButton)) moveInstructionDown(program, s);
     editor->digits.select(s);
-    for (auto [button, opcode] : {std::pair{leftButton, Left}, std::pair{rightButton, Right},
-                                  std::pair{waitButton, Wait}, std::pair{sleepButton, Sleep},
-                                  std::pair{thrustButton, Thrust}}) {
+    for (auto [button, opcode] :
+         {std::pair{leftButton, Left}, std::pair{rightButton, Right}, std::pair{waitButton, Wait},
+          std::pair{sleepButton, Sleep}, std::pair{thrustButton, Thrust}}) {
         if (!takeClick(button)) continue;
         const size_t before = program.size();
         insertInstruction(program, s, uint8_t(opcode));
@@ -331,12 +328,7 @@ void GameScreen::applyEdits() {
 }
 
 void GameScreen::draw() {
-    glViewport(0, 0, app.width, app.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, app.width, 0, app.height, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    projectOntoWindow(app.width, app.height);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
