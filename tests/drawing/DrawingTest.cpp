@@ -293,10 +293,7 @@ TEST_F(Drawing, TheButtonBarShowsTurboAndTheReadoutOnlyWhileRunning) {
     };
     //                    Run Left Right Turbo Thrust Wait Sleep Del Up Down Quit
     EXPECT_EQ(edges(show(screen)), "XXX.XXXXXXX");
-    SDL_Event run{};
-    run.type = SDL_KEYDOWN;
-    run.key.keysym.sym = SDLK_RETURN;
-    dispatchEvent(run);
+    dispatchEvent(InputEvent::keyPress(Key::Return));
     screen.update();
     ASSERT_TRUE(app.world.running);
     app.world.time = 1234;
