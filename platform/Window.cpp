@@ -26,7 +26,10 @@ bool setVideoMode(const WindowMode& mode) {
 }
 
 Key keyOf(SDLKey sym) {
-    if (sym >= 32 && sym < 127) return Key(int32_t(sym));
+    const bool named = (sym >= SDLK_a && sym <= SDLK_z) || (sym >= SDLK_0 && sym <= SDLK_9) ||
+                       sym == SDLK_SPACE || sym == SDLK_PLUS || sym == SDLK_MINUS ||
+                       sym == SDLK_EQUALS;
+    if (named) return Key(int32_t(sym));  // the character itself
     if (sym >= SDLK_KP0 && sym <= SDLK_KP9) return Key(int32_t(Key::Keypad0) + (sym - SDLK_KP0));
     switch (sym) {
         case SDLK_BACKSPACE: return Key::Backspace;

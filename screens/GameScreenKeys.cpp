@@ -18,7 +18,7 @@ bool GameScreen::handleEvent(const InputEvent& event) {
         if (key == Key::Escape) quitButton->clicked = true;
         return true;
     }
-    if (key == charKey('p')) {
+    if (key == Key::P) {
         paths->togglePreview();
     } else if (key == Key::Return) {
         runButton->clicked = true;
@@ -34,19 +34,19 @@ bool GameScreen::handleEvent(const InputEvent& event) {
 
 void GameScreen::handleStoppedKey(Key key) {
     switch (key) {
-        case charKey('t'):
+        case Key::T:
             thrustButton->clicked = true;
             return;
-        case charKey('l'):
+        case Key::L:
             leftButton->clicked = true;
             return;
-        case charKey('r'):
+        case Key::R:
             rightButton->clicked = true;
             return;
-        case charKey('w'):
+        case Key::W:
             waitButton->clicked = true;
             return;
-        case charKey('s'):
+        case Key::S:
             sleepButton->clicked = true;
             return;
         case Key::Delete:
@@ -58,7 +58,7 @@ void GameScreen::handleStoppedKey(Key key) {
         case Key::PageDown:
             downButton->clicked = true;
             return;
-        case charKey('b'):
+        case Key::B:
             loadBestProgram();
             return;
         case Key::F1:
