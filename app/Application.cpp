@@ -4,8 +4,8 @@
 #include <ctime>
 #include <iostream>
 
-#include "app/FramePacer.h"
-#include "app/OptionsMenu.h"
+#include "platform/FramePacer.h"
+#include "screens/OptionsMenu.h"
 #include "app/QuitSignals.h"
 #include "missions/Mission.h"
 #include "platform/Clock.h"
@@ -14,7 +14,7 @@
 #include "render/Font.h"
 #include "screens/CompletionScreen.h"
 #include "screens/GameScreen.h"
-#include "screens/LoadingScreen.h"
+#include "screens/IntroScreen.h"
 #include "screens/MainMenu.h"
 #include "screens/MissionBriefingScreen.h"
 #include "screens/MissionMenu.h"
@@ -41,7 +41,7 @@ Application::Application(const GameFolders& folders_)
 // The screens go before the missions their pointers name; the GL objects
 // they hold are gone with the window by then.
 Application::~Application() {
-    loadingScreen.reset();
+    introScreen.reset();
     mainMenu.reset();
     optionsMenu.reset();
     missionMenu.reset();
@@ -60,14 +60,14 @@ void Application::createScreens() {
     optionsMenu = std::make_unique<OptionsMenu>(ui, options);
     mainMenu = std::make_unique<MainMenu>(ui, missions, records, folders, *missionMenu,
                                           *optionsMenu);
-    loadingScreen = std::make_unique<LoadingScreen>(ui, random, *mainMenu);
-    ui.pushScreen(loadingScreen.get());
+    introScreen = std::make_unique<IntroScreen>(ui, random, *mainMenu);
+    ui.pushScreen(introScreen.get());
 }
 
 void Application::start() {
     catchQuitSignals();
     options.load();
-    const VideoSettings& stored = options.settings;
+    const Settings& stored = options.settings;
     WindowMode mode = openWindow(WindowMode{stored.width, stored.height, stored.fullscreen});
     catchQuitSignals();  // the window library may have put its own handlers in
     ui.width = mode.width;

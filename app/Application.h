@@ -12,7 +12,7 @@
 #include "render/Particles.h"
 #include "sim/World.h"
 
-class LoadingScreen;
+class IntroScreen;
 class MissionBriefingScreen;
 class GameScreen;
 class CompletionScreen;
@@ -58,7 +58,7 @@ public:
     std::unique_ptr<MissionMenu> missionMenu;
     std::unique_ptr<OptionsMenu> optionsMenu;
     std::unique_ptr<MainMenu> mainMenu;
-    std::unique_ptr<LoadingScreen> loadingScreen;
+    std::unique_ptr<IntroScreen> introScreen;
 
 private:
     void createScreens();

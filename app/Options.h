@@ -10,7 +10,7 @@
 // window in force when the stored mode could not be opened.
 struct StoredOptions {
     std::string file;
-    VideoSettings settings;
+    Settings settings;
 
     // Reads the file; values that cannot be read keep what was there before.
     // Progress and errors go to standard output.

@@ -25,7 +25,7 @@
 #include "missions/Mission.h"
 #include "screens/CompletionScreen.h"
 #include "screens/GameScreen.h"
-#include "screens/LoadingScreen.h"
+#include "screens/IntroScreen.h"
 #include "screens/MainMenu.h"
 #include "screens/MissionBriefingScreen.h"
 #include "screens/MissionMenu.h"
@@ -63,7 +63,7 @@ int liveParticles(const ParticleSet& set) {
 
 // The intro with its exhaust grown until it no longer gains particles.
 std::string prepareIntro() {
-    LoadingScreen& intro = *app->loadingScreen;
+    IntroScreen& intro = *app->introScreen;
     intro.entered = true;
     intro.update();
     int live = 0;
@@ -169,8 +169,8 @@ void benchFrames(const std::vector<Solution>& solutions, const std::string& busy
 
     std::string intro = prepareIntro();
     row(intro,
-        timeFrames([] { app->loadingScreen->draw(); }, frames,
-                   [] { app->loadingScreen->exhaust.step(app->ui.window()); }),
+        timeFrames([] { app->introScreen->draw(); }, frames,
+                   [] { app->introScreen->exhaust.step(app->ui.window()); }),
         bare);
     app->mainMenu->entered = true;
     row("main menu",

@@ -35,7 +35,7 @@ bool readInteger(std::FILE* file, int32_t& value) {
 
 }  // namespace
 
-void readOptionsFile(const std::string& fileName, VideoSettings& settings, std::ostream& log) {
+void readOptionsFile(const std::string& fileName, Settings& settings, std::ostream& log) {
     log << "Loading options.\n";
     std::FILE* file = std::fopen(fileName.c_str(), "r");
     if (file == nullptr) {
@@ -52,7 +52,7 @@ void readOptionsFile(const std::string& fileName, VideoSettings& settings, std::
     std::fclose(file);
 }
 
-void writeOptionsFile(const std::string& fileName, const VideoSettings& settings,
+void writeOptionsFile(const std::string& fileName, const Settings& settings,
                       std::ostream& log) {
     log << "Saving options.\n";
     std::FILE* file = std::fopen(fileName.c_str(), "wb");

@@ -8,7 +8,7 @@
 // height and the full-screen flag, and a fourth number 0 when the game
 // screen's flight preview is hidden (written only then, so a file of three
 // numbers means it is shown).
-struct VideoSettings {
+struct Settings {
     int32_t width = 1280;  // pixels
     int32_t height = 720;  // pixels
     bool fullscreen = false;
@@ -18,7 +18,7 @@ struct VideoSettings {
 // Reads `fileName` into `settings`; values that cannot be read keep what was
 // there before, but for the preview's flag, which is shown unless a fourth
 // number 0 says otherwise. Progress and error lines go to `log`.
-void readOptionsFile(const std::string& fileName, VideoSettings& settings, std::ostream& log);
+void readOptionsFile(const std::string& fileName, Settings& settings, std::ostream& log);
 // Writes `settings` as one line, replacing `fileName`.
-void writeOptionsFile(const std::string& fileName, const VideoSettings& settings,
+void writeOptionsFile(const std::string& fileName, const Settings& settings,
                       std::ostream& log);

@@ -3,7 +3,7 @@
 #include "app/Widget.h"
 #include "missions/Goal.h"
 #include "render/Camera.h"
-#include "screens/ViewLayer.h"
+#include "render/ViewLayer.h"
 
 class FlightPaths;
 struct World;

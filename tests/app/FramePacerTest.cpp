@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/FramePacer.h"
+#include "platform/FramePacer.h"
 
 TEST(FramePacer, FramesStartOnePeriodApartWhateverTheSleepsAndSlowFrames) {
     struct Swap {

@@ -9,7 +9,7 @@
 
 namespace {
 
-std::string shown(const VideoSettings& s) {
+std::string shown(const Settings& s) {
     return std::to_string(s.width) + " " + std::to_string(s.height) + " " +
            std::to_string(s.fullscreen) + (s.showPreview ? "" : " hidden");
 }
@@ -33,7 +33,7 @@ TEST(OptionsFile, ValuesAreReadAsFarAsTheyCanBeAndOddOnesAreKeptAsRead) {
         {"12three 99999999999 1\n", "1024 768 1"},
         {"99999 -5 0\n", "99999 -5 0"},  // the options screen shows them as read
     };
-    StoredOptions options{file, VideoSettings()};
+    StoredOptions options{file, Settings()};
     testing::internal::CaptureStdout();
     for (const auto& c : cases) {
         writeFile(file, c.text);

@@ -24,7 +24,7 @@
 #include "render/WindowProjection.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
-#include "screens/ViewLayer.h"
+#include "render/ViewLayer.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
 
@@ -154,7 +154,7 @@ protected:
     Records records;
     World world;
     std::mt19937 random;
-    StoredOptions options{"options.dat", VideoSettings()};
+    StoredOptions options{"options.dat", Settings()};
     Widget completion{ui};
     std::unique_ptr<GameScreen> game;
     Image show(GameScreen& screen) {

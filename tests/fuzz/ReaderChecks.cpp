@@ -65,12 +65,12 @@ bool holds(const std::string& text, long value) {
 }
 
 std::string checkOptions(const std::string& input) {
-    const VideoSettings defaults;
+    const Settings defaults;
     const std::string path = scratchFile("options.dat");
     writeFile(path, input);
     StoredOptions options{path, defaults};
     options.load();
-    const VideoSettings read = options.settings;
+    const Settings read = options.settings;
     // Only numbers the file holds are taken.
     if (read.width != defaults.width && !holds(input, read.width))
         return "a width the file does not hold: " + std::to_string(read.width);
@@ -78,9 +78,9 @@ std::string checkOptions(const std::string& input) {
         return "a height the file does not hold: " + std::to_string(read.height);
 
     options.save();
-    options.settings = VideoSettings{640, 480, !read.fullscreen, !read.showPreview};
+    options.settings = Settings{640, 480, !read.fullscreen, !read.showPreview};
     options.load();
-    const VideoSettings& again = options.settings;
+    const Settings& again = options.settings;
     if (again.width != read.width || again.height != read.height ||
         again.fullscreen != read.fullscreen || again.showPreview != read.showPreview)
         return "the settings do not survive a save and a load";

@@ -41,7 +41,7 @@ struct ScreenTestBed {
     MissionRegistry missions;
     Records records;
     World world;
-    StoredOptions options{"options.dat", VideoSettings()};
+    StoredOptions options{"options.dat", Settings()};
 };
 
 inline InputEvent keyPress(Key key) { return InputEvent::keyPress(key); }

@@ -1,4 +1,4 @@
-#include "app/FramePacer.h"
+#include "platform/FramePacer.h"
 
 #include <dlfcn.h>
 

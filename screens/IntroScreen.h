@@ -10,10 +10,10 @@ struct Texture;
 // points, trailing its exhaust and a giant welcome banner. It ends by itself
 // after 75 s or on Return, Space, Escape or a mouse press, and shows the main
 // menu. Always the bottom of the screen stack.
-class LoadingScreen : public Widget {
+class IntroScreen : public Widget {
 public:
     // The ship and the drift draw from `random`; the intro ends on `mainMenu`.
-    LoadingScreen(Ui& ui, std::mt19937& random, Widget& mainMenu);
+    IntroScreen(Ui& ui, std::mt19937& random, Widget& mainMenu);
 
     Mesh shipMesh;                   // owned
     Texture* shipTexture = nullptr;  // from the texture cache

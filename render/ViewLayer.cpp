@@ -1,4 +1,4 @@
-#include "screens/ViewLayer.h"
+#include "render/ViewLayer.h"
 
 #include <GL/glext.h>
 

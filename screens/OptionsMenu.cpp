@@ -1,4 +1,4 @@
-#include "app/OptionsMenu.h"
+#include "screens/OptionsMenu.h"
 
 #include <GL/gl.h>
 

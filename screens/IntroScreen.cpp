@@ -1,4 +1,4 @@
-#include "screens/LoadingScreen.h"
+#include "screens/IntroScreen.h"
 
 #include <GL/gl.h>
 
@@ -36,7 +36,7 @@ void drawHint(const Ui& ui, double t) {
 
 }  // namespace
 
-LoadingScreen::LoadingScreen(Ui& ui, std::mt19937& random, Widget& mainMenu)
+IntroScreen::IntroScreen(Ui& ui, std::mt19937& random, Widget& mainMenu)
     : Widget(ui), drift(random), exhaust(random), mainMenu(mainMenu) {
     drift.init(ui.window());
     exhaust.init();
@@ -45,7 +45,7 @@ LoadingScreen::LoadingScreen(Ui& ui, std::mt19937& random, Widget& mainMenu)
     shipTexture = getTexture("models/test_tex.png");
 }
 
-void LoadingScreen::update() {
+void IntroScreen::update() {
     if (entered) {
         restartTimer();
         drift.init(ui.window());
@@ -56,7 +56,7 @@ void LoadingScreen::update() {
     if (ui.clock - enterTime > introSeconds) finishIntro();
 }
 
-void LoadingScreen::draw() {
+void IntroScreen::draw() {
     double t = ui.clock - enterTime;
     float x = float(ui.width / 10.0 - 20.0 * t);  // the ship's reference, intro units
     glViewport(0, 0, ui.width, ui.height);
@@ -92,7 +92,7 @@ void LoadingScreen::draw() {
     drawHint(ui, t);
 }
 
-bool LoadingScreen::handleEvent(const InputEvent& event) {
+bool IntroScreen::handleEvent(const InputEvent& event) {
     bool finishing = event.kind == InputEvent::MousePress;
     if (event.kind == InputEvent::KeyPress) {
         Key key = event.key;
@@ -102,7 +102,7 @@ bool LoadingScreen::handleEvent(const InputEvent& event) {
     return finishing;
 }
 
-void LoadingScreen::finishIntro() {
+void IntroScreen::finishIntro() {
     entered = true;
     ui.pushScreen(&mainMenu);
 }
