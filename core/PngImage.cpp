@@ -1,12 +1,20 @@
 #include "core/PngImage.h"
 
-#include <png.h>
-
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
-#include <filesystem>
-#include <vector>
+
+// The decoder is compiled into this file alone, PNG only, from memory: it
+// reads no file itself and decodes nothing else.
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_PNG
+#define STBI_NO_STDIO
+#define STBI_NO_LINEAR
+#define STBI_NO_HDR
+#define STBI_MAX_DIMENSIONS largestTextureSide
+#include <stb/stb_image.h>
 
 namespace {
 
@@ -32,19 +40,18 @@ std::string pngProblem(const std::string& path) {
     std::string bytes;
     const std::string unread = readBytes(path, bytes);
     if (!unread.empty()) return unread;
-    if (bytes.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8) != 0)
-        return "is not a PNG image";
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
-        return std::string("does not decode: ") + image.message;
-    if (image.width > unsigned(largestTextureSide) || image.height > unsigned(largestTextureSide)) {
-        png_image_free(&image);
+    const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
+    const int size = int(bytes.size());
+    if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) return "is not a PNG image";
+    int width = 0, height = 0, channels = 0;
+    if (stbi_info_from_memory(data, size, &width, &height, &channels) &&
+        (width > largestTextureSide || height > largestTextureSide))
         return "is too large for a texture";
+    stbi_uc* pixels = stbi_load_from_memory(data, size, &width, &height, &channels, 4);
+    if (!pixels) {
+        const std::string why = stbi_failure_reason();
+        return "does not decode: " + (why == "outofdata" ? "the file ends too soon" : why);
     }
-    image.format = PNG_FORMAT_RGBA;
-    std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
-        return std::string("does not decode: ") + image.message;
+    stbi_image_free(pixels);
     return "";
 }

@@ -6,6 +6,6 @@
 constexpr int largestTextureSide = 8192;
 
 // What keeps the file at `path` from being a texture, or "" when it is a PNG
-// image that decodes to its last row and fits a texture. Decoded with libpng,
+// image that decodes to its last row and fits a texture. Decoded with stb_image,
 // so that the checks need no window library.
 std::string pngProblem(const std::string& path);

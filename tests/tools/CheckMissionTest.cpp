@@ -121,7 +121,8 @@ TEST_F(CheckMission, EachFileGetsItsLinesAndTheExitCodeSaysWhetherTheGameCanPlay
          "ERROR: t.toml:21: body[1] texture: 'models/earth_test.obj' is not a PNG image\n"},
         {"a cut-off image is refused",
          {{"t.toml", base + "texture = \"models/cut.png\"\n"}}, 2, "",
-         "ERROR: t.toml:21: body[1] texture: 'models/cut.png' does not decode: "},
+         "ERROR: t.toml:21: body[1] texture: 'models/cut.png' does not decode: the file ends too "
+         "soon\n"},
         {"an image named as a model is refused",
          {{"t.toml", base + "model = \"models/earth_tex.png\"\n"}}, 2, "",
          "ERROR: t.toml:21: body[1] model: 'models/earth_tex.png' is not an OBJ model the game "
