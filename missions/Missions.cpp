@@ -202,7 +202,7 @@ int loadCustomMissions(const std::string& saveFolder, MissionRegistry& registry,
         if (good && loaded.count(def.title)) {
             messages << "WARNING: " << file << ":" << def.titleLine << ": title: '" << def.title
                      << "' is also the title of " << fs::path(loaded[def.title]).filename().string()
-                     << ", which is played; this file is left out\n";
+                     << "; this file is left out\n";
             good = false;
         }
         log << messages.str();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "app/Widget.h"
@@ -36,6 +37,9 @@ std::string medalGap(const Mission& mission);
 std::string resultNotes(const Mission& mission);
 // The five-line score breakdown of the current mission's last run.
 std::string scoreBreakdown(const Mission& mission);
+// The three parts of a score in hundredths, each rounded up or down so that
+// together they make `total` rounded to hundredths.
+std::array<long, 3> shownHundredths(const std::array<float, 3>& parts, float total);
 // Keeps the last run of the current mission as its best when it is the
 // first win or scores no worse than the best (a tie takes the new program).
 void recordResult();

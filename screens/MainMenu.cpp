@@ -24,10 +24,12 @@ const std::vector<std::string>* groupMissions(const std::string& label) {
     return page == app.missionMenu->pages.end() ? nullptr : &page->second;
 }
 
-// The lowest medal among the missions; a mission missing from the registry has none.
+// The lowest medal among the missions; a mission missing from the registry
+// has none. Files the game refused are no missions.
 int lowestMedal(const std::vector<std::string>& page) {
     int medal = 4;
     for (size_t i = 1; i < page.size(); ++i) {
+        if (app.missionMenu->refused.count(page[i])) continue;
         auto mission = app.missions.find(page[i]);
         int m = mission == app.missions.end()
                     ? 0
@@ -55,8 +57,12 @@ void MainMenu::assessGroups() {
         const std::vector<std::string>* page = groupMissions(items[i]);
         if (!page) continue;
         medals[i] = lowestMedal(*page);
-        // The player's own missions are always open and open nothing.
-        if (items[i] == customGroupTitle) continue;
+        // The player's own missions are always open and open nothing; all
+        // refused, they have earned nothing.
+        if (items[i] == customGroupTitle) {
+            if (medals[i] == 4) medals[i] = 0;
+            continue;
+        }
         if (medals[i] >= 2) highestPassed = i;
         locks[i] = i > highestPassed + 1;
     }

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "app/Application.h"
 #include "app/ListMenu.h"
 #include "missions/Mission.h"
@@ -26,6 +28,25 @@ void drawMedalIcons(int medal, Vec2f at) {
     }
 }
 
+// A refused file: its name greyed, and beneath it, in small letters, why;
+// moved left as far as a long message needs to stay in the window, and cut
+// short if even that is not enough (standard output has it whole).
+void drawRefused(const std::string& name, const std::string& problem, Vec2f at) {
+    glColor3f(0.4f, 0.4f, 0.4f);
+    drawText(*app.font, name, at);
+    const float room = float(app.width) - 16.0f;
+    std::string shown = problem;
+    float width = textSize(*app.smallFont, shown).x;
+    if (width > room) {
+        // The small font is fixed-width.
+        shown = problem.substr(0, size_t(float(problem.size()) * room / width) - 3) + "...";
+        width = textSize(*app.smallFont, shown).x;
+    }
+    const float x = std::max(8.0f, std::min(at.x, float(app.width) - 8.0f - width));
+    glColor3f(0.8f, 0.45f, 0.45f);
+    drawText(*app.smallFont, shown, Vec2f(x, at.y - 13.0f));
+}
+
 }  // namespace
 
 MissionMenu::MissionMenu() {
@@ -34,6 +55,10 @@ MissionMenu::MissionMenu() {
         std::vector<std::string>& entries = pages[group.title];
         entries.push_back(backEntry);
         entries.insert(entries.end(), group.missions.begin(), group.missions.end());
+        for (const RefusedMission& file : group.refused) {
+            entries.push_back(file.file);
+            refused[file.file] = file.problem;
+        }
     }
 }
 
@@ -62,6 +87,11 @@ void MissionMenu::draw() {
     for (int i = 0; page != pages.end() && i < int(page->second.size()); ++i) {
         const std::string& entry = page->second[i];
         Vec2f at = rowPosition(i);
+        auto problem = refused.find(entry);
+        if (problem != refused.end()) {
+            drawRefused(entry, problem->second, at);
+            continue;
+        }
         glColor3f(0.7f, 0.7f, 0.7f);
         drawText(*app.font, entry, at);
         auto mission = app.missions.find(entry);
@@ -104,7 +134,7 @@ void MissionMenu::activate() {
         return;
     }
     auto mission = app.missions.find(entry);
-    if (mission == app.missions.end()) return;
+    if (mission == app.missions.end() || refused.count(entry)) return;
     app.world.mission = mission->second;
     app.world.clearProgramAndReset();
     pushScreen(app.briefingScreen);

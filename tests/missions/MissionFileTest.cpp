@@ -209,8 +209,8 @@ TEST(MissionFile, PlayersMissionsLoadBesideTheCampaignButNeverTakeItsTitles) {
         {"c_rank.toml", "ERROR: c_rank.toml:3: group: a custom mission belongs to 'Custom Missions', "
                         "not 'Cadet Missions'"},
         {"d_broken.toml", "ERROR: d_broken.toml:1: not a TOML file: "},
-        {"e_again.toml", "WARNING: e_again.toml:2: title: 'Test' is also the title of a_good.toml, "
-                         "which is played; this file is left out"},
+        {"e_again.toml", "WARNING: e_again.toml:2: title: 'Test' is also the title of a_good.toml; "
+                         "this file is left out"},
         {"f_unseen.toml", "ERROR: f_unseen.toml:17: body[1] model: 'models/earth.obj' cannot be opened"},
     };
     ASSERT_EQ(rankGroups().size(), 5u);
