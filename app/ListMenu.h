@@ -13,13 +13,15 @@ struct Texture;
 // Each menu decides what activating an item does; the last item is the way out.
 class ListMenu : public Widget {
 public:
+    using Widget::Widget;
+
     std::string title;
     std::vector<std::string> items;
     int selected = 0;  // index into items
 
     // menuUpdate() on itself.
     void update() override;
-    bool handleEvent(const SDL_Event& event) override;
+    bool handleEvent(const InputEvent& event) override;
     // Carries out item `index` (always a valid index).
     virtual void activate(int index) = 0;
 
@@ -43,18 +45,18 @@ private:
 // The keys of every menu-like list with items 0..last: Up and Down move
 // `selected` within the list; Return activates it, and Escape selects
 // `escapeItem` first. True when the key activates the selection.
-bool menuKeyActivates(SDLKey key, int& selected, int last, int escapeItem);
+bool menuKeyActivates(Key key, int& selected, int last, int escapeItem);
 
 // The update shared by the menu-like screens: the timer restart, then one
 // star-field step.
 void menuUpdate(Widget& screen);
 
 // Starts a menu frame: window-pixel projection, black clear, texturing on.
-void beginMenuFrame();
+void beginMenuFrame(const Ui& ui);
 // Ends it with the star field, drawn behind whatever the frame drew: text
 // stays clear of stars. Images keep their see-through parts out of the depth
 // buffer (drawImageOverStars) so stars still show around them.
-void endMenuFrame();
+void endMenuFrame(const Ui& ui);
 // drawImage() for a menu frame: its fully transparent texels leave the stars
 // behind them alone.
 void drawImageOverStars(const Texture& texture, Vec2f pos);
