@@ -38,18 +38,9 @@ Application::Application(const GameFolders& folders_)
     ui.stars = &stars;
 }
 
-// The screens go before the missions their pointers name; the GL objects
-// they hold are gone with the window by then.
-Application::~Application() {
-    introScreen.reset();
-    mainMenu.reset();
-    optionsMenu.reset();
-    missionMenu.reset();
-    briefingScreen.reset();
-    gameScreen.reset();
-    completionScreen.reset();
-    for (auto& entry : missions) delete entry.second;
-}
+// Members go in reverse order: the screens first, then the world, then the
+// missions it points at. The GL objects they hold are gone with the window.
+Application::~Application() = default;
 
 void Application::createScreens() {
     completionScreen = std::make_unique<CompletionScreen>(ui, world, records, scores);

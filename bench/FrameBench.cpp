@@ -57,7 +57,7 @@ double timeFrames(
 
 int liveParticles(const ParticleSet& set) {
     int live = 0;
-    for (int i = 0; i < set.count; ++i) live += set.items[i].life > 0;
+    for (const Particle& p : set.items) live += p.life > 0;
     return live;
 }
 

@@ -33,7 +33,7 @@ Mission* loadMission(World& world, const Solution& solution) {
     if (!flown) return nullptr;
     auto found = flown->find(solution.mission);
     if (found == flown->end()) return nullptr;
-    world.mission = found->second;
+    world.mission = found->second.get();
     world.clearProgramAndReset();
     parseProgramText(solution.program, world.rocket->program);
     world.reset();

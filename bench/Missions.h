@@ -1,8 +1,9 @@
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
+
+#include "missions/Missions.h"
 
 class Mission;
 struct World;
@@ -18,7 +19,7 @@ std::vector<Solution> readSolutions(const std::string& fileName);
 
 // The missions the benchmarks fly: the game's own when its window is open,
 // else the campaign's read by the benchmark itself. Set once, before any flight.
-void flyMissions(const std::map<std::string, Mission*>& missions);
+void flyMissions(const MissionRegistry& missions);
 // Makes `mission` current with `program` loaded as the game does; null if unknown.
 Mission* loadMission(World& world, const Solution& solution);
 

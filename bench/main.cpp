@@ -14,6 +14,7 @@
 #include "app/Application.h"
 #include "bench/Sections.h"
 #include "bench/Timing.h"
+#include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "sim/World.h"
 

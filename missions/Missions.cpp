@@ -140,7 +140,7 @@ int loadCampaign(const std::string& folder, MissionRegistry& registry, std::ostr
         const MissionDef& def = c.defs[i];
         g.ranks[c.ranks[i]].push_back(def.title);
         // Missions live for the whole run; the registry owns them.
-        if (!registry.count(def.title)) registry[def.title] = new DataMission(def);
+        if (!registry.count(def.title)) registry[def.title] = std::make_unique<DataMission>(def);
     }
     g.refresh();
     return c.errors;
@@ -213,7 +213,7 @@ int loadCustomMissions(const std::string& saveFolder, MissionRegistry& registry,
         }
         loaded[def.title] = file;
         g.custom.push_back(def.title);
-        if (!registry.count(def.title)) registry[def.title] = new DataMission(def);
+        if (!registry.count(def.title)) registry[def.title] = std::make_unique<DataMission>(def);
     }
     g.refresh();
     return refused;

@@ -2,13 +2,14 @@
 
 #include <iosfwd>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 class Mission;
 
 // Missions by name, in byte-wise name order; owns the missions for the whole run.
-using MissionRegistry = std::map<std::string, Mission*>;
+using MissionRegistry = std::map<std::string, std::unique_ptr<Mission>>;
 
 // The built-in missions: one file each in the campaign folder. Starts as
 // "campaign", beside images/ and models/ in the working directory.

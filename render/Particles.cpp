@@ -2,25 +2,6 @@
 
 #include <GL/gl.h>
 
-#include <cstring>
-
-ParticleSet::~ParticleSet() { delete[] items; }
-
-void ParticleSet::resize(int n) {
-    if (n < 1) {
-        delete[] items;
-        items = nullptr;
-        count = capacity = 0;
-        return;
-    }
-    Particle* grown = new Particle[n]();
-    int kept = count < n ? count : n;
-    if (kept > 0) std::memcpy(grown, items, sizeof(Particle) * kept);
-    delete[] items;
-    items = grown;
-    count = capacity = n;
-}
-
 namespace {
 
 uint32_t random32(std::mt19937& random) { return static_cast<uint32_t>(random()); }
@@ -136,7 +117,7 @@ void drawPoints(const ParticleSet& set, WindowSize window, float size, bool live
     glDisable(GL_TEXTURE_2D);
     glPointSize(size);
     glBegin(GL_POINTS);
-    for (int i = 0; i < set.count; ++i) {
+    for (int i = 0; i < int(set.items.size()); ++i) {
         const Particle& p = set.items[i];
         if (liveOnly && p.life <= 0) continue;
         float sx, sy;
@@ -152,13 +133,13 @@ void drawPoints(const ParticleSet& set, WindowSize window, float size, bool live
 }  // namespace
 
 StarField::StarField(int n, std::mt19937& random_) : random(random_) {
-    resize(n);
-    for (int i = 0; i < count; ++i) spawnStarAnywhere(items[i], random);
+    items.resize(size_t(n));
+    for (int i = 0; i < int(items.size()); ++i) spawnStarAnywhere(items[i], random);
 }
 
 void StarField::step(WindowSize window) {
     float w = float(window.width), h = float(window.height);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < int(items.size()); ++i) {
         Particle& p = items[i];
         moveByVelocity(p);
         // Respawn before projecting, so a star at depth 0 is never divided by.
@@ -176,9 +157,9 @@ void StarField::draw(WindowSize window) const {
 DriftField::DriftField(std::mt19937& random_) : random(random_) {}
 
 void DriftField::init(WindowSize window) {
-    resize(1000);
+    items.resize(1000);
     float w = introWidth(window), h = introHeight(window);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < int(items.size()); ++i) {
         Particle& p = items[i];
         float sx, sy;
         do {
@@ -190,7 +171,7 @@ void DriftField::init(WindowSize window) {
 
 void DriftField::step(WindowSize window) {
     float w = introWidth(window), h = introHeight(window);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < int(items.size()); ++i) {
         Particle& p = items[i];
         moveByVelocity(p);
         if (p.z <= 0.0f) spawnDriftAtEdge(p, random);
@@ -207,13 +188,13 @@ void DriftField::draw(WindowSize window) const {
 Exhaust::Exhaust(std::mt19937& random_) : random(random_) {}
 
 void Exhaust::init() {
-    resize(50000);
-    for (int i = 0; i < count; ++i) items[i].life = 0;
+    items.resize(50000);
+    for (int i = 0; i < int(items.size()); ++i) items[i].life = 0;
 }
 
 void Exhaust::step(WindowSize window) {
     float h = introHeight(window);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < int(items.size()); ++i) {
         Particle& p = items[i];
         if (p.life <= 0) continue;
         moveByVelocity(p);
@@ -224,9 +205,9 @@ void Exhaust::step(WindowSize window) {
         exhaustProjection(p, window, sx, sy);
         if (sx > 2000.0f || sy < 0.0f || sy > h) p.life = 0;
     }
-    if (count < 1) return;
+    if (items.empty()) return;
     for (int k = 0; k < 500; ++k) {
-        uint32_t slot = (random32(random) >> 1) % uint32_t(count);
+        uint32_t slot = (random32(random) >> 1) % uint32_t(items.size());
         spawnExhaust(items[slot], random);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <random>
+#include <vector>
 
 // One point of a particle effect; the spawn rules set every field.
 struct Particle {
@@ -18,19 +19,10 @@ struct WindowSize {
     int32_t height;
 };
 
-// A growable, owned array of particles.
+// The particles of one effect.
 class ParticleSet {
 public:
-    ParticleSet() = default;
-    ~ParticleSet();
-    ParticleSet(const ParticleSet&) = delete;
-    ParticleSet& operator=(const ParticleSet&) = delete;
-
-    // Allocates exactly n and keeps the existing particles; n < 1 empties it.
-    void resize(int n);
-    Particle* items = nullptr;
-    int count = 0;
-    int capacity = 0;
+    std::vector<Particle> items;
 };
 
 // The menus' star field, flying towards the viewer (window pixels). Draws

@@ -138,7 +138,7 @@ void MissionMenu::activate() {
     }
     auto mission = missions.find(entry);
     if (mission == missions.end() || refused.count(entry)) return;
-    world.mission = mission->second;
+    world.mission = mission->second.get();
     world.clearProgramAndReset();
     ui.pushScreen(&briefing);
     entered = true;

@@ -67,12 +67,12 @@ bool opcodeOfLetter(const std::string& letter, uint8_t& opcode) {
 }  // namespace
 
 void parseProgramText(const std::string& text, Program& program) {
-    StringArray tokens = splitText(text, " \n");
-    if (tokens.count == 0) return;
+    const std::vector<std::string> tokens = splitText(text, " \n");
+    if (tokens.empty()) return;
     // A damaged text may announce more instructions than it holds, or a
     // negative number: read only the (letter, value) pairs really there.
     int count = decimal(tokens[0]);
-    int present = (tokens.count - 1) / 2;
+    int present = (int(tokens.size()) - 1) / 2;
     if (count < 0) count = 0;
     if (count > present) count = present;
     program.resize(size_t(count));

@@ -134,7 +134,6 @@ protected:
     void TearDown() override { ui.screens.clear(); }
     ~Drawing() override {
         game.reset();
-        for (auto& entry : missions) delete entry.second;
     }
     // The game screen of a mission as the player sees it while editing.
     GameScreen& play(const std::string& name) {
@@ -142,7 +141,7 @@ protected:
         if (!game) game = std::make_unique<GameScreen>(ui, world, records, random, options, completion);
         ui.screens.clear();
         world.running = false;
-        world.mission = missions.at(name);
+        world.mission = missions.at(name).get();
         world.clearProgramAndReset();
         game->entered = true;
         ui.pushScreen(game.get());

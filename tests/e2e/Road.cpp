@@ -134,7 +134,6 @@ auto withMissions(Use use) {
     MissionRegistry missions;
     registerMissions(missions);
     auto result = use(missions);
-    for (auto& entry : missions) delete entry.second;
     return result;
 }
 

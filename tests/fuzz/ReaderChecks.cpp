@@ -43,7 +43,7 @@ std::string scratchFile(const char* name) {
 std::string checkProgramText(const std::string& input) {
     Program program;
     parseProgramText(input, program);
-    int tokens = splitText(input, " \n").count;
+    int tokens = int(splitText(input, " \n").size());
     if (tokens > 0 && program.size() > size_t(tokens - 1) / 2)
         return "more instructions than the text holds";
     if (tokens == 0 && !program.empty()) return "a text without words changed the program";

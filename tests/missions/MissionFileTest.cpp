@@ -199,10 +199,10 @@ TEST(MissionFile, PlayersMissionsLoadBesideTheCampaignButNeverTakeItsTitles) {
     std::ofstream(missions / "f_unseen.toml")
         << replaced("\"Test\"", "\"Unseen\"",
                     replaced("solid = false", "solid = false\nmodel = \"models/earth.obj\""));
-    const Mission* thrust = registry.at("Thrust");
+    const Mission* thrust = registry.at("Thrust").get();
     EXPECT_EQ(loadCustomMissions(folder.string(), registry, log), 5);
     EXPECT_EQ(registry.size(), 22u);
-    EXPECT_EQ(registry.at("Thrust"), thrust);
+    EXPECT_EQ(registry.at("Thrust").get(), thrust);
     // Printed with the whole path; listed in the menu with the file's own name.
     const std::vector<RefusedMission> refused = {
         {"b_thrust.toml", "ERROR: b_thrust.toml:2: title: 'Thrust' is the title of a built-in mission"},
@@ -226,7 +226,6 @@ TEST(MissionFile, PlayersMissionsLoadBesideTheCampaignButNeverTakeItsTitles) {
         EXPECT_NE(log.str().find(printed), std::string::npos) << log.str();
     }
     std::filesystem::remove_all(folder);
-    for (auto& entry : registry) delete entry.second;
 }
 
 TEST(EditedPrograms, DamagedLinesAreSkippedWithAnErrorAndTheRestRoundTrips) {

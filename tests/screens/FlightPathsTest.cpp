@@ -24,7 +24,7 @@ protected:
         enter("Thrust", "2 T 59 W 3");
     }
     void enter(const char* mission, const char* program) {
-        world.mission = missions.at(mission);
+        world.mission = missions.at(mission).get();
         world.clearProgramAndReset();
         parseProgramText(program, world.rocket->program);
         world.reset();

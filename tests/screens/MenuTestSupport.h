@@ -27,9 +27,6 @@ struct ScreenTestBed {
         ui.stars = &stars;
         registerMissions(missions);
     }
-    ~ScreenTestBed() {
-        for (auto& entry : missions) delete entry.second;
-    }
     Mission& mission(const std::string& name) { return *missions.at(name); }
 
     bool headless = textureCache().headless = true;  // before the fonts ask for textures

@@ -16,18 +16,11 @@
 #include "tests/support/ScratchDirectory.h"
 
 // The 21 missions and a world for tests of the simulation library, one of
-// each per test program. The missions are freed at exit, so that the leak
-// checker sees none left behind.
-struct TestMissions {
-    MissionRegistry registry;
-    ~TestMissions() {
-        for (auto& entry : registry) delete entry.second;
-    }
-};
+// each per test program.
 inline MissionRegistry& testMissions() {
-    static TestMissions missions;
-    if (missions.registry.empty()) registerMissions(missions.registry);
-    return missions.registry;
+    static MissionRegistry missions;
+    if (missions.empty()) registerMissions(missions);
+    return missions;
 }
 inline World& testWorld() {
     static World world;
@@ -37,7 +30,6 @@ inline World& testWorld() {
 // The 21 missions, registered afresh with no scores.
 inline void registerFreshMissions() {
     MissionRegistry& registry = testMissions();
-    for (auto& entry : registry) delete entry.second;
     registry.clear();
     registerMissions(registry);
 }
@@ -59,7 +51,7 @@ inline Mission* solutionMission(const std::string& name) {
     static std::map<std::string, std::unique_ptr<Mission>> files;
     if (name.size() < 5 || name.compare(name.size() - 5, 5, ".toml") != 0) {
         auto found = testMissions().find(name);
-        return found == testMissions().end() ? nullptr : found->second;
+        return found == testMissions().end() ? nullptr : found->second.get();
     }
     std::unique_ptr<Mission>& file = files[name];
     MissionDef def;

@@ -27,7 +27,7 @@ bool isCampaignMission(const RunContext& run, const MissionDef& def) {
     auto found = run.missions.find(def.title);
     const auto* mission = found == run.missions.end()
                               ? nullptr
-                              : dynamic_cast<const DataMission*>(found->second);
+                              : dynamic_cast<const DataMission*>(found->second.get());
     std::error_code error;
     return mission && std::filesystem::equivalent(mission->def().file, def.file, error);
 }

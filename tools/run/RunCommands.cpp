@@ -18,9 +18,6 @@
 
 RunContext::RunContext() { loadCampaign(campaignFolder(), missions, std::cerr); }
 
-RunContext::~RunContext() {
-    for (auto& entry : missions) delete entry.second;
-}
 
 namespace {
 const int badInput = 2;
@@ -32,7 +29,7 @@ Mission* findMission(const MissionRegistry& missions, const std::string& name, s
         err << "unknown mission: " << name << "\n";
         return nullptr;
     }
-    return found->second;
+    return found->second.get();
 }
 
 bool readProgram(const std::string& text, std::ostream& err) {

@@ -18,7 +18,6 @@ using RunArgs = std::vector<std::string>;
 // What the subcommands fly: the missions and a world of their own.
 struct RunContext {
     RunContext();
-    ~RunContext();
     RunContext(const RunContext&) = delete;
     RunContext& operator=(const RunContext&) = delete;
 
