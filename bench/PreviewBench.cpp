@@ -33,14 +33,14 @@ Program nudged(const Program& program, int delta) {
 
 // Seconds to step `programs` through their flights as the preview does, without a path.
 double timeBareFlights(World& world, const Program* const programs[], size_t count, long longest) {
-    const long horizon = longest > 0 ? longest : previewHorizon(*world.mission);
+    const long horizon = longest > 0 ? longest : previewHorizon(world.mission->goldLimit);
     double seconds = 0.0;
     for (size_t i = 0; i < count; ++i) {
         world.rocket->program = *programs[i];
         world.reset();
-        Mission& mission = *world.mission;
+        const RunResult& run = world.result;
         double start = threadSeconds();
-        for (long steps = 0; !mission.won && !mission.failed && steps < horizon; ++steps)
+        for (long steps = 0; !run.won && !run.failed && steps < horizon; ++steps)
             world.step();
         seconds += threadSeconds() - start;
     }
@@ -53,8 +53,9 @@ double timeBareFlights(World& world, const Program* const programs[], size_t cou
 double timePreview(FlightPreview& preview, World& world, const Program* const programs[],
                    FlightPath* const paths[], size_t count) {
     double start = threadSeconds();
-    preview.fly(world, programs, paths, 1);
-    if (count > 1) preview.fly(world, programs + 1, paths + 1, count - 1, paths[0]->steps());
+    const float best = world.mission->goldLimit;
+    preview.fly(world, best, programs, paths, 1);
+    if (count > 1) preview.fly(world, best, programs + 1, paths + 1, count - 1, paths[0]->steps());
     return threadSeconds() - start;
 }
 
@@ -65,7 +66,6 @@ void benchPreview(World& world, const std::vector<Solution>& solutions, int roun
     FlightPath path, lower, higher;
     for (const Solution& solution : solutions) {
         if (!loadMission(world, solution)) continue;
-        world.mission->bestScore = world.mission->goldLimit;
         const Program program = world.rocket->program;
         const Program down = nudged(program, -10), up = nudged(program, +10);
         const Program* one[] = {&program};

@@ -12,11 +12,12 @@ const double cameraFill = 0.95;   // share of the view the framed content fills
 }  // namespace
 
 Camera frameCamera(const World& world, float viewWidth, float viewHeight, Camera previous) {
-    const Rocket* rocket = world.rocket;
+    const Rocket* rocket = world.rocket.get();
     if (!rocket) return previous;
     Vec2 low = rocket->position - rocket->radius * cameraMargin;
     Vec2 high = rocket->position + rocket->radius * cameraMargin;
-    for (const Body* body : world.bodies) {
+    for (const Body& b : world.bodies) {
+        const Body* body = &b;
         double e = body->radius * cameraMargin;
         if (body->position.x - e < low.x) low.x = body->position.x - e;
         if (body->position.x + e > high.x) high.x = body->position.x + e;

@@ -10,12 +10,14 @@
 #include "app/Application.h"
 #include "app/ListMenu.h"
 #include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "missions/ScoreFile.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "screens/MedalTargets.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -49,9 +51,9 @@ constexpr double spaceGuardSeconds = 0.5;
 
 }  // namespace
 
-int runMedal(const Mission& mission) {
+int runMedal(const Mission& mission, const RunResult& run) {
     // A score of 0 counts as "never won" for a best, but a won run always earns a medal.
-    int medal = medalFor(mission.score, mission);
+    int medal = medalFor(run.score, mission);
     return medal == 0 ? 3 : medal;
 }
 
@@ -70,38 +72,38 @@ std::string rateLine(const char* label, float cost, float rate, const char* cost
     return line(format, rate > 0.0f ? cost / rate : 0.0, cost);
 }
 
-std::string scoreBreakdown(const Mission& mission) {
+std::string scoreBreakdown(const Mission& mission, const RunResult& run) {
     std::string text;
     if (mission.thrustRate == 1.0f && mission.turnRate == 0.1f && mission.timeRate == 0.01f) {
-        text += line("Thrust: % 5.0f x 1   = %5.0f\n", mission.thrustCost, mission.thrustCost);
-        text += line(" Turns: % 5.0f x .1  =   %5.1f\n", mission.turnCost * 10, mission.turnCost);
-        text += line("  Time: % 5.0f x .01 =    %5.2f\n", mission.timeCost * 100, mission.timeCost);
+        text += line("Thrust: % 5.0f x 1   = %5.0f\n", run.thrustCost, run.thrustCost);
+        text += line(" Turns: % 5.0f x .1  =   %5.1f\n", run.turnCost * 10, run.turnCost);
+        text += line("  Time: % 5.0f x .01 =    %5.2f\n", run.timeCost * 100, run.timeCost);
     } else {
-        text += rateLine("Thrust", mission.thrustCost, mission.thrustRate, "%5.0f");
-        text += rateLine(" Turns", mission.turnCost, mission.turnRate, "  %5.1f");
-        text += rateLine("  Time", mission.timeCost, mission.timeRate, "   %5.2f");
+        text += rateLine("Thrust", run.thrustCost, mission.thrustRate, "%5.0f");
+        text += rateLine(" Turns", run.turnCost, mission.turnRate, "  %5.1f");
+        text += rateLine("  Time", run.timeCost, mission.timeRate, "   %5.2f");
     }
     text += "-----------------------------\n";
     char total[64];
-    std::snprintf(total, sizeof total, " Total:                 %5.2f\n", mission.score);
+    std::snprintf(total, sizeof total, " Total:                 %5.2f\n", run.score);
     return text + total;
 }
 
-bool isNewBest(const Mission& mission) {
-    return mission.bestScore == 0.0f || mission.score < mission.bestScore;
+bool isNewBest(const Mission& mission, const RunResult& run) {
+    return mission.bestScore == 0.0f || run.score < mission.bestScore;
 }
 
-float bestAfterRun(const Mission& mission) {
-    return isNewBest(mission) ? mission.score : mission.bestScore;
+float bestAfterRun(const Mission& mission, const RunResult& run) {
+    return isNewBest(mission, run) ? run.score : mission.bestScore;
 }
 
-std::string medalGap(const Mission& mission) {
-    int medal = runMedal(mission);
+std::string medalGap(const Mission& mission, const RunResult& run) {
+    int medal = runMedal(mission, run);
     if (medal == 3) return "";
     float limit = medal == 2 ? mission.goldLimit : mission.silverLimit;
     // Scores and limits are whole hundredths; a run above a limit is at
     // least one hundredth away, however the floats round.
-    long hundredths = std::lround((double(mission.score) - double(limit)) * 100.0);
+    long hundredths = std::lround((double(run.score) - double(limit)) * 100.0);
     if (hundredths < 1) hundredths = 1;
     char text[64];
     std::snprintf(text, sizeof text, "%ld.%02ld from %s", hundredths / 100, hundredths % 100,
@@ -109,24 +111,28 @@ std::string medalGap(const Mission& mission) {
     return text;
 }
 
-std::string resultNotes(const Mission& mission) {
-    std::string gap = medalGap(mission);
-    if (!isNewBest(mission)) return gap;
+std::string resultNotes(const Mission& mission, const RunResult& run) {
+    std::string gap = medalGap(mission, run);
+    if (!isNewBest(mission, run)) return gap;
     return gap.empty() ? "New best!" : "New best!   " + gap;
 }
 
 void recordResult() {
-    Mission* mission = app.world.mission;
-    if (!mission || !app.world.rocket) return;
+    // The world flies the mission's rules; its record is the registry's.
+    const Mission* flown = missionOf(app.world);
+    const auto found = flown ? app.missions.find(flown->name) : app.missions.end();
+    if (found == app.missions.end() || found->second != flown || !app.world.rocket) return;
+    Mission* mission = found->second;
+    const float score = app.world.result.score;
     std::string text = programText(app.world.rocket->program);
     // A program with damaged values can win with a score no sound run makes;
     // as a best it would beat every real one and could not be read back.
-    if (!storableBest(mission->score, text)) {
-        std::printf("ERROR: A score of %g cannot be kept as the best.\n", double(mission->score));
+    if (!storableBest(score, text)) {
+        std::printf("ERROR: A score of %g cannot be kept as the best.\n", double(score));
         return;
     }
-    if (mission->bestScore == 0.0f || mission->score <= mission->bestScore) {
-        mission->bestScore = mission->score;
+    if (mission->bestScore == 0.0f || score <= mission->bestScore) {
+        mission->bestScore = score;
         mission->savedProgram = text;
     }
 }
@@ -141,12 +147,13 @@ void CompletionScreen::update() { menuUpdate(*this); }
 
 void CompletionScreen::draw() {
     beginMenuFrame();
-    const Mission* mission = app.world.mission;
+    const Mission* mission = missionOf(app.world);
     if (!mission) {
         endMenuFrame();
         return;
     }
-    int medal = runMedal(*mission);
+    const RunResult& run = app.world.result;
+    int medal = runMedal(*mission, run);
     glColor3f(1, 1, 1);
     drawImageOverStars(*getTexture(medalImages[medal - 1]),
               Vec2f(float(app.width / 2 - 256), float(app.height / 2 - 206)));
@@ -155,12 +162,12 @@ void CompletionScreen::draw() {
     // The best is recorded on dismissal, but this run already counts, unless
     // it is one that cannot be kept.
     bool kept = app.world.rocket &&
-                storableBest(mission->score, programText(app.world.rocket->program));
-    drawCentredBacked(kept ? resultNotes(*mission) : medalGap(*mission), float(app.height - 100),
+                storableBest(run.score, programText(app.world.rocket->program));
+    drawCentredBacked(kept ? resultNotes(*mission, run) : medalGap(*mission, run), float(app.height - 100),
                       1.0f, 0.85f, 0.4f);
-    drawMedalTargets(kept ? bestAfterRun(*mission) : mission->bestScore);
+    drawMedalTargets(kept ? bestAfterRun(*mission, run) : mission->bestScore);
     glColor3f(0.7f, 0.7f, 0.7f);
-    drawCentred(scoreBreakdown(*mission), 100.0f);
+    drawCentred(scoreBreakdown(*mission, run), 100.0f);
     glColor3f(0.45f, 0.45f, 0.6f);
     drawCentred("Press Space or Return to go on", 6.0f);
     endMenuFrame();

@@ -5,6 +5,7 @@
 #include "app/Widget.h"
 
 class Mission;
+struct RunResult;
 
 // Announces the medal and the score breakdown of a won run, shown on top of
 // the game screen. Dismissing it records the best score and program of the
@@ -22,20 +23,20 @@ public:
 };
 
 // The medal a won run earns with `score`: 1 bronze, 2 silver, 3 gold.
-int runMedal(const Mission& mission);
+int runMedal(const Mission& mission, const RunResult& run);
 // "You got a GOLD medal." and the like.
 std::string medalSentence(int medal);
 // A run that beats the best so far, or the first win.
-bool isNewBest(const Mission& mission);
+bool isNewBest(const Mission& mission, const RunResult& run);
 // The best score once this run is counted.
-float bestAfterRun(const Mission& mission);
+float bestAfterRun(const Mission& mission, const RunResult& run);
 // How far the run's score is above the next better medal's limit, as
 // "0.10 from gold"; empty for gold.
-std::string medalGap(const Mission& mission);
+std::string medalGap(const Mission& mission, const RunResult& run);
 // "New best!" and the gap to the next medal, as far as either applies.
-std::string resultNotes(const Mission& mission);
+std::string resultNotes(const Mission& mission, const RunResult& run);
 // The five-line score breakdown of the current mission's last run.
-std::string scoreBreakdown(const Mission& mission);
+std::string scoreBreakdown(const Mission& mission, const RunResult& run);
 // Keeps the last run of the current mission as its best when it is the
 // first win or scores no worse than the best (a tie takes the new program).
 void recordResult();

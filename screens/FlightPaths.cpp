@@ -62,7 +62,7 @@ void FlightPaths::togglePreview() {
     saveOptions();
 }
 
-void FlightPaths::forgetMission(const Mission* now) {
+void FlightPaths::forgetMission(const Rules* now) {
     mission = now;
     trail.clear();
     ghost.clear();
@@ -86,7 +86,7 @@ void FlightPaths::stepped(const World& world) { trail.afterStep(world); }
 void FlightPaths::runEnded(const World& world) {
     if (trail.empty()) return;
     if (world.mission && world.mission == mission) {
-        trail.finish(*world.mission, FlightPath::Flying);
+        trail.finish(world, FlightPath::Flying);
         std::swap(ghost, trail);
     }
     trail.clear();
@@ -108,8 +108,8 @@ void FlightPaths::noteEdit(const Program& program) {
 
 void FlightPaths::flyPreview(World& world) {
     previewed = world.rocket->program;
-    previewedBest = world.mission->bestScore;
-    flights.fly(world, previewed, preview);  // resets the world: its rocket is a new one
+    previewedBest = recordedBest(world);
+    flights.fly(world, previewedBest, previewed, preview);
     previewValid = true;
     lowerFresh = higherFresh = false;
 }
@@ -124,7 +124,7 @@ void FlightPaths::flyNeighbour(World& world, int delta, FlightPath& path) {
     if (instruction.value == value)
         path.clear();
     else
-        flights.fly(world, moved, path, preview.steps());
+        flights.fly(world, previewedBest, moved, path, preview.steps());
 }
 
 void FlightPaths::prepare(World& world, bool editable) {
@@ -148,7 +148,7 @@ void FlightPaths::prepare(World& world, bool editable) {
     if (!previewShown()) return;
     // An edit is shown in the frame that follows it, so the preview is flown now.
     const bool flown = !previewValid || !sameProgram(previewed, world.rocket->program) ||
-                       previewedBest != world.mission->bestScore;
+                       previewedBest != recordedBest(world);
     if (flown) flyPreview(world);
     shown.preview = &preview;
     const int n = int(previewed.size());

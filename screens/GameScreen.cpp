@@ -93,13 +93,13 @@ void GameScreen::setRunning(bool run) {
     if (run) {
         keepEditedProgram();
         paths->runStarted(app.world);
-        if (app.world.mission) horizon = previewHorizon(*app.world.mission);
+        if (app.world.mission) horizon = previewHorizon(recordedBest(app.world));
         messageUntil = 0.0;
     } else {
         paths->runEnded(app.world);
     }
     app.world.running = run;
-    if (app.world.mission) app.world.mission->measureApproach = run;
+    app.world.measureApproach = run;
     if (!run) app.world.reset();
     runButton->label = run ? "Stop" : "Run";
     for (Button* button : {leftButton, rightButton, thrustButton, waitButton, sleepButton,
@@ -149,7 +149,8 @@ void GameScreen::update() {
         optimizeRequested = false;
         World& world = app.world;
         if (left || world.running || !world.mission || !world.rocket) return;
-        optimizer = std::make_unique<Optimizer>(*world.mission, world.rocket->program, app.random,
+        optimizer = std::make_unique<Optimizer>(*world.mission, world.rocket->program,
+                                                recordedBest(world), app.random,
                                                 printProgress);
         editor->editable = false;
         continueOptimizing();
@@ -204,15 +205,15 @@ bool GameScreen::simulate() {
     if (!world.mission || !world.rocket) return false;  // no mission entered yet
     if (!world.running) return false;
     stepByWorldSpeed();
-    bool won = world.mission->won;
+    bool won = world.result.won;
     if (won) {
         keepEditedProgram();
         stopRun();
         if (app.completionScreen) pushScreen(app.completionScreen);
         entered = true;
     }
-    if (world.mission->failed) {
-        std::string reason = world.mission->failReason;
+    if (world.result.failed) {
+        std::string reason = world.result.failReason;
         if (!reason.empty()) reason[0] = char(std::toupper((unsigned char)reason[0]));
         say("Failed: " +
             (reason.empty() ? std::string("the mission's rules were broken") : reason));
@@ -227,7 +228,7 @@ void GameScreen::outOfTime() {
     const World& world = app.world;
     char text[160];
     std::snprintf(text, sizeof text, "Out of time: no goal reached in %d s", world.time);
-    const double nearest = world.mission->nearestGoal;
+    const double nearest = world.result.nearestGoal;
     char detail[160] = "";
     if (nearest > 0) {
         std::snprintf(detail, sizeof detail, "The ship came within %.1f units of its next goal",
@@ -301,7 +302,7 @@ void GameScreen::stepByWorldSpeed() {
         return;
     }
     for (int i = 0; i < speed / 100; ++i) {
-        if (world.mission->won || world.mission->failed || world.time >= horizon) break;
+        if (world.result.won || world.result.failed || world.time >= horizon) break;
         world.step();
         paths->stepped(world);
     }
@@ -354,7 +355,7 @@ void GameScreen::draw() {
 
 // Time, velocity (thousandths of a unit per step) and heading in [0, 360).
 void GameScreen::drawReadout() const {
-    const Rocket* rocket = app.world.rocket;
+    const Rocket* rocket = app.world.rocket.get();
     if (!app.font || !rocket) return;
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);

@@ -25,8 +25,8 @@ std::string GameScreen::keptProgramsFile;
 
 bool GameScreen::restoreEditedProgram() {
     World& world = app.world;
-    if (!world.mission || !world.rocket) return false;
-    const auto found = keptPrograms().find(world.mission->name);
+    if (!missionOf(world) || !world.rocket) return false;
+    const auto found = keptPrograms().find(missionOf(world)->name);
     if (found == keptPrograms().end()) return false;
     parseProgramText(found->second, world.rocket->program);
     return true;
@@ -34,10 +34,10 @@ bool GameScreen::restoreEditedProgram() {
 
 void GameScreen::keepEditedProgram() {
     const World& world = app.world;
-    if (!world.mission || !world.rocket) return;
+    if (!missionOf(world) || !world.rocket) return;
     std::string text = programText(world.rocket->program);
     if (!text.empty() && text.back() == '\n') text.pop_back();
-    std::string& kept = keptPrograms()[world.mission->name];
+    std::string& kept = keptPrograms()[missionOf(world)->name];
     if (kept == text) return;
     kept = text;
     if (!keptProgramsFile.empty()) writeEditedPrograms(keptProgramsFile, keptPrograms(), std::cout);
@@ -45,12 +45,12 @@ void GameScreen::keepEditedProgram() {
 
 void GameScreen::loadBestProgram() {
     World& world = app.world;
-    if (!world.mission || !world.rocket) return;
-    if (world.mission->savedProgram.empty()) {
+    if (!missionOf(world) || !world.rocket) return;
+    if (missionOf(world)->savedProgram.empty()) {
         say("No best program yet: win the mission first");
         return;
     }
-    parseProgramText(world.mission->savedProgram, world.rocket->program);
+    parseProgramText(missionOf(world)->savedProgram, world.rocket->program);
     editor->selected = 0;
     editor->digits.select(-1);  // a new program: the first digit starts afresh
     editor->digits.select(0);

@@ -41,11 +41,11 @@ void drawLabel(const std::string& text, int column, float y) {
 }  // namespace
 
 void drawMedalTargets() {
-    if (app.world.mission) drawMedalTargets(app.world.mission->bestScore);
+    if (app.world.mission) drawMedalTargets(recordedBest(app.world));
 }
 
 void drawMedalTargets(float best) {
-    const Mission* mission = app.world.mission;
+    const Mission* mission = missionOf(app.world);
     if (!mission) return;
     int half = app.width / 2;
     // A newcomer cannot tell the figures apart, nor which way is good.

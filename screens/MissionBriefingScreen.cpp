@@ -43,7 +43,7 @@ void MissionBriefingScreen::update() {
 
 void MissionBriefingScreen::draw() {
     beginMenuFrame();
-    const Mission* mission = app.world.mission;
+    const Mission* mission = missionOf(app.world);
     if (mission) {
         glColor3f(1, 1, 1);
         drawCentred(*app.font, mission->name, app.height - 40);
@@ -93,8 +93,8 @@ void MissionBriefingScreen::activate() {
         pushScreen(app.gameScreen);
         entered = true;
         // Carry on from the best solution found so far.
-        if (app.world.mission && app.world.rocket) {
-            parseProgramText(app.world.mission->savedProgram, app.world.rocket->program);
+        if (missionOf(app.world) && app.world.rocket) {
+            parseProgramText(missionOf(app.world)->savedProgram, app.world.rocket->program);
             // Unless the player left an unfinished program there.
             GameScreen::restoreEditedProgram();
         }

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
 #include "sim/Rocket.h"
@@ -44,25 +43,17 @@ void appendWait(Program& program, int32_t steps) {
     }
 }
 
-// The score at which a run is abandoned, and which a failed run gets.
-float cutOff(const Mission& mission) {
-    float limit = mission.bestScore + cutOffMargin;
-    // A damaged best score would make the cut-off unreachable; judge such a
-    // mission as one never won.
-    return std::isfinite(limit) ? limit : cutOffMargin;
-}
-
 // When the bodies pull one another, their motion (the same in every run)
 // is recorded in the first run and replayed in the others, for as many steps
 // as a run can last before its score passes the cut-off.
-std::unique_ptr<BodyTrack> trackFor(const World& world) {
+std::unique_ptr<BodyTrack> trackFor(const World& world, float limit) {
     const size_t memoryLimit = size_t(64) << 20;  // bytes
     size_t solid = 0;
-    for (const Body* body : world.bodies) solid += body->solid;
+    for (const Body& body : world.bodies) solid += body.solid;
     const size_t count = world.bodies.size();
     if (count < 2 || solid == 0) return nullptr;
     // Counted in double: a damaged best score may be negative or huge.
-    const double steps = std::max(0.0, double(cutOff(*world.mission))) * 100.0 + 2.0;
+    const double steps = std::max(0.0, double(limit)) * 100.0 + 2.0;
     const double most = double(memoryLimit / (count * 5 * sizeof(double)));
     return std::make_unique<BodyTrack>(count, size_t(std::min(steps, most)));
 }
@@ -131,36 +122,43 @@ void mutate(Program& program, std::mt19937& random) {
     }
 }
 
-float Optimizer::evaluate(World& world) {
+float Optimizer::cutOff(float best) {
+    float limit = best + cutOffMargin;
+    // A damaged best score would make the cut-off unreachable; judge such a
+    // mission as one never won.
+    return std::isfinite(limit) ? limit : cutOffMargin;
+}
+
+float Optimizer::evaluate(World& world, float limit) {
     world.reset();
     if (world.bodyTrack) world.bodyTrack->rewind();
-    Mission& mission = *world.mission;
-    const float limit = cutOff(mission);
+    const Rules& rules = *world.mission;
+    const RunResult& run = world.result;
     // The program cannot change during a run, so its part of the score is
     // summed once; each step adds the time part as computeScore does.
-    computeScore(world);
-    const float programCost = mission.turnCost + mission.thrustCost;
+    world.computeScore();
+    const float programCost = run.turnCost + run.thrustCost;
     // Well past the step at which the time cost takes the score over the limit.
     const double stepsToLimit =
-        std::max(0.0, double(limit) - double(programCost)) / double(mission.timeRate);
+        std::max(0.0, double(limit) - double(programCost)) / double(rules.timeRate);
     const long maxSteps = long(std::min(stepCap, stepsToLimit + 1000.0));
     float score;
     long steps = 0;
     do {
         world.step();
-        score = programCost + float(world.time) * mission.timeRate;
-    } while (!(score > limit) && !mission.won && !mission.failed && ++steps < maxSteps);
-    computeScore(world);  // the mission's score fields as after the last step
-    if (score > limit || mission.won) return score;
+        score = programCost + float(world.time) * rules.timeRate;
+    } while (!(score > limit) && !run.won && !run.failed && ++steps < maxSteps);
+    world.computeScore();  // the run's score fields as after the last step
+    if (score > limit || run.won) return score;
     return limit;
 }
 
-Optimizer::Optimizer(Mission& mission, const Program& program, std::mt19937& random_,
-                     ProgressSink progress_)
-    : random(random_), progress(std::move(progress_)) {
-    world.mission = &mission;
+Optimizer::Optimizer(const Rules& rules, const Program& program, float best,
+                     std::mt19937& random_, ProgressSink progress_)
+    : random(random_), progress(std::move(progress_)), limit(cutOff(best)) {
+    world.mission = &rules;
     world.reset();
-    track = trackFor(world);
+    track = trackFor(world, limit);
     world.bodyTrack = track.get();
     accepted = canonicalize(program);
     found = accepted;
@@ -172,16 +170,16 @@ Optimizer::~Optimizer() { world.bodyTrack = nullptr; }
 
 bool Optimizer::advance(const std::function<bool()>& more) {
     if (iteration < 0 && more()) {
-        acceptedScore = evaluate(world);
+        acceptedScore = evaluate(world, limit);
         foundScore = acceptedScore;
         startScore = acceptedScore;
-        startWon = world.mission->won;
+        startWon = world.result.won;
         iteration = 0;
     }
     while (iteration >= 0 && !finished() && more()) {
         // Every reset hands the program to a new rocket: always go through the world.
         mutate(world.rocket->program, random);
-        float s = evaluate(world);
+        float s = evaluate(world, limit);
         if (progress) progress(iterationLine(iteration, acceptedScore, s, world.rocket->program));
         if (acceptedScore < s) {
             world.rocket->program = accepted;
@@ -198,9 +196,9 @@ bool Optimizer::advance(const std::function<bool()>& more) {
     return finished();
 }
 
-void optimizeProgram(World& world, std::mt19937& random, const ProgressSink& progress) {
+void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress) {
     if (!world.mission || !world.rocket) return;
-    Optimizer optimizer(*world.mission, world.rocket->program, random, progress);
+    Optimizer optimizer(*world.mission, world.rocket->program, best, random, progress);
     optimizer.advance([] { return true; });
     world.reset();
     world.rocket->program = optimizer.result();

@@ -9,7 +9,6 @@
 #include "sim/World.h"
 
 class BodyTrack;
-class Mission;
 
 // Where the optimizer's progress lines go ("optimizing\n", "iter ...\n"),
 // each given whole, newline included.
@@ -27,7 +26,8 @@ void mutate(Program& program, std::mt19937& random);
 // It can run in slices, so that a window stays responsive meanwhile.
 class Optimizer {
 public:
-    Optimizer(Mission& mission, const Program& program, std::mt19937& random,
+    // `best`: the player's best score on the mission, 0 if never won.
+    Optimizer(const Rules& rules, const Program& program, float best, std::mt19937& random,
               ProgressSink progress);
     ~Optimizer();
     Optimizer(const Optimizer&) = delete;
@@ -46,9 +46,10 @@ public:
     bool startingProgramWon() const { return startWon; }
 
     // The score of the program in `world` (which it resets): the run's score
-    // when it wins or passes the cut-off, the cut-off when it fails or
-    // reaches the step cap.
-    static float evaluate(World& world);
+    // when it wins or passes `limit`, `limit` when it fails or reaches the step cap.
+    static float evaluate(World& world, float limit);
+    // The score at which a run is abandoned, and which a failed run gets.
+    static float cutOff(float best);
     static constexpr int iterations = 100;
 
 private:
@@ -59,9 +60,10 @@ private:
     Program accepted, found;
     float acceptedScore = 0.0f, foundScore = 0.0f, startScore = 0.0f;
     bool startWon = false;
+    float limit = 0.0f;  // the cut-off
     int iteration = -1;  // -1 until the starting program has been flown
 };
 
-// A whole search on the current mission of `world`, whose ship then holds
-// the best program found, after a reset.
-void optimizeProgram(World& world, std::mt19937& random, const ProgressSink& progress);
+// A whole search on the current mission of `world` (best score `best`),
+// whose ship then holds the best program found, after a reset.
+void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress);

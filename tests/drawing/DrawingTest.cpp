@@ -216,7 +216,7 @@ TEST_F(Drawing, TheSpaceViewShowsGoalsRedUntilMetThenGreen) {
         }
         app.world.rocket->landed = false;
         app.world.rocket->position = c.meetAt;
-        app.world.mission->update(app.world);
+        app.world.mission->judge()->update(app.world);
         Image met = show(screen);
         EXPECT_GT(met.countPixels(view, greenish), 200) << c.mission;
         EXPECT_LT(met.countPixels(view, reddish), before.countPixels(view, reddish)) << c.mission;

@@ -22,8 +22,7 @@ protected:
         pushScreen(&screen);
         app.completionScreen = &screen;
         app.world.mission = &mission("Thrust");
-        delete app.world.rocket;
-        app.world.rocket = new Rocket();
+        app.world.rocket = std::make_unique<Rocket>();
     }
     void TearDown() override {
         app.screens.clear();
@@ -31,7 +30,7 @@ protected:
     }
 
     void finishRun(float score, Program program) {
-        app.world.mission->score = score;
+        app.world.result.score = score;
         app.world.rocket->program = std::move(program);
     }
     std::string dismissWith(const SDL_Event& event) {
@@ -96,9 +95,10 @@ TEST_F(Completion, NotesTellANewBestAndTheDistanceToTheNextMedal) {
     Mission& thrust = mission("Thrust");
     for (const Case& c : cases) {
         thrust.bestScore = c.best;
-        thrust.score = c.score;
-        EXPECT_EQ(resultNotes(thrust), c.notes) << c.best << " " << c.score;
-        EXPECT_EQ(bestAfterRun(thrust), c.shownBest) << c.best << " " << c.score;
+        RunResult run;
+        run.score = c.score;
+        EXPECT_EQ(resultNotes(thrust, run), c.notes) << c.best << " " << c.score;
+        EXPECT_EQ(bestAfterRun(thrust, run), c.shownBest) << c.best << " " << c.score;
     }
 }
 

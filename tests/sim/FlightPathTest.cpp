@@ -44,13 +44,13 @@ TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
 
         World game;
         load(game, mission, text);
-        mission.score = -1.0f;  // what the completion screen may still be showing
+        game.result.score = -1.0f;  // what the completion screen may still be showing
         const Program program = game.rocket->program;
         FlightPath first, second;
-        preview.fly(game, program, first);
-        preview.fly(game, program, second);
-        EXPECT_EQ(mission.score, -1.0f) << line;
-        EXPECT_FALSE(mission.won) << line << ": the stopped world is reset after a preview";
+        preview.fly(game, 0.0f, program, first);
+        preview.fly(game, 0.0f, program, second);
+        EXPECT_EQ(game.result.score, -1.0f) << line;
+        EXPECT_FALSE(game.result.won) << line << ": a preview leaves the stopped world alone";
         for (const FlightPath* path : {&first, &second}) {
             EXPECT_TRUE(sameBits(path->end(), run.position)) << line;
             EXPECT_EQ(path->ending(), FlightPath::Won) << line;
@@ -59,7 +59,7 @@ TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
             EXPECT_EQ(path->medal(), run.medal) << line;
         }
         long steps = 0;
-        while (!mission.won && !mission.failed) {
+        while (!game.result.won && !game.result.failed) {
             game.step();
             ++steps;
         }
@@ -76,7 +76,7 @@ TEST(FlightPath, TicksMarkTheStepEachInstructionBeganAndStretchesRunToTheNext) {
     load(game, *testMissions().at("Thrust"), "3 T 100 W 50 T 10");
     FlightPreview preview;
     FlightPath path;
-    preview.fly(game, game.rocket->program, path);
+    preview.fly(game, 0.0f, game.rocket->program, path);
     ASSERT_EQ(path.ticks().size(), 3u);
     const long ends[] = {1, 2, 53, path.steps()};  // the steps where each stretch begins and ends
     for (size_t i = 0; i < 3; ++i) {
@@ -99,29 +99,23 @@ TEST(FlightPath, ALongFlightKeepsItsPointsWithinTheCapacity) {
     load(game, *testMissions().at("First Orbit"), "1 T 305");  // never lands, never wins
     FlightPreview preview;
     FlightPath path(64);
-    preview.fly(game, game.rocket->program, path);
+    preview.fly(game, 0.0f, game.rocket->program, path);
     EXPECT_EQ(path.ending(), FlightPath::Horizon);
-    EXPECT_EQ(path.steps(), previewHorizon(*game.mission));
+    EXPECT_EQ(path.steps(), previewHorizon(0.0f));
     ASSERT_LE(path.kept().size(), 64u);
     EXPECT_GE(path.kept().size(), 32u);
     EXPECT_EQ(path.kept().front().step, 0);
     for (size_t i = 1; i < path.kept().size(); ++i)
         EXPECT_LT(path.kept()[i - 1].step, path.kept()[i].step);
     World run;
-    load(run, *game.mission, "1 T 305");
+    load(run, *testMissions().at("First Orbit"), "1 T 305");
     for (long i = 0; i < path.steps(); ++i) run.step();
     EXPECT_TRUE(sameBits(path.end(), run.rocket->position));
 }
 
 TEST(FlightPath, TheHorizonIsWhereTimeAloneCostsMoreThanTheBestPlus100) {
-    Mission& mission = *testMissions().at("Thrust");
-    const float saved = mission.bestScore;
     // Never won, won, and bests no run can make.
     const std::pair<float, long> cases[] = {{0.0f, 100000},    {100.0f, 20001}, {150.5f, 25051},
                                             {2041.1f, 100000}, {-5.0f, 100000}, {NAN, 100000}};
-    for (auto [best, horizon] : cases) {
-        mission.bestScore = best;
-        EXPECT_EQ(previewHorizon(mission), horizon) << best;
-    }
-    mission.bestScore = saved;
+    for (auto [best, horizon] : cases) EXPECT_EQ(previewHorizon(best), horizon) << best;
 }
