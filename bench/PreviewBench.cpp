@@ -53,9 +53,8 @@ double timeBareFlights(World& world, const Program* const programs[], size_t cou
 double timePreview(FlightPreview& preview, World& world, const Program* const programs[],
                    FlightPath* const paths[], size_t count) {
     double start = threadSeconds();
-    const float best = world.mission->goldLimit;
-    preview.fly(world, best, programs, paths, 1);
-    if (count > 1) preview.fly(world, best, programs + 1, paths + 1, count - 1, paths[0]->steps());
+    preview.fly(world, programs, paths, 1);
+    if (count > 1) preview.fly(world, programs + 1, paths + 1, count - 1, paths[0]->steps());
     return threadSeconds() - start;
 }
 
@@ -66,6 +65,7 @@ void benchPreview(World& world, const std::vector<Solution>& solutions, int roun
     FlightPath path, lower, higher;
     for (const Solution& solution : solutions) {
         if (!loadMission(world, solution)) continue;
+        preview.best = world.mission->goldLimit;
         const Program program = world.rocket->program;
         const Program down = nudged(program, -10), up = nudged(program, +10);
         const Program* one[] = {&program};

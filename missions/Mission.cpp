@@ -10,7 +10,8 @@ Mission::Mission(const char* name_, const char* briefing_, float gold, float sil
 
 const Mission* missionOf(const World& world) { return dynamic_cast<const Mission*>(world.mission); }
 
-float recordedBest(const World& world) {
+const std::string& nameOf(const World& world) {
+    static const std::string none;
     const Mission* mission = missionOf(world);
-    return mission ? mission->bestScore : 0.0f;
+    return mission ? mission->name : none;
 }

@@ -7,14 +7,12 @@
 struct World;
 
 // One mission: its rules (set-up, per-step check, goals, costs, medal
-// limits), its title and briefing, and the player's record on it. Missions
-// are owned by the registry and never destroyed.
+// limits), its title and briefing. The player's records live in the record
+// store. Missions are owned by the registry and never destroyed.
 class Mission : public Rules {
 public:
-    std::string name;          // title; registry and score-file key
-    std::string briefing;      // prose, "Good luck Quorrin!", objectives
-    float bestScore = 0.0f;    // lowest score achieved; 0 = never won
-    std::string savedProgram;  // program text of the best run; empty until won
+    std::string name;      // title; registry and score-file key
+    std::string briefing;  // prose, "Good luck Quorrin!", objectives
 
 protected:
     Mission(const char* name_, const char* briefing_, float gold, float silver);
@@ -22,5 +20,5 @@ protected:
 
 // The mission `world` flies; null if none, or if its rules are no mission's.
 const Mission* missionOf(const World& world);
-// The player's best score on the mission `world` flies; 0 if never won or none.
-float recordedBest(const World& world);
+// Its title; empty if none.
+const std::string& nameOf(const World& world);

@@ -10,7 +10,6 @@
 #include "app/Application.h"
 #include "app/ListMenu.h"
 #include "missions/Mission.h"
-#include "missions/Missions.h"
 #include "missions/ScoreFile.h"
 #include "render/Font.h"
 #include "render/Texture.h"
@@ -89,12 +88,14 @@ std::string scoreBreakdown(const Mission& mission, const RunResult& run) {
     return text + total;
 }
 
+float keptBest(const Mission& mission) { return app.records.best(mission.name); }
+
 bool isNewBest(const Mission& mission, const RunResult& run) {
-    return mission.bestScore == 0.0f || run.score < mission.bestScore;
+    return keptBest(mission) == 0.0f || run.score < keptBest(mission);
 }
 
 float bestAfterRun(const Mission& mission, const RunResult& run) {
-    return isNewBest(mission, run) ? run.score : mission.bestScore;
+    return isNewBest(mission, run) ? run.score : keptBest(mission);
 }
 
 std::string medalGap(const Mission& mission, const RunResult& run) {
@@ -118,11 +119,8 @@ std::string resultNotes(const Mission& mission, const RunResult& run) {
 }
 
 void recordResult() {
-    // The world flies the mission's rules; its record is the registry's.
-    const Mission* flown = missionOf(app.world);
-    const auto found = flown ? app.missions.find(flown->name) : app.missions.end();
-    if (found == app.missions.end() || found->second != flown || !app.world.rocket) return;
-    Mission* mission = found->second;
+    const Mission* mission = missionOf(app.world);
+    if (!mission || !app.world.rocket) return;
     const float score = app.world.result.score;
     std::string text = programText(app.world.rocket->program);
     // A program with damaged values can win with a score no sound run makes;
@@ -131,10 +129,7 @@ void recordResult() {
         std::printf("ERROR: A score of %g cannot be kept as the best.\n", double(score));
         return;
     }
-    if (mission->bestScore == 0.0f || score <= mission->bestScore) {
-        mission->bestScore = score;
-        mission->savedProgram = text;
-    }
+    app.records.offer(mission->name, score, text);
 }
 
 void recordShownResult() {
@@ -165,7 +160,7 @@ void CompletionScreen::draw() {
                 storableBest(run.score, programText(app.world.rocket->program));
     drawCentredBacked(kept ? resultNotes(*mission, run) : medalGap(*mission, run), float(app.height - 100),
                       1.0f, 0.85f, 0.4f);
-    drawMedalTargets(kept ? bestAfterRun(*mission, run) : mission->bestScore);
+    drawMedalTargets(kept ? bestAfterRun(*mission, run) : keptBest(*mission));
     glColor3f(0.7f, 0.7f, 0.7f);
     drawCentred(scoreBreakdown(*mission, run), 100.0f);
     glColor3f(0.45f, 0.45f, 0.6f);
@@ -173,14 +168,14 @@ void CompletionScreen::draw() {
     endMenuFrame();
 }
 
-bool CompletionScreen::handleEvent(const SDL_Event& event) {
-    if (event.type == SDL_KEYDOWN) {
-        SDLKey key = event.key.keysym.sym;
+bool CompletionScreen::handleEvent(const InputEvent& event) {
+    if (event.kind == InputEvent::KeyPress) {
+        Key key = event.key;
         bool settled = !entered && app.clock - enterTime >= spaceGuardSeconds;
-        if (key == SDLK_ESCAPE || key == SDLK_RETURN || (key == SDLK_SPACE && settled)) dismiss();
+        if (key == Key::Escape || key == Key::Return || (key == Key::Space && settled)) dismiss();
         return true;
     }
-    if (event.type == SDL_MOUSEBUTTONDOWN) {
+    if (event.kind == InputEvent::MousePress) {
         dismiss();
         return true;
     }
@@ -191,5 +186,5 @@ void CompletionScreen::dismiss() {
     popScreen();
     entered = true;
     recordResult();
-    app.scores.save(app.missions, std::cout);
+    app.scores.save(app.records, std::cout);
 }

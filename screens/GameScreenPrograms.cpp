@@ -45,12 +45,13 @@ void GameScreen::keepEditedProgram() {
 
 void GameScreen::loadBestProgram() {
     World& world = app.world;
-    if (!missionOf(world) || !world.rocket) return;
-    if (missionOf(world)->savedProgram.empty()) {
+    if (!world.mission || !world.rocket) return;
+    const std::string& best = app.records.program(nameOf(world));
+    if (best.empty()) {
         say("No best program yet: win the mission first");
         return;
     }
-    parseProgramText(missionOf(world)->savedProgram, world.rocket->program);
+    parseProgramText(best, world.rocket->program);
     editor->selected = 0;
     editor->digits.select(-1);  // a new program: the first digit starts afresh
     editor->digits.select(0);

@@ -41,7 +41,7 @@ void drawLabel(const std::string& text, int column, float y) {
 }  // namespace
 
 void drawMedalTargets() {
-    if (app.world.mission) drawMedalTargets(recordedBest(app.world));
+    if (app.world.mission) drawMedalTargets(app.records.best(nameOf(app.world)));
 }
 
 void drawMedalTargets(float best) {

@@ -121,14 +121,14 @@ void FlightPreview::followBodies(long horizon) {
     world.bodyTrack = track.get();
 }
 
-void FlightPreview::fly(const World& game, float best, const Program& program, FlightPath& path,
+void FlightPreview::fly(const World& game, const Program& program, FlightPath& path,
                         long longest) {
     const Program* programs[] = {&program};
     FlightPath* paths[] = {&path};
-    fly(game, best, programs, paths, 1, longest);
+    fly(game, programs, paths, 1, longest);
 }
 
-void FlightPreview::fly(const World& game, float best, const Program* const programs[],
+void FlightPreview::fly(const World& game, const Program* const programs[],
                         FlightPath* const paths[], size_t count, long longest) {
     const Rules* mission = game.mission;
     if (!mission) {

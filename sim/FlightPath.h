@@ -101,14 +101,16 @@ public:
     FlightPreview(const FlightPreview&) = delete;
     FlightPreview& operator=(const FlightPreview&) = delete;
 
-    // Flies `program` on `game.mission` (best score `best`) into `path`,
-    // until won, failed or the horizon (or after `longest` steps, if
-    // positive and sooner). `game` is left as it is.
-    void fly(const World& game, float best, const Program& program, FlightPath& path,
-             long longest = 0);
+    // Flies `program` on `game.mission` into `path`, until won, failed or
+    // the horizon (or after `longest` steps, if positive and sooner).
+    // `game` is left as it is.
+    void fly(const World& game, const Program& program, FlightPath& path, long longest = 0);
     // The same for several programs.
-    void fly(const World& game, float best, const Program* const programs[],
-             FlightPath* const paths[], size_t count, long longest = 0);
+    void fly(const World& game, const Program* const programs[], FlightPath* const paths[],
+             size_t count, long longest = 0);
+
+    // The player's best on the mission flown (0 = never won): it sets the horizon.
+    float best = 0.0f;
 
 private:
     void followBodies(long horizon);

@@ -153,7 +153,7 @@ float Optimizer::evaluate(World& world, float limit) {
     return limit;
 }
 
-Optimizer::Optimizer(const Rules& rules, const Program& program, float best,
+Optimizer::Optimizer(const Rules& rules, float best, const Program& program,
                      std::mt19937& random_, ProgressSink progress_)
     : random(random_), progress(std::move(progress_)), limit(cutOff(best)) {
     world.mission = &rules;
@@ -198,7 +198,7 @@ bool Optimizer::advance(const std::function<bool()>& more) {
 
 void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress) {
     if (!world.mission || !world.rocket) return;
-    Optimizer optimizer(*world.mission, world.rocket->program, best, random, progress);
+    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress);
     optimizer.advance([] { return true; });
     world.reset();
     world.rocket->program = optimizer.result();

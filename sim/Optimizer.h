@@ -23,11 +23,13 @@ void mutate(Program& program, std::mt19937& random);
 
 // A random search over the values of a program on one mission: the program
 // as given and 100 variants, each flown in a world of the optimizer's own.
+// A run is abandoned 100 points above `best`, the player's best on the
+// mission (0 = never won).
 // It can run in slices, so that a window stays responsive meanwhile.
 class Optimizer {
 public:
     // `best`: the player's best score on the mission, 0 if never won.
-    Optimizer(const Rules& rules, const Program& program, float best, std::mt19937& random,
+    Optimizer(const Rules& rules, float best, const Program& program, std::mt19937& random,
               ProgressSink progress);
     ~Optimizer();
     Optimizer(const Optimizer&) = delete;
@@ -59,6 +61,7 @@ private:
     ProgressSink progress;
     Program accepted, found;
     float acceptedScore = 0.0f, foundScore = 0.0f, startScore = 0.0f;
+    float best;  // the player's best, which sets the cut-off
     bool startWon = false;
     float limit = 0.0f;  // the cut-off
     int iteration = -1;  // -1 until the starting program has been flown

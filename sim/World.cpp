@@ -205,6 +205,10 @@ void World::computeScore() {
     result.score = result.turnCost + result.thrustCost + result.timeCost;
 }
 
+void World::check() {
+    if (judge) judge->update(*this);
+}
+
 void World::goals(Goals& out) const {
     if (judge) judge->goals(*this, out);
 }

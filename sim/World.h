@@ -58,6 +58,8 @@ struct World {
     void step();
     // Writes the result's score and its three parts from the rates and the ship's program.
     void computeScore();
+    // Judges the run as it stands, as after a step: for a ship put somewhere by hand.
+    void check();
     // The current goals: the judge's, in drawing order.
     void goals(Goals& out) const;
 

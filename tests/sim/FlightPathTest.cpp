@@ -47,8 +47,8 @@ TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
         game.result.score = -1.0f;  // what the completion screen may still be showing
         const Program program = game.rocket->program;
         FlightPath first, second;
-        preview.fly(game, 0.0f, program, first);
-        preview.fly(game, 0.0f, program, second);
+        preview.fly(game, program, first);
+        preview.fly(game, program, second);
         EXPECT_EQ(game.result.score, -1.0f) << line;
         EXPECT_FALSE(game.result.won) << line << ": a preview leaves the stopped world alone";
         for (const FlightPath* path : {&first, &second}) {
@@ -76,7 +76,7 @@ TEST(FlightPath, TicksMarkTheStepEachInstructionBeganAndStretchesRunToTheNext) {
     load(game, *testMissions().at("Thrust"), "3 T 100 W 50 T 10");
     FlightPreview preview;
     FlightPath path;
-    preview.fly(game, 0.0f, game.rocket->program, path);
+    preview.fly(game, game.rocket->program, path);
     ASSERT_EQ(path.ticks().size(), 3u);
     const long ends[] = {1, 2, 53, path.steps()};  // the steps where each stretch begins and ends
     for (size_t i = 0; i < 3; ++i) {
@@ -99,7 +99,7 @@ TEST(FlightPath, ALongFlightKeepsItsPointsWithinTheCapacity) {
     load(game, *testMissions().at("First Orbit"), "1 T 305");  // never lands, never wins
     FlightPreview preview;
     FlightPath path(64);
-    preview.fly(game, 0.0f, game.rocket->program, path);
+    preview.fly(game, game.rocket->program, path);
     EXPECT_EQ(path.ending(), FlightPath::Horizon);
     EXPECT_EQ(path.steps(), previewHorizon(0.0f));
     ASSERT_LE(path.kept().size(), 64u);
