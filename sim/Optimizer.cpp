@@ -4,19 +4,16 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
+#include "sim/FlightPath.h"
 #include "sim/Rocket.h"
 
 namespace {
 
 const float cutOffMargin = 100.0f;  // score units above the best before a run is abandoned
-// Steps a run may take at most: a damaged best score could otherwise put the
-// cut-off out of reach, and a run that neither wins nor fails would go on
-// for ever. A hundredth of a point per step: the cap stands for a time cost
-// of 20 000, far beyond any mission's medal limits.
-const double stepCap = 2000000.0;
 
 // Values live in 32 bits; sums that would leave them stop at the edge instead.
 int32_t saturate(int64_t value) {
@@ -46,7 +43,9 @@ void appendWait(Program& program, int32_t steps) {
 // When the bodies pull one another, their motion (the same in every run)
 // is recorded in the first run and replayed in the others, for as many steps
 // as a run can last before its score passes the cut-off.
-std::unique_ptr<BodyTrack> trackFor(const World& world, float limit) {
+}  // namespace
+
+std::unique_ptr<BodyTrack> Optimizer::trackFor(const World& world, float limit) {
     const size_t memoryLimit = size_t(64) << 20;  // bytes
     size_t solid = 0;
     for (const Body& body : world.bodies) solid += body.solid;
@@ -58,6 +57,8 @@ std::unique_ptr<BodyTrack> trackFor(const World& world, float limit) {
     return std::make_unique<BodyTrack>(count, size_t(std::min(steps, most)));
 }
 
+namespace {
+
 std::string iterationLine(int i, float accepted, float score, const Program& program) {
     char text[256];
     std::snprintf(text, sizeof text, "iter %d: score = %f -> %f\t", i, double(accepted),
@@ -68,6 +69,13 @@ std::string iterationLine(int i, float accepted, float score, const Program& pro
         line += text;
     }
     return line + "\n";
+}
+
+bool sameProgram(const Program& a, const Program& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](const Instruction& x, const Instruction& y) {
+               return x.opcode == y.opcode && x.value == y.value;
+           });
 }
 
 }  // namespace
@@ -112,8 +120,15 @@ Program decanonicalize(const Program& program) {
 }
 
 void mutate(Program& program, std::mt19937& random) {
-    for (Instruction& instruction : program) {
-        uint32_t r = static_cast<uint32_t>(random());
+    std::vector<uint32_t> draws(program.size());
+    for (uint32_t& r : draws) r = static_cast<uint32_t>(random());
+    mutate(program, draws);
+}
+
+void mutate(Program& program, const std::vector<uint32_t>& draws) {
+    for (size_t i = 0; i < program.size() && i < draws.size(); ++i) {
+        Instruction& instruction = program[i];
+        const uint32_t r = draws[i];
         int64_t value = int64_t(instruction.value) + int64_t((r >> 1) % 9) - 4;
         if ((instruction.opcode == Wait || instruction.opcode == Thrust) && value < 0) {
             value = -value;
@@ -129,7 +144,8 @@ float Optimizer::cutOff(float best) {
     return std::isfinite(limit) ? limit : cutOffMargin;
 }
 
-float Optimizer::evaluate(World& world, float limit) {
+float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* stop,
+                          long cap) {
     world.reset();
     if (world.bodyTrack) world.bodyTrack->rewind();
     const Rules& rules = *world.mission;
@@ -141,64 +157,116 @@ float Optimizer::evaluate(World& world, float limit) {
     // Well past the step at which the time cost takes the score over the limit.
     const double stepsToLimit =
         std::max(0.0, double(limit) - double(programCost)) / double(rules.timeRate);
-    const long maxSteps = long(std::min(stepCap, stepsToLimit + 1000.0));
+    const long maxSteps = long(std::min(double(cap), stepsToLimit + 1000.0));
     float score;
     long steps = 0;
     do {
         world.step();
         score = programCost + float(world.time) * rules.timeRate;
-    } while (!(score > limit) && !run.won && !run.failed && ++steps < maxSteps);
+    } while (!(score > limit) && !run.won && !run.failed && ++steps < maxSteps &&
+             !(stop && (steps & 1023) == 0 && stop->load(std::memory_order_relaxed)));
     world.computeScore();  // the run's score fields as after the last step
     if (score > limit || run.won) return score;
     return limit;
 }
 
 Optimizer::Optimizer(const Rules& rules, float best, const Program& program,
-                     std::mt19937& random_, ProgressSink progress_)
-    : random(random_), progress(std::move(progress_)), limit(cutOff(best)) {
-    world.mission = &rules;
-    world.reset();
-    track = trackFor(world, limit);
-    world.bodyTrack = track.get();
+                     std::mt19937& random_, ProgressSink progress_, unsigned threads)
+    : pool(std::make_unique<RunPool>(rules, threads)),
+      random(random_),
+      progress(std::move(progress_)),
+      neverWon(!(best > 0.0f) || !std::isfinite(best)),
+      // Never won: the given program's run goes on until it would run out of
+      // time in the game.
+      limit(neverWon ? std::numeric_limits<float>::infinity() : cutOff(best)),
+      steps(neverWon ? previewHorizon(0.0f) : stepCap) {
     accepted = canonicalize(program);
     found = accepted;
-    world.rocket->program = accepted;
     if (progress) progress("optimizing\n");
 }
 
-Optimizer::~Optimizer() { world.bodyTrack = nullptr; }
+Optimizer::~Optimizer() = default;
 
-bool Optimizer::advance(const std::function<bool()>& more) {
-    if (iteration < 0 && more()) {
-        acceptedScore = evaluate(world, limit);
-        foundScore = acceptedScore;
-        startScore = acceptedScore;
-        startWon = world.result.won;
-        iteration = 0;
+const std::vector<uint32_t>& Optimizer::drawsFor(int i) {
+    while (draws.size() <= size_t(i)) {
+        std::vector<uint32_t> next(accepted.size());
+        for (uint32_t& r : next) r = static_cast<uint32_t>(random());
+        draws.push_back(std::move(next));
     }
-    while (iteration >= 0 && !finished() && more()) {
-        // Every reset hands the program to a new rocket: always go through the world.
-        mutate(world.rocket->program, random);
-        float s = evaluate(world, limit);
-        if (progress) progress(iterationLine(iteration, acceptedScore, s, world.rocket->program));
+    return draws[size_t(i)];
+}
+
+// The next runs: the program given first (alone while its run sets the
+// limit), then variants of the accepted program, one per worker.
+void Optimizer::launch() {
+    batch.clear();
+    int next = iteration;
+    if (iteration < 0) {
+        batch.push_back(Candidate{-1, accepted, accepted});
+        next = 0;
+        if (neverWon) next = iterations;
+    }
+    for (; next < iterations && batch.size() < pool->size(); ++next) {
+        Program variant = accepted;
+        mutate(variant, drawsFor(next));
+        batch.push_back(Candidate{next, std::move(variant), accepted});
+    }
+    std::vector<Program> programs;
+    for (const Candidate& c : batch) programs.push_back(c.program);
+    pool->start(std::move(programs), limit, steps);
+}
+
+// The batch's runs in order, as the search flies them one after the other;
+// a variant drawn from a program no longer accepted is left for the next batch.
+void Optimizer::take() {
+    const std::vector<RunPool::Outcome>& outcomes = pool->outcomes();
+    for (size_t k = 0; k < batch.size(); ++k) {
+        const Candidate& c = batch[k];
+        float s = outcomes[k].score;
+        if (c.iteration < 0) {
+            acceptedScore = foundScore = startScore = s;
+            startWon = outcomes[k].won;
+            iteration = 0;
+            if (neverWon && startWon) {
+                limit = startScore + cutOffMargin;
+                steps = stepCap;
+            }
+            continue;
+        }
+        if (!sameProgram(c.from, accepted)) break;
+        if (progress) progress(iterationLine(iteration, acceptedScore, s, c.program));
+        Program taken = c.program;
         if (acceptedScore < s) {
-            world.rocket->program = accepted;
+            taken = accepted;
             s = acceptedScore;
         }
         if (s < foundScore) {
             foundScore = s;
-            found = world.rocket->program;
+            found = taken;
         }
-        accepted = world.rocket->program;
+        accepted = std::move(taken);
         acceptedScore = s;
         ++iteration;
     }
-    return finished();
+    batch.clear();
 }
 
-void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress) {
+bool Optimizer::advance(const std::function<bool()>& more) {
+    while (!finished()) {
+        if (!pool->busy()) {
+            if (!more()) return false;
+            launch();
+        }
+        if (!pool->wait(more)) return false;
+        take();
+    }
+    return true;
+}
+
+void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress,
+                     unsigned threads) {
     if (!world.mission || !world.rocket) return;
-    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress);
+    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress, threads);
     optimizer.advance([] { return true; });
     world.reset();
     world.rocket->program = optimizer.result();
