@@ -5,6 +5,7 @@
 
 #include "bench/Missions.h"
 
+class Application;
 struct World;
 
 // Each section prints its rows of the table; `rounds` samples per figure,
@@ -12,6 +13,10 @@ struct World;
 void benchWorldSteps(World& world, const std::vector<Solution>& solutions, int rounds);
 void benchOptimizer(World& world, const std::vector<Solution>& solutions, int rounds);
 void benchPreview(World& world, const std::vector<Solution>& solutions, int rounds);
+// The whole `astrello-run optimize` process per mission from the gold limit,
+// on every core beside one thread (--threads 1).
+void benchOptimizerProcess(const std::string& runner, const std::vector<Solution>& solutions,
+                           int rounds);
 
 // Programs and folders the start-up and frame sections need.
 struct BenchPaths {
@@ -26,7 +31,7 @@ void benchStartup(const BenchPaths& paths, int rounds);
 void benchIdle(const BenchPaths& paths);
 // Opens the game's window and builds its screens, as the game starts; run
 // from `folder` (see BenchPaths::scratch). Afterwards textures are real.
-void initializeGameForFrames(const std::string& folder);
+Application& initializeGameForFrames(const std::string& folder);
 // Each screen's frame; the game, briefing and completion screens on `busyMission`.
 void benchFrames(const std::vector<Solution>& solutions, const std::string& busyMission,
                  int rounds);

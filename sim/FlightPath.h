@@ -86,7 +86,7 @@ private:
 };
 
 // The horizon of a preview: where a flight that neither wins nor fails is
-// no longer drawn. At most 100 000 steps; for a mission already won (best
+// no longer drawn. At most flightHorizon; for a mission already won (best
 // score `best`, 0 if never), the step at which the time alone costs more
 // than the optimizer's cut-off (best score + 100), since no run that long
 // can come near the best.

@@ -8,7 +8,7 @@
 
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
-#include "sim/FlightPath.h"
+#include "sim/FlightHorizon.h"
 #include "sim/Rocket.h"
 
 namespace {
@@ -178,8 +178,7 @@ Optimizer::Optimizer(const Rules& rules, float best, const Program& program,
       neverWon(!(best > 0.0f) || !std::isfinite(best)),
       // Never won: the given program's run goes on until it would run out of
       // time in the game.
-      limit(neverWon ? std::numeric_limits<float>::infinity() : cutOff(best)),
-      steps(neverWon ? previewHorizon(0.0f) : stepCap) {
+      limit(neverWon ? std::numeric_limits<float>::infinity() : cutOff(best)) {
     accepted = canonicalize(program);
     found = accepted;
     if (progress) progress("optimizing\n");
@@ -213,7 +212,7 @@ void Optimizer::launch() {
     }
     std::vector<Program> programs;
     for (const Candidate& c : batch) programs.push_back(c.program);
-    pool->start(std::move(programs), limit, steps);
+    pool->start(std::move(programs), limit, stepCap);
 }
 
 // The batch's runs in order, as the search flies them one after the other;
@@ -227,10 +226,7 @@ void Optimizer::take() {
             acceptedScore = foundScore = startScore = s;
             startWon = outcomes[k].won;
             iteration = 0;
-            if (neverWon && startWon) {
-                limit = startScore + cutOffMargin;
-                steps = stepCap;
-            }
+            if (neverWon && startWon) limit = startScore + cutOffMargin;
             continue;
         }
         if (!sameProgram(c.from, accepted)) break;

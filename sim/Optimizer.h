@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/FlightHorizon.h"
 #include "sim/Instruction.h"
 #include "sim/RunPool.h"
 #include "sim/World.h"
@@ -68,11 +69,9 @@ public:
     // A run also ends after `maxSteps` steps.
     static float evaluate(World& world, float limit, const std::atomic<bool>* stop = nullptr,
                           long maxSteps = stepCap);
-    // Steps a run may take at most: a damaged best score could otherwise put
-    // the cut-off out of reach, and a run that neither wins nor fails would
-    // go on for ever. The cap stands for a time cost of 20 000 at a
-    // hundredth of a point per step, far beyond any mission's medal limits.
-    static constexpr long stepCap = 2000000;
+    // Steps a run may take at most: the game's own horizon, past which no
+    // run wins. A damaged best score could otherwise put the cut-off out of reach.
+    static constexpr long stepCap = flightHorizon;
     // The score at which a run is abandoned, and which a failed run gets.
     static float cutOff(float best);
     // A recording of the bodies' motion for runs in `world` (just reset) under `limit`.
@@ -96,8 +95,7 @@ private:
     float acceptedScore = 0.0f, foundScore = 0.0f, startScore = 0.0f;
     bool neverWon;  // the limit waits for the given program's own run
     bool startWon = false;
-    float limit;         // the cut-off
-    long steps = stepCap;  // and the steps a run may take
+    float limit;  // the cut-off
     int iteration = -1;  // -1 until the starting program has been flown
     std::vector<std::vector<uint32_t>> draws;  // per iteration, drawn in order
     std::vector<Candidate> batch;              // being flown
