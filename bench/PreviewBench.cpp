@@ -33,14 +33,14 @@ Program nudged(const Program& program, int delta) {
 
 // Seconds to step `programs` through their flights as the preview does, without a path.
 double timeBareFlights(World& world, const Program* const programs[], size_t count, long longest) {
-    const long horizon = longest > 0 ? longest : previewHorizon(world.mission->goldLimit);
+    const long horizon = longest > 0 ? longest : previewHorizon(world.mission->goldLimit, world.mission->timeRate);
     double seconds = 0.0;
     for (size_t i = 0; i < count; ++i) {
         world.rocket->program = *programs[i];
         world.reset();
-        Mission& mission = *world.mission;
+        const RunResult& run = world.result;
         double start = threadSeconds();
-        for (long steps = 0; !mission.won && !mission.failed && steps < horizon; ++steps)
+        for (long steps = 0; !run.won && !run.failed && steps < horizon; ++steps)
             world.step();
         seconds += threadSeconds() - start;
     }

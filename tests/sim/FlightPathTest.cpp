@@ -2,8 +2,9 @@
 
 #include <cmath>
 #include <cstring>
-#include <utility>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "missions/Flight.h"
 #include "missions/Mission.h"
@@ -44,13 +45,13 @@ TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
 
         World game;
         load(game, mission, text);
-        mission.score = -1.0f;  // what the completion screen may still be showing
+        game.result.score = -1.0f;  // what the completion screen may still be showing
         const Program program = game.rocket->program;
         FlightPath first, second;
         preview.fly(game, program, first);
         preview.fly(game, program, second);
-        EXPECT_EQ(mission.score, -1.0f) << line;
-        EXPECT_FALSE(mission.won) << line << ": the stopped world is reset after a preview";
+        EXPECT_EQ(game.result.score, -1.0f) << line;
+        EXPECT_FALSE(game.result.won) << line << ": a preview leaves the stopped world alone";
         for (const FlightPath* path : {&first, &second}) {
             EXPECT_TRUE(sameBits(path->end(), run.position)) << line;
             EXPECT_EQ(path->ending(), FlightPath::Won) << line;
@@ -59,7 +60,7 @@ TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
             EXPECT_EQ(path->medal(), run.medal) << line;
         }
         long steps = 0;
-        while (!mission.won && !mission.failed) {
+        while (!game.result.won && !game.result.failed) {
             game.step();
             ++steps;
         }
@@ -101,23 +102,26 @@ TEST(FlightPath, ALongFlightKeepsItsPointsWithinTheCapacity) {
     FlightPath path(64);
     preview.fly(game, game.rocket->program, path);
     EXPECT_EQ(path.ending(), FlightPath::Horizon);
-    EXPECT_EQ(path.steps(), previewHorizon(preview.best));
+    EXPECT_EQ(path.steps(), previewHorizon(preview.best, game.mission->timeRate));
     ASSERT_LE(path.kept().size(), 64u);
     EXPECT_GE(path.kept().size(), 32u);
     EXPECT_EQ(path.kept().front().step, 0);
     for (size_t i = 1; i < path.kept().size(); ++i)
         EXPECT_LT(path.kept()[i - 1].step, path.kept()[i].step);
     World run;
-    load(run, *game.mission, "1 T 305");
+    load(run, *testMissions().at("First Orbit"), "1 T 305");
     for (long i = 0; i < path.steps(); ++i) run.step();
     EXPECT_TRUE(sameBits(path.end(), run.rocket->position));
 }
 
 TEST(FlightPath, TheHorizonIsWhereTimeAloneCostsMoreThanTheBestPlus100) {
-    // Never won, won, and bests no run can make.
-    const std::pair<float, long> cases[] = {{0.0f, 100000},    {100.0f, 20001}, {150.5f, 25051},
-                                            {2041.1f, 100000}, {-5.0f, 100000}, {NAN, 100000}};
-    for (auto [best, horizon] : cases) {
-        EXPECT_EQ(previewHorizon(best), horizon) << best;
+    // Never won, won, and bests no run can make; then a mission's own time
+    // costs, dearer, free, and so cheap that the game's horizon comes first.
+    const std::tuple<float, float, long> cases[] = {
+        {0.0f, 0.01f, 100000},    {100.0f, 0.01f, 20001}, {150.5f, 0.01f, 25051},
+        {2041.1f, 0.01f, 100000}, {-5.0f, 0.01f, 100000}, {NAN, 0.01f, 100000},
+        {100.0f, 0.5f, 401},      {100.0f, 0.0f, 100000}, {100.0f, 0.001f, 100000}};
+    for (auto [best, rate, horizon] : cases) {
+        EXPECT_EQ(previewHorizon(best, rate), horizon) << best << " " << rate;
     }
 }
