@@ -37,7 +37,7 @@ Mission* loadMission(World& world, const Solution& solution) {
     world.clearProgramAndReset();
     parseProgramText(solution.program, world.rocket->program);
     world.reset();
-    return found->second;
+    return found->second.get();
 }
 
 BareGravity::BareGravity(const World& world) {

@@ -147,5 +147,4 @@ void benchOptimizerProcess(const std::string& runner, const std::vector<Solution
         }
         printRow(Row{"F1 process", solution.mission, median(every), median(one), "ms", 100.0, false});
     }
-    for (auto& entry : missions) delete entry.second;
 }
