@@ -192,6 +192,46 @@ std::string DataMission::failureReason(size_t index) const {
     return "failed";
 }
 
+std::vector<std::string> DataMission::objectiveTexts() const {
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < def_.objectives.size(); ++i) texts.push_back(objectiveText(i));
+    return texts;
+}
+
+std::string DataMission::objectiveText(size_t index) const {
+    const ObjectiveDef& o = def_.objectives[index];
+    const std::string seconds = std::to_string(o.steps) + " s";
+    switch (o.kind) {
+        case ObjectiveDef::Visit: {
+            const size_t count = o.bodies.size();
+            if (count == 1) return "reach the red circle";
+            const auto reached = std::count(progress[index].visited.begin(),
+                                            progress[index].visited.end(), 1);
+            return "reach the " + std::to_string(count) + " red circles" +
+                   (o.inOrder ? " in order" : "") + " (" + std::to_string(reached) + " reached)";
+        }
+        case ObjectiveDef::Leave:
+            return "get outside the red circle";
+        case ObjectiveDef::Land: {
+            if (o.centre.body < 0) return index > 0 ? "land again" : "land";
+            const std::string& body = def_.bodies[size_t(o.centre.body)].name;
+            return "land on the " + (body.empty() ? std::string("planet") : body);
+        }
+        case ObjectiveDef::LandAt:
+            return "land in the red circle";
+        case ObjectiveDef::Launch:
+            return "take off";
+        case ObjectiveDef::Hold:
+            if (o.hasSector) return "stay above the marked ground for " + seconds;
+            if (o.hasInner && o.hasOuter) return "stay between the red circles for " + seconds;
+            return std::string(o.hasOuter ? "stay inside" : "stay outside") +
+                   " the red circle for " + seconds;
+        case ObjectiveDef::Survive:
+            return "then hold on for " + seconds;
+    }
+    return "meet the objective";
+}
+
 void DataMission::goals(const World& world, Goals& out) const {
     for (size_t i = 0; i < def_.objectives.size(); ++i) {
         const ObjectiveDef& o = def_.objectives[i];

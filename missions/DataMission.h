@@ -22,6 +22,9 @@ public:
     bool hasFixedGoals() const override { return sectorBody >= 0; }
     Vec2 fixedGoalsCentre(const World& world) const override;
 
+    std::vector<std::string> objectiveTexts() const override;
+    size_t objectivesMet() const override { return stage; }
+
     const MissionDef& def() const { return def_; }
     // What the player is told when failure `index` ends a run.
     std::string failureReason(size_t index) const;
@@ -34,6 +37,7 @@ private:
     };
     bool met(size_t index, World& world);
     bool failing(size_t index, World& world);
+    std::string objectiveText(size_t index) const;
     // How far the ship is from meeting objective `index`; negative if not a distance.
     double distanceTo(size_t index, const World& world) const;
 

@@ -1,5 +1,6 @@
 #include "missions/Mission.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "sim/Rocket.h"
@@ -31,4 +32,16 @@ int medalFor(float value, const Mission& mission) {
     if (value <= mission.goldLimit) return 3;
     if (value <= mission.silverLimit) return 2;
     return 1;
+}
+
+std::string progressReport(const Mission& mission) {
+    const std::vector<std::string> texts = mission.objectiveTexts();
+    const size_t met = std::min(mission.objectivesMet(), texts.size());
+    if (met == texts.size()) return "";
+    std::string metText;
+    for (size_t i = 0; i < met; ++i) metText += (i ? ", " : "") + texts[i];
+    // A long list would run past the view: the count says enough.
+    const size_t longest = 48;
+    if (metText.size() > longest) metText = std::to_string(met) + " of " + std::to_string(texts.size()) + " objectives";
+    return (met ? "Met: " + metText + ". " : std::string()) + "Missed: " + texts[met] + ".";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "missions/Goal.h"
 #include "sim/Vec2.h"
@@ -47,6 +48,11 @@ public:
     virtual void fixedGoals(const World&, Goals&) const {}
     virtual bool hasFixedGoals() const { return false; }
     virtual Vec2 fixedGoalsCentre(const World&) const { return Vec2(); }
+    // The objectives in the player's words ("land on the planet"), in the
+    // order they are met; empty where the mission cannot tell.
+    virtual std::vector<std::string> objectiveTexts() const { return {}; }
+    // How many of them this run has met.
+    virtual size_t objectivesMet() const { return 0; }
 
 protected:
     Mission(const char* name_, const char* briefing_, float gold, float silver);
@@ -54,5 +60,8 @@ protected:
 
 // Writes score and its three parts from world.mission, its rates and the ship's program.
 void computeScore(World& world);
+// What a run that ended without a win came to: "Met: leave the red circle.
+// Missed: land again." ("" where the mission cannot tell).
+std::string progressReport(const Mission& mission);
 // 0 none (value 0 = never won), 1 bronze, 2 silver, 3 gold.
 int medalFor(float value, const Mission& mission);

@@ -19,14 +19,6 @@ const float pickRadius = 8.0f;   // pixels from a tick that a press still hits
 const int editorLowest = 0;      // the editor's range of values
 const int editorHighest = 1000;
 
-bool sameInstruction(const Instruction& a, const Instruction& b) {
-    return a.opcode == b.opcode && a.value == b.value;
-}
-
-bool sameProgram(const Program& a, const Program& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), sameInstruction);
-}
-
 // The one instruction whose value alone differs, -1 if none, -2 if more changed.
 int changedValue(const Program& before, const Program& after) {
     if (before.size() != after.size()) return -2;
@@ -147,7 +139,7 @@ void FlightPaths::prepare(World& world, bool editable) {
     noteEdit(world.rocket->program);
     if (!previewShown()) return;
     // An edit is shown in the frame that follows it, so the preview is flown now.
-    const bool flown = !previewValid || !sameProgram(previewed, world.rocket->program) ||
+    const bool flown = !previewValid || previewed != world.rocket->program ||
                        previewedBest != world.mission->bestScore;
     if (flown) flyPreview(world);
     shown.preview = &preview;
@@ -204,5 +196,7 @@ bool FlightPaths::pick(Vec2f point, const Camera& camera, float w, float h) {
         ++current;
         editor.selected = current == hits.end() ? hits.front() : *current;
     }
+    editor.reveal();
+    editor.digits.restart();
     return true;
 }

@@ -36,6 +36,9 @@ public:
     void prepare(World& world, bool editable);
 
     const FlightOverlay& overlay() const { return shown; }
+    // While a value is being changed: the faint paths are still to be flown,
+    // or to go once the change is over.
+    bool changing() const { return neighboursOf >= 0; }
 
     // A press at `point` (view pixels, the view being w x h and looked at by
     // `camera`) on a tick of the preview selects that tick's instruction in

@@ -5,7 +5,6 @@
 #include "screens/FlightPaths.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
-#include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
 
 // Every key press is consumed; while running only Return, Escape and Space act.
@@ -13,6 +12,7 @@
 bool GameScreen::handleEvent(const SDL_Event& event) {
     if (event.type != SDL_KEYDOWN) return false;
     int sym = event.key.keysym.sym;
+    message.clear();  // a key is the player's next action
     if (optimizer) {
         // The program is the optimizer's until it is done: only leaving is possible.
         if (sym == SDLK_ESCAPE) quitButton->clicked = true;
@@ -26,6 +26,7 @@ bool GameScreen::handleEvent(const SDL_Event& event) {
         quitButton->clicked = true;
     } else if (app.world.running) {
         if (sym == SDLK_SPACE) turboButton->clicked = true;
+        if (sym == SDLK_END) skipToEnd = true;
     } else {
         handleStoppedKey(sym);
     }
@@ -71,38 +72,37 @@ void GameScreen::handleStoppedKey(int sym) {
     // A command pressed in this same frame goes in first, so the digits
     // typed after it reach it, as they would a frame later.
     applyEdits();
-    Program& program = app.world.rocket->program;
-    int n = int(program.size());
+    const int n = int(app.world.rocket->program.size());
     int& s = editor->selected;
     switch (sym) {
         case SDLK_UP:
             s = std::max(s - 1, 0);
-            editor->digits.select(s);
+            editor->reveal();
             return;
         case SDLK_DOWN:
             s = std::min(s + 1, n);
-            editor->digits.select(s);
+            editor->reveal();
             return;
         case SDLK_LEFT:
         case SDLK_MINUS:
         case SDLK_KP_MINUS:
-            editor->digits.nudge(program, s, -1);
+            editor->nudge(-1);
             return;
         case SDLK_RIGHT:
         case SDLK_PLUS:
         case SDLK_EQUALS:  // "+" without Shift
         case SDLK_KP_PLUS:
-            editor->digits.nudge(program, s, +1);
+            editor->nudge(+1);
+            return;
+        case SDLK_BACKSPACE:
+            editor->eraseDigit();
             return;
         default:
             break;
     }
-    if (s < 0 || s > n) return;
-    if (sym == SDLK_BACKSPACE) {
-        editor->digits.type(program, s, -1);
-    } else if (sym >= SDLK_0 && sym <= SDLK_9) {
-        editor->digits.type(program, s, sym - SDLK_0);
+    if (sym >= SDLK_0 && sym <= SDLK_9) {
+        editor->typeDigit(sym - SDLK_0);
     } else if (sym >= SDLK_KP0 && sym <= SDLK_KP9) {
-        editor->digits.type(program, s, sym - SDLK_KP0);
+        editor->typeDigit(sym - SDLK_KP0);
     }
 }

@@ -8,6 +8,7 @@
 #include "render/Font.h"
 #include "screens/GameScreen.h"
 #include "screens/MedalTargets.h"
+#include "screens/ProgramEditor.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 
@@ -98,5 +99,6 @@ void MissionBriefingScreen::activate() {
             // Unless the player left an unfinished program there.
             GameScreen::restoreEditedProgram();
         }
+        if (app.gameScreen) app.gameScreen->editor->startAfresh();
     }
 }

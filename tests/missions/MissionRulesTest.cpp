@@ -116,3 +116,30 @@ TEST(MissionRules, BandsAreStrictAndHeldOneStepLongerThanTheirCountToWin) {
     }
 }
 
+
+TEST(MissionRules, ARunThatEndsWithoutAWinIsToldTheObjectivesItMetAndTheOneItMissed) {
+    const struct {
+        const char* mission;
+        std::vector<Visit> visits;
+        const char* report;
+    } cases[] = {
+        {"First Launch", {}, "Missed: get outside the red circle."},
+        {"First Launch", {{Vec2(310.0, 200.0)}},
+         "Met: get outside the red circle. Missed: land again."},
+        {"Thrust", {{Vec2(0.0, 0.0)}}, "Missed: reach the red circle."},
+        {"Lunar Landing", {}, "Missed: land on the moon."},
+        {"First Orbit", {}, "Missed: stay between the red circles for 20000 s."},
+        {"Geostationary", {}, "Missed: stay above the marked ground for 15000 s."},
+    };
+    for (const auto& c : cases) {
+        World world;
+        world.mission = &mission(c.mission);
+        world.clearProgramAndReset();
+        for (const Visit& v : c.visits) {
+            world.rocket->position = v.at;
+            world.rocket->landed = v.landed;
+            world.mission->update(world);
+        }
+        EXPECT_EQ(progressReport(*world.mission), c.report) << c.mission;
+    }
+}
