@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/FramePacer.h"
 #include "app/QuitSignals.h"
+#include "app/RedrawGate.h"
 #include "app/Widget.h"
 
 namespace {
@@ -42,15 +43,22 @@ void mainLoop() {
     if (quitSignalled()) app.running = false;
     if (!app.running) return;
     FramePacer pacer(gameFrameRate());
+    RedrawGate gate(redrawAlways());
     while (app.running) {
         double now = secondsSinceStart();
         SDL_Event event;
-        while (SDL_PollEvent(&event)) processEvent(event);
+        while (SDL_PollEvent(&event)) {
+            processEvent(event);
+            gate.input(now);
+        }
         // A termination signal ends the program like closing the window.
         if (quitSignalled()) app.running = false;
         runFixedUpdates(now);
-        if (Widget* screen = currentScreen()) screen->draw();
-        SDL_GL_SwapBuffers();
+        Widget* screen = currentScreen();
+        if (gate.wanted(screen, now)) {
+            screen->draw();
+            SDL_GL_SwapBuffers();
+        }
         pacer.pace();
     }
 }

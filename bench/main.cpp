@@ -87,12 +87,13 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, options)) {
         fprintf(stderr,
                 "usage: astrello-bench [--solutions FILE] [--rounds N] "
-                "[--busy MISSION] [--only step|F1|preview|frame|start-up|idle]\n");
+                "[--busy MISSION] [--only step|F1|preview|run-end|frame|start-up|idle]\n");
         return 2;
     }
     std::vector<Solution> solutions = readSolutions(options.solutionsFile);
     if (solutions.empty() &&
         (options.wants("step") || options.wants("F1") || options.wants("preview") ||
+         options.wants("run-end") ||
          options.wants("frame"))) {
         fprintf(stderr, "no solutions in %s\n", options.solutionsFile.c_str());
         return 2;
@@ -110,6 +111,7 @@ int main(int argc, char** argv) {
     if (options.wants("step")) benchWorldSteps(app.world, solutions, options.rounds);
     if (options.wants("F1")) benchOptimizer(app.world, solutions, options.rounds);
     if (options.wants("preview")) benchPreview(app.world, solutions, options.rounds);
+    if (options.wants("run-end")) benchRunEnd(app.world, solutions);
     if (frames) benchFrames(solutions, options.busyMission, options.rounds);
     if (options.wants("start-up")) benchStartup(paths, options.rounds);
     if (options.wants("idle")) benchIdle(paths);
