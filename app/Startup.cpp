@@ -102,13 +102,13 @@ void initialize() {
     registerMissions(app.missions);
     if (!app.folders.saveUnknown) loadCustomMissions(app.folders.save, app.missions, std::cout);
     createScreens();
-    app.scores.load(app.missions, std::cout);
+    app.scores.load(app.records, std::cout);
 }
 
 void shutdown() {
     std::printf("Quitting program.\n");
     // A win still on show would otherwise be lost with the window.
     recordShownResult();
-    app.scores.save(app.missions, std::cout);
+    app.scores.save(app.records, std::cout);
     SDL_Quit();
 }

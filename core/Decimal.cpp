@@ -1,6 +1,10 @@
 #include "core/Decimal.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
 
 int32_t parseDecimal(const char* begin, const char* end) {
     const char* p = begin;
@@ -49,13 +53,40 @@ bool parseShortDecimal(const char* p, const char* end, float& value) {
     return true;
 }
 
+#if defined(__cpp_lib_to_chars)
+float parseLongFloat(const char* begin, const char* end) {
+    float value = 0.0f;
+    if (std::from_chars(begin, end, value).ec != std::errc()) return 0.0f;
+    return value;
+}
+#else
+// A C++ library without std::from_chars for floats (the browser build's):
+// strtof rounds as correctly, and only what from_chars also reads is handed
+// to it (no leading space, no hexadecimal), with its range errors read alike.
+float parseLongFloat(const char* begin, const char* end) {
+    const char* digits = begin + (begin != end && *begin == '-');
+    if (digits == end || !(unsigned(*digits - '0') < 10 || *digits == '.' || *digits == 'i' ||
+                           *digits == 'I' || *digits == 'n' || *digits == 'N')) {
+        return 0.0f;
+    }
+    std::string text(begin, end);
+    if (end - digits > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+        text.resize(size_t(digits - begin) + 1);  // from_chars stops after the 0
+    }
+    errno = 0;
+    char* stop = nullptr;
+    const float value = std::strtof(text.c_str(), &stop);
+    if (stop == text.c_str()) return 0.0f;
+    if (errno == ERANGE && (std::isinf(value) || value == 0.0f)) return 0.0f;
+    return value;
+}
+#endif
+
 }  // namespace
 
 float parseFloat(const char* begin, const char* end) {
     if (begin != end && *begin == '+') ++begin;
     float value = 0.0f;
     if (parseShortDecimal(begin, end, value)) return value;
-    value = 0.0f;
-    if (std::from_chars(begin, end, value).ec != std::errc()) return 0.0f;
-    return value;
+    return parseLongFloat(begin, end);
 }

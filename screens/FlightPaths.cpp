@@ -100,7 +100,7 @@ void FlightPaths::noteEdit(const Program& program) {
 
 void FlightPaths::flyPreview(World& world) {
     previewed = world.rocket->program;
-    previewedBest = world.mission->bestScore;
+    previewedBest = flights.best;
     flights.fly(world, previewed, preview);  // resets the world: its rocket is a new one
     previewValid = true;
     lowerFresh = higherFresh = false;
@@ -119,7 +119,7 @@ void FlightPaths::flyNeighbour(World& world, int delta, FlightPath& path) {
         flights.fly(world, moved, path, preview.steps());
 }
 
-void FlightPaths::prepare(World& world, bool editable) {
+void FlightPaths::prepare(World& world, float best, bool editable) {
     shown = FlightOverlay();
     if (!world.mission || !world.rocket) return;
     if (world.mission != mission) forgetMission(world.mission);
@@ -140,7 +140,8 @@ void FlightPaths::prepare(World& world, bool editable) {
     if (!previewShown()) return;
     // An edit is shown in the frame that follows it, so the preview is flown now.
     const bool flown = !previewValid || previewed != world.rocket->program ||
-                       previewedBest != world.mission->bestScore;
+                       previewedBest != best;
+    flights.best = best;
     if (flown) flyPreview(world);
     shown.preview = &preview;
     const int n = int(previewed.size());

@@ -95,7 +95,7 @@ void MissionBriefingScreen::activate() {
         entered = true;
         // Carry on from the best solution found so far.
         if (app.world.mission && app.world.rocket) {
-            parseProgramText(app.world.mission->savedProgram, app.world.rocket->program);
+            parseProgramText(app.records.program(app.world.mission->name), app.world.rocket->program);
             // Unless the player left an unfinished program there.
             GameScreen::restoreEditedProgram();
         }

@@ -66,7 +66,7 @@ void MissionMenu::draw() {
         drawText(*app.font, entry, at);
         auto mission = app.missions.find(entry);
         if (mission != app.missions.end()) {
-            drawMedalIcons(medalFor(mission->second->bestScore, *mission->second), at);
+            drawMedalIcons(medalFor(app.records.best(mission->first), *mission->second), at);
         }
     }
     endMenuFrame();

@@ -17,6 +17,7 @@ class Completion : public testing::Test {
 protected:
     void SetUp() override {
         registerFreshMissions();
+        app.records = Records();
         app.screens.clear();
         pushScreen(&gameScreen);
         pushScreen(&screen);
@@ -65,13 +66,13 @@ TEST_F(Completion, DismissingSavesAndKeepsTheBestRunWithTiesTakingTheNewProgram)
     };
     for (const Case& c : cases) {
         std::filesystem::remove("save.dat");
-        mission("Thrust").bestScore = c.best;
-        mission("Thrust").savedProgram = c.best > 0.0f ? "1 T 90\n" : "";
+        app.records = Records();
+        if (c.best > 0.0f) app.records.put("Thrust", Record{c.best, "1 T 90\n"});
         finishRun(c.score, thrust100);
         pushScreen(&screen);
         EXPECT_EQ(dismissWith(c.dismissal), "Saving game.\n") << c.score;
-        EXPECT_EQ(mission("Thrust").bestScore, c.keptBest) << c.score;
-        EXPECT_EQ(mission("Thrust").savedProgram, c.keptProgram) << c.score;
+        EXPECT_EQ(app.records.best("Thrust"), c.keptBest) << c.score;
+        EXPECT_EQ(app.records.program("Thrust"), c.keptProgram) << c.score;
         EXPECT_TRUE(std::filesystem::exists("save.dat")) << c.score;
     }
 }
@@ -95,7 +96,7 @@ TEST_F(Completion, NotesTellANewBestAndTheDistanceToTheNextMedal) {
     };
     Mission& thrust = mission("Thrust");
     for (const Case& c : cases) {
-        thrust.bestScore = c.best;
+        app.records.put("Thrust", Record{c.best, ""});
         thrust.score = c.score;
         EXPECT_EQ(resultNotes(thrust), c.notes) << c.best << " " << c.score;
         EXPECT_EQ(bestAfterRun(thrust), c.shownBest) << c.best << " " << c.score;
@@ -110,5 +111,5 @@ TEST_F(Completion, SpaceGoesOnOnlyOnceTheScreenHasBeenUpAMoment) {
     app.clock += 0.5;
     EXPECT_EQ(dismissWith(keyPress(SDLK_SPACE)), "Saving game.\n");
     EXPECT_EQ(currentScreen(), &gameScreen);
-    EXPECT_EQ(mission("Thrust").bestScore, 130.0f);
+    EXPECT_EQ(app.records.best("Thrust"), 130.0f);
 }
