@@ -163,7 +163,7 @@ void drawEnd(const FlightPath& path, double pixel, float alpha) {
 }
 
 const float markerClear = 9.0f;  // pixels around an end that its marker keeps for itself
-const float exitMargin = 10.0f;  // pixels inside the view's edge where an exit arrow sits
+const float exitMargin = 14.0f;  // pixels inside the view's edge where an exit arrow sits
 const size_t mostExits = 3;      // arrows for one preview
 
 LabelBox boxAround(Vec2f p, float half) { return {p.x - half, p.y - half, p.x + half, p.y + half}; }
@@ -201,9 +201,9 @@ void arrowAt(Vec2f at, Vec2f from, Vec2f to) {
     dx /= length;
     dy /= length;
     glBegin(GL_TRIANGLES);
-    glVertex2f(at.x + dx * 8, at.y + dy * 8);
-    glVertex2f(at.x - dx * 4 - dy * 6, at.y - dy * 4 + dx * 6);
-    glVertex2f(at.x - dx * 4 + dy * 6, at.y - dy * 4 - dx * 6);
+    glVertex2f(at.x + dx * 11, at.y + dy * 11);
+    glVertex2f(at.x - dx * 5 - dy * 8, at.y - dy * 5 + dx * 8);
+    glVertex2f(at.x - dx * 5 + dy * 8, at.y - dy * 5 - dx * 8);
     glEnd();
 }
 

@@ -303,7 +303,7 @@ void ProgramEditor::drawMore(int rowCount) const {
     } strips[] = {{above, h - moreHeight - 1, 1.0f}, {below, bottom - moreHeight, -1.0f}};
     for (const auto& strip : strips) {
         if (strip.count == 0) continue;
-        const float mid = strip.y + moreHeight / 2.0f;
+        const float mid = strip.y + moreHeight / 2.0f - 2;
         glDisable(GL_TEXTURE_2D);
         glColor3f(0.8f, 0.8f, 0.8f);
         glBegin(GL_TRIANGLES);
@@ -315,6 +315,6 @@ void ProgramEditor::drawMore(int rowCount) const {
         char label[48];
         std::snprintf(label, sizeof label, "%d more %s", strip.count,
                       strip.sign > 0 ? "above" : "below");
-        text(app.smallFont, label, w / 2 - 42, mid - 5);
+        text(app.smallFont, label, w / 2 - 42, mid - 6);
     }
 }
