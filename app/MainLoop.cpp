@@ -1,12 +1,12 @@
 #include "app/MainLoop.h"
 
-#include <GL/gl.h>
-
 #include "app/Application.h"
 #include "app/FramePacer.h"
 #include "app/QuitSignals.h"
 #include "app/RedrawGate.h"
 #include "app/Widget.h"
+#include "platform/Clock.h"
+#include "platform/Window.h"
 
 namespace {
 
@@ -14,18 +14,17 @@ constexpr double fixedStep = 0.05;  // seconds of real time per update
 
 }  // namespace
 
-void processEvent(const SDL_Event& event) {
+void processEvent(const InputEvent& event) {
     // The wheel scrolls what is under the pointer; it never presses anything.
-    if (isWheelEvent(event)) {
+    if (event.kind == InputEvent::Wheel) {
         dispatchWheel(event);
         return;
     }
-    if (event.type == SDL_MOUSEBUTTONDOWN) {
-        if (Widget* screen = currentScreen())
-            screen->click(windowPoint(event.button.x, event.button.y));
+    if (event.kind == InputEvent::MousePress) {
+        if (Widget* screen = currentScreen()) screen->click(windowPoint(event));
     }
     dispatchEvent(event);
-    if (event.type == SDL_QUIT) app.running = false;
+    if (event.kind == InputEvent::Quit) app.running = false;
 }
 
 void runFixedUpdates(double now) {
@@ -46,8 +45,8 @@ void mainLoop() {
     RedrawGate gate(redrawAlways());
     while (app.running) {
         double now = secondsSinceStart();
-        SDL_Event event;
-        while (SDL_PollEvent(&event)) {
+        InputEvent event;
+        while (pollEvent(event)) {
             processEvent(event);
             gate.input(now);
         }
@@ -57,7 +56,7 @@ void mainLoop() {
         Widget* screen = currentScreen();
         if (gate.wanted(screen, now)) {
             screen->draw();
-            SDL_GL_SwapBuffers();
+            swapWindow();
         }
         pacer.pace();
     }

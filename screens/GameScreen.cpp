@@ -13,6 +13,7 @@
 #include "app/Application.h"
 #include "app/Button.h"
 #include "missions/Mission.h"
+#include "platform/Clock.h"
 #include "render/Font.h"
 #include "render/PathDrawing.h"
 #include "render/WindowProjection.h"

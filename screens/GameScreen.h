@@ -42,7 +42,7 @@ public:
 
     void update() override;
     void draw() override;
-    bool handleEvent(const SDL_Event& event) override;
+    bool handleEvent(const InputEvent& event) override;
     // A run, F1's search, the faint paths of a value being changed, a held
     // "+" or "-", a refused key's flash; and one frame after they end.
     bool moving() override;
@@ -67,7 +67,7 @@ private:
     void stepByWorldSpeed();
     void applyEdits();
     void drawReadout() const;
-    void handleStoppedKey(int sym);
+    void handleStoppedKey(Key key);
     void continueOptimizing();
     // Forgets every button press of this update.
     void dropPresses();

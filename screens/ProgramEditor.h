@@ -44,7 +44,7 @@ public:
 
     void update() override;
     void draw() override;
-    bool handleEvent(const SDL_Event& event) override;
+    bool handleEvent(const InputEvent& event) override;
     // Scrolls a program longer than the view; the current row stays.
     bool scroll(int rows) override;
 
