@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/Application.h"
 #include "app/Button.h"
 #include "missions/Mission.h"
 #include "platform/Clock.h"
@@ -25,6 +24,7 @@
 #include "sim/Optimizer.h"
 #include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -54,15 +54,22 @@ bool takeClick(Button* button) {
 
 }  // namespace
 
-GameScreen::GameScreen() {
+GameScreen::GameScreen(Ui& ui, World& world, const Records& records, std::mt19937& random,
+                       StoredOptions& options, Widget& completion, std::string keptProgramsFile)
+    : Widget(ui),
+      world(world),
+      records(records),
+      random(random),
+      completion(completion),
+      keptProgramsFile(std::move(keptProgramsFile)) {
     entered = true;
-    spaceView = new SpaceView;
+    spaceView = std::make_unique<SpaceView>(ui, world);
     spaceView->parent = this;
-    editor = new ProgramEditor;
+    editor = std::make_unique<ProgramEditor>(ui, world);
     editor->parent = this;
-    children.push_back(spaceView);
-    children.push_back(editor);
-    paths = std::make_unique<FlightPaths>(*editor);
+    children.push_back(spaceView.get());
+    children.push_back(editor.get());
+    paths = std::make_unique<FlightPaths>(*editor, options);
     spaceView->paths = paths.get();
     runButton = addButton("Run", 8);
     leftButton = addButton("Left", 125);
@@ -79,12 +86,11 @@ GameScreen::GameScreen() {
     turboButton->hidden = true;
 }
 
-GameScreen::~GameScreen() {
-    for (Widget* child : children) delete child;
-}
+GameScreen::~GameScreen() = default;
 
 Button* GameScreen::addButton(const char* label, float x) {
-    Button* button = new Button(this);
+    buttons.push_back(std::make_unique<Button>(this));
+    Button* button = buttons.back().get();
     button->label = label;
     button->min = Vec2f(x, buttonBottom);
     button->max = Vec2f(x + buttonWidth, buttonBottom + buttonHeight);
@@ -95,16 +101,16 @@ Button* GameScreen::addButton(const char* label, float x) {
 void GameScreen::setRunning(bool run) {
     if (run) {
         keepEditedProgram();
-        paths->runStarted(app.world);
-        if (app.world.mission) horizon = previewHorizon(app.records.best(app.world.mission->name));
+        paths->runStarted(world);
+        if (world.mission) horizon = previewHorizon(records.best(world.mission->name));
         pace.reset();
         skipToEnd = false;
     } else {
-        paths->runEnded(app.world);
+        paths->runEnded(world);
     }
-    app.world.running = run;
-    if (app.world.mission) app.world.mission->measureApproach = run;
-    if (!run) app.world.reset();
+    world.running = run;
+    if (world.mission) world.mission->measureApproach = run;
+    if (!run) world.reset();
     runButton->label = run ? "Stop" : "Run";
     for (Button* button : {leftButton, rightButton, thrustButton, waitButton, sleepButton,
                            delButton, upButton, downButton}) {
@@ -115,7 +121,7 @@ void GameScreen::setRunning(bool run) {
 }
 
 bool GameScreen::moving() {
-    const bool now = entered || app.world.running || optimizer || editor->busy() ||
+    const bool now = entered || world.running || optimizer || editor->busy() ||
                      paths->changing();
     const bool draw = now || movedLastTurn;
     movedLastTurn = now;
@@ -125,7 +131,7 @@ bool GameScreen::moving() {
 void GameScreen::update() {
     if (entered) {
         entered = false;
-        enterTime = app.clock;
+        enterTime = ui.clock;
         optimizer.reset();
         stopRun();
     }
@@ -140,30 +146,29 @@ void GameScreen::update() {
         dropPresses();
         return;
     }
-    if (!app.world.running) editor->repeatHeld();
+    if (!world.running) editor->repeatHeld();
     forgetMessageOnAction();
     if (takeClick(runButton)) {
-        if (app.world.running) say("Stopped");
-        setRunning(!app.world.running);
+        if (world.running) say("Stopped");
+        setRunning(!world.running);
     }
     applyEdits();
     bool left = false;
     if (takeClick(quitButton)) {
         keepEditedProgram();
-        popScreen();
+        ui.popScreen();
         entered = true;
         left = true;
     }
     if (takeClick(turboButton)) {
-        app.world.speed = app.world.speed <= turboLimit ? turboSpeed : normalSpeed;
+        world.speed = world.speed <= turboLimit ? turboSpeed : normalSpeed;
     }
-    turboButton->lit = app.world.speed > normalSpeed;
+    turboButton->lit = world.speed > normalSpeed;
     if (optimizeRequested) {
         optimizeRequested = false;
-        World& world = app.world;
         if (left || world.running || !world.mission || !world.rocket) return;
-        optimizer = std::make_unique<Optimizer>(*world.mission, app.records.best(world.mission->name),
-                                                world.rocket->program, app.random,
+        optimizer = std::make_unique<Optimizer>(*world.mission, records.best(world.mission->name),
+                                                world.rocket->program, random,
                                                 printProgress);
         editor->editable = false;
         continueOptimizing();
@@ -180,13 +185,12 @@ void GameScreen::continueOptimizing() {
         optimizer.reset();
         keepEditedProgram();
         editor->editable = true;
-        popScreen();
+        ui.popScreen();
         entered = true;
         return;
     }
     const double deadline = secondsSinceStart() + optimizerSlice;
     if (!optimizer->advance([deadline] { return secondsSinceStart() < deadline; })) return;
-    World& world = app.world;
     world.reset();
     world.rocket->program = optimizer->result();
     if (optimizer->bestScore() < optimizer->startingScore()) {
@@ -214,7 +218,7 @@ void GameScreen::forgetMessageOnAction() {
                            sleepButton, delButton, upButton, downButton, quitButton, turboButton}) {
         if (button->clicked) message.clear();
     }
-    if (app.world.rocket && !app.world.running && app.world.rocket->program != programAtMessage)
+    if (world.rocket && !world.running && world.rocket->program != programAtMessage)
         message.clear();
 }
 
@@ -226,7 +230,6 @@ void GameScreen::dropPresses() {
 }
 
 bool GameScreen::simulate() {
-    World& world = app.world;
     if (!world.mission || !world.rocket) return false;  // no mission entered yet
     if (!world.running) return false;
     stepByWorldSpeed();
@@ -234,7 +237,7 @@ bool GameScreen::simulate() {
     if (won) {
         keepEditedProgram();
         stopRun();
-        if (app.completionScreen) pushScreen(app.completionScreen);
+        ui.pushScreen(&completion);
         entered = true;
     }
     if (world.mission->failed) {
@@ -250,7 +253,6 @@ bool GameScreen::simulate() {
 }
 
 void GameScreen::outOfTime() {
-    const World& world = app.world;
     const Mission& mission = *world.mission;
     char text[160];
     std::snprintf(text, sizeof text, "Out of time after %d s", world.time);
@@ -270,7 +272,7 @@ void GameScreen::outOfTime() {
 void GameScreen::say(const std::string& text, const std::string& detail) {
     message = text;
     messageDetail = detail;
-    if (app.world.rocket) programAtMessage = app.world.rocket->program;
+    if (world.rocket) programAtMessage = world.rocket->program;
     std::printf("%s%s%s\n", text.c_str(), detail.empty() ? "" : ": ", detail.c_str());
     std::fflush(stdout);
 }
@@ -310,29 +312,29 @@ bool GameScreen::coversPreviewEnd(const LabelBox& box) const {
 // Centred near the top of the space view, on a dark band so the stars and
 // paths beneath do not speckle it.
 void GameScreen::drawMessage() const {
-    if (!app.font || message.empty()) return;
-    const float viewWidth = float(app.width) - editorWidth;
+    if (!ui.font || message.empty()) return;
+    const float viewWidth = float(ui.width) - editorWidth;
     // A long reason from a mission file is set small rather than run over the editor.
-    const Font& font = textSize(*app.font, message).x + 24 > viewWidth && app.smallFont
-                           ? *app.smallFont
-                           : *app.font;
+    const Font& font = textSize(*ui.font, message).x + 24 > viewWidth && ui.smallFont
+                           ? *ui.smallFont
+                           : *ui.font;
     const Vec2f size = textSize(font, message);
     std::vector<std::string> details;
-    if (app.smallFont) details = wrapped(*app.smallFont, messageDetail, viewWidth - 40);
+    if (ui.smallFont) details = wrapped(*ui.smallFont, messageDetail, viewWidth - 40);
     float detailWidth = 0;
     for (const std::string& line : details)
-        detailWidth = std::max(detailWidth, textSize(*app.smallFont, line).x);
-    const float detailHeight = app.smallFont ? app.smallFont->glyphHeight + 2 : 0;
+        detailWidth = std::max(detailWidth, textSize(*ui.smallFont, line).x);
+    const float detailHeight = ui.smallFont ? ui.smallFont->glyphHeight + 2 : 0;
     const float lineHeight = font.glyphHeight;
     const float width = std::max(size.x, detailWidth) + 24;
     const float height = lineHeight + float(details.size()) * detailHeight + 12;
     const float left = std::max(0.0f, (viewWidth - width) / 2);
-    float top = float(app.height) - 40;
+    float top = float(ui.height) - 40;
     // Near the bottom of the view instead where it would hide the preview's end.
     if (coversPreviewEnd(LabelBox{left, top - height, left + width, top}))
         top = barHeight + 12 + height;
     // The view and the editor leave projections of their own behind.
-    projectOntoWindow(app.width, app.height);
+    projectOntoWindow(ui.width, ui.height);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
     glColor4f(0, 0, 0, 0.7f);
@@ -350,8 +352,8 @@ void GameScreen::drawMessage() const {
     float y = top - 6 - lineHeight;
     for (const std::string& line : details) {
         y -= detailHeight;
-        drawText(*app.smallFont, line,
-                 Vec2f(std::max(0.0f, (viewWidth - textSize(*app.smallFont, line).x) / 2), y));
+        drawText(*ui.smallFont, line,
+                 Vec2f(std::max(0.0f, (viewWidth - textSize(*ui.smallFont, line).x) / 2), y));
     }
     glColor3f(1, 1, 1);
     glEnable(GL_DEPTH_TEST);
@@ -360,11 +362,10 @@ void GameScreen::drawMessage() const {
 // Slow speeds step every few updates; fast ones several times per update,
 // stopping at once when the run is over. End flies the rest of the run at once.
 void GameScreen::stepByWorldSpeed() {
-    World& world = app.world;
     int speed = world.speed;
     if (speed <= 0) return;
     if (speed <= 100) {
-        if (app.stepCount % (100 / speed) == 0) {
+        if (ui.stepCount % (100 / speed) == 0) {
             world.step();
             paths->stepped(world);
         }
@@ -386,8 +387,8 @@ void GameScreen::stepByWorldSpeed() {
 }
 
 void GameScreen::applyEdits() {
-    if (!app.world.rocket) return;
-    Program& program = app.world.rocket->program;
+    if (!world.rocket) return;
+    Program& program = world.rocket->program;
     int& s = editor->selected;
     if (s > int(program.size())) s = int(program.size());
     const int before = s;
@@ -404,15 +405,15 @@ void GameScreen::applyEdits() {
 }
 
 void GameScreen::draw() {
-    projectOntoWindow(app.width, app.height);
+    projectOntoWindow(ui.width, ui.height);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-    if (app.world.running) drawReadout();
-    if (app.world.mission) {
-        float w = float(app.width);
-        float h = float(app.height);
-        paths->prepare(app.world, app.records.best(app.world.mission->name), !optimizer && !entered);
+    if (world.running) drawReadout();
+    if (world.mission) {
+        float w = float(ui.width);
+        float h = float(ui.height);
+        paths->prepare(world, records.best(world.mission->name), !optimizer && !entered);
         spaceView->min = Vec2f(0, barHeight);
         spaceView->max = Vec2f(w - editorWidth, h);
         spaceView->draw();
@@ -430,19 +431,19 @@ void GameScreen::draw() {
 
 // Time, velocity (thousandths of a unit per step) and heading in [0, 360).
 void GameScreen::drawReadout() const {
-    const Rocket* rocket = app.world.rocket;
-    if (!app.font || !rocket) return;
+    const Rocket* rocket = world.rocket;
+    if (!ui.font || !rocket) return;
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
     char text[512];  // wide enough for any double printed with %f
-    std::snprintf(text, sizeof text, "Time: % 7d", app.world.time);
-    drawText(*app.font, text, Vec2f(110, 8));
+    std::snprintf(text, sizeof text, "Time: % 7d", world.time);
+    drawText(*ui.font, text, Vec2f(110, 8));
     std::snprintf(text, sizeof text, "Vel: % 6.2f,% 6.2f", rocket->velocity.x * 1000,
                   rocket->velocity.y * 1000);
-    drawText(*app.font, text, Vec2f(380, 8));
+    drawText(*ui.font, text, Vec2f(380, 8));
     double degrees = std::fmod(rocket->angle * 180 / 3.141592653589793, 360.0);
     if (degrees < 0) degrees += 360;
     if (degrees >= 360) degrees = 0;  // a tiny negative remainder rounds up to 360
     std::snprintf(text, sizeof text, "Angle: % 6.2f", degrees);
-    drawText(*app.font, text, Vec2f(650, 8));
+    drawText(*ui.font, text, Vec2f(650, 8));
 }

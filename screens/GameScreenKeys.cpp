@@ -1,11 +1,11 @@
 #include <algorithm>
 
-#include "app/Application.h"
 #include "app/Button.h"
 #include "screens/FlightPaths.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 // Every key press is consumed; while running only Return, Escape and Space act.
 // Keys set the same flags as the buttons, so both take the same path in update().
@@ -24,7 +24,7 @@ bool GameScreen::handleEvent(const InputEvent& event) {
         runButton->clicked = true;
     } else if (key == Key::Escape) {
         quitButton->clicked = true;
-    } else if (app.world.running) {
+    } else if (world.running) {
         if (key == Key::Space) turboButton->clicked = true;
         if (key == Key::End) skipToEnd = true;
     } else {
@@ -68,11 +68,11 @@ void GameScreen::handleStoppedKey(Key key) {
         default:
             break;
     }
-    if (!app.world.rocket) return;
+    if (!world.rocket) return;
     // A command pressed in this same frame goes in first, so the digits
     // typed after it reach it, as they would a frame later.
     applyEdits();
-    const int n = int(app.world.rocket->program.size());
+    const int n = int(world.rocket->program.size());
     int& s = editor->selected;
     switch (key) {
         case Key::Up:

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/Application.h"
 #include "platform/Window.h"
 #include "render/Font.h"
 #include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -64,19 +64,21 @@ void pressValue(Instruction& instruction, int v) {
 
 }  // namespace
 
+ProgramEditor::ProgramEditor(Ui& ui, World& world) : Widget(ui), world(world) {}
+
 void ProgramEditor::update() { restartTimer(); }
 
 void ProgramEditor::repeatHeld() {
     const bool down = mouseButtonHeld();
-    if (!down || !editable || app.world.running || !app.world.rocket) heldDelta = 0;
-    if (heldDelta == 0 || app.clock < heldNext) return;
-    Program& program = app.world.rocket->program;
+    if (!down || !editable || world.running || !world.rocket) heldDelta = 0;
+    if (heldDelta == 0 || ui.clock < heldNext) return;
+    Program& program = world.rocket->program;
     if (heldRow < 0 || heldRow >= int(program.size())) {
         heldDelta = 0;
         return;
     }
     nudgeValue(program[size_t(heldRow)], heldDelta);
-    heldNext = app.clock + 0.025;  // once per update (0.05 s), whatever the rounding
+    heldNext = ui.clock + 0.025;  // once per update (0.05 s), whatever the rounding
 }
 
 int ProgramEditor::highlightRow(const VirtualMachine& machine) {
@@ -104,8 +106,8 @@ void ProgramEditor::keepInView(int row, int rowCount) {
 }
 
 bool ProgramEditor::scroll(int rows) {
-    if (app.world.running || !app.world.rocket) return false;
-    const int rowCount = int(app.world.rocket->program.size()) + 1;
+    if (world.running || !world.rocket) return false;
+    const int rowCount = int(world.rocket->program.size()) + 1;
     firstRow = std::clamp(firstRow + rows * wheelRows, 0,
                           std::max(0, rowCount - visibleRows(rowCount)));
     return true;
@@ -114,7 +116,7 @@ bool ProgramEditor::scroll(int rows) {
 int ProgramEditor::rowAt(int y, int rowCount) const {
     if (y < 0) return -1;
     // Rows are laid out for the whole list, the end row included.
-    const int allRows = app.world.rocket ? int(app.world.rocket->program.size()) + 1 : rowCount;
+    const int allRows = world.rocket ? int(world.rocket->program.size()) + 1 : rowCount;
     const float top = listTop(allRows);
     // A row cut off at the bottom cannot be hit: selecting it would scroll
     // the list under the pointer in the middle of a drag.
@@ -133,30 +135,30 @@ void ProgramEditor::startAfresh() {
     reveal();
 }
 
-void ProgramEditor::refuse() { refusedAt = app.clock; }
+void ProgramEditor::refuse() { refusedAt = ui.clock; }
 
 bool ProgramEditor::flashing() const {
-    return refusedAt >= 0 && app.clock - refusedAt < flashSeconds;
+    return refusedAt >= 0 && ui.clock - refusedAt < flashSeconds;
 }
 
 void ProgramEditor::typeDigit(int digit) {
     reveal();
-    if (!app.world.rocket || !digits.type(app.world.rocket->program, selected, digit)) refuse();
+    if (!world.rocket || !digits.type(world.rocket->program, selected, digit)) refuse();
 }
 
 void ProgramEditor::eraseDigit() {
     reveal();
-    if (!app.world.rocket || !digits.erase(app.world.rocket->program, selected)) refuse();
+    if (!world.rocket || !digits.erase(world.rocket->program, selected)) refuse();
 }
 
 void ProgramEditor::nudge(int delta) {
     reveal();
-    if (!app.world.rocket || !digits.nudge(app.world.rocket->program, selected, delta)) refuse();
+    if (!world.rocket || !digits.nudge(world.rocket->program, selected, delta)) refuse();
 }
 
 bool ProgramEditor::handleEvent(const InputEvent& event) {
-    if (app.world.running || !app.world.rocket) return false;
-    Program& program = app.world.rocket->program;
+    if (world.running || !world.rocket) return false;
+    Program& program = world.rocket->program;
     int n = int(program.size());
     if (event.kind == InputEvent::MouseMove) {
         // Only a held button drags.
@@ -181,7 +183,7 @@ bool ProgramEditor::handleEvent(const InputEvent& event) {
                 pressValue(program[row], v);
                 heldRow = row;
                 heldDelta = v > -zoneWidth && v < 0 ? -1 : v > trackLength && v < trackLength + zoneWidth ? 1 : 0;
-                heldNext = app.clock + repeatDelay;
+                heldNext = ui.clock + repeatDelay;
             }
         }
         return true;
@@ -190,7 +192,7 @@ bool ProgramEditor::handleEvent(const InputEvent& event) {
 }
 
 void ProgramEditor::draw() {
-    if (hidden || !app.world.rocket) return;
+    if (hidden || !world.rocket) return;
     float w = max.x - min.x;
     float h = max.y - min.y;
     glViewport(int(min.x), int(min.y), int(w), int(h));
@@ -205,8 +207,8 @@ void ProgramEditor::draw() {
     lineLoop(1, 1, w - 2, h - 2);
     glEnable(GL_TEXTURE_2D);
 
-    int n = int(app.world.rocket->program.size());
-    int highlight = highlightRow(*app.world.rocket);
+    int n = int(world.rocket->program.size());
+    int highlight = highlightRow(*world.rocket);
     // The executing row is always shown; the current one when a key moved it.
     if (!editable) {
         keepInView(std::clamp(highlight, 0, n), n + 1);
@@ -233,12 +235,12 @@ void ProgramEditor::draw() {
     }
     glPopMatrix();
     drawMore(n + 1);
-    glViewport(0, 0, app.width, app.height);
+    glViewport(0, 0, ui.width, ui.height);
 }
 
 void ProgramEditor::drawRow(int row) const {
     float w = max.x - min.x;
-    const Program& program = app.world.rocket->program;
+    const Program& program = world.rocket->program;
     glDisable(GL_TEXTURE_2D);
     lineLoop(5, 0, w - 6, 24);
     if (row >= int(program.size())) {
@@ -253,12 +255,12 @@ void ProgramEditor::drawRow(int row) const {
     glEnable(GL_TEXTURE_2D);
 
     char letter[2] = {opcodeLetter(instruction.opcode), 0};
-    text(app.font, letter, 11, 4);
-    text(app.smallFont, "-", 33, 4);
-    text(app.smallFont, "+", 199, 4);
+    text(ui.font, letter, 11, 4);
+    text(ui.smallFont, "-", 33, 4);
+    text(ui.smallFont, "+", 199, 4);
     char value[16];
     std::snprintf(value, sizeof value, "% 5d", instruction.value);
-    text(app.smallFont, value, 207, 4);
+    text(ui.smallFont, value, 207, 4);
 }
 
 // A yellow box around the current row's value, red while a key is refused
@@ -267,7 +269,7 @@ void ProgramEditor::drawRow(int row) const {
 void ProgramEditor::drawMarks(int row) const {
     if (row != selected) return;
     const float w = max.x - min.x;
-    const bool endRow = row >= int(app.world.rocket->program.size());
+    const bool endRow = row >= int(world.rocket->program.size());
     glDisable(GL_TEXTURE_2D);
     if (flashing()) {
         glColor3f(1.0f, 0.25f, 0.2f);
@@ -314,6 +316,6 @@ void ProgramEditor::drawMore(int rowCount) const {
         char label[48];
         std::snprintf(label, sizeof label, "%d more %s", strip.count,
                       strip.sign > 0 ? "above" : "below");
-        text(app.smallFont, label, w / 2 - 42, mid - 6);
+        text(ui.smallFont, label, w / 2 - 42, mid - 6);
     }
 }

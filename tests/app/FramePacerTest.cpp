@@ -7,6 +7,7 @@
 
 #include "app/FramePacer.h"
 #include "app/RedrawGate.h"
+#include "app/Ui.h"
 #include "app/Widget.h"
 
 TEST(FramePacer, FramesStartOnePeriodApartWhateverTheSleepsAndSlowFrames) {
@@ -40,6 +41,7 @@ namespace {
 
 // A screen that moves while `moves` is set.
 struct StillScreen : Widget {
+    explicit StillScreen(Ui& ui) : Widget(ui) {}
     bool moves = false;
     bool moving() override { return moves; }
 };
@@ -47,7 +49,8 @@ struct StillScreen : Widget {
 }  // namespace
 
 TEST(RedrawGate, AStillScreenIsDrawnOnlyAfterInputAChangeOfScreenOrWhileItMoves) {
-    StillScreen game, menu;
+    Ui ui;
+    StillScreen game(ui), menu(ui);
     RedrawGate gate;
     const struct {
         double now;

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
 #include "missions/Mission.h"
 #include "screens/CompletionScreen.h"
 #include "screens/GameScreen.h"
@@ -45,36 +45,28 @@ public:
 
 // The game screen of the scripted mission in a 1280 x 720 window, entered
 // as the briefing enters it.
-class Editor : public ::testing::Test {
+class Editor : public ::testing::Test, public ScreenTestBed {
 protected:
     void SetUp() override {
-        app.width = 1280;
-        app.height = 720;
-        app.screens.clear();
-        app.world.running = false;
-        app.world.mission = &mission;
-        app.world.clearProgramAndReset();
-        delete app.gameScreen;  // an editor with no key refused yet
-        app.gameScreen = new GameScreen;
-        screen = app.gameScreen;
+        ui.screens.clear();
+        world.running = false;
+        world.mission = &mission;
+        world.clearProgramAndReset();
+        screen = std::make_unique<GameScreen>(ui, world, records, random, options, completion);
         screen->entered = true;
-        pushScreen(screen);
+        ui.pushScreen(screen.get());
         tick();  // the entry reset
         screen->editor->min = Vec2f(1024, 32);  // where drawing places it
         screen->editor->max = Vec2f(1280, 720);
     }
-    void TearDown() override {
-        app.screens.clear();
-        app.world.running = false;
-    }
 
     void tick() {
         screen->update();
-        ++app.stepCount;
+        ++ui.stepCount;
     }
     bool key(Key k) { return screen->handleEvent(keyPress(k)); }
     bool key(char c) { return key(charKey(c)); }
-    Program& program() { return app.world.rocket->program; }
+    Program& program() { return world.rocket->program; }
     int& selected() { return screen->editor->selected; }
     std::string shown() {  // "T0 W7|2": opcodes and values, then the selection
         std::string text;
@@ -86,12 +78,13 @@ protected:
     void startRun(int speed) {
         key(Key::Return);
         tick();
-        ASSERT_TRUE(app.world.running);
-        app.world.speed = speed;
+        ASSERT_TRUE(world.running);
+        world.speed = speed;
     }
 
     ScriptedMission mission;
-    GameScreen* screen = nullptr;
+    Widget completion{ui};
+    std::unique_ptr<GameScreen> screen;
 };
 
 }  // namespace
@@ -196,30 +189,27 @@ TEST_F(Editor, WhileRunningOnlyReturnEscapeAndSpaceActAndReturnStopsKeepingThePr
                   Key::F1})
         EXPECT_TRUE(key(k));
     tick();
-    EXPECT_EQ(app.world.time, 10);
+    EXPECT_EQ(world.time, 10);
     EXPECT_EQ(shown(), "T1000|0");
     EXPECT_FALSE(screen->optimizeRequested);
     EXPECT_FALSE(screen->editor->handleEvent(mousePress(1024 + 45, 700)));
     EXPECT_EQ(shown(), "T1000|0");
     key(Key::Return);
     tick();
-    EXPECT_FALSE(app.world.running);
-    EXPECT_EQ(app.world.time, 0);
+    EXPECT_FALSE(world.running);
+    EXPECT_EQ(world.time, 0);
     EXPECT_EQ(shown(), "T1000|0");
 }
 
 TEST_F(Editor, AMissionWonInTheMiddleOfAFastUpdateStopsThereAndShowsTheCompletionScreen) {
-    CompletionScreen completion;
-    app.completionScreen = &completion;
     mission.winAtStep = 25;
     startRun(10000);
     const int before = mission.checks;
     tick();
     EXPECT_EQ(mission.checks - before, 25);
-    EXPECT_FALSE(app.world.running);
+    EXPECT_FALSE(world.running);
     EXPECT_GT(mission.score, 0.0f);  // the score of the won run survives the reset
-    EXPECT_EQ(currentScreen(), &completion);
-    app.completionScreen = nullptr;
+    EXPECT_EQ(ui.currentScreen(), &completion);
 }
 
 TEST_F(Editor, EndFliesARunThatCannotWinToItsHorizonAndItsMessageStaysUntilTheNextAction) {
@@ -228,7 +218,7 @@ TEST_F(Editor, EndFliesARunThatCannotWinToItsHorizonAndItsMessageStaysUntilTheNe
     startRun(10000);
     key(Key::End);
     tick();
-    EXPECT_FALSE(app.world.running);
+    EXPECT_FALSE(world.running);
     EXPECT_EQ(screen->shownMessage(), "Out of time after 100000 s");
     for (int i = 0; i < 400; ++i) tick();  // 20 s
     EXPECT_EQ(screen->shownMessage(), "Out of time after 100000 s");
@@ -250,7 +240,7 @@ TEST_F(Editor, TurboGrowsWhileNoInstructionBeginsAndFallsBackWhenOneDoes) {
     std::vector<int> times;
     for (int i = 0; i < 40; ++i) {
         tick();
-        times.push_back(app.world.time);
+        times.push_back(world.time);
     }
     // 10 updates of 100 steps, 10 of 200, then 400 until the Thrust begins at step 1001.
     EXPECT_EQ(times[9], 1000);
