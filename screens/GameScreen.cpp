@@ -102,7 +102,8 @@ void GameScreen::setRunning(bool run) {
     if (run) {
         keepEditedProgram();
         paths->runStarted(world);
-        if (world.mission) horizon = previewHorizon(records.best(world.mission->name));
+        if (world.mission)
+            horizon = previewHorizon(records.best(world.mission->name), world.mission->timeRate);
         pace.reset();
         skipToEnd = false;
     } else {
