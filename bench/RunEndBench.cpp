@@ -29,7 +29,7 @@ struct Waited {
 };
 
 bool over(const World& world, long horizon) {
-    return world.mission->won || world.mission->failed || world.time >= horizon;
+    return world.result.won || world.result.failed || world.time >= horizon;
 }
 
 // One update of the game's run: `steps` steps, with the trail it draws.
@@ -51,7 +51,7 @@ bool flyUpdate(World& world, FlightPath& trail, long steps, long horizon) {
 // `skip`: End pressed in the first update.
 Waited waitForEnd(World& world, bool growing, bool skip) {
     world.reset();
-    const long horizon = previewHorizon(0.0f);  // never won: the longest horizon
+    const long horizon = previewHorizon(0.0f, world.mission->timeRate);  // never won: the longest
     FlightPath trail;
     trail.begin(world);
     TurboPace pace;

@@ -103,14 +103,14 @@ void GameScreen::setRunning(bool run) {
         keepEditedProgram();
         paths->runStarted(world);
         if (world.mission)
-            horizon = previewHorizon(records.best(world.mission->name), world.mission->timeRate);
+            horizon = previewHorizon(records.best(nameOf(world)), world.mission->timeRate);
         pace.reset();
         skipToEnd = false;
     } else {
         paths->runEnded(world);
     }
     world.running = run;
-    if (world.mission) world.mission->measureApproach = run;
+    world.measureApproach = run;
     if (!run) world.reset();
     runButton->label = run ? "Stop" : "Run";
     for (Button* button : {leftButton, rightButton, thrustButton, waitButton, sleepButton,
@@ -168,7 +168,7 @@ void GameScreen::update() {
     if (optimizeRequested) {
         optimizeRequested = false;
         if (left || world.running || !world.mission || !world.rocket) return;
-        optimizer = std::make_unique<Optimizer>(*world.mission, records.best(world.mission->name),
+        optimizer = std::make_unique<Optimizer>(*world.mission, records.best(nameOf(world)),
                                                 world.rocket->program, random,
                                                 printProgress);
         editor->editable = false;
@@ -234,15 +234,15 @@ bool GameScreen::simulate() {
     if (!world.mission || !world.rocket) return false;  // no mission entered yet
     if (!world.running) return false;
     stepByWorldSpeed();
-    bool won = world.mission->won;
+    bool won = world.result.won;
     if (won) {
         keepEditedProgram();
         stopRun();
         ui.pushScreen(&completion);
         entered = true;
     }
-    if (world.mission->failed) {
-        std::string reason = world.mission->failReason;
+    if (world.result.failed) {
+        std::string reason = world.result.failReason;
         if (!reason.empty()) reason[0] = char(std::toupper((unsigned char)reason[0]));
         say("Failed: " +
             (reason.empty() ? std::string("the mission's rules were broken") : reason));
@@ -254,16 +254,16 @@ bool GameScreen::simulate() {
 }
 
 void GameScreen::outOfTime() {
-    const Mission& mission = *world.mission;
     char text[160];
     std::snprintf(text, sizeof text, "Out of time after %d s", world.time);
-    std::string detail = progressReport(mission);
+    std::string detail = world.progressReport();
     if (detail.empty()) detail = "No goal reached.";
+    const double nearest = world.result.nearestGoal;
     char approach[160] = "";
-    if (mission.nearestGoal > 0) {
+    if (nearest > 0) {
         std::snprintf(approach, sizeof approach, " The ship came within %.1f units of it.",
-                      mission.nearestGoal);
-    } else if (mission.nearestGoal == 0) {
+                      nearest);
+    } else if (nearest == 0) {
         std::snprintf(approach, sizeof approach, " The ship got there, but did not meet it.");
     }
     say(text, detail + approach);
@@ -377,7 +377,7 @@ void GameScreen::stepByWorldSpeed() {
     int row = ProgramEditor::highlightRow(*world.rocket);
     bool began = false;
     for (long i = 0; i < steps; ++i) {
-        if (world.mission->won || world.mission->failed || world.time >= horizon) break;
+        if (world.result.won || world.result.failed || world.time >= horizon) break;
         world.step();
         paths->stepped(world);
         const int now = ProgramEditor::highlightRow(*world.rocket);
@@ -414,7 +414,7 @@ void GameScreen::draw() {
     if (world.mission) {
         float w = float(ui.width);
         float h = float(ui.height);
-        paths->prepare(world, records.best(world.mission->name), !optimizer && !entered);
+        paths->prepare(world, records.best(nameOf(world)), !optimizer && !entered);
         spaceView->min = Vec2f(0, barHeight);
         spaceView->max = Vec2f(w - editorWidth, h);
         spaceView->draw();
@@ -432,7 +432,7 @@ void GameScreen::draw() {
 
 // Time, velocity (thousandths of a unit per step) and heading in [0, 360).
 void GameScreen::drawReadout() const {
-    const Rocket* rocket = world.rocket;
+    const Rocket* rocket = world.rocket.get();
     if (!ui.font || !rocket) return;
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
