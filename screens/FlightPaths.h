@@ -40,9 +40,10 @@ public:
     void prepare(World& world, float best, bool editable);
 
     const FlightOverlay& overlay() const { return shown; }
-    // While a value is being changed: the faint paths are still to be flown,
-    // or to go once the change is over.
-    bool changing() const { return neighboursOf >= 0; }
+    // While a preview is flown beside the frames, or a value is being
+    // changed: the faint paths are still to be flown, or to go once the change
+    // is over. The frames that follow show them.
+    bool changing() const { return awaiting || neighboursOf >= 0; }
 
     // A press at `point` (view pixels, the view being w x h and looked at by
     // `camera`) on a tick of the preview selects that tick's instruction in
@@ -62,11 +63,19 @@ private:
     void forgetMission(const Rules* mission);
     void noteEdit(const Program& program);
     void flyPreview(World& world);
+    void takeBackgroundFlight();
     void flyNeighbour(World& world, int delta, FlightPath& path);
 
     ProgramEditor& editor;
     StoredOptions& options;
     FlightPreview flights;
+    // A preview that took longer than a frame is flown beside the UI after
+    // it; the last one stays shown until the new one is ready.
+    BackgroundFlight background;
+    double lastFlightSeconds = 0.0;
+    bool awaiting = false;
+    Program awaited;
+    float awaitedBest = 0.0f;
     FlightPath trail, ghost, preview, lower, higher;
     FlightOverlay shown;
     const Rules* mission = nullptr;  // the mission all paths belong to
