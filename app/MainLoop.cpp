@@ -1,6 +1,9 @@
 #include "app/MainLoop.h"
 
 #include <GL/gl.h>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 #include "app/Application.h"
 #include "app/FramePacer.h"
@@ -36,21 +39,40 @@ void runFixedUpdates(double now) {
     }
 }
 
+namespace {
+
+void runFrame() {
+    double now = secondsSinceStart();
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) processEvent(event);
+    // A termination signal ends the program like closing the window.
+    if (quitSignalled()) app.running = false;
+    runFixedUpdates(now);
+    if (Widget* screen = currentScreen()) screen->draw();
+    SDL_GL_SwapBuffers();
+}
+
+}  // namespace
+
 void mainLoop() {
     app.clock = secondsSinceStart();
     app.stepCount = 0;
     if (quitSignalled()) app.running = false;
     if (!app.running) return;
+#ifdef __EMSCRIPTEN__
+    // The browser asks for each frame when it can show one: the page never
+    // blocks, and this call does not return.
+    emscripten_set_main_loop(
+        [] {
+            runFrame();
+            if (!app.running) emscripten_cancel_main_loop();
+        },
+        0, true);
+#else
     FramePacer pacer(gameFrameRate());
     while (app.running) {
-        double now = secondsSinceStart();
-        SDL_Event event;
-        while (SDL_PollEvent(&event)) processEvent(event);
-        // A termination signal ends the program like closing the window.
-        if (quitSignalled()) app.running = false;
-        runFixedUpdates(now);
-        if (Widget* screen = currentScreen()) screen->draw();
-        SDL_GL_SwapBuffers();
+        runFrame();
         pacer.pace();
     }
+#endif
 }

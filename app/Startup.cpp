@@ -35,7 +35,9 @@ bool setVideoMode(int width, int height, bool fullscreen) {
 // Opens the stored mode; a mode that cannot be had falls back to a plain
 // window rather than running on without a GL context.
 void openWindow() {
+#ifndef __EMSCRIPTEN__  // a browser shows frames at the display's pace anyway
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
+#endif
     if (!usableWindowSize(app.width, app.height)) {
         std::printf("ERROR: Unusable window size %dx%d. Using %dx%d.\n", app.width, app.height,
                     fallbackWidth, fallbackHeight);
