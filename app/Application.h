@@ -41,6 +41,7 @@ struct Application {
     MissionRegistry missions;  // missions by name, owned
     GameFolders folders;                   // where data is read and files kept
     ScoreFile scores;          // "save.dat" of the missions
+    Records records;           // the player's best scores and programs, as "save.dat" keeps them
     World world;
     // Shared by the star field, the intro's particles and the optimizer, in
     // the order they draw; seeded from the clock after the first star field.
@@ -65,10 +66,8 @@ extern Application app;
 void initialize();
 // Runs until app.running is cleared: events, fixed 0.05 s updates, one frame.
 void mainLoop();
-// Shutdown after the loop: the farewell line, the score save, SDL_Quit.
+// Shutdown after the loop: the farewell line, the score save, the window closed.
 void shutdown();
-// Monotonic seconds since the first call.
-double secondsSinceStart();
 // One iteration's fixed-step catch-up: updates the current screen while
 // app.clock < now. Split out so the loop's arithmetic can be tested.
 void runFixedUpdates(double now);

@@ -12,10 +12,6 @@ const Resolution resolutions[resolutionCount] = {
     {1440, 900}, {1680, 1050}, {1920, 1080}, {1920, 1200},
 };
 
-namespace {
-constexpr int32_t largestWindowSide = 16384;  // pixels
-}  // namespace
-
 void loadOptions(const std::string& fileName) {
     readOptionsFile(app.folders.configFile(fileName), videoSettings, std::cout);
     app.width = videoSettings.width;
@@ -33,8 +29,4 @@ Resolution nextResolution(int32_t width, int32_t height) {
             return resolutions[(i + 1) % resolutionCount];
     }
     return resolutions[0];
-}
-
-bool usableWindowSize(int32_t width, int32_t height) {
-    return width > 0 && height > 0 && width <= largestWindowSide && height <= largestWindowSide;
 }

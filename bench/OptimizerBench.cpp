@@ -19,10 +19,10 @@ const int resetsPerRun = 102;  // 101 evaluations and the final reset
 
 double timeOptimizer(World& world, const Solution& solution) {
     loadMission(world, solution);
-    world.mission->bestScore = world.mission->goldLimit;
+    const float best = world.mission->goldLimit;
     std::mt19937 random(seed);
     double start = threadSeconds();
-    optimizeProgram(world, random, [](const std::string& text) { fputs(text.c_str(), stdout); });
+    optimizeProgram(world, best, random, [](const std::string& text) { fputs(text.c_str(), stdout); });
     return threadSeconds() - start;
 }
 
@@ -38,15 +38,15 @@ double timeResets(World& world) {
 // the cut-off, and `time` has counted all the steps before that one.
 long stepsOfRun(World& world, const Solution& solution) {
     loadMission(world, solution);
-    world.mission->bestScore = world.mission->goldLimit;
+    const float best = world.mission->goldLimit;
     std::mt19937 random(seed);
     Program accepted = canonicalize(world.rocket->program);
     world.rocket->program = accepted;
-    float acceptedScore = Optimizer::evaluate(world);
+    float acceptedScore = Optimizer::evaluate(world, best);
     long steps = world.time + 1;
     for (int i = 0; i < 100; ++i) {
         mutate(world.rocket->program, random);
-        float s = Optimizer::evaluate(world);
+        float s = Optimizer::evaluate(world, best);
         steps += world.time + 1;
         if (acceptedScore < s) {
             world.rocket->program = accepted;

@@ -33,7 +33,7 @@ Program nudged(const Program& program, int delta) {
 
 // Seconds to step `programs` through their flights as the preview does, without a path.
 double timeBareFlights(World& world, const Program* const programs[], size_t count, long longest) {
-    const long horizon = longest > 0 ? longest : previewHorizon(*world.mission);
+    const long horizon = longest > 0 ? longest : previewHorizon(world.mission->goldLimit);
     double seconds = 0.0;
     for (size_t i = 0; i < count; ++i) {
         world.rocket->program = *programs[i];
@@ -65,7 +65,7 @@ void benchPreview(World& world, const std::vector<Solution>& solutions, int roun
     FlightPath path, lower, higher;
     for (const Solution& solution : solutions) {
         if (!loadMission(world, solution)) continue;
-        world.mission->bestScore = world.mission->goldLimit;
+        preview.best = world.mission->goldLimit;
         const Program program = world.rocket->program;
         const Program down = nudged(program, -10), up = nudged(program, +10);
         const Program* one[] = {&program};

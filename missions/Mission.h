@@ -7,8 +7,7 @@
 
 struct World;
 
-// One mission: its record (title, briefing, limits, best score and program)
-// and its behaviour (set-up, per-step check, the goals it shows). Missions are
+// One mission: its rules (title, briefing, limits, rates) and its behaviour (set-up, per-step check, the goals it shows). Missions are
 // owned by the registry and never destroyed.
 class Mission {
 public:
@@ -16,7 +15,6 @@ public:
 
     std::string name;          // title; registry and score-file key
     std::string briefing;      // prose, "Good luck Quorrin!", objectives
-    float bestScore = 0.0f;    // lowest score achieved; 0 = never won
     float score = 0.0f;        // score of the run judged last
     float silverLimit = 0.0f;  // best <= this earns silver
     float goldLimit = 0.0f;    // best <= this earns gold
@@ -27,7 +25,6 @@ public:
     float thrustRate = 1.0f;
     float turnRate = 0.1f;
     float timeRate = 0.01f;
-    std::string savedProgram;  // program text of the best run; empty until won
     bool won = false;
     bool failed = false;
     std::string failReason;  // why the run failed, in the player's words; set with `failed`

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <ostream>
 
-#include "missions/Mission.h"
 #include "sim/ProgramText.h"
 
 namespace {
@@ -62,7 +61,7 @@ bool readText(std::FILE* file, int32_t limit, std::string& text) {
     return length == 0 || std::fread(&text[0], 1, size_t(length), file) == size_t(length);
 }
 
-struct Record {
+struct FileRecord {
     std::string name;
     float bestScore = 0.0f;
     std::string program;
@@ -74,7 +73,7 @@ bool plausibleScore(float value) { return std::isfinite(value) && value >= 0.0f;
 
 // False when the record's framing is broken; a framed record may still hold
 // a best that cannot be kept.
-bool readRecord(std::FILE* file, Record& record) {
+bool readRecord(std::FILE* file, FileRecord& record) {
     return readText(file, maxNameLength, record.name) && readFloat32(file, record.bestScore) &&
            readText(file, maxProgramLength, record.program);
 }
@@ -173,30 +172,24 @@ bool storableBest(float score, const std::string& programText) {
     return program.size() <= size_t(maxProgramSize);
 }
 
-std::string scoreFileBytes(const MissionRegistry& missions, const StoredBests& absent) {
-    StoredBests all;
-    for (const auto& entry : absent)
-        if (!missions.count(entry.first)) all[entry.first] = entry.second;
-    for (const auto& entry : missions)
-        all[entry.first] = StoredBest{entry.second->bestScore, entry.second->savedProgram};
-    std::string records;
+std::string scoreFileBytes(const Records& records) {
+    std::string bytes;
     int32_t count = 0;
-    for (const auto& entry : all) {
+    for (const auto& [name, best] : records.all()) {
         // The reader refuses longer names; such a mission is not written.
-        if (entry.first.size() > size_t(maxNameLength)) continue;
-        const StoredBest& best = entry.second;
+        if (name.size() > size_t(maxNameLength)) continue;
         bool storable = storableBest(best.bestScore, best.program);
-        appendBytes(records, entry.first);
-        appendFloat32(records, storable ? best.bestScore : 0.0f);
-        appendBytes(records, storable ? best.program : std::string());
+        appendBytes(bytes, name);
+        appendFloat32(bytes, storable ? best.bestScore : 0.0f);
+        appendBytes(bytes, storable ? best.program : std::string());
         ++count;
     }
     std::string out;
     appendInt32(out, count);
-    return out + records;
+    return out + bytes;
 }
 
-std::string readScoreRecords(std::FILE* file, MissionRegistry& missions, StoredBests* absent) {
+std::string readScoreRecords(std::FILE* file, Records& records) {
     int32_t count;
     if (!readInt32(file, count)) return "no record count";
     if (count < 0) return "negative record count " + std::to_string(count);
@@ -204,7 +197,7 @@ std::string readScoreRecords(std::FILE* file, MissionRegistry& missions, StoredB
     int skipped = 0;
     for (int32_t i = 0; i < count; ++i) {
         std::string which = "record " + std::to_string(i + 1) + " of " + std::to_string(count);
-        Record record;
+        FileRecord record;
         if (!readRecord(file, record)) {
             if (!problems.empty()) problems += "; ";
             return problems + which +
@@ -219,19 +212,13 @@ std::string readScoreRecords(std::FILE* file, MissionRegistry& missions, StoredB
             }
             continue;
         }
-        auto found = missions.find(record.name);
-        if (found == missions.end()) {  // a mission not loaded this time
-            if (absent) (*absent)[record.name] = StoredBest{record.bestScore, record.program};
-            continue;
-        }
-        found->second->bestScore = record.bestScore;
-        found->second->savedProgram = record.program;
+        records.put(record.name, Record{record.bestScore, record.program});
     }
     if (skipped > 3) problems += "; " + std::to_string(skipped - 3) + " more were skipped";
     return problems;
 }
 
-void ScoreFile::save(const MissionRegistry& missions, std::ostream& log) {
+void ScoreFile::save(const Records& records, std::ostream& log) {
     log << "Saving game.\n";
     if (!known) {
         log << "ERROR: Failed to open file for saving game.\n";
@@ -241,7 +228,7 @@ void ScoreFile::save(const MissionRegistry& missions, std::ostream& log) {
         keepDamagedCopy(log);
         if (!damaged.copied) return;
     }
-    std::string bytes = scoreFileBytes(missions, absent);
+    std::string bytes = scoreFileBytes(records);
     keepBackup(bytes, log);
     switch (writeWholeFile(folder, saveFileName, bytes)) {
         case Written::ok:
@@ -256,7 +243,7 @@ void ScoreFile::save(const MissionRegistry& missions, std::ostream& log) {
     }
 }
 
-void ScoreFile::load(MissionRegistry& missions, std::ostream& log) {
+void ScoreFile::load(Records& records, std::ostream& log) {
     log << "Loading game.\n";
     damaged = DamagedFile();
     std::FILE* file = known ? std::fopen(saveFileName.c_str(), "rb") : nullptr;
@@ -264,8 +251,7 @@ void ScoreFile::load(MissionRegistry& missions, std::ostream& log) {
         log << "ERROR: Failed to open file for loading game. No scores loaded.\n";
         return;
     }
-    absent.clear();
-    std::string problem = readScoreRecords(file, missions, &absent);
+    std::string problem = readScoreRecords(file, records);
     std::fclose(file);
     if (problem.empty()) return;
     log << "ERROR: Damaged " << saveFileName << ": " << problem << ".\n";

@@ -5,19 +5,12 @@
 #include <map>
 #include <string>
 
-#include "missions/Missions.h"
+#include "missions/Records.h"
 #include "sim/Instruction.h"
 
 // The players' progress between runs: "save.dat" in one folder, one record
-// per registered mission (name, best score, best program text). Progress
-// and error lines go to the `log` each call is given.
-// A best score and its program text, kept for a mission that is not loaded.
-struct StoredBest {
-    float bestScore = 0.0f;
-    std::string program;
-};
-// Records by mission name.
-using StoredBests = std::map<std::string, StoredBest>;
+// per mission (name, best score, best program text). Progress and error
+// lines go to the `log` each call is given.
 
 class ScoreFile {
 public:
@@ -25,15 +18,15 @@ public:
     // be found (`known` false) is never read or written.
     explicit ScoreFile(const std::string& folder = ".", bool known = true);
 
-    // Reads "save.dat" into `missions`. A damaged file keeps every record it
+    // Reads "save.dat" into `records`. A damaged file keeps every record it
     // can still frame, reports the rest, and is copied to "save.dat.damaged"
     // before any save replaces it.
-    void load(MissionRegistry& missions, std::ostream& log);
-    // Rewrites "save.dat" from `missions`. The new file is written beside the
+    void load(Records& records, std::ostream& log);
+    // Rewrites "save.dat" from `records`. The new file is written beside the
     // old one and renamed over it, so a failed save never loses the scores
     // already on disk. The scores it replaces are kept in "save.dat.bak"
     // whenever they change.
-    void save(const MissionRegistry& missions, std::ostream& log);
+    void save(const Records& records, std::ostream& log);
 
 private:
     void keepDamagedCopy(std::ostream& log);
@@ -48,9 +41,6 @@ private:
         std::string bytes;
     };
     DamagedFile damaged;
-    // Bests of missions not loaded this time (a player's mission file that
-    // was moved or broken): written back, so its medal waits for its return.
-    StoredBests absent;
     std::string folder;
     bool known;
     std::string saveFileName;
@@ -60,12 +50,11 @@ private:
     std::string damagedFileName;
 };
 
-// The file's exact bytes for `missions`: little-endian int32 count, then per
-// mission in registry order int32 name length, name, float32 best score,
+// The file's exact bytes for `records`: little-endian int32 count, then per
+// mission in name order int32 name length, name, float32 best score,
 // int32 program length, program text. A best the reader would refuse is
-// written as no best. The records of `absent` whose missions are not
-// registered are written among them, in name order.
-std::string scoreFileBytes(const MissionRegistry& missions, const StoredBests& absent = {});
+// written as no best.
+std::string scoreFileBytes(const Records& records);
 
 // Longest name and program text a record may hold; anything longer is damage.
 constexpr int32_t maxNameLength = 255;  // bytes
@@ -76,10 +65,8 @@ constexpr int32_t maxProgramLength = 4 + maxProgramSize * 14 + 1;  // bytes
 // a finite score of at least 0 and a program the editor can hold.
 bool storableBest(float score, const std::string& programText);
 
-// Reads records from `file` into the missions of `missions` that they name.
-// Returns an empty string when the whole file was sound, otherwise what was
-// wrong: records with an impossible best are skipped, and a record that
-// breaks the framing ends the reading (the records before it are kept).
-// Records naming no registered mission go to `absent`, when given.
-std::string readScoreRecords(std::FILE* file, MissionRegistry& missions,
-                             StoredBests* absent = nullptr);
+// Reads the records of `file` into `records`. Returns an empty string when
+// the whole file was sound, otherwise what was wrong: records with an
+// impossible best are skipped, and a record that breaks the framing ends the
+// reading (the records before it are kept).
+std::string readScoreRecords(std::FILE* file, Records& records);

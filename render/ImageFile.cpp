@@ -1,9 +1,8 @@
 #include "render/ImageFile.h"
 
-// The reader is compiled into this file alone, for the game's PNG images.
+// The reader is compiled into this file alone.
 #define STB_IMAGE_IMPLEMENTATION
 #define STB_IMAGE_STATIC
-#define STBI_ONLY_PNG
 #include <stb/stb_image.h>
 
 ImageFile::ImageFile(const std::string& path) {

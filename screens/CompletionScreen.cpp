@@ -87,12 +87,14 @@ std::string scoreBreakdown(const Mission& mission) {
     return text + total;
 }
 
+float keptBest(const Mission& mission) { return app.records.best(mission.name); }
+
 bool isNewBest(const Mission& mission) {
-    return mission.bestScore == 0.0f || mission.score < mission.bestScore;
+    return keptBest(mission) == 0.0f || mission.score < keptBest(mission);
 }
 
 float bestAfterRun(const Mission& mission) {
-    return isNewBest(mission) ? mission.score : mission.bestScore;
+    return isNewBest(mission) ? mission.score : keptBest(mission);
 }
 
 std::string medalGap(const Mission& mission) {
@@ -125,10 +127,7 @@ void recordResult() {
         std::printf("ERROR: A score of %g cannot be kept as the best.\n", double(mission->score));
         return;
     }
-    if (mission->bestScore == 0.0f || mission->score <= mission->bestScore) {
-        mission->bestScore = mission->score;
-        mission->savedProgram = text;
-    }
+    app.records.offer(mission->name, mission->score, text);
 }
 
 void recordShownResult() {
@@ -158,7 +157,7 @@ void CompletionScreen::draw() {
                 storableBest(mission->score, programText(app.world.rocket->program));
     drawCentredBacked(kept ? resultNotes(*mission) : medalGap(*mission), float(app.height - 100),
                       1.0f, 0.85f, 0.4f);
-    drawMedalTargets(kept ? bestAfterRun(*mission) : mission->bestScore);
+    drawMedalTargets(kept ? bestAfterRun(*mission) : keptBest(*mission));
     glColor3f(0.7f, 0.7f, 0.7f);
     drawCentred(scoreBreakdown(*mission), 100.0f);
     glColor3f(0.45f, 0.45f, 0.6f);
@@ -166,14 +165,14 @@ void CompletionScreen::draw() {
     endMenuFrame();
 }
 
-bool CompletionScreen::handleEvent(const SDL_Event& event) {
-    if (event.type == SDL_KEYDOWN) {
-        SDLKey key = event.key.keysym.sym;
+bool CompletionScreen::handleEvent(const InputEvent& event) {
+    if (event.kind == InputEvent::KeyPress) {
+        Key key = event.key;
         bool settled = !entered && app.clock - enterTime >= spaceGuardSeconds;
-        if (key == SDLK_ESCAPE || key == SDLK_RETURN || (key == SDLK_SPACE && settled)) dismiss();
+        if (key == Key::Escape || key == Key::Return || (key == Key::Space && settled)) dismiss();
         return true;
     }
-    if (event.type == SDL_MOUSEBUTTONDOWN) {
+    if (event.kind == InputEvent::MousePress) {
         dismiss();
         return true;
     }
@@ -184,5 +183,5 @@ void CompletionScreen::dismiss() {
     popScreen();
     entered = true;
     recordResult();
-    app.scores.save(app.missions, std::cout);
+    app.scores.save(app.records, std::cout);
 }

@@ -15,7 +15,7 @@ public:
 
     void update() override;
     void draw() override;
-    bool handleEvent(const SDL_Event& event) override;
+    bool handleEvent(const InputEvent& event) override;
 
     // Pops this screen, records the result and saves.
     void dismiss();

@@ -1,13 +1,13 @@
 #include "screens/FlightPaths.h"
 
-#include <SDL/SDL.h>
-
 #include <algorithm>
 #include <vector>
 
 #include "app/Application.h"
 #include "app/Options.h"
 #include "missions/Mission.h"
+#include "platform/Clock.h"
+#include "platform/Window.h"
 #include "screens/ProgramEditor.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -48,12 +48,10 @@ int32_t movedValue(int32_t value, int delta) {
     return int32_t(std::clamp(moved, low, high));
 }
 
-bool anyMouseButton() { return SDL_GetMouseState(nullptr, nullptr) != 0; }
-
 }  // namespace
 
 FlightPaths::FlightPaths(ProgramEditor& editor_)
-    : clock(secondsSinceStart), mouseHeld(anyMouseButton), editor(editor_) {}
+    : clock(secondsSinceStart), mouseHeld(mouseButtonHeld), editor(editor_) {}
 
 bool FlightPaths::previewShown() const { return videoSettings.showPreview; }
 
@@ -108,7 +106,7 @@ void FlightPaths::noteEdit(const Program& program) {
 
 void FlightPaths::flyPreview(World& world) {
     previewed = world.rocket->program;
-    previewedBest = world.mission->bestScore;
+    previewedBest = flights.best;
     flights.fly(world, previewed, preview);  // resets the world: its rocket is a new one
     previewValid = true;
     lowerFresh = higherFresh = false;
@@ -127,7 +125,7 @@ void FlightPaths::flyNeighbour(World& world, int delta, FlightPath& path) {
         flights.fly(world, moved, path, preview.steps());
 }
 
-void FlightPaths::prepare(World& world, bool editable) {
+void FlightPaths::prepare(World& world, float best, bool editable) {
     shown = FlightOverlay();
     if (!world.mission || !world.rocket) return;
     if (world.mission != mission) forgetMission(world.mission);
@@ -148,7 +146,8 @@ void FlightPaths::prepare(World& world, bool editable) {
     if (!previewShown()) return;
     // An edit is shown in the frame that follows it, so the preview is flown now.
     const bool flown = !previewValid || !sameProgram(previewed, world.rocket->program) ||
-                       previewedBest != world.mission->bestScore;
+                       previewedBest != best;
+    flights.best = best;
     if (flown) flyPreview(world);
     shown.preview = &preview;
     const int n = int(previewed.size());

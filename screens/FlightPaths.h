@@ -32,8 +32,10 @@ public:
 
     // Before each frame is drawn. `editable`: the stopped program is the
     // player's to edit (not during the optimizer's search, when the world's
-    // program is not yet its result). May reset the stopped world.
-    void prepare(World& world, bool editable);
+    // program is not yet its result). `best`: the player's best on the
+    // mission, which sets how far the preview is flown. May reset the
+    // stopped world.
+    void prepare(World& world, float best, bool editable);
 
     const FlightOverlay& overlay() const { return shown; }
 

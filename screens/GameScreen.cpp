@@ -11,6 +11,7 @@
 #include "app/Application.h"
 #include "app/Button.h"
 #include "missions/Mission.h"
+#include "platform/Clock.h"
 #include "render/Font.h"
 #include "render/WindowProjection.h"
 #include "screens/CompletionScreen.h"
@@ -93,7 +94,7 @@ void GameScreen::setRunning(bool run) {
     if (run) {
         keepEditedProgram();
         paths->runStarted(app.world);
-        if (app.world.mission) horizon = previewHorizon(*app.world.mission);
+        if (app.world.mission) horizon = previewHorizon(app.records.best(app.world.mission->name));
         messageUntil = 0.0;
     } else {
         paths->runEnded(app.world);
@@ -149,7 +150,8 @@ void GameScreen::update() {
         optimizeRequested = false;
         World& world = app.world;
         if (left || world.running || !world.mission || !world.rocket) return;
-        optimizer = std::make_unique<Optimizer>(*world.mission, world.rocket->program, app.random,
+        optimizer = std::make_unique<Optimizer>(*world.mission, app.records.best(world.mission->name),
+                                                world.rocket->program, app.random,
                                                 printProgress);
         editor->editable = false;
         continueOptimizing();
@@ -336,7 +338,7 @@ void GameScreen::draw() {
     if (app.world.mission) {
         float w = float(app.width);
         float h = float(app.height);
-        paths->prepare(app.world, !optimizer && !entered);
+        paths->prepare(app.world, app.records.best(app.world.mission->name), !optimizer && !entered);
         spaceView->min = Vec2f(0, barHeight);
         spaceView->max = Vec2f(w - editorWidth, h);
         spaceView->draw();

@@ -46,11 +46,12 @@ void GameScreen::keepEditedProgram() {
 void GameScreen::loadBestProgram() {
     World& world = app.world;
     if (!world.mission || !world.rocket) return;
-    if (world.mission->savedProgram.empty()) {
+    const std::string& best = app.records.program(world.mission->name);
+    if (best.empty()) {
         say("No best program yet: win the mission first");
         return;
     }
-    parseProgramText(world.mission->savedProgram, world.rocket->program);
+    parseProgramText(best, world.rocket->program);
     editor->selected = 0;
     editor->digits.select(-1);  // a new program: the first digit starts afresh
     editor->digits.select(0);

@@ -31,7 +31,7 @@ int lowestMedal(const std::vector<std::string>& page) {
         auto mission = app.missions.find(page[i]);
         int m = mission == app.missions.end()
                     ? 0
-                    : medalFor(mission->second->bestScore, *mission->second);
+                    : medalFor(app.records.best(mission->first), *mission->second);
         medal = std::min(medal, m);
     }
     return medal;

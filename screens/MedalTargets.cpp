@@ -41,7 +41,7 @@ void drawLabel(const std::string& text, int column, float y) {
 }  // namespace
 
 void drawMedalTargets() {
-    if (app.world.mission) drawMedalTargets(app.world.mission->bestScore);
+    if (app.world.mission) drawMedalTargets(app.records.best(app.world.mission->name));
 }
 
 void drawMedalTargets(float best) {

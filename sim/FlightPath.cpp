@@ -107,10 +107,10 @@ bool FlightPath::stretchOf(int instruction, Stretch& stretch) const {
     return true;
 }
 
-long previewHorizon(const Mission& mission) {
-    const float limit = mission.bestScore + cutOffMargin;
+long previewHorizon(float best) {
+    const float limit = best + cutOffMargin;
     // Never won (or a damaged best): nothing to measure against.
-    if (!(mission.bestScore > 0.0f) || !std::isfinite(limit)) return horizonCap;
+    if (!(best > 0.0f) || !std::isfinite(limit)) return horizonCap;
     const double steps = double(limit) * 100.0 + 1.0;
     return steps < double(horizonCap) ? long(steps) : horizonCap;
 }
@@ -150,7 +150,7 @@ void FlightPreview::fly(World& game, const Program* const programs[], FlightPath
         return;
     }
     const ScoreFields saved(*mission);
-    const long horizon = previewHorizon(*mission);
+    const long horizon = previewHorizon(best);
     const long steps = longest > 0 ? std::min(longest, horizon) : horizon;
     world.mission = mission;
     world.reset();  // the mission's bodies, for followBodies()

@@ -90,7 +90,7 @@ private:
 // no longer drawn. At most 100 000 steps; for a mission already won, the
 // step at which the time alone costs more than the optimizer's cut-off
 // (best score + 100), since no run that long can come near the best.
-long previewHorizon(const Mission& mission);
+long previewHorizon(float best);
 
 // Flies programs on the mission of a stopped game world, in a world of its
 // own, as a run would fly them: the same simulation, step for step.
@@ -110,6 +110,9 @@ public:
     // The same for several programs, with one reset of `game` at the end.
     void fly(World& game, const Program* const programs[], FlightPath* const paths[],
              size_t count, long longest = 0);
+
+    // The player's best on the mission flown (0 = never won): it sets the horizon.
+    float best = 0.0f;
 
 private:
     void followBodies(long horizon);

@@ -45,8 +45,8 @@ void appendWait(Program& program, int32_t steps) {
 }
 
 // The score at which a run is abandoned, and which a failed run gets.
-float cutOff(const Mission& mission) {
-    float limit = mission.bestScore + cutOffMargin;
+float cutOff(float best) {
+    float limit = best + cutOffMargin;
     // A damaged best score would make the cut-off unreachable; judge such a
     // mission as one never won.
     return std::isfinite(limit) ? limit : cutOffMargin;
@@ -55,14 +55,14 @@ float cutOff(const Mission& mission) {
 // When the bodies pull one another, their motion (the same in every run)
 // is recorded in the first run and replayed in the others, for as many steps
 // as a run can last before its score passes the cut-off.
-std::unique_ptr<BodyTrack> trackFor(const World& world) {
+std::unique_ptr<BodyTrack> trackFor(const World& world, float best) {
     const size_t memoryLimit = size_t(64) << 20;  // bytes
     size_t solid = 0;
     for (const Body* body : world.bodies) solid += body->solid;
     const size_t count = world.bodies.size();
     if (count < 2 || solid == 0) return nullptr;
     // Counted in double: a damaged best score may be negative or huge.
-    const double steps = std::max(0.0, double(cutOff(*world.mission))) * 100.0 + 2.0;
+    const double steps = std::max(0.0, double(cutOff(best))) * 100.0 + 2.0;
     const double most = double(memoryLimit / (count * 5 * sizeof(double)));
     return std::make_unique<BodyTrack>(count, size_t(std::min(steps, most)));
 }
@@ -131,11 +131,11 @@ void mutate(Program& program, std::mt19937& random) {
     }
 }
 
-float Optimizer::evaluate(World& world) {
+float Optimizer::evaluate(World& world, float best) {
     world.reset();
     if (world.bodyTrack) world.bodyTrack->rewind();
     Mission& mission = *world.mission;
-    const float limit = cutOff(mission);
+    const float limit = cutOff(best);
     // The program cannot change during a run, so its part of the score is
     // summed once; each step adds the time part as computeScore does.
     computeScore(world);
@@ -155,12 +155,12 @@ float Optimizer::evaluate(World& world) {
     return limit;
 }
 
-Optimizer::Optimizer(Mission& mission, const Program& program, std::mt19937& random_,
-                     ProgressSink progress_)
-    : random(random_), progress(std::move(progress_)) {
+Optimizer::Optimizer(Mission& mission, float best_, const Program& program,
+                     std::mt19937& random_, ProgressSink progress_)
+    : random(random_), progress(std::move(progress_)), best(best_) {
     world.mission = &mission;
     world.reset();
-    track = trackFor(world);
+    track = trackFor(world, best);
     world.bodyTrack = track.get();
     accepted = canonicalize(program);
     found = accepted;
@@ -172,7 +172,7 @@ Optimizer::~Optimizer() { world.bodyTrack = nullptr; }
 
 bool Optimizer::advance(const std::function<bool()>& more) {
     if (iteration < 0 && more()) {
-        acceptedScore = evaluate(world);
+        acceptedScore = evaluate(world, best);
         foundScore = acceptedScore;
         startScore = acceptedScore;
         startWon = world.mission->won;
@@ -181,7 +181,7 @@ bool Optimizer::advance(const std::function<bool()>& more) {
     while (iteration >= 0 && !finished() && more()) {
         // Every reset hands the program to a new rocket: always go through the world.
         mutate(world.rocket->program, random);
-        float s = evaluate(world);
+        float s = evaluate(world, best);
         if (progress) progress(iterationLine(iteration, acceptedScore, s, world.rocket->program));
         if (acceptedScore < s) {
             world.rocket->program = accepted;
@@ -198,9 +198,10 @@ bool Optimizer::advance(const std::function<bool()>& more) {
     return finished();
 }
 
-void optimizeProgram(World& world, std::mt19937& random, const ProgressSink& progress) {
+void optimizeProgram(World& world, float best, std::mt19937& random,
+                     const ProgressSink& progress) {
     if (!world.mission || !world.rocket) return;
-    Optimizer optimizer(*world.mission, world.rocket->program, random, progress);
+    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress);
     optimizer.advance([] { return true; });
     world.reset();
     world.rocket->program = optimizer.result();

@@ -24,10 +24,12 @@ void mutate(Program& program, std::mt19937& random);
 
 // A random search over the values of a program on one mission: the program
 // as given and 100 variants, each flown in a world of the optimizer's own.
+// A run is abandoned 100 points above `best`, the player's best on the
+// mission (0 = never won).
 // It can run in slices, so that a window stays responsive meanwhile.
 class Optimizer {
 public:
-    Optimizer(Mission& mission, const Program& program, std::mt19937& random,
+    Optimizer(Mission& mission, float best, const Program& program, std::mt19937& random,
               ProgressSink progress);
     ~Optimizer();
     Optimizer(const Optimizer&) = delete;
@@ -48,7 +50,7 @@ public:
     // The score of the program in `world` (which it resets): the run's score
     // when it wins or passes the cut-off, the cut-off when it fails or
     // reaches the step cap.
-    static float evaluate(World& world);
+    static float evaluate(World& world, float best);
     static constexpr int iterations = 100;
 
 private:
@@ -58,10 +60,12 @@ private:
     ProgressSink progress;
     Program accepted, found;
     float acceptedScore = 0.0f, foundScore = 0.0f, startScore = 0.0f;
+    float best;  // the player's best, which sets the cut-off
     bool startWon = false;
     int iteration = -1;  // -1 until the starting program has been flown
 };
 
 // A whole search on the current mission of `world`, whose ship then holds
 // the best program found, after a reset.
-void optimizeProgram(World& world, std::mt19937& random, const ProgressSink& progress);
+void optimizeProgram(World& world, float best, std::mt19937& random,
+                     const ProgressSink& progress);

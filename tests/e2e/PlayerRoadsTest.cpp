@@ -82,7 +82,7 @@ const std::vector<Road>& roads() {
          Play::Menus,
          scoreFile()},
         {"ImpossibleSizeAndCutScores",
-         files({{"options.dat", "99999 -20 7\n"}, {"save.dat", kept.substr(0, kept.size() / 2)}}),
+         files({{"options.dat", "99999 -20 7\n"}, {"save.dat", "\x02" + kept.substr(1)}}),  // a record short
          {"ERROR: Unusable window size 99999x-20. Using 1280x720.\n",
           "Loading game.\nERROR: Damaged"},
          1280,

@@ -149,11 +149,7 @@ float thrustScore(const std::string& program) {
 }
 
 std::string scoreFile(const std::string& mission, float best, const std::string& program) {
-    return withMissions([&](MissionRegistry& missions) {
-        if (!mission.empty()) {
-            missions.at(mission)->bestScore = best;
-            missions.at(mission)->savedProgram = program;
-        }
-        return scoreFileBytes(missions);
-    });
+    Records records;
+    if (!mission.empty()) records.put(mission, Record{best, program});
+    return scoreFileBytes(records);
 }

@@ -100,44 +100,35 @@ std::string checkObj(const std::string& input) {
     return "";
 }
 
-// A fresh registry of the 21 missions without scores, freed with the object.
-struct FreshMissions {
-    FreshMissions() { registerMissions(missions); }
-    ~FreshMissions() {
-        for (auto& entry : missions) delete entry.second;
-    }
-    MissionRegistry missions;
-};
-
-// Reads `bytes` as a score file into `missions`; the reader's own report.
-std::string readScores(const std::string& bytes, MissionRegistry& missions) {
+// Reads `bytes` as a score file into `records`; the reader's own report.
+std::string readScores(const std::string& bytes, Records& records) {
     // fmemopen cannot open an empty buffer everywhere; an empty file can.
     std::FILE* file = bytes.empty() ? std::fopen("/dev/null", "rb")
                                     : fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
     if (!file) return "cannot open";
-    std::string problem = readScoreRecords(file, missions);
+    std::string problem = readScoreRecords(file, records);
     std::fclose(file);
     return problem;
 }
 
 std::string checkScoreFile(const std::string& input) {
-    FreshMissions damaged;
-    readScores(input, damaged.missions);
-    for (const auto& [name, mission] : damaged.missions) {
-        if (!std::isfinite(mission->bestScore) || mission->bestScore < 0.0f)
+    Records damaged;
+    readScores(input, damaged);
+    for (const auto& [name, record] : damaged.all()) {
+        if (!std::isfinite(record.bestScore) || record.bestScore < 0.0f)
             return "a best score no run can make: " + name;
-        if (mission->savedProgram.size() > size_t(maxProgramLength))
+        if (record.program.size() > size_t(maxProgramLength))
             return "a longer program text than a record may hold: " + name;
         // "Accept" on the briefing reads the stored text into the ship.
-        std::string fault = checkProgramText(mission->savedProgram);
+        std::string fault = checkProgramText(record.program);
         if (!fault.empty()) return "the program text of " + name + ": " + fault;
     }
     // Whatever was kept is written back as a whole file that reads the same.
-    std::string saved = scoreFileBytes(damaged.missions);
-    FreshMissions again;
-    std::string problem = readScores(saved, again.missions);
+    std::string saved = scoreFileBytes(damaged);
+    Records again;
+    std::string problem = readScores(saved, again);
     if (!problem.empty()) return "the file written after a damaged one is damaged: " + problem;
-    if (scoreFileBytes(again.missions) != saved) return "the scores do not survive a save and a load";
+    if (scoreFileBytes(again) != saved) return "the scores do not survive a save and a load";
     return "";
 }
 

@@ -16,13 +16,15 @@ namespace {
 
 // Every mission completed with a score and a long program, so that one save
 // takes long enough for kills to land inside it.
-void setScores(float base, char letter) {
+Records scoresOf(float base, char letter) {
+    Records records;
     for (auto& entry : testMissions()) {
-        entry.second->bestScore = base;
-        entry.second->savedProgram = "100";
-        for (int i = 0; i < 100; ++i) entry.second->savedProgram += std::string(" ") + letter + " 1000";
+        std::string program = "100";
+        for (int i = 0; i < 100; ++i) program += std::string(" ") + letter + " 1000";
+        records.put(entry.first, Record{base, program});
         base += 1.25f;
     }
+    return records;
 }
 
 // Saves in a loop, switching between the two score sets, until killed.
@@ -30,8 +32,7 @@ void setScores(float base, char letter) {
     if (!std::freopen("/dev/null", "w", stdout)) _exit(2);
     ScoreFile scores;  // as the game keeps it
     for (int i = 0;; ++i) {
-        setScores(i % 2 ? 100.0f : 500.0f, i % 2 ? 'T' : 'L');
-        scores.save(testMissions(), std::cout);
+        scores.save(scoresOf(i % 2 ? 100.0f : 500.0f, i % 2 ? 'T' : 'L'), std::cout);
     }
 }
 
@@ -40,11 +41,8 @@ void setScores(float base, char letter) {
 TEST(ScoreFileKill, AKilledSaveLeavesTheOldOrTheNewScoresNeverAMixture) {
     ScratchDirectory scratch;
     registerFreshMissions();
-    setScores(100.0f, 'T');
-    const std::string oldScores = scoreFileBytes(testMissions());
-    setScores(500.0f, 'L');
-    const std::string newScores = scoreFileBytes(testMissions());
-    setScores(100.0f, 'T');
+    const std::string oldScores = scoreFileBytes(scoresOf(100.0f, 'T'));
+    const std::string newScores = scoreFileBytes(scoresOf(500.0f, 'L'));
     writeFile("save.dat", oldScores);
 
     const unsigned seed = std::random_device{}();

@@ -20,14 +20,19 @@ ScoreFile& scores() {
     static ScoreFile file;
     return file;
 }
+Records& records() {
+    static Records kept;
+    return kept;
+}
+void forgetRecords() { records() = Records(); }
 std::string loadScores() {
     testing::internal::CaptureStdout();
-    scores().load(testMissions(), std::cout);
+    scores().load(records(), std::cout);
     return testing::internal::GetCapturedStdout();
 }
 std::string saveScores() {
     testing::internal::CaptureStdout();
-    scores().save(testMissions(), std::cout);
+    scores().save(records(), std::cout);
     return testing::internal::GetCapturedStdout();
 }
 
@@ -59,7 +64,7 @@ int errorLines(const std::string& output) {
 // Loads `bytes` as "save.dat" into fresh missions, without the damaged copies
 // of earlier loads.
 std::string loadBytes(const std::string& bytes) {
-    registerFreshMissions();
+    forgetRecords();
     for (const char* copy : {"save.dat.damaged", "save.dat.damaged.2"}) std::remove(copy);
     writeFile("save.dat", bytes);
     return loadScores();
@@ -68,7 +73,7 @@ std::string loadBytes(const std::string& bytes) {
 class SaveFile : public testing::Test {
 protected:
     void SetUp() override {
-        registerFreshMissions();
+        forgetRecords();
         loadScores();  // forgets any damaged file an earlier test loaded
     }
     ScratchDirectory scratch;
@@ -76,15 +81,12 @@ protected:
 
 // A few scores that a printed-and-parsed copy would not give back exactly.
 void giveAwkwardScores() {
-    mission("Thrust").bestScore = 116.5f;
-    mission("Thrust").savedProgram = "3 T 100 L 50 W 1000\n";
-    mission("Turn").bestScore = std::nextafter(137.31f, 200.0f);
-    mission("Turn").savedProgram = "1 T 7\n";
-    mission("Binary Orbit").bestScore = 1.0e-30f;
-    mission("Binary Orbit").savedProgram = "0\n";
-    mission("Lunar Orbit").bestScore = 60000.5f;
-    mission("Lunar Orbit").savedProgram = "60";  // longer than 255 bytes
-    for (int i = 0; i < 60; ++i) mission("Lunar Orbit").savedProgram += " T 1000";
+    records().put("Thrust", Record{116.5f, "3 T 100 L 50 W 1000\n"});
+    records().put("Turn", Record{std::nextafter(137.31f, 200.0f), "1 T 7\n"});
+    records().put("Binary Orbit", Record{1.0e-30f, "0\n"});
+    std::string longer = "60";  // longer than 255 bytes
+    for (int i = 0; i < 60; ++i) longer += " T 1000";
+    records().put("Lunar Orbit", Record{60000.5f, longer});
 }
 
 }  // namespace
@@ -93,13 +95,13 @@ TEST_F(SaveFile, SavesOneLittleEndianRecordPerMissionInNameOrderAndLoadsItBackBi
     giveAwkwardScores();
     EXPECT_EQ(saveScores(), "Saving game.\n");
     const std::string bytes = readFile("save.dat");
-    std::string expected = int32(int32_t(testMissions().size()));
-    for (auto& [name, m] : testMissions()) expected += record(name, m->bestScore, m->savedProgram);
+    std::string expected = int32(int32_t(records().all().size()));
+    for (auto& [name, r] : records().all()) expected += record(name, r.bestScore, r.program);
     EXPECT_EQ(bytes, expected);
-    EXPECT_EQ(bytes.substr(0, 21), std::string("\x15\0\0\0\x0d\0\0\0Bigger Launch", 21));
+    EXPECT_EQ(bytes.substr(0, 20), std::string("\4\0\0\0\x0c\0\0\0Binary Orbit", 20));
     EXPECT_EQ(loadBytes(bytes), "Loading game.\n");
-    EXPECT_EQ(mission("Turn").savedProgram, "1 T 7\n");
-    EXPECT_EQ(scoreFileBytes(testMissions()), bytes);  // every best and program, bit for bit
+    EXPECT_EQ(records().program("Turn"), "1 T 7\n");
+    EXPECT_EQ(scoreFileBytes(records()), bytes);  // every best and program, bit for bit
 }
 
 TEST_F(SaveFile, FileCutShortAnywhereKeepsTheWholeRecordsBeforeTheCut) {
@@ -115,8 +117,8 @@ TEST_F(SaveFile, FileCutShortAnywhereKeepsTheWholeRecordsBeforeTheCut) {
         EXPECT_EQ(errorLines(output), 2) << "cut at " << cut;  // the damage, and where the copy is
         for (size_t i = 0; i < names.size(); ++i) {
             const bool whole = recordEnds[i] <= cut;
-            EXPECT_TRUE(mission(names[i]).bestScore == (whole ? 10.0f + float(i) : 0.0f) &&
-                        mission(names[i]).savedProgram.empty() != whole) << "cut at " << cut;
+            EXPECT_TRUE(records().best(names[i]) == (whole ? 10.0f + float(i) : 0.0f) &&
+                        records().program(names[i]).empty() != whole) << "cut at " << cut;
         }
     }
 }
@@ -152,9 +154,9 @@ TEST_F(SaveFile, ABadRecordIsSkippedWhileTheFramingHoldsAndBrokenFramingStopsThe
         EXPECT_EQ(errorLines(output), 2) << c.what << "\n" << output;
         EXPECT_NE(output.find("ERROR: The damaged save.dat is kept as save.dat.damaged.\n"), std::string::npos) << c.what;
         EXPECT_EQ(readFile("save.dat.damaged"), c.bytes) << c.what;
-        EXPECT_EQ(mission("Thrust").bestScore, c.firstKept ? 12.5f : 0.0f) << c.what;
-        EXPECT_EQ(mission("Turn").bestScore, 0.0f) << c.what;
-        EXPECT_EQ(mission("Turn II").bestScore, c.laterKept ? 9.0f : 0.0f) << c.what;
+        EXPECT_EQ(records().best("Thrust"), c.firstKept ? 12.5f : 0.0f) << c.what;
+        EXPECT_EQ(records().best("Turn"), 0.0f) << c.what;
+        EXPECT_EQ(records().best("Turn II"), c.laterKept ? 9.0f : 0.0f) << c.what;
     }
 }
 
@@ -172,19 +174,18 @@ TEST_F(SaveFile, ABestTheReaderWouldRefuseIsWrittenAsNoBest) {
                  {INFINITY, "1 T 5\n", false}, {7.0f, programText(longest), false},
                  {7.0f, longestText, true},    {0.0f, "", true}};
     for (const Case& c : cases) {
-        registerFreshMissions();
-        mission("Turn").bestScore = c.score;
-        mission("Turn").savedProgram = c.program;
+        forgetRecords();
+        records().put("Turn", Record{c.score, c.program});
         saveScores();
         EXPECT_EQ(loadBytes(readFile("save.dat")), "Loading game.\n") << c.score;
-        EXPECT_EQ(mission("Turn").bestScore, c.kept ? c.score : 0.0f) << c.score;
-        EXPECT_EQ(mission("Turn").savedProgram, c.kept ? c.program : "") << c.score;
+        EXPECT_EQ(records().best("Turn"), c.kept ? c.score : 0.0f) << c.score;
+        EXPECT_EQ(records().program("Turn"), c.kept ? c.program : "") << c.score;
     }
 }
 
 TEST_F(SaveFile, ASaveKeepsTheScoresItChangesAndNeverTheDamagedOnesAsTheBackup) {
     auto saveWithBest = [](float best) {
-        mission("Turn").bestScore = best;
+        records().put("Turn", Record{best, "4 T 100 L 50 W 1000 T 7\n"});
         saveScores();
         return readFile("save.dat");
     };

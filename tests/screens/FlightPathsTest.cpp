@@ -34,7 +34,7 @@ protected:
     }
     Program& program() { return world.rocket->program; }
     const FlightOverlay& frame() {
-        paths.prepare(world, true);
+        paths.prepare(world, 0.0f, true);
         return paths.overlay();
     }
 

@@ -76,9 +76,8 @@ int optimizeCommand(RunContext& run, const RunArgs& given, std::ostream& out, st
     world.mission = mission;
     world.clearProgramAndReset();
     parseProgramText(args[0], world.rocket->program);
-    world.mission->bestScore = best;
     std::mt19937 random(seed);
-    optimizeProgram(world, random, [&out](const std::string& text) { out << text << std::flush; });
+    optimizeProgram(world, best, random, [&out](const std::string& text) { out << text << std::flush; });
     out << programText(world.rocket->program) << std::flush;
     return 0;
 }
