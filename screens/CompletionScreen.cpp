@@ -3,11 +3,11 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 
-#include "app/Application.h"
 #include "app/ListMenu.h"
 #include "missions/Mission.h"
 #include "missions/ScoreFile.h"
@@ -16,6 +16,7 @@
 #include "screens/MedalTargets.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -29,18 +30,19 @@ std::string line(const char* format, double a, double b) {
     return text;
 }
 
-void drawCentred(const std::string& text, float y) {
-    Vec2f size = textSize(*app.font, text);
-    drawText(*app.font, text, Vec2f(float(app.width / 2) - size.x / 2, y));
+void drawCentred(const Ui& ui, const std::string& text, float y) {
+    Vec2f size = textSize(*ui.font, text);
+    drawText(*ui.font, text, Vec2f(float(ui.width / 2) - size.x / 2, y));
 }
 
 // Over the medal's ribbon in a short window: on a dark patch.
-void drawCentredBacked(const std::string& text, float y, float r, float g, float b) {
+void drawCentredBacked(const Ui& ui, const std::string& text, float y, float r, float g,
+                       float b) {
     if (text.empty()) return;
-    Vec2f at(float(app.width / 2) - textSize(*app.font, text).x / 2, y);
-    drawTextBacking(*app.font, text, at);
+    Vec2f at(float(ui.width / 2) - textSize(*ui.font, text).x / 2, y);
+    drawTextBacking(*ui.font, text, at);
     glColor3f(r, g, b);
-    drawText(*app.font, text, at);
+    drawText(*ui.font, text, at);
 }
 
 // Space is also the turbo key: a press meant for the flight that lands just
@@ -59,42 +61,81 @@ std::string medalSentence(int medal) {
     return std::string("You got a ") + medalNames[medal - 1] + " medal.";
 }
 
+namespace {
+
+// Hundredths as the breakdown writes them: "173.80", "-0.05".
+std::string hundredthsText(long hundredths) {
+    char text[48];
+    const long size = std::labs(hundredths);
+    std::snprintf(text, sizeof text, "%s%ld.%02ld", hundredths < 0 ? "-" : "", size / 100,
+                  size % 100);
+    return text;
+}
+
 // One line of a mission with its own costs: the amount, the rate as ".05"
-// is written, and the cost.
-std::string rateLine(const char* label, float cost, float rate, const char* costFormat) {
-    char shown[32];
-    std::snprintf(shown, sizeof shown, "%g", double(rate));
-    const char* digits = std::strncmp(shown, "0.", 2) == 0 ? shown + 1 : shown;
-    char format[96];
-    std::snprintf(format, sizeof format, "%s: %% 5.0f x %-3s = %s\n", label, digits, costFormat);
-    return line(format, rate > 0.0f ? cost / rate : 0.0, cost);
+// is written, and the cost in hundredths.
+std::string rateLine(const char* label, float cost, float rate, long shown) {
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%g", double(rate));
+    const char* written = std::strncmp(digits, "0.", 2) == 0 ? digits + 1 : digits;
+    char text[128];
+    std::snprintf(text, sizeof text, "%s: % 5.0f x %-3s = %8s\n", label,
+                  rate > 0.0f ? cost / rate : 0.0, written, hundredthsText(shown).c_str());
+    return text;
+}
+
+}  // namespace
+
+std::array<long, 3> shownHundredths(const std::array<float, 3>& parts, float total) {
+    std::array<long, 3> shown;
+    std::array<double, 3> left;  // what rounding down left of each
+    long sum = 0;
+    for (size_t i = 0; i < 3; ++i) {
+        const double exact = double(parts[i]) * 100.0;
+        shown[i] = long(std::floor(exact));
+        left[i] = exact - double(shown[i]);
+        sum += shown[i];
+    }
+    // The hundredths the parts lack, given to those that lost most by
+    // rounding down (or taken, in float's rare excess, from those that lost least).
+    for (long missing = std::lround(double(total) * 100.0) - sum; missing != 0;) {
+        size_t pick = 0;
+        for (size_t i = 1; i < 3; ++i)
+            if (missing > 0 ? left[i] > left[pick] : left[i] < left[pick]) pick = i;
+        const long step = missing > 0 ? 1 : -1;
+        shown[pick] += step;
+        left[pick] -= double(step);
+        missing -= step;
+    }
+    return shown;
 }
 
 std::string scoreBreakdown(const Mission& mission) {
     std::string text;
+    char total[64];
     if (mission.thrustRate == 1.0f && mission.turnRate == 0.1f && mission.timeRate == 0.01f) {
         text += line("Thrust: % 5.0f x 1   = %5.0f\n", mission.thrustCost, mission.thrustCost);
         text += line(" Turns: % 5.0f x .1  =   %5.1f\n", mission.turnCost * 10, mission.turnCost);
         text += line("  Time: % 5.0f x .01 =    %5.2f\n", mission.timeCost * 100, mission.timeCost);
+        std::snprintf(total, sizeof total, " Total:                 %5.2f\n", mission.score);
     } else {
-        text += rateLine("Thrust", mission.thrustCost, mission.thrustRate, "%5.0f");
-        text += rateLine(" Turns", mission.turnCost, mission.turnRate, "  %5.1f");
-        text += rateLine("  Time", mission.timeCost, mission.timeRate, "   %5.2f");
+        // Each cost rounded to hundredths as the total is, so that they add up to it.
+        const auto shown = shownHundredths(
+            {mission.thrustCost, mission.turnCost, mission.timeCost}, mission.score);
+        text += rateLine("Thrust", mission.thrustCost, mission.thrustRate, shown[0]);
+        text += rateLine(" Turns", mission.turnCost, mission.turnRate, shown[1]);
+        text += rateLine("  Time", mission.timeCost, mission.timeRate, shown[2]);
+        std::snprintf(total, sizeof total, " Total:%23s\n",
+                      hundredthsText(shown[0] + shown[1] + shown[2]).c_str());
     }
     text += "-----------------------------\n";
-    char total[64];
-    std::snprintf(total, sizeof total, " Total:                 %5.2f\n", mission.score);
     return text + total;
 }
 
-float keptBest(const Mission& mission) { return app.records.best(mission.name); }
+bool isNewBest(const Mission& mission, float best) { return best == 0.0f || mission.score < best; }
 
-bool isNewBest(const Mission& mission) {
-    return keptBest(mission) == 0.0f || mission.score < keptBest(mission);
-}
-
-float bestAfterRun(const Mission& mission) {
-    return isNewBest(mission) ? mission.score : keptBest(mission);
+float bestAfterRun(const Mission& mission, float best) {
+    return isNewBest(mission, best) ? mission.score : best;
 }
 
 std::string medalGap(const Mission& mission) {
@@ -111,64 +152,68 @@ std::string medalGap(const Mission& mission) {
     return text;
 }
 
-std::string resultNotes(const Mission& mission) {
+std::string resultNotes(const Mission& mission, float best) {
     std::string gap = medalGap(mission);
-    if (!isNewBest(mission)) return gap;
+    if (!isNewBest(mission, best)) return gap;
     return gap.empty() ? "New best!" : "New best!   " + gap;
 }
 
-void recordResult() {
-    Mission* mission = app.world.mission;
-    if (!mission || !app.world.rocket) return;
-    std::string text = programText(app.world.rocket->program);
+void CompletionScreen::recordResult() {
+    Mission* mission = world.mission;
+    if (!mission || !world.rocket) return;
+    std::string text = programText(world.rocket->program);
     // A program with damaged values can win with a score no sound run makes;
     // as a best it would beat every real one and could not be read back.
     if (!storableBest(mission->score, text)) {
         std::printf("ERROR: A score of %g cannot be kept as the best.\n", double(mission->score));
         return;
     }
-    app.records.offer(mission->name, mission->score, text);
+    records.offer(mission->name, mission->score, text);
 }
 
-void recordShownResult() {
-    if (app.completionScreen && currentScreen() == app.completionScreen) recordResult();
+void CompletionScreen::recordIfShown() {
+    if (ui.currentScreen() == this) recordResult();
 }
 
-CompletionScreen::CompletionScreen() { entered = true; }
+CompletionScreen::CompletionScreen(Ui& ui, World& world, Records& records, ScoreFile& scores)
+    : Widget(ui), world(world), records(records), scores(scores) {
+    entered = true;
+}
 
 void CompletionScreen::update() { menuUpdate(*this); }
 
 void CompletionScreen::draw() {
-    beginMenuFrame();
-    const Mission* mission = app.world.mission;
+    beginMenuFrame(ui);
+    const Mission* mission = world.mission;
     if (!mission) {
-        endMenuFrame();
+        endMenuFrame(ui);
         return;
     }
     int medal = runMedal(*mission);
     glColor3f(1, 1, 1);
     drawImageOverStars(*getTexture(medalImages[medal - 1]),
-              Vec2f(float(app.width / 2 - 256), float(app.height / 2 - 206)));
-    drawCentred("Congratulations!", float(app.height - 40));
-    drawCentred(medalSentence(medal), float(app.height - 70));
+              Vec2f(float(ui.width / 2 - 256), float(ui.height / 2 - 206)));
+    drawCentred(ui, "Congratulations!", float(ui.height - 40));
+    drawCentred(ui, medalSentence(medal), float(ui.height - 70));
     // The best is recorded on dismissal, but this run already counts, unless
     // it is one that cannot be kept.
-    bool kept = app.world.rocket &&
-                storableBest(mission->score, programText(app.world.rocket->program));
-    drawCentredBacked(kept ? resultNotes(*mission) : medalGap(*mission), float(app.height - 100),
-                      1.0f, 0.85f, 0.4f);
-    drawMedalTargets(kept ? bestAfterRun(*mission) : keptBest(*mission));
+    const float best = records.best(mission->name);
+    bool kept = world.rocket &&
+                storableBest(mission->score, programText(world.rocket->program));
+    drawCentredBacked(ui, kept ? resultNotes(*mission, best) : medalGap(*mission),
+                      float(ui.height - 100), 1.0f, 0.85f, 0.4f);
+    drawMedalTargets(ui, *mission, kept ? bestAfterRun(*mission, best) : best);
     glColor3f(0.7f, 0.7f, 0.7f);
-    drawCentred(scoreBreakdown(*mission), 100.0f);
+    drawCentred(ui, scoreBreakdown(*mission), 100.0f);
     glColor3f(0.45f, 0.45f, 0.6f);
-    drawCentred("Press Space or Return to go on", 6.0f);
-    endMenuFrame();
+    drawCentred(ui, "Press Space or Return to go on", 6.0f);
+    endMenuFrame(ui);
 }
 
 bool CompletionScreen::handleEvent(const InputEvent& event) {
     if (event.kind == InputEvent::KeyPress) {
         Key key = event.key;
-        bool settled = !entered && app.clock - enterTime >= spaceGuardSeconds;
+        bool settled = !entered && ui.clock - enterTime >= spaceGuardSeconds;
         if (key == Key::Escape || key == Key::Return || (key == Key::Space && settled)) dismiss();
         return true;
     }
@@ -180,8 +225,8 @@ bool CompletionScreen::handleEvent(const InputEvent& event) {
 }
 
 void CompletionScreen::dismiss() {
-    popScreen();
+    ui.popScreen();
     entered = true;
     recordResult();
-    app.scores.save(app.records, std::cout);
+    scores.save(records, std::cout);
 }

@@ -1,30 +1,21 @@
 #include <iostream>
 
-#include "app/Application.h"
 #include "missions/EditedPrograms.h"
 #include "missions/Mission.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
-namespace {
-
-// Read on first use, so that the save folder is settled by then.
-EditedPrograms& keptPrograms() {
-    static EditedPrograms programs =
-        GameScreen::keptProgramsFile.empty()
-            ? EditedPrograms()
-            : readEditedPrograms(GameScreen::keptProgramsFile, std::cout);
-    return programs;
+EditedPrograms& GameScreen::keptPrograms() {
+    if (!keptRead && !keptProgramsFile.empty())
+        keptTexts = readEditedPrograms(keptProgramsFile, std::cout);
+    keptRead = true;
+    return keptTexts;
 }
 
-}  // namespace
-
-std::string GameScreen::keptProgramsFile;
-
 bool GameScreen::restoreEditedProgram() {
-    World& world = app.world;
     if (!world.mission || !world.rocket) return false;
     const auto found = keptPrograms().find(world.mission->name);
     if (found == keptPrograms().end()) return false;
@@ -33,7 +24,6 @@ bool GameScreen::restoreEditedProgram() {
 }
 
 void GameScreen::keepEditedProgram() {
-    const World& world = app.world;
     if (!world.mission || !world.rocket) return;
     std::string text = programText(world.rocket->program);
     if (!text.empty() && text.back() == '\n') text.pop_back();
@@ -44,9 +34,8 @@ void GameScreen::keepEditedProgram() {
 }
 
 void GameScreen::loadBestProgram() {
-    World& world = app.world;
     if (!world.mission || !world.rocket) return;
-    const std::string& best = app.records.program(world.mission->name);
+    const std::string& best = records.program(world.mission->name);
     if (best.empty()) {
         say("No best program yet: win the mission first");
         return;

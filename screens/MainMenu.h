@@ -3,6 +3,11 @@
 #include <vector>
 
 #include "app/ListMenu.h"
+#include "missions/Missions.h"
+
+class MissionMenu;
+class Records;
+struct GameFolders;
 
 // The title menu: the four rank groups with their group medals and locks,
 // "Custom Missions" when the player has any, then "Options", "Intro" and
@@ -10,7 +15,9 @@
 // of itself) has silver or better; the custom group is always open.
 class MainMenu : public ListMenu {
 public:
-    MainMenu();
+    // The rank groups are the pages of `missionMenu`; "Options" shows `optionsMenu`.
+    MainMenu(Ui& ui, const MissionRegistry& missions, const Records& records,
+             const GameFolders& folders, MissionMenu& missionMenu, Widget& optionsMenu);
 
     // Highest item index of a rank group whose missions all have silver or
     // gold, as found by the last draw() (or assessGroups()); -1 for none.
@@ -28,6 +35,14 @@ public:
     bool locked(int index) const;
 
 private:
+    // The rank group's missions: its mission menu page without "<- Back -<<".
+    const std::vector<std::string>* groupMissions(const std::string& label) const;
+
+    const MissionRegistry& missions;
+    const Records& records;
+    const GameFolders& folders;
+    MissionMenu& missionMenu;
+    Widget& optionsMenu;
     std::vector<int> medals;  // per item, from assessGroups()
     std::vector<bool> locks;  // per item, from assessGroups()
 };

@@ -2,13 +2,16 @@
 
 #include <GL/gl.h>
 
-#include "app/Application.h"
+#include <algorithm>
+
 #include "app/ListMenu.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
+#include "missions/Records.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "screens/MissionBriefingScreen.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -26,14 +29,39 @@ void drawMedalIcons(int medal, Vec2f at) {
     }
 }
 
+// A refused file: its name greyed, and beneath it, in small letters, why;
+// moved left as far as a long message needs to stay in the window, and cut
+// short if even that is not enough (standard output has it whole).
+void drawRefused(const Ui& ui, const std::string& name, const std::string& problem, Vec2f at) {
+    glColor3f(0.4f, 0.4f, 0.4f);
+    drawText(*ui.font, name, at);
+    const float room = float(ui.width) - 16.0f;
+    std::string shown = problem;
+    float width = textSize(*ui.smallFont, shown).x;
+    if (width > room) {
+        // The small font is fixed-width.
+        shown = problem.substr(0, size_t(float(problem.size()) * room / width) - 3) + "...";
+        width = textSize(*ui.smallFont, shown).x;
+    }
+    const float x = std::max(8.0f, std::min(at.x, float(ui.width) - 8.0f - width));
+    glColor3f(0.8f, 0.45f, 0.45f);
+    drawText(*ui.smallFont, shown, Vec2f(x, at.y - 13.0f));
+}
+
 }  // namespace
 
-MissionMenu::MissionMenu() {
+MissionMenu::MissionMenu(Ui& ui, const MissionRegistry& missions, const Records& records,
+                         World& world, Widget& briefing)
+    : Widget(ui), missions(missions), records(records), world(world), briefing(briefing) {
     entered = true;
     for (const RankGroup& group : rankGroups()) {
         std::vector<std::string>& entries = pages[group.title];
         entries.push_back(backEntry);
         entries.insert(entries.end(), group.missions.begin(), group.missions.end());
+        for (const RefusedMission& file : group.refused) {
+            entries.push_back(file.file);
+            refused[file.file] = file.problem;
+        }
     }
 }
 
@@ -44,32 +72,37 @@ int MissionMenu::entryCount() const {
 
 Vec2f MissionMenu::rowPosition(int i) const {
     int top = 16 * entryCount() - 40;
-    return Vec2f(float(app.width / 2 - 100), float(app.height / 2 - 32 * i + top));
+    return Vec2f(float(ui.width / 2 - 100), float(ui.height / 2 - 32 * i + top));
 }
 
 void MissionMenu::update() { menuUpdate(*this); }
 
 void MissionMenu::draw() {
-    beginMenuFrame();
+    beginMenuFrame(ui);
     int top = 16 * entryCount() - 40;
     glColor3f(1, 1, 1);
-    float titleWidth = textSize(*app.font, currentPage).x;
-    drawText(*app.font, currentPage,
-             Vec2f(float(app.width / 2) - titleWidth * 0.5f, float(app.height / 2 + top + 40)));
+    float titleWidth = textSize(*ui.font, currentPage).x;
+    drawText(*ui.font, currentPage,
+             Vec2f(float(ui.width / 2) - titleWidth * 0.5f, float(ui.height / 2 + top + 40)));
     glColor3f(0.3f, 0.3f, 0.5f);
-    drawText(*app.font, "------------------------------*", rowPosition(selected));
+    drawText(*ui.font, "------------------------------*", rowPosition(selected));
     auto page = pages.find(currentPage);
     for (int i = 0; page != pages.end() && i < int(page->second.size()); ++i) {
         const std::string& entry = page->second[i];
         Vec2f at = rowPosition(i);
+        auto problem = refused.find(entry);
+        if (problem != refused.end()) {
+            drawRefused(ui, entry, problem->second, at);
+            continue;
+        }
         glColor3f(0.7f, 0.7f, 0.7f);
-        drawText(*app.font, entry, at);
-        auto mission = app.missions.find(entry);
-        if (mission != app.missions.end()) {
-            drawMedalIcons(medalFor(app.records.best(mission->first), *mission->second), at);
+        drawText(*ui.font, entry, at);
+        auto mission = missions.find(entry);
+        if (mission != missions.end()) {
+            drawMedalIcons(medalFor(records.best(mission->first), *mission->second), at);
         }
     }
-    endMenuFrame();
+    endMenuFrame(ui);
 }
 
 bool MissionMenu::handleEvent(const InputEvent& event) {
@@ -99,14 +132,14 @@ void MissionMenu::activate() {
     if (page == pages.end() || selected < 0 || selected >= int(page->second.size())) return;
     const std::string& entry = page->second[selected];
     if (entry == backEntry) {
-        popScreen();
+        ui.popScreen();
         entered = true;
         return;
     }
-    auto mission = app.missions.find(entry);
-    if (mission == app.missions.end()) return;
-    app.world.mission = mission->second;
-    app.world.clearProgramAndReset();
-    pushScreen(app.briefingScreen);
+    auto mission = missions.find(entry);
+    if (mission == missions.end() || refused.count(entry)) return;
+    world.mission = mission->second;
+    world.clearProgramAndReset();
+    ui.pushScreen(&briefing);
     entered = true;
 }
