@@ -1,10 +1,5 @@
 #include "core/PngImage.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
 // The decoder is compiled into this file alone, PNG only, from memory: it
 // reads no file itself and decodes nothing else.
 #define STB_IMAGE_IMPLEMENTATION
@@ -16,30 +11,7 @@
 #define STBI_MAX_DIMENSIONS largestTextureSide
 #include <stb/stb_image.h>
 
-namespace {
-
-const std::uintmax_t largestFile = std::uintmax_t(64) << 20;  // bytes
-
-// The file's bytes, or a problem.
-std::string readBytes(const std::string& path, std::string& bytes) {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::exists(status)) return "cannot be opened";
-    if (!std::filesystem::is_regular_file(status)) return "is not a file";
-    if (std::filesystem::file_size(path, error) > largestFile) return "is larger than 64 MB";
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return "cannot be opened";
-    bytes.assign(std::istreambuf_iterator<char>(file), {});
-    if (file.bad()) return "cannot be read";
-    return "";
-}
-
-}  // namespace
-
-std::string pngProblem(const std::string& path) {
-    std::string bytes;
-    const std::string unread = readBytes(path, bytes);
-    if (!unread.empty()) return unread;
+std::string pngProblem(const std::string& bytes) {
     const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
     const int size = int(bytes.size());
     if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) return "is not a PNG image";

@@ -14,41 +14,41 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::uintmax_t largestModel = std::uintmax_t(64) << 20;  // bytes
+const std::uintmax_t largestFile = std::uintmax_t(64) << 20;  // bytes
 
 }  // namespace
 
 MissionFilesCheck::MissionFilesCheck(std::string dataFolder_) : dataFolder(std::move(dataFolder_)) {}
 
-std::string MissionFilesCheck::path(const std::string& name) const {
-    return dataFolder.empty() ? name : (fs::path(dataFolder) / name).string();
-}
-
-std::string MissionFilesCheck::modelProblem(const std::string& name, bool textured) {
-    const std::string key = (textured ? "skinned model:" : "model:") + name;
-    auto found = known.find(key);
-    if (found != known.end()) return found->second;
-    std::string& problem = known[key];
+// The bytes of the data file `name`, or why there are none.
+std::string MissionFilesCheck::read(const std::string& name, std::string& bytes) const {
+    const std::string path =
+        dataFolder.empty() ? name : (fs::path(dataFolder) / name).string();
     std::error_code error;
-    const fs::file_status status = fs::status(path(name), error);
-    if (error || !fs::exists(status)) return problem = "cannot be opened";
-    if (!fs::is_regular_file(status)) return problem = "is not a file";
-    if (fs::file_size(path(name), error) > largestModel) return problem = "is larger than 64 MB";
-    std::ifstream file(path(name), std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(file), {}};
-    if (!file.is_open() || file.bad()) return problem = "cannot be read";
-    ObjModel model;
-    model.parse(text);
-    const std::string why = objModelProblem(model, textured);
-    if (!why.empty()) problem = "is not an OBJ model the game can draw: " + why;
-    return problem;
+    const fs::file_status status = fs::status(path, error);
+    if (error || !fs::exists(status)) return "cannot be opened";
+    if (!fs::is_regular_file(status)) return "is not a file";
+    if (fs::file_size(path, error) > largestFile) return "is larger than 64 MB";
+    std::ifstream file(path, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(file), {});
+    if (!file.is_open() || file.bad()) return "cannot be read";
+    return "";
 }
 
-std::string MissionFilesCheck::textureProblem(const std::string& name) {
-    const std::string key = "texture:" + name;
-    auto found = known.find(key);
+std::string MissionFilesCheck::problem(const std::string& name, Use use) {
+    auto found = known.find({name, use});
     if (found != known.end()) return found->second;
-    return known[key] = pngProblem(path(name));
+    std::string bytes;
+    std::string why = read(name, bytes);
+    if (why.empty() && use == Texture) {
+        why = pngProblem(bytes);
+    } else if (why.empty()) {
+        ObjModel model;
+        model.parse(bytes);
+        why = objModelProblem(model, use == SkinnedModel);
+        if (!why.empty()) why = "is not an OBJ model the game can draw: " + why;
+    }
+    return known[{name, use}] = why;
 }
 
 bool MissionFilesCheck::check(const MissionDef& def, std::ostream& log) {
@@ -64,9 +64,9 @@ bool MissionFilesCheck::check(const MissionDef& def, std::ostream& log) {
         const BodyDef& body = def.bodies[i];
         if (!body.model.empty())
             report(i, body.modelLine, "model", body.model,
-                   modelProblem(body.model, !body.texture.empty()));
+                   problem(body.model, body.texture.empty() ? Model : SkinnedModel));
         if (!body.texture.empty())
-            report(i, body.textureLine, "texture", body.texture, textureProblem(body.texture));
+            report(i, body.textureLine, "texture", body.texture, problem(body.texture, Texture));
     }
     return sound;
 }
