@@ -4,7 +4,7 @@
 #include "sim/FlightPath.h"
 #include "sim/Instruction.h"
 
-class Mission;
+class Rules;
 class ProgramEditor;
 struct StoredOptions;
 struct World;
@@ -56,17 +56,25 @@ public:
     bool (*mouseHeld)();
 
 private:
-    void forgetMission(const Mission* mission);
+    void forgetMission(const Rules* mission);
     void noteEdit(const Program& program);
     void flyPreview(World& world);
+    void takeBackgroundFlight();
     void flyNeighbour(World& world, int delta, FlightPath& path);
 
     ProgramEditor& editor;
     StoredOptions& options;
     FlightPreview flights;
+    // A preview that took longer than a frame is flown beside the UI after
+    // it; the last one stays shown until the new one is ready.
+    BackgroundFlight background;
+    double lastFlightSeconds = 0.0;
+    bool awaiting = false;
+    Program awaited;
+    float awaitedBest = 0.0f;
     FlightPath trail, ghost, preview, lower, higher;
     FlightOverlay shown;
-    const Mission* mission = nullptr;  // the mission all paths belong to
+    const Rules* mission = nullptr;  // the mission all paths belong to
 
     Program seen;  // the program as at the last editable frame
     bool seenValid = false;

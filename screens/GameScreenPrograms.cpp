@@ -17,7 +17,7 @@ EditedPrograms& GameScreen::keptPrograms() {
 
 bool GameScreen::restoreEditedProgram() {
     if (!world.mission || !world.rocket) return false;
-    const auto found = keptPrograms().find(world.mission->name);
+    const auto found = keptPrograms().find(nameOf(world));
     if (found == keptPrograms().end()) return false;
     parseProgramText(found->second, world.rocket->program);
     return true;
@@ -27,7 +27,7 @@ void GameScreen::keepEditedProgram() {
     if (!world.mission || !world.rocket) return;
     std::string text = programText(world.rocket->program);
     if (!text.empty() && text.back() == '\n') text.pop_back();
-    std::string& kept = keptPrograms()[world.mission->name];
+    std::string& kept = keptPrograms()[missionOf(world)->name];
     if (kept == text) return;
     kept = text;
     if (!keptProgramsFile.empty()) writeEditedPrograms(keptProgramsFile, keptPrograms(), std::cout);
@@ -35,7 +35,7 @@ void GameScreen::keepEditedProgram() {
 
 void GameScreen::loadBestProgram() {
     if (!world.mission || !world.rocket) return;
-    const std::string& best = records.program(world.mission->name);
+    const std::string& best = records.program(nameOf(world));
     if (best.empty()) {
         say("No best program yet: win the mission first");
         return;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "sim/Instruction.h"
@@ -9,7 +11,6 @@
 #include "sim/World.h"
 
 class BodyTrack;
-class Mission;
 
 // A flight as a line to draw: the ship's positions after each step, thinned
 // by distance, and where each instruction of the program began.
@@ -52,8 +53,8 @@ public:
     // Notes the ship's place after one more step. Allocates nothing while
     // the program has no more instructions than it had at begin().
     void afterStep(const World& world);
-    // Marks how the flight ended: from the mission's flags, else `otherwise`.
-    void finish(const Mission& mission, Ending otherwise);
+    // Marks how the flight ended: from the world's run, else `otherwise`.
+    void finish(const World& world, Ending otherwise);
     void clear();
 
     bool empty() const { return points.empty(); }
@@ -103,17 +104,17 @@ public:
     FlightPreview& operator=(const FlightPreview&) = delete;
 
     // Flies `program` on `game.mission` into `path`, until won, failed or
-    // the horizon (or after `longest` steps, if positive and sooner). The
-    // mission keeps its per-run state in itself, so the stopped `game`
-    // world, which shares it, is reset after each call (its own program
-    // stays); the mission's score fields are restored.
-    void fly(World& game, const Program& program, FlightPath& path, long longest = 0);
-    // The same for several programs, with one reset of `game` at the end.
-    void fly(World& game, const Program* const programs[], FlightPath* const paths[],
+    // the horizon (or after `longest` steps, if positive and sooner).
+    // `game` is left as it is.
+    void fly(const World& game, const Program& program, FlightPath& path, long longest = 0);
+    // The same for several programs.
+    void fly(const World& game, const Program* const programs[], FlightPath* const paths[],
              size_t count, long longest = 0);
 
     // The player's best on the mission flown (0 = never won): it sets the horizon.
     float best = 0.0f;
+    // Once set, a flight ends early, its path unfinished.
+    const std::atomic<bool>* stop = nullptr;
 
 private:
     void followBodies(long horizon);
@@ -122,6 +123,34 @@ private:
     // The bodies' motion, the same in every flight of a mission, recorded in
     // the first and replayed in the others.
     std::unique_ptr<BodyTrack> track;
-    const Mission* trackMission = nullptr;
+    const Rules* trackMission = nullptr;
     long trackHorizon = 0;
+};
+
+// One preview at a time flown beside the caller, on a thread of its own with
+// a copy of the stopped game world: for flights that take longer than a frame.
+class BackgroundFlight {
+public:
+    BackgroundFlight();
+    ~BackgroundFlight();
+    BackgroundFlight(const BackgroundFlight&) = delete;
+    BackgroundFlight& operator=(const BackgroundFlight&) = delete;
+
+    // Starts flying `program` on `game`'s mission with the best score `best`,
+    // abandoning a flight still in progress.
+    void start(const World& game, float best, const Program& program);
+    // Once the flight started last has ended: its path and program, and true.
+    bool take(FlightPath& path, Program& program);
+    // Abandons a flight in progress.
+    void abandon();
+    bool busy() const { return worker.joinable(); }
+
+private:
+    FlightPreview preview;  // the worker's while it flies
+    World world;
+    Program program;
+    FlightPath path;
+    std::thread worker;
+    std::atomic<bool> done{false};
+    std::atomic<bool> cancel{false};
 };

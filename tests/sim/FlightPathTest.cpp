@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 
@@ -45,13 +46,13 @@ TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
 
         World game;
         load(game, mission, text);
-        mission.score = -1.0f;  // what the completion screen may still be showing
+        game.result.score = -1.0f;  // what the completion screen may still be showing
         const Program program = game.rocket->program;
         FlightPath first, second;
         preview.fly(game, program, first);
         preview.fly(game, program, second);
-        EXPECT_EQ(mission.score, -1.0f) << line;
-        EXPECT_FALSE(mission.won) << line << ": the stopped world is reset after a preview";
+        EXPECT_EQ(game.result.score, -1.0f) << line;
+        EXPECT_FALSE(game.result.won) << line << ": a preview leaves the stopped world alone";
         for (const FlightPath* path : {&first, &second}) {
             EXPECT_TRUE(sameBits(path->end(), run.position)) << line;
             EXPECT_EQ(path->ending(), FlightPath::Won) << line;
@@ -60,7 +61,7 @@ TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
             EXPECT_EQ(path->medal(), run.medal) << line;
         }
         long steps = 0;
-        while (!mission.won && !mission.failed) {
+        while (!game.result.won && !game.result.failed) {
             game.step();
             ++steps;
         }
@@ -109,7 +110,7 @@ TEST(FlightPath, ALongFlightKeepsItsPointsWithinTheCapacity) {
     for (size_t i = 1; i < path.kept().size(); ++i)
         EXPECT_LT(path.kept()[i - 1].step, path.kept()[i].step);
     World run;
-    load(run, *game.mission, "1 T 305");
+    load(run, *testMissions().at("First Orbit"), "1 T 305");
     for (long i = 0; i < path.steps(); ++i) run.step();
     EXPECT_TRUE(sameBits(path.end(), run.rocket->position));
 }
@@ -124,4 +125,27 @@ TEST(FlightPath, TheHorizonIsWhereTimeAloneCostsMoreThanTheBestPlus100) {
     for (auto [best, rate, horizon] : cases) {
         EXPECT_EQ(previewHorizon(best, rate), horizon) << best << " " << rate;
     }
+}
+
+// Beside the caller, on a copy of the stopped world: the same path as in
+// front of it; a new start abandons the flight before it.
+TEST(BackgroundFlight, FliesThePathTheForegroundPreviewFliesAndOnlyTheLastStarted) {
+    World game;
+    load(game, *testMissions().at("Lunar Orbit"), "7 S 7 W 717 T 438 L 8 S 6 W 198 T 66");
+    FlightPreview preview;
+    FlightPath expected;
+    preview.fly(game, game.rocket->program, expected);
+    BackgroundFlight background;
+    Program other = game.rocket->program;
+    other[3].value = 1;
+    background.start(game, 0.0f, other);
+    background.start(game, 0.0f, game.rocket->program);
+    FlightPath path;
+    Program flown;
+    while (!background.take(path, flown)) std::this_thread::yield();
+    EXPECT_EQ(programText(flown), programText(game.rocket->program));
+    EXPECT_EQ(path.steps(), expected.steps());
+    EXPECT_EQ(path.ending(), expected.ending());
+    EXPECT_TRUE(sameBits(path.end(), expected.end()));
+    EXPECT_FALSE(background.busy());
 }
