@@ -11,6 +11,7 @@
 #include "app/FramePacer.h"
 #include "app/OptionsMenu.h"
 #include "app/QuitSignals.h"
+#include "app/RedrawGate.h"
 #include "missions/Mission.h"
 #include "platform/Clock.h"
 #include "platform/Window.h"
@@ -95,35 +96,46 @@ void Application::run() {
     ui.stepCount = 0;
     if (quitSignalled()) ui.running = false;
     if (!ui.running) return;
+    RedrawGate gate(redrawAlways());
 #ifdef __EMSCRIPTEN__
     // The browser asks for each frame when it can show one: the page never
-    // blocks. This call does not return, and main()'s frame, which holds the
-    // game, stays as it is.
+    // blocks. This call does not return, and the frames of main() and of this
+    // call, which hold the game and the gate, stay as they are.
+    struct Loop {
+        Application* game;
+        RedrawGate* gate;
+    } loop{this, &gate};
     emscripten_set_main_loop_arg(
-        [](void* game) {
-            Application& self = *static_cast<Application*>(game);
-            self.runFrame();
-            if (!self.ui.running) emscripten_cancel_main_loop();
+        [](void* arg) {
+            Loop& loop = *static_cast<Loop*>(arg);
+            loop.game->runFrame(*loop.gate);
+            if (!loop.game->ui.running) emscripten_cancel_main_loop();
         },
-        this, 0, true);
+        &loop, 0, true);
 #else
     FramePacer pacer(gameFrameRate());
     while (ui.running) {
-        runFrame();
+        runFrame(gate);
         pacer.pace();
     }
 #endif
 }
 
-void Application::runFrame() {
+void Application::runFrame(RedrawGate& gate) {
     double now = secondsSinceStart();
     InputEvent event;
-    while (pollEvent(event)) ui.processEvent(event);
+    while (pollEvent(event)) {
+        ui.processEvent(event);
+        gate.input(now);
+    }
     // A termination signal ends the program like closing the window.
     if (quitSignalled()) ui.running = false;
     ui.runFixedUpdates(now);
-    if (Widget* screen = ui.currentScreen()) screen->draw();
-    swapWindow();
+    Widget* screen = ui.currentScreen();
+    if (gate.wanted(screen, now)) {
+        screen->draw();
+        swapWindow();
+    }
 }
 
 void Application::shutdown() {
