@@ -42,6 +42,7 @@ struct Application {
     GameFolders folders;                   // where data is read and files kept
     ScoreFile scores;          // "save.dat" of the missions
     Records records;           // the player's best scores and programs, as "save.dat" keeps them
+    std::string saveProblem;   // why the last save failed; "" when it did not
     World world;
     // Shared by the star field, the intro's particles and the optimizer, in
     // the order they draw; seeded from the clock after the first star field.

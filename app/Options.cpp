@@ -13,7 +13,9 @@ const Resolution resolutions[resolutionCount] = {
 };
 
 namespace {
-constexpr int32_t largestWindowSide = 16384;  // pixels
+// From a small screen's window to an 8K one; anything else is a damaged file.
+constexpr int32_t smallestWidth = 320, smallestHeight = 240;      // pixels
+constexpr int32_t largestWidth = 7680, largestHeight = 4320;      // pixels
 }  // namespace
 
 void loadOptions(const std::string& fileName) {
@@ -36,5 +38,6 @@ Resolution nextResolution(int32_t width, int32_t height) {
 }
 
 bool usableWindowSize(int32_t width, int32_t height) {
-    return width > 0 && height > 0 && width <= largestWindowSide && height <= largestWindowSide;
+    return width >= smallestWidth && height >= smallestHeight && width <= largestWidth &&
+           height <= largestHeight;
 }

@@ -110,5 +110,8 @@ void shutdown() {
     // A win still on show would otherwise be lost with the window.
     recordShownResult();
     app.scores.save(app.records, std::cout);
+    // The program on the game screen is kept, however the game ends.
+    if (app.gameScreen && currentScreen() == app.gameScreen) app.gameScreen->keepEditedProgram();
+    GameScreen::writeKeptPrograms();
     SDL_Quit();
 }

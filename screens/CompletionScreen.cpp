@@ -160,6 +160,10 @@ void CompletionScreen::draw() {
     drawMedalTargets(kept ? bestAfterRun(*mission) : keptBest(*mission));
     glColor3f(0.7f, 0.7f, 0.7f);
     drawCentred(scoreBreakdown(*mission), 100.0f);
+    if (showingSaveProblem) {
+        glColor3f(0.9f, 0.45f, 0.45f);
+        drawCentred("Could not save: " + app.saveProblem, 40.0f);
+    }
     glColor3f(0.45f, 0.45f, 0.6f);
     drawCentred("Press Space or Return to go on", 6.0f);
     endMenuFrame();
@@ -180,8 +184,13 @@ bool CompletionScreen::handleEvent(const SDL_Event& event) {
 }
 
 void CompletionScreen::dismiss() {
+    recordResult();
+    app.saveProblem = app.scores.save(app.records, std::cout);
+    if (!app.saveProblem.empty() && !showingSaveProblem) {
+        showingSaveProblem = true;
+        return;
+    }
+    showingSaveProblem = false;
     popScreen();
     entered = true;
-    recordResult();
-    app.scores.save(app.records, std::cout);
 }

@@ -17,8 +17,13 @@ public:
     void draw() override;
     bool handleEvent(const SDL_Event& event) override;
 
-    // Pops this screen, records the result and saves.
+    // Records the result, saves and pops this screen. A save that fails
+    // keeps the screen up once more, saying why; the next dismissal tries
+    // again and goes on either way (the result stays in memory).
     void dismiss();
+
+private:
+    bool showingSaveProblem = false;
 };
 
 // The medal a won run earns with `score`: 1 bronze, 2 silver, 3 gold.

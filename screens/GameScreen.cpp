@@ -134,6 +134,7 @@ void GameScreen::update() {
         setRunning(!app.world.running);
     }
     applyEdits();
+    keepEditsSoon();
     bool left = false;
     if (takeClick(quitButton)) {
         keepEditedProgram();

@@ -51,6 +51,10 @@ public:
     // Where the programs being edited are kept between starts; empty (as in
     // tests) keeps them for this session only.
     static std::string keptProgramsFile;
+    // Writes the edits not yet in that file (at the end of the game).
+    static void writeKeptPrograms();
+    // Keeps the ship's program as the one edited on this mission.
+    void keepEditedProgram();
 
 private:
     Button* addButton(const char* label, float x);
@@ -68,8 +72,8 @@ private:
     void drawMessage() const;
     // Ends a run that has flown past the horizon without winning or failing.
     void outOfTime();
-    // Keeps the ship's program as the one edited on this mission.
-    void keepEditedProgram();
+    // Notes the program being edited; it is written a moment after the edit.
+    void keepEditsSoon();
     // Replaces the ship's program with the mission's best.
     void loadBestProgram();
 

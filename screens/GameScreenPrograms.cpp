@@ -11,12 +11,20 @@
 namespace {
 
 // Read on first use, so that the save folder is settled by then.
-EditedPrograms& keptPrograms() {
-    static EditedPrograms programs =
-        GameScreen::keptProgramsFile.empty()
-            ? EditedPrograms()
-            : readEditedPrograms(GameScreen::keptProgramsFile, std::cout);
-    return programs;
+EditedProgramsFile& keptPrograms() {
+    static EditedProgramsFile file = [] {
+        EditedProgramsFile read(GameScreen::keptProgramsFile);
+        read.load(std::cout);
+        return read;
+    }();
+    return file;
+}
+
+// The ship's program in the form "programs.dat" keeps.
+std::string editedText(const World& world) {
+    std::string text = programText(world.rocket->program);
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
 }
 
 }  // namespace
@@ -26,22 +34,26 @@ std::string GameScreen::keptProgramsFile;
 bool GameScreen::restoreEditedProgram() {
     World& world = app.world;
     if (!world.mission || !world.rocket) return false;
-    const auto found = keptPrograms().find(world.mission->name);
-    if (found == keptPrograms().end()) return false;
-    parseProgramText(found->second, world.rocket->program);
-    return true;
+    const std::string* kept = keptPrograms().find(world.mission->name);
+    return kept && parseProgramText(*kept, world.rocket->program);
 }
 
 void GameScreen::keepEditedProgram() {
     const World& world = app.world;
     if (!world.mission || !world.rocket) return;
-    std::string text = programText(world.rocket->program);
-    if (!text.empty() && text.back() == '\n') text.pop_back();
-    std::string& kept = keptPrograms()[world.mission->name];
-    if (kept == text) return;
-    kept = text;
-    if (!keptProgramsFile.empty()) writeEditedPrograms(keptProgramsFile, keptPrograms(), std::cout);
+    keptPrograms().edit(world.mission->name, editedText(world), secondsSinceStart());
+    keptPrograms().write(std::cout);
 }
+
+void GameScreen::keepEditsSoon() {
+    const World& world = app.world;
+    if (!world.mission || !world.rocket || world.running) return;
+    const double now = secondsSinceStart();
+    keptPrograms().edit(world.mission->name, editedText(world), now);
+    keptPrograms().writeIfDue(now, std::cout);
+}
+
+void GameScreen::writeKeptPrograms() { keptPrograms().write(std::cout); }
 
 void GameScreen::loadBestProgram() {
     World& world = app.world;

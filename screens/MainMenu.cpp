@@ -94,9 +94,10 @@ void MainMenu::draw() {
         }
         drawText(*app.font, items[i], at);
     }
-    if (!app.folders.canSave) {
+    if (!app.folders.canSave || !app.saveProblem.empty()) {
         // Said where the player looks, not only on standard output.
-        std::string notice = app.folders.saveUnknown
+        std::string notice = !app.saveProblem.empty() ? "Could not save: " + app.saveProblem
+                             : app.folders.saveUnknown
                                  ? "Scores cannot be saved: there is no home folder."
                                  : "Scores cannot be saved: cannot write to " +
                                        shownFolder(app.folders.save);

@@ -46,5 +46,7 @@ int checkCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::o
 int checkMissionCommand(RunContext& run, const RunArgs& args, std::ostream& out,
                         std::ostream& err);
 
+// The longest list `check` reads.
+constexpr size_t maxListSize = size_t(64) << 20;  // bytes
 // Steps a run may take unless told otherwise.
 constexpr long defaultMaxSteps = 2000000;
