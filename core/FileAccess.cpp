@@ -129,6 +129,8 @@ std::string keepCopyAside(const std::string& path, const std::string& bytes) {
 
 FileLock::FileLock(const std::string& path) {
     fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0 && errno == ELOOP && ::unlink(path.c_str()) == 0)  // a planted link: ours is a file
+        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) {
         reason = path + ": " + errorText();
         return;

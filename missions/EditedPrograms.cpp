@@ -87,7 +87,9 @@ void EditedProgramsFile::edit(const std::string& mission, const std::string& tex
 }
 
 void EditedProgramsFile::writeIfDue(double now, std::ostream& log) {
-    if (!edited.empty() && now - firstEdit >= delay) write(log);
+    if (edited.empty() || now - firstEdit < delay) return;
+    // A file that cannot be written now is tried again after a while, not at every frame.
+    if (!write(log)) firstEdit = now + retryDelay - delay;
 }
 
 bool EditedProgramsFile::write(std::ostream& log) {

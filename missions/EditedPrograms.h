@@ -41,7 +41,8 @@ public:
     // not be (they stay to be written next time).
     bool write(std::ostream& log);
 
-    static constexpr double delay = 1.0;  // seconds
+    static constexpr double delay = 1.0;        // seconds
+    static constexpr double retryDelay = 30.0;  // seconds after a failed write
 
 private:
     bool writeLocked(std::ostream& log);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <ostream>
 
 #include "core/FileAccess.h"
@@ -164,6 +165,8 @@ ScoreFile::State ScoreFile::read(const std::string& name, Records& records, std:
 
 // Copies the damaged file aside; false, and said, when it could not be.
 bool ScoreFile::keepDamagedCopy(const std::string& bytes, std::ostream& log) {
+    const size_t mark = std::hash<std::string>{}(bytes);
+    if (mark == keptDamage) return true;  // copied at load, said then
     const std::string name = keepCopyAside(damagedFileName, bytes);
     if (name.empty()) {
         log << "ERROR: Failed to keep a copy of the damaged " << saveFileName
@@ -171,6 +174,7 @@ bool ScoreFile::keepDamagedCopy(const std::string& bytes, std::ostream& log) {
         return false;
     }
     log << "ERROR: The damaged " << saveFileName << " is kept as " << name << ".\n";
+    keptDamage = mark;
     return true;
 }
 

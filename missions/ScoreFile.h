@@ -40,6 +40,8 @@ private:
     bool keepDamagedCopy(const std::string& bytes, std::ostream& log);
     std::string saveLocked(Records& records, std::ostream& log);
 
+    size_t keptDamage = 0;  // a hash of the damaged bytes last copied aside
+
     std::string folder;
     bool known;
     std::string saveFileName;
