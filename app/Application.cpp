@@ -1,7 +1,5 @@
 #include "app/Application.h"
 
-#include <time.h>
-
 #include <ctime>
 
 #include "missions/Mission.h"
@@ -33,15 +31,3 @@ Application::~Application() {
 // Definition order matters: the application first, then the seeding.
 Application app;
 static RandomSeeder randomSeeder;
-
-double secondsSinceStart() {
-    static bool baseTaken = false;
-    static timespec base;
-    if (!baseTaken) {
-        baseTaken = true;
-        clock_gettime(CLOCK_MONOTONIC, &base);
-    }
-    timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return double(now.tv_sec - base.tv_sec) + double(now.tv_nsec - base.tv_nsec) * 1e-9;
-}

@@ -67,10 +67,8 @@ extern Application app;
 void initialize();
 // Runs until app.running is cleared: events, fixed 0.05 s updates, one frame.
 void mainLoop();
-// Shutdown after the loop: the farewell line, the score save, SDL_Quit.
+// Shutdown after the loop: the farewell line, the score save, the window closed.
 void shutdown();
-// Monotonic seconds since the first call.
-double secondsSinceStart();
 // One iteration's fixed-step catch-up: updates the current screen while
 // app.clock < now. Split out so the loop's arithmetic can be tested.
 void runFixedUpdates(double now);

@@ -39,8 +39,8 @@ void Button::draw() {
     glViewport(0, 0, app.width, app.height);
 }
 
-bool Button::handleEvent(const SDL_Event& event) {
-    if (event.type != SDL_MOUSEBUTTONDOWN) return false;
-    if (contains(windowPoint(event.button.x, event.button.y))) clicked = true;
+bool Button::handleEvent(const InputEvent& event) {
+    if (event.kind != InputEvent::MousePress) return false;
+    if (contains(windowPoint(event))) clicked = true;
     return true;
 }

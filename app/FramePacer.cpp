@@ -8,6 +8,7 @@
 #include <ctime>
 
 #include "app/Application.h"
+#include "platform/Clock.h"
 
 namespace {
 

@@ -19,35 +19,35 @@ void menuUpdate(Widget& screen) {
 
 void ListMenu::update() { menuUpdate(*this); }
 
-bool ListMenu::handleEvent(const SDL_Event& event) {
-    switch (event.type) {
-        case SDL_MOUSEMOTION:
-            selectItemAt(app.height - 1 - event.motion.y);
+bool ListMenu::handleEvent(const InputEvent& event) {
+    switch (event.kind) {
+        case InputEvent::MouseMove:
+            selectItemAt(event.y);
             return true;
-        case SDL_MOUSEBUTTONDOWN:
+        case InputEvent::MousePress:
             activateSelected();
             return true;
-        case SDL_KEYDOWN:
+        case InputEvent::KeyPress:
             break;
         default:
             return false;
     }
     int last = int(items.size()) - 1;
-    if (menuKeyActivates(event.key.keysym.sym, selected, last, last)) activateSelected();
+    if (menuKeyActivates(event.key, selected, last, last)) activateSelected();
     return true;
 }
 
-bool menuKeyActivates(SDLKey key, int& selected, int last, int escapeItem) {
+bool menuKeyActivates(Key key, int& selected, int last, int escapeItem) {
     switch (key) {
-        case SDLK_RETURN:
+        case Key::Return:
             return true;
-        case SDLK_ESCAPE:
+        case Key::Escape:
             selected = escapeItem;
             return true;
-        case SDLK_UP:
+        case Key::Up:
             if (selected > 0) --selected;
             return false;
-        case SDLK_DOWN:
+        case Key::Down:
             if (selected < last) ++selected;
             return false;
         default:

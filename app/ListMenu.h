@@ -19,7 +19,7 @@ public:
 
     // menuUpdate() on itself.
     void update() override;
-    bool handleEvent(const SDL_Event& event) override;
+    bool handleEvent(const InputEvent& event) override;
     // Carries out item `index` (always a valid index).
     virtual void activate(int index) = 0;
 
@@ -43,7 +43,7 @@ private:
 // The keys of every menu-like list with items 0..last: Up and Down move
 // `selected` within the list; Return activates it, and Escape selects
 // `escapeItem` first. True when the key activates the selection.
-bool menuKeyActivates(SDLKey key, int& selected, int last, int escapeItem);
+bool menuKeyActivates(Key key, int& selected, int last, int escapeItem);
 
 // The update shared by the menu-like screens: the timer restart, then one
 // star-field step.

@@ -12,12 +12,6 @@ const Resolution resolutions[resolutionCount] = {
     {1440, 900}, {1680, 1050}, {1920, 1080}, {1920, 1200},
 };
 
-namespace {
-// From a small screen's window to an 8K one; anything else is a damaged file.
-constexpr int32_t smallestWidth = 320, smallestHeight = 240;      // pixels
-constexpr int32_t largestWidth = 7680, largestHeight = 4320;      // pixels
-}  // namespace
-
 void loadOptions(const std::string& fileName) {
     readOptionsFile(app.folders.configFile(fileName), videoSettings, std::cout);
     app.width = videoSettings.width;
@@ -35,9 +29,4 @@ Resolution nextResolution(int32_t width, int32_t height) {
             return resolutions[(i + 1) % resolutionCount];
     }
     return resolutions[0];
-}
-
-bool usableWindowSize(int32_t width, int32_t height) {
-    return width >= smallestWidth && height >= smallestHeight && width <= largestWidth &&
-           height <= largestHeight;
 }

@@ -26,6 +26,3 @@ extern const Resolution resolutions[resolutionCount];
 // The entry after (width, height), wrapping round; a size that is not in the
 // table gives the first entry.
 Resolution nextResolution(int32_t width, int32_t height);
-
-// Whether a window of this size is worth asking for at all.
-bool usableWindowSize(int32_t width, int32_t height);

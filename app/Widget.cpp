@@ -33,24 +33,17 @@ void popScreen() {
 
 Widget* currentScreen() { return app.screens.empty() ? nullptr : app.screens.back(); }
 
-bool dispatchEvent(const SDL_Event& event) {
+bool dispatchEvent(const InputEvent& event) {
     for (Widget* w = app.focus; w != nullptr; w = w->parent) {
         if (w->handleEvent(event)) return true;
     }
     return false;
 }
 
-bool isWheelEvent(const SDL_Event& event) {
-    return (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP) &&
-           (event.button.button == SDL_BUTTON_WHEELUP ||
-            event.button.button == SDL_BUTTON_WHEELDOWN);
-}
-
-void dispatchWheel(const SDL_Event& event) {
-    if (event.type != SDL_MOUSEBUTTONDOWN) return;  // a notch is taken once, on its press
+void dispatchWheel(const InputEvent& event) {
     Widget* w = currentScreen();
     if (!w) return;
-    Vec2f p = windowPoint(event.button.x, event.button.y);
+    Vec2f p = windowPoint(event);
     for (bool deeper = true; deeper;) {
         deeper = false;
         for (Widget* child : w->children) {
@@ -60,15 +53,12 @@ void dispatchWheel(const SDL_Event& event) {
             break;
         }
     }
-    int rows = event.button.button == SDL_BUTTON_WHEELUP ? -1 : 1;
     for (; w != nullptr; w = w->parent) {
-        if (w->scroll(rows)) return;
+        if (w->scroll(event.rows)) return;
     }
 }
 
-LocalPoint localPoint(const Widget& widget, int x, int y) {
-    Vec2f p = windowPoint(x, y);
+LocalPoint localPoint(const Widget& widget, const InputEvent& event) {
+    Vec2f p = windowPoint(event);
     return {int(p.x - widget.min.x), int(p.y - widget.min.y)};
 }
-
-Vec2f windowPoint(int x, int y) { return Vec2f(float(x), float(app.height - 1 - y)); }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <SDL/SDL.h>
-
 #include <vector>
 
+#include "platform/InputEvent.h"
 #include "render/Vec2f.h"
 
 // Base of every screen and control. Widgets are created once and never
@@ -23,7 +22,7 @@ public:
 
     virtual void update() {}
     virtual void draw() {}
-    virtual bool handleEvent(const SDL_Event&) { return false; }
+    virtual bool handleEvent(const InputEvent&) { return false; }
     // The mouse wheel over this widget: `rows` up (negative) or down
     // (positive). True when taken; otherwise it is offered to the parent.
     virtual bool scroll(int /*rows*/) { return false; }
@@ -40,20 +39,16 @@ void pushScreen(Widget* screen);
 void popScreen();
 Widget* currentScreen();
 // Offers an event to the focused widget and then up its parent chain.
-bool dispatchEvent(const SDL_Event& event);
-
-// SDL reports each notch of the mouse wheel as a press and a release of
-// button 4 (up) or 5 (down); they are no presses a player makes.
-bool isWheelEvent(const SDL_Event& event);
+bool dispatchEvent(const InputEvent& event);
 // Offers a wheel notch to the deepest visible widget under the pointer of
 // the current screen and then up its parent chain; the focus stays put.
-void dispatchWheel(const SDL_Event& event);
+void dispatchWheel(const InputEvent& event);
 
 struct LocalPoint {
     int x;
     int y;
 };
-// An SDL mouse position relative to the widget's lower-left corner, y up.
-LocalPoint localPoint(const Widget& widget, int x, int y);
-// Converts an SDL mouse position (origin top-left) to window pixels (origin bottom-left).
-Vec2f windowPoint(int x, int y);
+// The event's pointer relative to the widget's lower-left corner, y up.
+LocalPoint localPoint(const Widget& widget, const InputEvent& event);
+// The event's pointer in window pixels.
+inline Vec2f windowPoint(const InputEvent& event) { return Vec2f(float(event.x), float(event.y)); }

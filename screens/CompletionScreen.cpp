@@ -169,14 +169,14 @@ void CompletionScreen::draw() {
     endMenuFrame();
 }
 
-bool CompletionScreen::handleEvent(const SDL_Event& event) {
-    if (event.type == SDL_KEYDOWN) {
-        SDLKey key = event.key.keysym.sym;
+bool CompletionScreen::handleEvent(const InputEvent& event) {
+    if (event.kind == InputEvent::KeyPress) {
+        Key key = event.key;
         bool settled = !entered && app.clock - enterTime >= spaceGuardSeconds;
-        if (key == SDLK_ESCAPE || key == SDLK_RETURN || (key == SDLK_SPACE && settled)) dismiss();
+        if (key == Key::Escape || key == Key::Return || (key == Key::Space && settled)) dismiss();
         return true;
     }
-    if (event.type == SDL_MOUSEBUTTONDOWN) {
+    if (event.kind == InputEvent::MousePress) {
         dismiss();
         return true;
     }

@@ -15,7 +15,7 @@ public:
 
     void update() override;
     void draw() override;
-    bool handleEvent(const SDL_Event& event) override;
+    bool handleEvent(const InputEvent& event) override;
 
     // Records the result, saves and pops this screen. A save that fails
     // keeps the screen up once more, saying why; the next dismissal tries

@@ -1,13 +1,13 @@
 #include "screens/FlightPaths.h"
 
-#include <SDL/SDL.h>
-
 #include <algorithm>
 #include <vector>
 
 #include "app/Application.h"
 #include "app/Options.h"
 #include "missions/Mission.h"
+#include "platform/Clock.h"
+#include "platform/Window.h"
 #include "screens/ProgramEditor.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -48,12 +48,10 @@ int32_t movedValue(int32_t value, int delta) {
     return int32_t(std::clamp(moved, low, high));
 }
 
-bool anyMouseButton() { return SDL_GetMouseState(nullptr, nullptr) != 0; }
-
 }  // namespace
 
 FlightPaths::FlightPaths(ProgramEditor& editor_)
-    : clock(secondsSinceStart), mouseHeld(anyMouseButton), editor(editor_) {}
+    : clock(secondsSinceStart), mouseHeld(mouseButtonHeld), editor(editor_) {}
 
 bool FlightPaths::previewShown() const { return videoSettings.showPreview; }
 

@@ -11,6 +11,7 @@
 #include "app/Application.h"
 #include "app/Button.h"
 #include "missions/Mission.h"
+#include "platform/Clock.h"
 #include "render/Font.h"
 #include "render/WindowProjection.h"
 #include "screens/CompletionScreen.h"

@@ -39,7 +39,7 @@ public:
 
     void update() override;
     void draw() override;
-    bool handleEvent(const SDL_Event& event) override;
+    bool handleEvent(const InputEvent& event) override;
 
     // Running: Stop label, editing buttons hidden, Turbo shown, editor locked.
     // Stopping also resets the world, so the ship is back at its start.
@@ -63,7 +63,7 @@ private:
     void stepByWorldSpeed();
     void applyEdits();
     void drawReadout() const;
-    void handleStoppedKey(int sym);
+    void handleStoppedKey(Key key);
     void continueOptimizing();
     // Forgets every button press of this update.
     void dropPresses();

@@ -10,58 +10,58 @@
 
 // Every key press is consumed; while running only Return, Escape and Space act.
 // Keys set the same flags as the buttons, so both take the same path in update().
-bool GameScreen::handleEvent(const SDL_Event& event) {
-    if (event.type != SDL_KEYDOWN) return false;
-    int sym = event.key.keysym.sym;
+bool GameScreen::handleEvent(const InputEvent& event) {
+    if (event.kind != InputEvent::KeyPress) return false;
+    Key key = event.key;
     if (optimizer) {
         // The program is the optimizer's until it is done: only leaving is possible.
-        if (sym == SDLK_ESCAPE) quitButton->clicked = true;
+        if (key == Key::Escape) quitButton->clicked = true;
         return true;
     }
-    if (sym == SDLK_p) {
+    if (key == Key::P) {
         paths->togglePreview();
-    } else if (sym == SDLK_RETURN) {
+    } else if (key == Key::Return) {
         runButton->clicked = true;
-    } else if (sym == SDLK_ESCAPE) {
+    } else if (key == Key::Escape) {
         quitButton->clicked = true;
     } else if (app.world.running) {
-        if (sym == SDLK_SPACE) turboButton->clicked = true;
+        if (key == Key::Space) turboButton->clicked = true;
     } else {
-        handleStoppedKey(sym);
+        handleStoppedKey(key);
     }
     return true;
 }
 
-void GameScreen::handleStoppedKey(int sym) {
-    switch (sym) {
-        case SDLK_t:
+void GameScreen::handleStoppedKey(Key key) {
+    switch (key) {
+        case Key::T:
             thrustButton->clicked = true;
             return;
-        case SDLK_l:
+        case Key::L:
             leftButton->clicked = true;
             return;
-        case SDLK_r:
+        case Key::R:
             rightButton->clicked = true;
             return;
-        case SDLK_w:
+        case Key::W:
             waitButton->clicked = true;
             return;
-        case SDLK_s:
+        case Key::S:
             sleepButton->clicked = true;
             return;
-        case SDLK_DELETE:
+        case Key::Delete:
             delButton->clicked = true;
             return;
-        case SDLK_PAGEUP:
+        case Key::PageUp:
             upButton->clicked = true;
             return;
-        case SDLK_PAGEDOWN:
+        case Key::PageDown:
             downButton->clicked = true;
             return;
-        case SDLK_b:
+        case Key::B:
             loadBestProgram();
             return;
-        case SDLK_F1:
+        case Key::F1:
             optimizeRequested = !optimizeRequested;
             return;
         default:
@@ -74,35 +74,33 @@ void GameScreen::handleStoppedKey(int sym) {
     Program& program = app.world.rocket->program;
     int n = int(program.size());
     int& s = editor->selected;
-    switch (sym) {
-        case SDLK_UP:
+    switch (key) {
+        case Key::Up:
             s = std::max(s - 1, 0);
             editor->digits.select(s);
             return;
-        case SDLK_DOWN:
+        case Key::Down:
             s = std::min(s + 1, n);
             editor->digits.select(s);
             return;
-        case SDLK_LEFT:
-        case SDLK_MINUS:
-        case SDLK_KP_MINUS:
+        case Key::Left:
+        case Key::Minus:
+        case Key::KeypadMinus:
             editor->digits.nudge(program, s, -1);
             return;
-        case SDLK_RIGHT:
-        case SDLK_PLUS:
-        case SDLK_EQUALS:  // "+" without Shift
-        case SDLK_KP_PLUS:
+        case Key::Right:
+        case Key::Plus:
+        case Key::Equals:  // "+" without Shift
+        case Key::KeypadPlus:
             editor->digits.nudge(program, s, +1);
             return;
         default:
             break;
     }
     if (s < 0 || s > n) return;
-    if (sym == SDLK_BACKSPACE) {
+    if (key == Key::Backspace) {
         editor->digits.type(program, s, -1);
-    } else if (sym >= SDLK_0 && sym <= SDLK_9) {
-        editor->digits.type(program, s, sym - SDLK_0);
-    } else if (sym >= SDLK_KP0 && sym <= SDLK_KP9) {
-        editor->digits.type(program, s, sym - SDLK_KP0);
+    } else if (typedDigit(key) >= 0) {
+        editor->digits.type(program, s, typedDigit(key));
     }
 }

@@ -93,11 +93,11 @@ void LoadingScreen::draw() {
     drawHint(t);
 }
 
-bool LoadingScreen::handleEvent(const SDL_Event& event) {
-    bool finishing = event.type == SDL_MOUSEBUTTONDOWN;
-    if (event.type == SDL_KEYDOWN) {
-        SDLKey key = event.key.keysym.sym;
-        finishing = key == SDLK_RETURN || key == SDLK_SPACE || key == SDLK_ESCAPE;
+bool LoadingScreen::handleEvent(const InputEvent& event) {
+    bool finishing = event.kind == InputEvent::MousePress;
+    if (event.kind == InputEvent::KeyPress) {
+        Key key = event.key;
+        finishing = key == Key::Return || key == Key::Space || key == Key::Escape;
     }
     if (finishing) finishIntro();
     return finishing;

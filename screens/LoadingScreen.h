@@ -21,7 +21,7 @@ public:
 
     void update() override;
     void draw() override;
-    bool handleEvent(const SDL_Event& event) override;
+    bool handleEvent(const InputEvent& event) override;
 
     // Shows the main menu; the intro restarts when it is uncovered again.
     void finishIntro();

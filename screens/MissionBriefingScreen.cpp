@@ -60,22 +60,22 @@ void MissionBriefingScreen::draw() {
     endMenuFrame();
 }
 
-bool MissionBriefingScreen::handleEvent(const SDL_Event& event) {
+bool MissionBriefingScreen::handleEvent(const InputEvent& event) {
     int last = int(choices.size()) - 1;
-    switch (event.type) {
-        case SDL_MOUSEMOTION: {
-            int py = app.height - event.motion.y - 1;
+    switch (event.kind) {
+        case InputEvent::MouseMove: {
+            int py = event.y;
             for (int i = 0; i <= last; ++i) {
                 float height = textSize(*app.font, choices[i]).y;
                 if (choiceY(i) <= py && py <= choiceY(i) + height) selected = i;
             }
             return true;
         }
-        case SDL_MOUSEBUTTONDOWN:
+        case InputEvent::MousePress:
             activate();
             return true;
-        case SDL_KEYDOWN:
-            if (menuKeyActivates(event.key.keysym.sym, selected, last, last)) activate();
+        case InputEvent::KeyPress:
+            if (menuKeyActivates(event.key, selected, last, last)) activate();
             return true;
         default:
             return false;

@@ -72,22 +72,22 @@ void MissionMenu::draw() {
     endMenuFrame();
 }
 
-bool MissionMenu::handleEvent(const SDL_Event& event) {
+bool MissionMenu::handleEvent(const InputEvent& event) {
     int last = entryCount() - 1;
-    switch (event.type) {
-        case SDL_MOUSEMOTION: {
-            float py = float(app.height - event.motion.y - 1);
+    switch (event.kind) {
+        case InputEvent::MouseMove: {
+            float py = float(event.y);
             for (int i = 0; i <= last; ++i) {
                 float y = rowPosition(i).y;
                 if (y <= py && py <= y + rowHeight) selected = i;
             }
             return true;
         }
-        case SDL_MOUSEBUTTONDOWN:
+        case InputEvent::MousePress:
             activate();
             return true;
-        case SDL_KEYDOWN:
-            if (menuKeyActivates(event.key.keysym.sym, selected, last, 0)) activate();
+        case InputEvent::KeyPress:
+            if (menuKeyActivates(event.key, selected, last, 0)) activate();
             return true;
         default:
             return false;

@@ -18,7 +18,7 @@ public:
 
     void update() override;
     void draw() override;
-    bool handleEvent(const SDL_Event& event) override;
+    bool handleEvent(const InputEvent& event) override;
 
     // Goes back, or makes the highlighted mission current and shows its briefing.
     void activate();

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/Application.h"
+#include "platform/Window.h"
 #include "render/Font.h"
 #include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
@@ -66,8 +67,7 @@ void pressValue(Instruction& instruction, int v) {
 void ProgramEditor::update() { restartTimer(); }
 
 void ProgramEditor::repeatHeld() {
-    const bool down = (SDL_GetMouseState(nullptr, nullptr) &
-                       (SDL_BUTTON_LMASK | SDL_BUTTON_MMASK | SDL_BUTTON_RMASK)) != 0;
+    const bool down = mouseButtonHeld();
     if (!down || !editable || app.world.running || !app.world.rocket) heldDelta = 0;
     if (heldDelta == 0 || app.clock < heldNext) return;
     Program& program = app.world.rocket->program;
@@ -112,15 +112,14 @@ int ProgramEditor::rowAt(int y, int rowCount) const {
     return -1;
 }
 
-bool ProgramEditor::handleEvent(const SDL_Event& event) {
+bool ProgramEditor::handleEvent(const InputEvent& event) {
     if (app.world.running || !app.world.rocket) return false;
     Program& program = app.world.rocket->program;
     int n = int(program.size());
-    if (event.type == SDL_MOUSEMOTION) {
-        // Only a held button drags; the wheel's buttons 4 and 5 do not.
-        if ((event.motion.state & (SDL_BUTTON_LMASK | SDL_BUTTON_MMASK | SDL_BUTTON_RMASK)) == 0)
-            return false;
-        LocalPoint p = localPoint(*this, event.motion.x, event.motion.y);
+    if (event.kind == InputEvent::MouseMove) {
+        // Only a held button drags.
+        if (!event.dragging) return false;
+        LocalPoint p = localPoint(*this, event);
         int row = rowAt(p.y, n);
         if (row >= 0) {
             selected = row;
@@ -129,8 +128,8 @@ bool ProgramEditor::handleEvent(const SDL_Event& event) {
         }
         return true;
     }
-    if (event.type == SDL_MOUSEBUTTONDOWN) {
-        LocalPoint p = localPoint(*this, event.button.x, event.button.y);
+    if (event.kind == InputEvent::MousePress) {
+        LocalPoint p = localPoint(*this, event);
         int row = rowAt(p.y, n + 1);
         if (row >= 0) {
             selected = row;

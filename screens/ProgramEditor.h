@@ -24,7 +24,7 @@ public:
 
     void update() override;
     void draw() override;
-    bool handleEvent(const SDL_Event& event) override;
+    bool handleEvent(const InputEvent& event) override;
     // Scrolls a program longer than the view, taking the selection along so
     // that it stays in view.
     bool scroll(int rows) override;

@@ -54,10 +54,10 @@ ViewLayerKey SpaceView::stillPartKey(const Texture& backdrop, float w, float h) 
 
 void SpaceView::update() { restartTimer(); }
 
-bool SpaceView::handleEvent(const SDL_Event& event) {
-    if (!paths || event.type != SDL_MOUSEBUTTONDOWN || event.button.button != SDL_BUTTON_LEFT)
+bool SpaceView::handleEvent(const InputEvent& event) {
+    if (!paths || event.kind != InputEvent::MousePress || event.button != MouseButton::Left)
         return false;
-    LocalPoint p = localPoint(*this, event.button.x, event.button.y);
+    LocalPoint p = localPoint(*this, event);
     return paths->pick(Vec2f(float(p.x), float(p.y)), framed, max.x - min.x, max.y - min.y);
 }
 

@@ -19,7 +19,7 @@ public:
     void update() override;
     void draw() override;
     // A left press on a tick of the preview selects its instruction.
-    bool handleEvent(const SDL_Event& event) override;
+    bool handleEvent(const InputEvent& event) override;
 
     // Where the view looks, as framed by the last draw().
     const Camera& camera() const { return framed; }

@@ -1,11 +1,12 @@
 #include "screens/ViewLayer.h"
 
 #include <GL/glext.h>
-#include <SDL/SDL.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/Window.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ struct FrameBufferCalls {
 
 template <typename Call>
 void load(Call& call, const char* name) {
-    call = reinterpret_cast<Call>(SDL_GL_GetProcAddress(name));
+    call = reinterpret_cast<Call>(glCallAddress(name));
 }
 
 bool frameBuffersSupported() {

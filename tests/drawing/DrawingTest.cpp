@@ -16,7 +16,9 @@
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "render/Font.h"
-#include "render/Mesh.h"
+#include "platform/Window.h"
+#include "render/DrawingSetup.h"
+#include "render/WindowProjection.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
 #include "screens/ViewLayer.h"
@@ -48,37 +50,24 @@ struct Image {
     }
 };
 
-// A real 1280 x 720 OpenGL window under the tests' X display, with the GL
-// state and the fonts that start-up sets.
+// The game's own 1280 x 720 window with the GL state and the fonts that
+// start-up gives it.
 void openTestWindow() {
-    if (SDL_GetVideoSurface()) return;
-    if (SDL_Init(SDL_INIT_VIDEO) != 0 ||
-        !SDL_SetVideoMode(1280, 720, 32, SDL_HWSURFACE | SDL_OPENGL | SDL_HWACCEL)) {
-        std::fprintf(stderr, "test window: %s\n", SDL_GetError());
-        std::exit(2);
-    }
-    app.width = 1280;
-    app.height = 720;
-    initMeshRendering();
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glEnable(GL_POINT_SMOOTH);
-    glEnable(GL_LINE_SMOOTH);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    static bool opened = false;
+    if (opened) return;
+    opened = true;
+    const WindowMode mode = openWindow(WindowMode{1280, 720, false});
+    ASSERT_EQ(mode.width, 1280);
+    ASSERT_EQ(mode.height, 720);
+    app.width = mode.width;
+    app.height = mode.height;
+    setUpDrawing();
     app.font = new Font("images/font.png", -5, 2);
     app.smallFont = new Font("images/font_small.png", -9, -5);
 }
 
 // The whole window in pixels, as the menus draw.
-void usePixelProjection() {
-    glViewport(0, 0, app.width, app.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0.0, app.width, 0.0, app.height, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}
+void usePixelProjection() { projectOntoWindow(app.width, app.height); }
 
 void clearWindow() {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
@@ -293,10 +282,7 @@ TEST_F(Drawing, TheButtonBarShowsTurboAndTheReadoutOnlyWhileRunning) {
     };
     //                    Run Left Right Turbo Thrust Wait Sleep Del Up Down Quit
     EXPECT_EQ(edges(show(screen)), "XXX.XXXXXXX");
-    SDL_Event run{};
-    run.type = SDL_KEYDOWN;
-    run.key.keysym.sym = SDLK_RETURN;
-    dispatchEvent(run);
+    dispatchEvent(InputEvent::keyPress(Key::Return));
     screen.update();
     ASSERT_TRUE(app.world.running);
     app.world.time = 1234;

@@ -35,7 +35,7 @@ protected:
         app.world.mission->score = score;
         app.world.rocket->program = std::move(program);
     }
-    std::string dismissWith(const SDL_Event& event) {
+    std::string dismissWith(const InputEvent& event) {
         testing::internal::CaptureStdout();
         EXPECT_TRUE(screen.handleEvent(event));
         return testing::internal::GetCapturedStdout();
@@ -54,15 +54,15 @@ TEST_F(Completion, DismissingSavesAndKeepsTheBestRunWithTiesTakingTheNewProgram)
     struct Case {
         float best;  // 0: never won
         float score;
-        SDL_Event dismissal;
+        InputEvent dismissal;
         float keptBest;
         const char* keptProgram;
     };
     const std::vector<Case> cases = {
-        {0.0f, 5000.0f, keyPress(SDLK_RETURN), 5000.0f, "1 T 100\n"},  // whatever the medal
-        {120.0f, 130.0f, keyPress(SDLK_ESCAPE), 120.0f, "1 T 90\n"},
+        {0.0f, 5000.0f, keyPress(Key::Return), 5000.0f, "1 T 100\n"},  // whatever the medal
+        {120.0f, 130.0f, keyPress(Key::Escape), 120.0f, "1 T 90\n"},
         {120.0f, 120.0f, mousePress(5, 5), 120.0f, "1 T 100\n"},
-        {120.0f, 110.5f, keyPress(SDLK_RETURN), 110.5f, "1 T 100\n"},
+        {120.0f, 110.5f, keyPress(Key::Return), 110.5f, "1 T 100\n"},
     };
     for (const Case& c : cases) {
         std::filesystem::remove("save.dat");
@@ -106,10 +106,10 @@ TEST_F(Completion, NotesTellANewBestAndTheDistanceToTheNextMedal) {
 TEST_F(Completion, SpaceGoesOnOnlyOnceTheScreenHasBeenUpAMoment) {
     finishRun(130.0f, thrust100);
     screen.update();  // shown: its timer starts
-    EXPECT_TRUE(screen.handleEvent(keyPress(SDLK_SPACE)));
+    EXPECT_TRUE(screen.handleEvent(keyPress(Key::Space)));
     EXPECT_EQ(currentScreen(), &screen) << "a turbo press just after the win went on";
     app.clock += 0.5;
-    EXPECT_EQ(dismissWith(keyPress(SDLK_SPACE)), "Saving game.\n");
+    EXPECT_EQ(dismissWith(keyPress(Key::Space)), "Saving game.\n");
     EXPECT_EQ(currentScreen(), &gameScreen);
     EXPECT_EQ(app.records.best("Thrust"), 130.0f);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <SDL/SDL.h>
 #include <string>
 
 #include "app/Application.h"
+#include "platform/InputEvent.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "render/Font.h"
@@ -31,17 +31,7 @@ inline void useHeadlessFonts() {
     app.smallFont = &small;
 }
 
-inline SDL_Event keyPress(SDLKey key) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    return event;
-}
+inline InputEvent keyPress(Key key) { return InputEvent::keyPress(key); }
 
-inline SDL_Event mousePress(int x, int y) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.x = Uint16(x);
-    event.button.y = Uint16(y);
-    return event;
-}
+// A left press at window pixels (x, y), y up.
+inline InputEvent mousePress(int x, int y) { return InputEvent::mousePress(x, y); }

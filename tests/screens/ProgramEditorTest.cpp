@@ -68,7 +68,8 @@ protected:
         screen->update();
         ++app.stepCount;
     }
-    bool key(int sym) { return screen->handleEvent(keyPress(SDLKey(sym))); }
+    bool key(Key k) { return screen->handleEvent(keyPress(k)); }
+    bool key(char c) { return key(charKey(c)); }
     Program& program() { return app.world.rocket->program; }
     int& selected() { return screen->editor->selected; }
     std::string shown() {  // "T0 W7|2": opcodes and values, then the selection
@@ -79,7 +80,7 @@ protected:
         return text + "|" + std::to_string(selected());
     }
     void startRun(int speed) {
-        key(SDLK_RETURN);
+        key(Key::Return);
         tick();
         ASSERT_TRUE(app.world.running);
         app.world.speed = speed;
@@ -123,8 +124,8 @@ TEST_F(Editor, EditingKeysChangeTheProgramAndTheSelectionWithinTheirLimits) {
         {"t|r|w|#0D|D|D|D|", "|0"},
     };
     const std::string named = "BDUNPQ<>";
-    const int symbols[] = {SDLK_BACKSPACE, SDLK_DELETE,   SDLK_UP,   SDLK_DOWN,
-                           SDLK_PAGEUP,    SDLK_PAGEDOWN, SDLK_LEFT, SDLK_RIGHT};
+    const Key symbols[] = {Key::Backspace, Key::Delete,   Key::Up,   Key::Down,
+                           Key::PageUp,    Key::PageDown, Key::Left, Key::Right};
     for (const auto& c : cases) {
         SetUp();
         for (const char* k = c.script; *k; ++k) {
@@ -157,8 +158,8 @@ TEST_F(Editor, APressSelectsItsRowAndSetsOrStepsTheValueByWhereItFalls) {
     for (const auto& c : cases) {
         SetUp();
         program() = {{Thrust, 100}, {Thrust, 200}, {Thrust, 300}};
-        // SDL rows count from the window's top, which is the editor's.
-        EXPECT_TRUE(screen->editor->handleEvent(mousePress(1024 + c.x, 32 * c.row + 19)));
+        // Row r spans 32 pixels from the window's top (719), which is the editor's.
+        EXPECT_TRUE(screen->editor->handleEvent(mousePress(1024 + c.x, 700 - 32 * c.row)));
         EXPECT_EQ(shown(), c.shown) << c.row << " " << c.x;
     }
 }
@@ -168,16 +169,16 @@ TEST_F(Editor, WhileRunningOnlyReturnEscapeAndSpaceActAndReturnStopsKeepingThePr
     tick();
     program()[0].value = 1000;
     startRun(1000);
-    for (int sym : {int('t'), int('5'), int(SDLK_BACKSPACE), int(SDLK_DELETE), int(SDLK_UP),
-                    int(SDLK_RIGHT), int(SDLK_F1)})
-        EXPECT_TRUE(key(sym));
+    for (Key k : {charKey('t'), charKey('5'), Key::Backspace, Key::Delete, Key::Up, Key::Right,
+                  Key::F1})
+        EXPECT_TRUE(key(k));
     tick();
     EXPECT_EQ(app.world.time, 10);
     EXPECT_EQ(shown(), "T1000|1");
     EXPECT_FALSE(screen->optimizeRequested);
-    EXPECT_FALSE(screen->editor->handleEvent(mousePress(1024 + 45, 19)));
+    EXPECT_FALSE(screen->editor->handleEvent(mousePress(1024 + 45, 700)));
     EXPECT_EQ(shown(), "T1000|1");
-    key(SDLK_RETURN);
+    key(Key::Return);
     tick();
     EXPECT_FALSE(app.world.running);
     EXPECT_EQ(app.world.time, 0);

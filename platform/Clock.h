@@ -1,0 +1,4 @@
+#pragma once
+
+// Monotonic seconds since the first call.
+double secondsSinceStart();
