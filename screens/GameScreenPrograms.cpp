@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "missions/EditedPrograms.h"
 #include "missions/Mission.h"
+#include "platform/Clock.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
 #include "sim/ProgramText.h"
