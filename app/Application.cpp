@@ -1,33 +1,117 @@
 #include "app/Application.h"
 
+#include <cstdio>
 #include <ctime>
+#include <iostream>
 
+#include "app/FramePacer.h"
+#include "app/OptionsMenu.h"
+#include "app/QuitSignals.h"
 #include "missions/Mission.h"
+#include "platform/Clock.h"
+#include "platform/Window.h"
+#include "render/DrawingSetup.h"
+#include "render/Font.h"
+#include "screens/CompletionScreen.h"
+#include "screens/GameScreen.h"
+#include "screens/LoadingScreen.h"
+#include "screens/MainMenu.h"
+#include "screens/MissionBriefingScreen.h"
+#include "screens/MissionMenu.h"
 
 namespace {
 
 constexpr int starCount = 1000;
 
-// After the application (whose star field draws from the generator in its
-// default state, so the first star field is the same on every start), seed
-// the generator from the calendar time and throw away its first outputs.
-struct RandomSeeder {
-    RandomSeeder() {
-        app.random.seed(static_cast<uint32_t>(std::time(nullptr)));
-        app.random.discard(100);
-    }
-};
-
 }  // namespace
 
-Application::Application() : stars(starCount, random) {}
+// The star field draws from the generator in its default state, so the
+// first star field is the same on every start; then the generator is seeded
+// from the calendar time and its first outputs are thrown away.
+Application::Application(const GameFolders& folders_)
+    : folders(folders_),
+      stars(starCount, random),
+      scores(folders_.save, !folders_.saveUnknown) {
+    random.seed(static_cast<uint32_t>(std::time(nullptr)));
+    random.discard(100);
+    options.file = folders.configFile("options.dat");
+    ui.stars = &stars;
+}
 
-// Screens and fonts live until the process ends; the missions are freed here
-// only so that leak checkers see a clean exit.
+// The screens go before the missions their pointers name; the GL objects
+// they hold are gone with the window by then.
 Application::~Application() {
+    loadingScreen.reset();
+    mainMenu.reset();
+    optionsMenu.reset();
+    missionMenu.reset();
+    briefingScreen.reset();
+    gameScreen.reset();
+    completionScreen.reset();
     for (auto& entry : missions) delete entry.second;
 }
 
-// Definition order matters: the application first, then the seeding.
-Application app;
-static RandomSeeder randomSeeder;
+void Application::createScreens() {
+    completionScreen = std::make_unique<CompletionScreen>(ui, world, records, scores);
+    gameScreen = std::make_unique<GameScreen>(ui, world, records, random, options,
+                                              *completionScreen, folders.saveFile("programs.dat"));
+    briefingScreen = std::make_unique<MissionBriefingScreen>(ui, world, records, *gameScreen);
+    missionMenu = std::make_unique<MissionMenu>(ui, missions, records, world, *briefingScreen);
+    optionsMenu = std::make_unique<OptionsMenu>(ui, options);
+    mainMenu = std::make_unique<MainMenu>(ui, missions, records, folders, scores, *missionMenu,
+                                          *optionsMenu);
+    loadingScreen = std::make_unique<LoadingScreen>(ui, random, *mainMenu);
+    ui.pushScreen(loadingScreen.get());
+}
+
+void Application::start() {
+    catchQuitSignals();
+    options.load();
+    const VideoSettings& stored = options.settings;
+    WindowMode mode = openWindow(WindowMode{stored.width, stored.height, stored.fullscreen});
+    catchQuitSignals();  // the window library may have put its own handlers in
+    ui.width = mode.width;
+    ui.height = mode.height;
+    setUpDrawing();
+    font = std::make_unique<Font>("images/font.png", -5, 2);
+    smallFont = std::make_unique<Font>("images/font_small.png", -9, -5);
+    ui.font = font.get();
+    ui.smallFont = smallFont.get();
+    // The world needs no set-up of its own: a mission's first reset builds it.
+    // The menus are made from the missions, so these load first; the
+    // player's own missions sit beside "save.dat".
+    registerMissions(missions);
+    if (!folders.saveUnknown) loadCustomMissions(folders.save, missions, std::cout);
+    createScreens();
+    scores.load(records, std::cout);
+}
+
+void Application::run() {
+    ui.clock = secondsSinceStart();
+    ui.stepCount = 0;
+    if (quitSignalled()) ui.running = false;
+    if (!ui.running) return;
+    FramePacer pacer(gameFrameRate());
+    while (ui.running) {
+        double now = secondsSinceStart();
+        InputEvent event;
+        while (pollEvent(event)) ui.processEvent(event);
+        // A termination signal ends the program like closing the window.
+        if (quitSignalled()) ui.running = false;
+        ui.runFixedUpdates(now);
+        if (Widget* screen = ui.currentScreen()) screen->draw();
+        swapWindow();
+        pacer.pace();
+    }
+}
+
+void Application::shutdown() {
+    std::printf("Quitting program.\n");
+    // A win still on show would otherwise be lost with the window.
+    completionScreen->recordIfShown();
+    scores.save(records, std::cout);
+    // The program on the game screen is kept, however the game ends.
+    if (ui.currentScreen() == gameScreen.get()) gameScreen->keepEditedProgram();
+    gameScreen->writeKeptPrograms();
+    closeWindow();
+}

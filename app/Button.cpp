@@ -2,10 +2,9 @@
 
 #include <GL/gl.h>
 
-#include "app/Application.h"
 #include "render/Font.h"
 
-Button::Button(Widget* parent_) { parent = parent_; }
+Button::Button(Widget* parent_) : Widget(parent_->ui) { parent = parent_; }
 
 void Button::update() { restartTimer(); }
 
@@ -34,9 +33,9 @@ void Button::draw() {
     glEnd();
 
     glEnable(GL_TEXTURE_2D);
-    Vec2f size = textSize(*app.font, label);
-    drawText(*app.font, label, Vec2f(float(w) / 2 - size.x / 2, float(h) / 2 - size.y / 2));
-    glViewport(0, 0, app.width, app.height);
+    Vec2f size = textSize(*ui.font, label);
+    drawText(*ui.font, label, Vec2f(float(w) / 2 - size.x / 2, float(h) / 2 - size.y / 2));
+    glViewport(0, 0, ui.width, ui.height);
 }
 
 bool Button::handleEvent(const InputEvent& event) {

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <ctime>
 
-#include "app/Application.h"
 #include "platform/Clock.h"
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include "app/Application.h"
 #include "render/Font.h"
 #include "render/WindowProjection.h"
 
@@ -14,7 +13,7 @@ constexpr int rowHeight = 32;  // pixels between items
 
 void menuUpdate(Widget& screen) {
     screen.restartTimer();
-    app.stars.step(app.window());
+    screen.ui.stars->step(screen.ui.window());
 }
 
 void ListMenu::update() { menuUpdate(*this); }
@@ -63,7 +62,7 @@ void ListMenu::activateSelected() {
 void ListMenu::selectItemAt(int mouseY) {
     for (int i = 0; i < int(items.size()); ++i) {
         float top = itemPosition(i).y;
-        if (top <= float(mouseY) && float(mouseY) <= top + textSize(*app.font, items[i]).y)
+        if (top <= float(mouseY) && float(mouseY) <= top + textSize(*ui.font, items[i]).y)
             selected = i;
     }
 }
@@ -71,25 +70,25 @@ void ListMenu::selectItemAt(int mouseY) {
 int ListMenu::layoutOffset() const { return 16 * int(items.size()) - 40; }
 
 Vec2f ListMenu::itemPosition(int index) const {
-    return Vec2f(float(app.width / 2 - 100),
-                 float(app.height / 2 - rowHeight * index + layoutOffset()));
+    return Vec2f(float(ui.width / 2 - 100),
+                 float(ui.height / 2 - rowHeight * index + layoutOffset()));
 }
 
 void ListMenu::drawTitle() const {
-    float x = float(app.width / 2) - textSize(*app.font, title).x / 2;
-    drawText(*app.font, title, Vec2f(x, float(app.height / 2 + layoutOffset() + 40)));
+    float x = float(ui.width / 2) - textSize(*ui.font, title).x / 2;
+    drawText(*ui.font, title, Vec2f(x, float(ui.height / 2 + layoutOffset() + 40)));
 }
 
 void ListMenu::drawMarker(const std::string& marker) const {
-    drawText(*app.font, marker, itemPosition(selected));
+    drawText(*ui.font, marker, itemPosition(selected));
 }
 
 void ListMenu::drawItems() const {
-    for (int i = 0; i < int(items.size()); ++i) drawText(*app.font, items[i], itemPosition(i));
+    for (int i = 0; i < int(items.size()); ++i) drawText(*ui.font, items[i], itemPosition(i));
 }
 
-void beginMenuFrame() {
-    projectOntoWindow(app.width, app.height);
+void beginMenuFrame(const Ui& ui) {
+    projectOntoWindow(ui.width, ui.height);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // The stars of endMenuFrame() rely on the depth test.
@@ -117,11 +116,11 @@ void drawImageOverStars(const Texture& texture, Vec2f pos) {
     glDisable(GL_ALPHA_TEST);
 }
 
-void endMenuFrame() {
+void endMenuFrame(const Ui& ui) {
     // Pushed back in depth: every text cell drawn this frame hides the stars
     // behind it, so none shows between or inside the letters.
     glPushMatrix();
     glTranslatef(0.0f, 0.0f, -0.5f);
-    app.stars.draw(app.window());
+    ui.stars->draw(ui.window());
     glPopMatrix();
 }

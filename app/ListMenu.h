@@ -13,6 +13,8 @@ struct Texture;
 // Each menu decides what activating an item does; the last item is the way out.
 class ListMenu : public Widget {
 public:
+    using Widget::Widget;
+
     std::string title;
     std::vector<std::string> items;
     int selected = 0;  // index into items
@@ -50,11 +52,11 @@ bool menuKeyActivates(Key key, int& selected, int last, int escapeItem);
 void menuUpdate(Widget& screen);
 
 // Starts a menu frame: window-pixel projection, black clear, texturing on.
-void beginMenuFrame();
+void beginMenuFrame(const Ui& ui);
 // Ends it with the star field, drawn behind whatever the frame drew: text
 // stays clear of stars. Images keep their see-through parts out of the depth
 // buffer (drawImageOverStars) so stars still show around them.
-void endMenuFrame();
+void endMenuFrame(const Ui& ui);
 // drawImage() for a menu frame: its fully transparent texels leave the stars
 // behind them alone.
 void drawImageOverStars(const Texture& texture, Vec2f pos);

@@ -1,27 +1,15 @@
 #include "app/Options.h"
 
 #include <iostream>
-#include <string>
-
-#include "app/Application.h"
-
-VideoSettings videoSettings;
 
 const Resolution resolutions[resolutionCount] = {
     {1024, 768}, {1152, 864},  {1280, 720},  {1280, 800},  {1280, 1024},
     {1440, 900}, {1680, 1050}, {1920, 1080}, {1920, 1200},
 };
 
-void loadOptions(const std::string& fileName) {
-    readOptionsFile(app.folders.configFile(fileName), videoSettings, std::cout);
-    app.width = videoSettings.width;
-    app.height = videoSettings.height;
-    app.fullscreen = videoSettings.fullscreen;
-}
+void StoredOptions::load() { readOptionsFile(file, settings, std::cout); }
 
-void saveOptions(const std::string& fileName) {
-    writeOptionsFile(app.folders.configFile(fileName), videoSettings, std::cout);
-}
+void StoredOptions::save() const { writeOptionsFile(file, settings, std::cout); }
 
 Resolution nextResolution(int32_t width, int32_t height) {
     for (int i = 0; i < resolutionCount; ++i) {

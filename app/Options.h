@@ -5,16 +5,19 @@
 
 #include "core/OptionsFile.h"
 
-// The settings as stored, which the options screen edits. They can differ
-// from the window in force (app.width, app.height, app.fullscreen) when the
-// stored mode could not be opened.
-extern VideoSettings videoSettings;
+// The settings of "options.dat" and the file that keeps them, which the
+// options screen and the preview switch change. They can differ from the
+// window in force when the stored mode could not be opened.
+struct StoredOptions {
+    std::string file;
+    VideoSettings settings;
 
-// Reads the settings file into videoSettings and the application's window
-// size; values that cannot be read keep what was there before.
-void loadOptions(const std::string& fileName = "options.dat");
-// Writes videoSettings as one "%d %d %d\n" line.
-void saveOptions(const std::string& fileName = "options.dat");
+    // Reads the file; values that cannot be read keep what was there before.
+    // Progress and errors go to standard output.
+    void load();
+    // Writes the settings as one "%d %d %d\n" line.
+    void save() const;
+};
 
 struct Resolution {
     int32_t width;

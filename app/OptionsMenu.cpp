@@ -4,11 +4,10 @@
 
 #include <cstdio>
 
-#include "app/Application.h"
 #include "app/Options.h"
 #include "render/Font.h"
 
-OptionsMenu::OptionsMenu() {
+OptionsMenu::OptionsMenu(Ui& ui, StoredOptions& options) : ListMenu(ui), options(options) {
     title = "Options";
     items = {"Resolution", "Full Screen", "Save and Quit", "Cancel"};
     entered = true;
@@ -17,16 +16,16 @@ OptionsMenu::OptionsMenu() {
 // Every visit starts from the stored settings, so abandoned edits are forgotten.
 void OptionsMenu::update() {
     if (entered) {
-        pendingWidth = videoSettings.width;
-        pendingHeight = videoSettings.height;
-        pendingFullscreen = videoSettings.fullscreen;
+        pendingWidth = options.settings.width;
+        pendingHeight = options.settings.height;
+        pendingFullscreen = options.settings.fullscreen;
         restartTimer();
     }
-    app.stars.step(app.window());
+    ui.stars->step(ui.window());
 }
 
 void OptionsMenu::draw() {
-    beginMenuFrame();
+    beginMenuFrame(ui);
     glColor3f(1, 1, 1);
     drawTitle();
     glColor3f(0.3f, 0.3f, 0.5f);
@@ -36,12 +35,12 @@ void OptionsMenu::draw() {
 
     char resolution[32];
     std::snprintf(resolution, sizeof resolution, "%dx%d", pendingWidth, pendingHeight);
-    float valueX = float(app.width / 2 + 100);
+    float valueX = float(ui.width / 2 + 100);
     glColor3f(0.7f, 0.7f, 1.0f);
-    drawText(*app.font, resolution, Vec2f(valueX, itemPosition(ResolutionItem).y));
-    drawText(*app.font, pendingFullscreen ? "Yes" : "No",
+    drawText(*ui.font, resolution, Vec2f(valueX, itemPosition(ResolutionItem).y));
+    drawText(*ui.font, pendingFullscreen ? "Yes" : "No",
              Vec2f(valueX, itemPosition(FullScreenItem).y));
-    endMenuFrame();
+    endMenuFrame(ui);
 }
 
 void OptionsMenu::activate(int index) {
@@ -57,14 +56,14 @@ void OptionsMenu::activate(int index) {
             break;
         case SaveAndQuitItem:
             // The open window keeps its size; the new one applies at the next start.
-            videoSettings.width = pendingWidth;
-            videoSettings.height = pendingHeight;
-            videoSettings.fullscreen = pendingFullscreen;
-            saveOptions();
-            app.running = false;
+            options.settings.width = pendingWidth;
+            options.settings.height = pendingHeight;
+            options.settings.fullscreen = pendingFullscreen;
+            options.save();
+            ui.running = false;
             break;
         case CancelItem:
-            popScreen();
+            ui.popScreen();
             entered = true;
             break;
     }

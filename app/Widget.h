@@ -2,23 +2,28 @@
 
 #include <vector>
 
+#include "app/Ui.h"
 #include "platform/InputEvent.h"
 #include "render/Vec2f.h"
 
-// Base of every screen and control. Widgets are created once and never
-// destroyed, so neither `parent` nor `children` own anything.
+// Base of every screen and control. `parent` and `children` point at
+// widgets owned elsewhere: by the application for screens, by the screen
+// for its controls.
 class Widget {
 public:
-    Widget() = default;
+    explicit Widget(Ui& ui) : ui(ui) {}
     virtual ~Widget() = default;
+    Widget(const Widget&) = delete;
+    Widget& operator=(const Widget&) = delete;
 
+    Ui& ui;                         // the stack, clock, window and fonts it works with
     Vec2f min;                      // lower-left corner, window pixels
     Vec2f max;                      // upper-right corner, window pixels (inclusive)
     Widget* parent = nullptr;       // receives the events this one declines
     std::vector<Widget*> children;  // click-routing candidates, in order
     bool hidden = false;            // skipped by click routing; hidden buttons draw nothing
     bool entered = false;           // the next update() restarts this widget's timer
-    double enterTime = 0.0;         // application clock at the last (re)entry, seconds
+    double enterTime = 0.0;         // the loop's clock at the last (re)entry, seconds
 
     virtual void update() {}
     virtual void draw() {}
@@ -33,16 +38,6 @@ public:
     // The shared timer restart: clears `entered` and stamps `enterTime`.
     void restartTimer();
 };
-
-// Screen stack (the last element is the current screen).
-void pushScreen(Widget* screen);
-void popScreen();
-Widget* currentScreen();
-// Offers an event to the focused widget and then up its parent chain.
-bool dispatchEvent(const InputEvent& event);
-// Offers a wheel notch to the deepest visible widget under the pointer of
-// the current screen and then up its parent chain; the focus stays put.
-void dispatchWheel(const InputEvent& event);
 
 struct LocalPoint {
     int x;

@@ -8,16 +8,17 @@
 // programs, while this sum is the frame's own work, which an idle machine
 // spreads over its cores (so wall-clock time is at most this).
 #include <GL/gl.h>
-#include <SDL/SDL.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/Application.h"
 #include "app/Button.h"
 #include "app/Widget.h"
+#include "platform/Window.h"
 #include "bench/Missions.h"
 #include "bench/Sections.h"
 #include "bench/Timing.h"
@@ -34,6 +35,8 @@
 
 namespace {
 
+std::unique_ptr<Application> app;  // the game, once its window is open
+
 const double targetMs = 1000.0 / 60.0;
 const int warmUpFrames = 10;
 
@@ -45,7 +48,7 @@ double timeFrames(
         between();
         double start = processSeconds();
         frame();
-        SDL_GL_SwapBuffers();
+        swapWindow();
         glFinish();
         if (i >= 0) samples.push_back((processSeconds() - start) * 1e3);
     }
@@ -60,12 +63,12 @@ int liveParticles(const ParticleSet& set) {
 
 // The intro with its exhaust grown until it no longer gains particles.
 std::string prepareIntro() {
-    LoadingScreen& intro = *app.loadingScreen;
+    LoadingScreen& intro = *app->loadingScreen;
     intro.entered = true;
     intro.update();
     int live = 0;
     for (int i = 0; i < 5000; ++i) {
-        intro.exhaust.step(app.window());
+        intro.exhaust.step(app->ui.window());
         int now = liveParticles(intro.exhaust);
         if (i > 200 && now <= live) break;
         live = std::max(live, now);
@@ -75,18 +78,18 @@ std::string prepareIntro() {
 
 // The game screen on the busiest mission, its winning program loaded.
 Mission* prepareGame(const Solution& busy) {
-    Mission* mission = loadMission(app.world, busy);
+    Mission* mission = loadMission(app->world, busy);
     if (!mission) return nullptr;
-    app.gameScreen->entered = true;
-    app.gameScreen->update();
+    app->gameScreen->entered = true;
+    app->gameScreen->update();
     return mission;
 }
 
 // A won run of `busy`, as the completion screen shows it.
 void prepareCompletion(const Solution& busy) {
-    Mission* mission = loadMission(app.world, busy);
-    for (long i = 0; i < 2000000 && !mission->won && !mission->failed; ++i) app.world.step();
-    app.world.reset();
+    Mission* mission = loadMission(app->world, busy);
+    for (long i = 0; i < 2000000 && !mission->won && !mission->failed; ++i) app->world.step();
+    app->world.reset();
 }
 
 // The solution that flies longest before it wins.
@@ -94,11 +97,11 @@ const Solution* longestFlight(const std::vector<Solution>& solutions, long& step
     const Solution* longest = nullptr;
     steps = 0;
     for (const Solution& s : solutions) {
-        Mission* mission = loadMission(app.world, s);
+        Mission* mission = loadMission(app->world, s);
         if (!mission) continue;
         long n = 0;
         while (!mission->won && !mission->failed && n < 2000000) {
-            app.world.step();
+            app->world.step();
             ++n;
         }
         if (n > steps) {
@@ -111,11 +114,11 @@ const Solution* longestFlight(const std::vector<Solution>& solutions, long& step
 
 // Runs the game screen's program for about `steps` steps, in turbo.
 void flyFor(long steps) {
-    GameScreen& game = *app.gameScreen;
+    GameScreen& game = *app->gameScreen;
     game.setRunning(true);
     game.turboButton->clicked = true;
     game.update();
-    while (app.world.time < steps && app.world.running) game.update();
+    while (app->world.time < steps && app->world.running) game.update();
 }
 
 // The game screen on the longest flight with its paths: stopped, with the
@@ -128,34 +131,36 @@ void benchPaths(const std::vector<Solution>& solutions, int frames,
     long steps = 0;
     const Solution* longest = longestFlight(solutions, steps);
     if (!longest || !prepareGame(*longest)) return;
-    GameScreen& game = *app.gameScreen;
+    GameScreen& game = *app->gameScreen;
     const std::string name = longest->mission;
     flyFor(steps - 100);
     game.stopRun();
     game.editor->selected = 2;
-    row("paths stopped, " + name, timeFrames([] { app.gameScreen->draw(); }, frames));
+    row("paths stopped, " + name, timeFrames([] { app->gameScreen->draw(); }, frames));
     int frame = 0;
-    row("paths dragging, " + name, timeFrames([] { app.gameScreen->draw(); }, frames, [&] {
-            if (frame++ % 3 == 0) app.world.rocket->program[2].value += frame % 2 ? 1 : -1;
+    row("paths dragging, " + name, timeFrames([] { app->gameScreen->draw(); }, frames, [&] {
+            if (frame++ % 3 == 0) app->world.rocket->program[2].value += frame % 2 ? 1 : -1;
         }));
     flyFor(steps - 2000);
     row("paths running, " + name,
-        timeFrames([] { app.gameScreen->draw(); }, frames, [] { app.gameScreen->update(); }));
+        timeFrames([] { app->gameScreen->draw(); }, frames, [] { app->gameScreen->update(); }));
     game.stopRun();
 }
 
 }  // namespace
 
-void initializeGameForFrames(const std::string& folder) {
+Application& initializeGameForFrames(const std::string& folder) {
     if (chdir(folder.c_str()) != 0) fprintf(stderr, "cannot enter %s\n", folder.c_str());
-    initialize();
+    app = std::make_unique<Application>(GameFolders{});
+    app->start();
+    return *app;
 }
 
 void benchFrames(const std::vector<Solution>& solutions, const std::string& busyMission,
                  int rounds) {
     const int frames = 30 * rounds;
     char size[32];
-    snprintf(size, sizeof size, " %dx%d", app.width, app.height);
+    snprintf(size, sizeof size, " %dx%d", app->ui.width, app->ui.height);
     auto row = [&](const std::string& name, double ms, double bare) {
         printRow(Row{"frame", name + size, ms, bare, "ms", targetMs, false});
     };
@@ -164,15 +169,15 @@ void benchFrames(const std::vector<Solution>& solutions, const std::string& busy
 
     std::string intro = prepareIntro();
     row(intro,
-        timeFrames([] { app.loadingScreen->draw(); }, frames,
-                   [] { app.loadingScreen->exhaust.step(app.window()); }),
+        timeFrames([] { app->loadingScreen->draw(); }, frames,
+                   [] { app->loadingScreen->exhaust.step(app->ui.window()); }),
         bare);
-    app.mainMenu->entered = true;
+    app->mainMenu->entered = true;
     row("main menu",
-        timeFrames([] { app.mainMenu->draw(); }, frames, [] { app.mainMenu->update(); }), bare);
-    app.missionMenu->entered = true;
-    row("mission menu, " + app.missionMenu->currentPage,
-        timeFrames([] { app.missionMenu->draw(); }, frames, [] { app.missionMenu->update(); }),
+        timeFrames([] { app->mainMenu->draw(); }, frames, [] { app->mainMenu->update(); }), bare);
+    app->missionMenu->entered = true;
+    row("mission menu, " + app->missionMenu->currentPage,
+        timeFrames([] { app->missionMenu->draw(); }, frames, [] { app->missionMenu->update(); }),
         bare);
 
     const Solution* busy = nullptr;
@@ -183,26 +188,26 @@ void benchFrames(const std::vector<Solution>& solutions, const std::string& busy
         fprintf(stderr, "frames: no solution for %s\n", busyMission.c_str());
         return;
     }
-    loadMission(app.world, *busy);
-    app.briefingScreen->entered = true;
+    loadMission(app->world, *busy);
+    app->briefingScreen->entered = true;
     row("briefing, " + busyMission,
-        timeFrames([] { app.briefingScreen->draw(); }, frames,
-                   [] { app.briefingScreen->update(); }),
+        timeFrames([] { app->briefingScreen->draw(); }, frames,
+                   [] { app->briefingScreen->update(); }),
         bare);
     if (prepareGame(*busy)) {
-        row("game stopped, " + busyMission, timeFrames([] { app.gameScreen->draw(); }, frames),
+        row("game stopped, " + busyMission, timeFrames([] { app->gameScreen->draw(); }, frames),
             bare);
-        app.gameScreen->setRunning(true);
+        app->gameScreen->setRunning(true);
         row("game running, " + busyMission,
-            timeFrames([] { app.gameScreen->draw(); }, frames, [] { app.gameScreen->update(); }),
+            timeFrames([] { app->gameScreen->draw(); }, frames, [] { app->gameScreen->update(); }),
             bare);
-        app.gameScreen->setRunning(false);
+        app->gameScreen->setRunning(false);
     }
     benchPaths(solutions, frames, [&](const std::string& name, double ms) { row(name, ms, bare); });
     prepareCompletion(*busy);
-    app.completionScreen->entered = true;
+    app->completionScreen->entered = true;
     row("completion, " + busyMission,
-        timeFrames([] { app.completionScreen->draw(); }, frames,
-                   [] { app.completionScreen->update(); }),
+        timeFrames([] { app->completionScreen->draw(); }, frames,
+                   [] { app->completionScreen->update(); }),
         bare);
 }

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <fstream>
 
-#include "app/Application.h"
+#include "missions/Missions.h"
 #include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/ProgramText.h"
@@ -21,9 +21,18 @@ std::vector<Solution> readSolutions(const std::string& fileName) {
     return solutions;
 }
 
+namespace {
+
+const MissionRegistry* flown = nullptr;
+
+}  // namespace
+
+void flyMissions(const MissionRegistry& missions) { flown = &missions; }
+
 Mission* loadMission(World& world, const Solution& solution) {
-    auto found = app.missions.find(solution.mission);
-    if (found == app.missions.end()) return nullptr;
+    if (!flown) return nullptr;
+    auto found = flown->find(solution.mission);
+    if (found == flown->end()) return nullptr;
     world.mission = found->second;
     world.clearProgramAndReset();
     parseProgramText(solution.program, world.rocket->program);

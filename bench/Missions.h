@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ struct Solution {
 // Reads "MISSION NAME<TAB>PROGRAM TEXT" lines; blank lines and '#' comments are skipped.
 std::vector<Solution> readSolutions(const std::string& fileName);
 
+// The missions the benchmarks fly: the game's own when its window is open,
+// else the campaign's read by the benchmark itself. Set once, before any flight.
+void flyMissions(const std::map<std::string, Mission*>& missions);
 // Makes `mission` current with `program` loaded as the game does; null if unknown.
 Mission* loadMission(World& world, const Solution& solution);
 

@@ -5,6 +5,7 @@
 
 #include "bench/Missions.h"
 
+class Application;
 struct World;
 
 // Each section prints its rows of the table; `rounds` samples per figure,
@@ -26,7 +27,7 @@ void benchStartup(const BenchPaths& paths, int rounds);
 void benchIdle(const BenchPaths& paths);
 // Opens the game's window and builds its screens, as the game starts; run
 // from `folder` (see BenchPaths::scratch). Afterwards textures are real.
-void initializeGameForFrames(const std::string& folder);
+Application& initializeGameForFrames(const std::string& folder);
 // Each screen's frame; the game, briefing and completion screens on `busyMission`.
 void benchFrames(const std::vector<Solution>& solutions, const std::string& busyMission,
                  int rounds);

@@ -15,6 +15,7 @@
 #include "bench/Sections.h"
 #include "bench/Timing.h"
 #include "missions/Missions.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -100,16 +101,22 @@ int main(int argc, char** argv) {
     BenchPaths paths{ASTRELLO_GAME, ASTRELLO_BARE_WINDOW, ASTRELLO_FRAME_PROBE, scratchFolder()};
     separateTableFromGameOutput();
     const bool frames = options.wants("frame");
+    MissionRegistry ownMissions;
+    World ownWorld;
+    World* world = &ownWorld;
     if (frames) {
-        initializeGameForFrames(paths.scratch);  // a window, screens, real textures
+        Application& game = initializeGameForFrames(paths.scratch);  // a window, screens, real textures
+        flyMissions(game.missions);
+        world = &game.world;
     } else {
         setCampaignFolder(std::string(ASTRELLO_SOURCE_DIR) + "/campaign");
-        registerMissions(app.missions);
+        registerMissions(ownMissions);
+        flyMissions(ownMissions);
     }
     printHeader(machine().c_str());
-    if (options.wants("step")) benchWorldSteps(app.world, solutions, options.rounds);
-    if (options.wants("F1")) benchOptimizer(app.world, solutions, options.rounds);
-    if (options.wants("preview")) benchPreview(app.world, solutions, options.rounds);
+    if (options.wants("step")) benchWorldSteps(*world, solutions, options.rounds);
+    if (options.wants("F1")) benchOptimizer(*world, solutions, options.rounds);
+    if (options.wants("preview")) benchPreview(*world, solutions, options.rounds);
     if (frames) benchFrames(solutions, options.busyMission, options.rounds);
     if (options.wants("start-up")) benchStartup(paths, options.rounds);
     if (options.wants("idle")) benchIdle(paths);

@@ -219,6 +219,7 @@ std::string ScoreFile::save(Records& records, std::ostream& log) {
         }
     }
     if (!failure.empty()) log << "ERROR: Could not save: " << failure << "\n";
+    lastProblem = failure;
     return failure;
 }
 

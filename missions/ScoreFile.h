@@ -31,6 +31,8 @@ public:
     // the better best), then replaces the file with them. Returns "" when
     // saved, otherwise why not; the records stay as they are for the next try.
     std::string save(Records& records, std::ostream& log);
+    // Why the last save failed; "" when it did not (or none was tried).
+    const std::string& problem() const { return lastProblem; }
 
 private:
     enum class State { sound, missing, damaged, unreadable };
@@ -41,6 +43,7 @@ private:
     std::string saveLocked(Records& records, std::ostream& log);
 
     size_t keptDamage = 0;  // a hash of the damaged bytes last copied aside
+    std::string lastProblem;
 
     std::string folder;
     bool known;

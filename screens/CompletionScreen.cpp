@@ -7,7 +7,6 @@
 #include <cstring>
 #include <iostream>
 
-#include "app/Application.h"
 #include "app/ListMenu.h"
 #include "missions/Mission.h"
 #include "missions/ScoreFile.h"
@@ -16,6 +15,7 @@
 #include "screens/MedalTargets.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -29,18 +29,19 @@ std::string line(const char* format, double a, double b) {
     return text;
 }
 
-void drawCentred(const std::string& text, float y) {
-    Vec2f size = textSize(*app.font, text);
-    drawText(*app.font, text, Vec2f(float(app.width / 2) - size.x / 2, y));
+void drawCentred(const Ui& ui, const std::string& text, float y) {
+    Vec2f size = textSize(*ui.font, text);
+    drawText(*ui.font, text, Vec2f(float(ui.width / 2) - size.x / 2, y));
 }
 
 // Over the medal's ribbon in a short window: on a dark patch.
-void drawCentredBacked(const std::string& text, float y, float r, float g, float b) {
+void drawCentredBacked(const Ui& ui, const std::string& text, float y, float r, float g,
+                       float b) {
     if (text.empty()) return;
-    Vec2f at(float(app.width / 2) - textSize(*app.font, text).x / 2, y);
-    drawTextBacking(*app.font, text, at);
+    Vec2f at(float(ui.width / 2) - textSize(*ui.font, text).x / 2, y);
+    drawTextBacking(*ui.font, text, at);
     glColor3f(r, g, b);
-    drawText(*app.font, text, at);
+    drawText(*ui.font, text, at);
 }
 
 // Space is also the turbo key: a press meant for the flight that lands just
@@ -87,14 +88,10 @@ std::string scoreBreakdown(const Mission& mission) {
     return text + total;
 }
 
-float keptBest(const Mission& mission) { return app.records.best(mission.name); }
+bool isNewBest(const Mission& mission, float best) { return best == 0.0f || mission.score < best; }
 
-bool isNewBest(const Mission& mission) {
-    return keptBest(mission) == 0.0f || mission.score < keptBest(mission);
-}
-
-float bestAfterRun(const Mission& mission) {
-    return isNewBest(mission) ? mission.score : keptBest(mission);
+float bestAfterRun(const Mission& mission, float best) {
+    return isNewBest(mission, best) ? mission.score : best;
 }
 
 std::string medalGap(const Mission& mission) {
@@ -111,68 +108,72 @@ std::string medalGap(const Mission& mission) {
     return text;
 }
 
-std::string resultNotes(const Mission& mission) {
+std::string resultNotes(const Mission& mission, float best) {
     std::string gap = medalGap(mission);
-    if (!isNewBest(mission)) return gap;
+    if (!isNewBest(mission, best)) return gap;
     return gap.empty() ? "New best!" : "New best!   " + gap;
 }
 
-void recordResult() {
-    Mission* mission = app.world.mission;
-    if (!mission || !app.world.rocket) return;
-    std::string text = programText(app.world.rocket->program);
+void CompletionScreen::recordResult() {
+    Mission* mission = world.mission;
+    if (!mission || !world.rocket) return;
+    std::string text = programText(world.rocket->program);
     // A program with damaged values can win with a score no sound run makes;
     // as a best it would beat every real one and could not be read back.
     if (!storableBest(mission->score, text)) {
         std::printf("ERROR: A score of %g cannot be kept as the best.\n", double(mission->score));
         return;
     }
-    app.records.offer(mission->name, mission->score, text);
+    records.offer(mission->name, mission->score, text);
 }
 
-void recordShownResult() {
-    if (app.completionScreen && currentScreen() == app.completionScreen) recordResult();
+void CompletionScreen::recordIfShown() {
+    if (ui.currentScreen() == this) recordResult();
 }
 
-CompletionScreen::CompletionScreen() { entered = true; }
+CompletionScreen::CompletionScreen(Ui& ui, World& world, Records& records, ScoreFile& scores)
+    : Widget(ui), world(world), records(records), scores(scores) {
+    entered = true;
+}
 
 void CompletionScreen::update() { menuUpdate(*this); }
 
 void CompletionScreen::draw() {
-    beginMenuFrame();
-    const Mission* mission = app.world.mission;
+    beginMenuFrame(ui);
+    const Mission* mission = world.mission;
     if (!mission) {
-        endMenuFrame();
+        endMenuFrame(ui);
         return;
     }
     int medal = runMedal(*mission);
     glColor3f(1, 1, 1);
     drawImageOverStars(*getTexture(medalImages[medal - 1]),
-              Vec2f(float(app.width / 2 - 256), float(app.height / 2 - 206)));
-    drawCentred("Congratulations!", float(app.height - 40));
-    drawCentred(medalSentence(medal), float(app.height - 70));
+              Vec2f(float(ui.width / 2 - 256), float(ui.height / 2 - 206)));
+    drawCentred(ui, "Congratulations!", float(ui.height - 40));
+    drawCentred(ui, medalSentence(medal), float(ui.height - 70));
     // The best is recorded on dismissal, but this run already counts, unless
     // it is one that cannot be kept.
-    bool kept = app.world.rocket &&
-                storableBest(mission->score, programText(app.world.rocket->program));
-    drawCentredBacked(kept ? resultNotes(*mission) : medalGap(*mission), float(app.height - 100),
-                      1.0f, 0.85f, 0.4f);
-    drawMedalTargets(kept ? bestAfterRun(*mission) : keptBest(*mission));
+    const float best = records.best(mission->name);
+    bool kept = world.rocket &&
+                storableBest(mission->score, programText(world.rocket->program));
+    drawCentredBacked(ui, kept ? resultNotes(*mission, best) : medalGap(*mission),
+                      float(ui.height - 100), 1.0f, 0.85f, 0.4f);
+    drawMedalTargets(ui, *mission, kept ? bestAfterRun(*mission, best) : best);
     glColor3f(0.7f, 0.7f, 0.7f);
-    drawCentred(scoreBreakdown(*mission), 100.0f);
+    drawCentred(ui, scoreBreakdown(*mission), 100.0f);
     if (showingSaveProblem) {
         glColor3f(0.9f, 0.45f, 0.45f);
-        drawCentred("Could not save: " + app.saveProblem, 40.0f);
+        drawCentred(ui, "Could not save: " + scores.problem(), 40.0f);
     }
     glColor3f(0.45f, 0.45f, 0.6f);
-    drawCentred("Press Space or Return to go on", 6.0f);
-    endMenuFrame();
+    drawCentred(ui, "Press Space or Return to go on", 6.0f);
+    endMenuFrame(ui);
 }
 
 bool CompletionScreen::handleEvent(const InputEvent& event) {
     if (event.kind == InputEvent::KeyPress) {
         Key key = event.key;
-        bool settled = !entered && app.clock - enterTime >= spaceGuardSeconds;
+        bool settled = !entered && ui.clock - enterTime >= spaceGuardSeconds;
         if (key == Key::Escape || key == Key::Return || (key == Key::Space && settled)) dismiss();
         return true;
     }
@@ -185,12 +186,11 @@ bool CompletionScreen::handleEvent(const InputEvent& event) {
 
 void CompletionScreen::dismiss() {
     recordResult();
-    app.saveProblem = app.scores.save(app.records, std::cout);
-    if (!app.saveProblem.empty() && !showingSaveProblem) {
+    if (!scores.save(records, std::cout).empty() && !showingSaveProblem) {
         showingSaveProblem = true;
         return;
     }
     showingSaveProblem = false;
-    popScreen();
+    ui.popScreen();
     entered = true;
 }

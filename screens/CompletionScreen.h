@@ -3,15 +3,19 @@
 #include <string>
 
 #include "app/Widget.h"
+#include "missions/Records.h"
 
 class Mission;
+class ScoreFile;
+struct World;
 
 // Announces the medal and the score breakdown of a won run, shown on top of
 // the game screen. Dismissing it records the best score and program of the
 // current mission and rewrites the score file.
 class CompletionScreen : public Widget {
 public:
-    CompletionScreen();
+    // Results go to `records`, which are written to `scores`.
+    CompletionScreen(Ui& ui, World& world, Records& records, ScoreFile& scores);
 
     void update() override;
     void draw() override;
@@ -21,8 +25,17 @@ public:
     // keeps the screen up once more, saying why; the next dismissal tries
     // again and goes on either way (the result stays in memory).
     void dismiss();
+    // Keeps the last run of the current mission as its best when it is the
+    // first win or scores no worse than the best (a tie takes the new program).
+    void recordResult();
+    // Records a result still on show, so that closing the window on this
+    // screen keeps the win; does nothing when another screen is current.
+    void recordIfShown();
 
 private:
+    World& world;
+    Records& records;
+    ScoreFile& scores;
     bool showingSaveProblem = false;
 };
 
@@ -30,20 +43,14 @@ private:
 int runMedal(const Mission& mission);
 // "You got a GOLD medal." and the like.
 std::string medalSentence(int medal);
-// A run that beats the best so far, or the first win.
-bool isNewBest(const Mission& mission);
+// A run that beats `best` so far (0: the first win).
+bool isNewBest(const Mission& mission, float best);
 // The best score once this run is counted.
-float bestAfterRun(const Mission& mission);
+float bestAfterRun(const Mission& mission, float best);
 // How far the run's score is above the next better medal's limit, as
 // "0.10 from gold"; empty for gold.
 std::string medalGap(const Mission& mission);
 // "New best!" and the gap to the next medal, as far as either applies.
-std::string resultNotes(const Mission& mission);
+std::string resultNotes(const Mission& mission, float best);
 // The five-line score breakdown of the current mission's last run.
 std::string scoreBreakdown(const Mission& mission);
-// Keeps the last run of the current mission as its best when it is the
-// first win or scores no worse than the best (a tie takes the new program).
-void recordResult();
-// Records a result still on show, so that closing the window on the
-// completion screen keeps the win; does nothing when another screen is current.
-void recordShownResult();

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Application.h"
 #include "app/Options.h"
 #include "missions/Mission.h"
 #include "platform/Clock.h"
@@ -50,14 +49,14 @@ int32_t movedValue(int32_t value, int delta) {
 
 }  // namespace
 
-FlightPaths::FlightPaths(ProgramEditor& editor_)
-    : clock(secondsSinceStart), mouseHeld(mouseButtonHeld), editor(editor_) {}
+FlightPaths::FlightPaths(ProgramEditor& editor_, StoredOptions& options_)
+    : clock(secondsSinceStart), mouseHeld(mouseButtonHeld), editor(editor_), options(options_) {}
 
-bool FlightPaths::previewShown() const { return videoSettings.showPreview; }
+bool FlightPaths::previewShown() const { return options.settings.showPreview; }
 
 void FlightPaths::togglePreview() {
-    videoSettings.showPreview = !videoSettings.showPreview;
-    saveOptions();
+    options.settings.showPreview = !options.settings.showPreview;
+    options.save();
 }
 
 void FlightPaths::forgetMission(const Mission* now) {

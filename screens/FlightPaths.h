@@ -6,6 +6,7 @@
 
 class Mission;
 class ProgramEditor;
+struct StoredOptions;
 struct World;
 
 // The flights the game screen shows: the trail of the run in progress, the
@@ -17,10 +18,11 @@ struct World;
 // that follow.
 class FlightPaths {
 public:
-    explicit FlightPaths(ProgramEditor& editor);
+    // The preview switch is one of `options`.
+    FlightPaths(ProgramEditor& editor, StoredOptions& options);
 
-    // Shown unless the options file says otherwise; P switches it, and the
-    // choice is written there at once.
+    // Shown unless the options say otherwise; P switches it, and the
+    // choice is written to their file at once.
     bool previewShown() const;
     void togglePreview();
 
@@ -60,6 +62,7 @@ private:
     void flyNeighbour(World& world, int delta, FlightPath& path);
 
     ProgramEditor& editor;
+    StoredOptions& options;
     FlightPreview flights;
     FlightPath trail, ghost, preview, lower, higher;
     FlightOverlay shown;

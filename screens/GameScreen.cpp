@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/Application.h"
 #include "app/Button.h"
 #include "missions/Mission.h"
 #include "platform/Clock.h"
@@ -22,6 +21,7 @@
 #include "sim/Optimizer.h"
 #include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -52,15 +52,22 @@ bool takeClick(Button* button) {
 
 }  // namespace
 
-GameScreen::GameScreen() {
+GameScreen::GameScreen(Ui& ui, World& world, const Records& records, std::mt19937& random,
+                       StoredOptions& options, Widget& completion, std::string keptProgramsFile)
+    : Widget(ui),
+      world(world),
+      records(records),
+      random(random),
+      completion(completion),
+      keptTexts(std::move(keptProgramsFile)) {
     entered = true;
-    spaceView = new SpaceView;
+    spaceView = std::make_unique<SpaceView>(ui, world);
     spaceView->parent = this;
-    editor = new ProgramEditor;
+    editor = std::make_unique<ProgramEditor>(ui, world);
     editor->parent = this;
-    children.push_back(spaceView);
-    children.push_back(editor);
-    paths = std::make_unique<FlightPaths>(*editor);
+    children.push_back(spaceView.get());
+    children.push_back(editor.get());
+    paths = std::make_unique<FlightPaths>(*editor, options);
     spaceView->paths = paths.get();
     runButton = addButton("Run", 8);
     leftButton = addButton("Left", 125);
@@ -77,12 +84,11 @@ GameScreen::GameScreen() {
     turboButton->hidden = true;
 }
 
-GameScreen::~GameScreen() {
-    for (Widget* child : children) delete child;
-}
+GameScreen::~GameScreen() = default;
 
 Button* GameScreen::addButton(const char* label, float x) {
-    Button* button = new Button(this);
+    buttons.push_back(std::make_unique<Button>(this));
+    Button* button = buttons.back().get();
     button->label = label;
     button->min = Vec2f(x, buttonBottom);
     button->max = Vec2f(x + buttonWidth, buttonBottom + buttonHeight);
@@ -93,15 +99,15 @@ Button* GameScreen::addButton(const char* label, float x) {
 void GameScreen::setRunning(bool run) {
     if (run) {
         keepEditedProgram();
-        paths->runStarted(app.world);
-        if (app.world.mission) horizon = previewHorizon(app.records.best(app.world.mission->name));
+        paths->runStarted(world);
+        if (world.mission) horizon = previewHorizon(records.best(world.mission->name));
         messageUntil = 0.0;
     } else {
-        paths->runEnded(app.world);
+        paths->runEnded(world);
     }
-    app.world.running = run;
-    if (app.world.mission) app.world.mission->measureApproach = run;
-    if (!run) app.world.reset();
+    world.running = run;
+    if (world.mission) world.mission->measureApproach = run;
+    if (!run) world.reset();
     runButton->label = run ? "Stop" : "Run";
     for (Button* button : {leftButton, rightButton, thrustButton, waitButton, sleepButton,
                            delButton, upButton, downButton}) {
@@ -114,7 +120,7 @@ void GameScreen::setRunning(bool run) {
 void GameScreen::update() {
     if (entered) {
         entered = false;
-        enterTime = app.clock;
+        enterTime = ui.clock;
         optimizer.reset();
         stopRun();
     }
@@ -129,30 +135,29 @@ void GameScreen::update() {
         dropPresses();
         return;
     }
-    if (!app.world.running) editor->repeatHeld();
+    if (!world.running) editor->repeatHeld();
     if (takeClick(runButton)) {
-        if (app.world.running) say("Stopped");
-        setRunning(!app.world.running);
+        if (world.running) say("Stopped");
+        setRunning(!world.running);
     }
     applyEdits();
     keepEditsSoon();
     bool left = false;
     if (takeClick(quitButton)) {
         keepEditedProgram();
-        popScreen();
+        ui.popScreen();
         entered = true;
         left = true;
     }
     if (takeClick(turboButton)) {
-        app.world.speed = app.world.speed <= turboLimit ? turboSpeed : normalSpeed;
+        world.speed = world.speed <= turboLimit ? turboSpeed : normalSpeed;
     }
-    turboButton->lit = app.world.speed > normalSpeed;
+    turboButton->lit = world.speed > normalSpeed;
     if (optimizeRequested) {
         optimizeRequested = false;
-        World& world = app.world;
         if (left || world.running || !world.mission || !world.rocket) return;
-        optimizer = std::make_unique<Optimizer>(*world.mission, app.records.best(world.mission->name),
-                                                world.rocket->program, app.random,
+        optimizer = std::make_unique<Optimizer>(*world.mission, records.best(world.mission->name),
+                                                world.rocket->program, random,
                                                 printProgress);
         editor->editable = false;
         continueOptimizing();
@@ -169,13 +174,12 @@ void GameScreen::continueOptimizing() {
         optimizer.reset();
         keepEditedProgram();
         editor->editable = true;
-        popScreen();
+        ui.popScreen();
         entered = true;
         return;
     }
     const double deadline = secondsSinceStart() + optimizerSlice;
     if (!optimizer->advance([deadline] { return secondsSinceStart() < deadline; })) return;
-    World& world = app.world;
     world.reset();
     world.rocket->program = optimizer->result();
     if (optimizer->bestScore() < optimizer->startingScore()) {
@@ -203,7 +207,6 @@ void GameScreen::dropPresses() {
 }
 
 bool GameScreen::simulate() {
-    World& world = app.world;
     if (!world.mission || !world.rocket) return false;  // no mission entered yet
     if (!world.running) return false;
     stepByWorldSpeed();
@@ -211,7 +214,7 @@ bool GameScreen::simulate() {
     if (won) {
         keepEditedProgram();
         stopRun();
-        if (app.completionScreen) pushScreen(app.completionScreen);
+        ui.pushScreen(&completion);
         entered = true;
     }
     if (world.mission->failed) {
@@ -227,7 +230,6 @@ bool GameScreen::simulate() {
 }
 
 void GameScreen::outOfTime() {
-    const World& world = app.world;
     char text[160];
     std::snprintf(text, sizeof text, "Out of time: no goal reached in %d s", world.time);
     const double nearest = world.mission->nearestGoal;
@@ -245,7 +247,7 @@ void GameScreen::outOfTime() {
 void GameScreen::say(const std::string& text, const std::string& detail) {
     message = text;
     messageDetail = detail;
-    messageUntil = app.clock + messageTime;
+    messageUntil = ui.clock + messageTime;
     std::printf("%s%s%s\n", text.c_str(), detail.empty() ? "" : ": ", detail.c_str());
     std::fflush(stdout);
 }
@@ -253,21 +255,21 @@ void GameScreen::say(const std::string& text, const std::string& detail) {
 // Centred near the top of the space view, on a dark band so the stars and
 // paths beneath do not speckle it.
 void GameScreen::drawMessage() const {
-    if (!app.font || message.empty() || !(app.clock < messageUntil)) return;
-    const float viewWidth = float(app.width) - editorWidth;
+    if (!ui.font || message.empty() || !(ui.clock < messageUntil)) return;
+    const float viewWidth = float(ui.width) - editorWidth;
     // A long reason from a mission file is set small rather than run over the editor.
-    const Font& font = textSize(*app.font, message).x + 24 > viewWidth && app.smallFont
-                           ? *app.smallFont
-                           : *app.font;
+    const Font& font = textSize(*ui.font, message).x + 24 > viewWidth && ui.smallFont
+                           ? *ui.smallFont
+                           : *ui.font;
     const Vec2f size = textSize(font, message);
-    const Vec2f small = app.smallFont ? textSize(*app.smallFont, messageDetail) : Vec2f(0, 0);
+    const Vec2f small = ui.smallFont ? textSize(*ui.smallFont, messageDetail) : Vec2f(0, 0);
     const float lineHeight = font.glyphHeight;
-    const float top = float(app.height) - 40;
+    const float top = float(ui.height) - 40;
     const float width = std::max(size.x, small.x) + 24;
     const float height = lineHeight + (messageDetail.empty() ? 0 : small.y + 4) + 12;
     const float left = std::max(0.0f, (viewWidth - width) / 2);
     // The view and the editor leave projections of their own behind.
-    projectOntoWindow(app.width, app.height);
+    projectOntoWindow(ui.width, ui.height);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
     glColor4f(0, 0, 0, 0.7f);
@@ -281,9 +283,9 @@ void GameScreen::drawMessage() const {
     glEnd();
     glEnable(GL_TEXTURE_2D);
     drawText(font, message, Vec2f(std::max(0.0f, (viewWidth - size.x) / 2), top - 6 - lineHeight));
-    if (!messageDetail.empty() && app.smallFont) {
+    if (!messageDetail.empty() && ui.smallFont) {
         glColor3f(0.9f, 0.9f, 0.9f);
-        drawText(*app.smallFont, messageDetail,
+        drawText(*ui.smallFont, messageDetail,
                  Vec2f(std::max(0.0f, (viewWidth - small.x) / 2), top - height + 6));
     }
     glColor3f(1, 1, 1);
@@ -293,11 +295,10 @@ void GameScreen::drawMessage() const {
 // Slow speeds step every few updates; fast ones several times per update,
 // stopping at once when the mission is won.
 void GameScreen::stepByWorldSpeed() {
-    World& world = app.world;
     int speed = world.speed;
     if (speed <= 0) return;
     if (speed <= 100) {
-        if (app.stepCount % (100 / speed) == 0) {
+        if (ui.stepCount % (100 / speed) == 0) {
             world.step();
             paths->stepped(world);
         }
@@ -311,8 +312,8 @@ void GameScreen::stepByWorldSpeed() {
 }
 
 void GameScreen::applyEdits() {
-    if (!app.world.rocket) return;
-    Program& program = app.world.rocket->program;
+    if (!world.rocket) return;
+    Program& program = world.rocket->program;
     int& s = editor->selected;
     if (s > int(program.size())) s = int(program.size());
     if (takeClick(delButton)) deleteInstruction(program, s);
@@ -331,15 +332,15 @@ void GameScreen::applyEdits() {
 }
 
 void GameScreen::draw() {
-    projectOntoWindow(app.width, app.height);
+    projectOntoWindow(ui.width, ui.height);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-    if (app.world.running) drawReadout();
-    if (app.world.mission) {
-        float w = float(app.width);
-        float h = float(app.height);
-        paths->prepare(app.world, app.records.best(app.world.mission->name), !optimizer && !entered);
+    if (world.running) drawReadout();
+    if (world.mission) {
+        float w = float(ui.width);
+        float h = float(ui.height);
+        paths->prepare(world, records.best(world.mission->name), !optimizer && !entered);
         spaceView->min = Vec2f(0, barHeight);
         spaceView->max = Vec2f(w - editorWidth, h);
         spaceView->draw();
@@ -357,19 +358,19 @@ void GameScreen::draw() {
 
 // Time, velocity (thousandths of a unit per step) and heading in [0, 360).
 void GameScreen::drawReadout() const {
-    const Rocket* rocket = app.world.rocket;
-    if (!app.font || !rocket) return;
+    const Rocket* rocket = world.rocket;
+    if (!ui.font || !rocket) return;
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
     char text[512];  // wide enough for any double printed with %f
-    std::snprintf(text, sizeof text, "Time: % 7d", app.world.time);
-    drawText(*app.font, text, Vec2f(110, 8));
+    std::snprintf(text, sizeof text, "Time: % 7d", world.time);
+    drawText(*ui.font, text, Vec2f(110, 8));
     std::snprintf(text, sizeof text, "Vel: % 6.2f,% 6.2f", rocket->velocity.x * 1000,
                   rocket->velocity.y * 1000);
-    drawText(*app.font, text, Vec2f(380, 8));
+    drawText(*ui.font, text, Vec2f(380, 8));
     double degrees = std::fmod(rocket->angle * 180 / 3.141592653589793, 360.0);
     if (degrees < 0) degrees += 360;
     if (degrees >= 360) degrees = 0;  // a tiny negative remainder rounds up to 360
     std::snprintf(text, sizeof text, "Angle: % 6.2f", degrees);
-    drawText(*app.font, text, Vec2f(650, 8));
+    drawText(*ui.font, text, Vec2f(650, 8));
 }

@@ -1,28 +1,38 @@
 #pragma once
 
 #include <memory>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "app/Widget.h"
+#include "missions/EditedPrograms.h"
+#include "missions/Records.h"
 
 class FlightPaths;
 class Optimizer;
 class SpaceView;
 class Button;
 class ProgramEditor;
+struct StoredOptions;
+struct World;
 
 // The screen on which a mission is played: the space view, the program
 // editor and a bar of eleven buttons. It keeps no simulation state of its
-// own; it drives the application's world. Owns its children.
+// own; it drives the world it is handed. Owns its children.
 class GameScreen : public Widget {
 public:
-    GameScreen();
+    // A won run shows `completion`. The programs being edited are kept in
+    // `keptProgramsFile` between starts; "" (as in tests) keeps them for this
+    // session only.
+    GameScreen(Ui& ui, World& world, const Records& records, std::mt19937& random,
+               StoredOptions& options, Widget& completion, std::string keptProgramsFile = "");
     ~GameScreen() override;
     GameScreen(const GameScreen&) = delete;
     GameScreen& operator=(const GameScreen&) = delete;
 
-    SpaceView* spaceView;
-    ProgramEditor* editor;
+    std::unique_ptr<SpaceView> spaceView;
+    std::unique_ptr<ProgramEditor> editor;
     Button* runButton;
     Button* leftButton;
     Button* rightButton;
@@ -47,14 +57,11 @@ public:
     void stopRun() { setRunning(false); }
     // Puts the program last edited on the current mission into the ship, if
     // one was kept ("programs.dat"); false if none.
-    static bool restoreEditedProgram();
-    // Where the programs being edited are kept between starts; empty (as in
-    // tests) keeps them for this session only.
-    static std::string keptProgramsFile;
-    // Writes the edits not yet in that file (at the end of the game).
-    static void writeKeptPrograms();
-    // Keeps the ship's program as the one edited on this mission.
+    bool restoreEditedProgram();
+    // Keeps the ship's program as the one edited on this mission, written at once.
     void keepEditedProgram();
+    // Writes the edits not yet in the file (at the end of the game).
+    void writeKeptPrograms();
 
 private:
     Button* addButton(const char* label, float x);
@@ -76,6 +83,16 @@ private:
     void keepEditsSoon();
     // Replaces the ship's program with the mission's best.
     void loadBestProgram();
+    // The kept programs, read on first use.
+    EditedProgramsFile& keptPrograms();
+
+    World& world;
+    const Records& records;  // the bests the preview and the optimizer measure against
+    std::mt19937& random;  // the optimizer's draws
+    Widget& completion;
+    EditedProgramsFile keptTexts;  // read on first use
+    bool keptRead = false;
+    std::vector<std::unique_ptr<Button>> buttons;
 
     std::unique_ptr<Optimizer> optimizer;  // the search F1 started, while it runs
     std::unique_ptr<FlightPaths> paths;    // trail, ghost and preview in the space view

@@ -1,12 +1,12 @@
 #include <algorithm>
 
-#include "app/Application.h"
 #include "app/Button.h"
 #include "screens/FlightPaths.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
 #include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 // Every key press is consumed; while running only Return, Escape and Space act.
 // Keys set the same flags as the buttons, so both take the same path in update().
@@ -24,7 +24,7 @@ bool GameScreen::handleEvent(const InputEvent& event) {
         runButton->clicked = true;
     } else if (key == Key::Escape) {
         quitButton->clicked = true;
-    } else if (app.world.running) {
+    } else if (world.running) {
         if (key == Key::Space) turboButton->clicked = true;
     } else {
         handleStoppedKey(key);
@@ -67,11 +67,11 @@ void GameScreen::handleStoppedKey(Key key) {
         default:
             break;
     }
-    if (!app.world.rocket) return;
+    if (!world.rocket) return;
     // A command pressed in this same frame goes in first, so the digits
     // typed after it reach it, as they would a frame later.
     applyEdits();
-    Program& program = app.world.rocket->program;
+    Program& program = world.rocket->program;
     int n = int(program.size());
     int& s = editor->selected;
     switch (key) {

@@ -1,6 +1,5 @@
 #include <iostream>
 
-#include "app/Application.h"
 #include "missions/EditedPrograms.h"
 #include "missions/Mission.h"
 #include "platform/Clock.h"
@@ -8,18 +7,15 @@
 #include "screens/ProgramEditor.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
+
+EditedProgramsFile& GameScreen::keptPrograms() {
+    if (!keptRead) keptTexts.load(std::cout);
+    keptRead = true;
+    return keptTexts;
+}
 
 namespace {
-
-// Read on first use, so that the save folder is settled by then.
-EditedProgramsFile& keptPrograms() {
-    static EditedProgramsFile file = [] {
-        EditedProgramsFile read(GameScreen::keptProgramsFile);
-        read.load(std::cout);
-        return read;
-    }();
-    return file;
-}
 
 // The ship's program in the form "programs.dat" keeps.
 std::string editedText(const World& world) {
@@ -30,24 +26,19 @@ std::string editedText(const World& world) {
 
 }  // namespace
 
-std::string GameScreen::keptProgramsFile;
-
 bool GameScreen::restoreEditedProgram() {
-    World& world = app.world;
     if (!world.mission || !world.rocket) return false;
     const std::string* kept = keptPrograms().find(world.mission->name);
     return kept && parseProgramText(*kept, world.rocket->program);
 }
 
 void GameScreen::keepEditedProgram() {
-    const World& world = app.world;
     if (!world.mission || !world.rocket) return;
     keptPrograms().edit(world.mission->name, editedText(world), secondsSinceStart());
     keptPrograms().write(std::cout);
 }
 
 void GameScreen::keepEditsSoon() {
-    const World& world = app.world;
     if (!world.mission || !world.rocket || world.running) return;
     const double now = secondsSinceStart();
     keptPrograms().edit(world.mission->name, editedText(world), now);
@@ -57,9 +48,8 @@ void GameScreen::keepEditsSoon() {
 void GameScreen::writeKeptPrograms() { keptPrograms().write(std::cout); }
 
 void GameScreen::loadBestProgram() {
-    World& world = app.world;
     if (!world.mission || !world.rocket) return;
-    const std::string& best = app.records.program(world.mission->name);
+    const std::string& best = records.program(world.mission->name);
     if (best.empty()) {
         say("No best program yet: win the mission first");
         return;

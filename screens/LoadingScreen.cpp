@@ -4,10 +4,8 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
 #include "render/Font.h"
 #include "render/Texture.h"
-#include "screens/MainMenu.h"
 
 namespace {
 
@@ -21,25 +19,26 @@ const char* const introBanner =
 constexpr double hintAfterSeconds = 3.0;
 constexpr double hintFadeSeconds = 1.0;
 
-void drawHint(double t) {
+void drawHint(const Ui& ui, double t) {
     if (t < hintAfterSeconds) return;
     float alpha = float(std::min(1.0, (t - hintAfterSeconds) / hintFadeSeconds));
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, app.width, 0, app.height, -1, 1);
+    glOrtho(0, ui.width, 0, ui.height, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     const char* hint = "Press Space";
-    Vec2f size = textSize(*app.font, hint);
+    Vec2f size = textSize(*ui.font, hint);
     glColor4f(0.8f, 0.8f, 0.8f, alpha);
-    drawText(*app.font, hint, Vec2f(float(app.width / 2) - size.x / 2, 40.0f));
+    drawText(*ui.font, hint, Vec2f(float(ui.width / 2) - size.x / 2, 40.0f));
     glColor4f(1, 1, 1, 1);
 }
 
 }  // namespace
 
-LoadingScreen::LoadingScreen() : drift(app.random), exhaust(app.random) {
-    drift.init(app.window());
+LoadingScreen::LoadingScreen(Ui& ui, std::mt19937& random, Widget& mainMenu)
+    : Widget(ui), drift(random), exhaust(random), mainMenu(mainMenu) {
+    drift.init(ui.window());
     exhaust.init();
     entered = true;
     shipMesh.load("models/ship_test.obj");
@@ -49,30 +48,30 @@ LoadingScreen::LoadingScreen() : drift(app.random), exhaust(app.random) {
 void LoadingScreen::update() {
     if (entered) {
         restartTimer();
-        drift.init(app.window());
+        drift.init(ui.window());
         exhaust.init();
     }
-    drift.step(app.window());
-    exhaust.step(app.window());
-    if (app.clock - enterTime > introSeconds) finishIntro();
+    drift.step(ui.window());
+    exhaust.step(ui.window());
+    if (ui.clock - enterTime > introSeconds) finishIntro();
 }
 
 void LoadingScreen::draw() {
-    double t = app.clock - enterTime;
-    float x = float(app.width / 10.0 - 20.0 * t);  // the ship's reference, intro units
-    glViewport(0, 0, app.width, app.height);
+    double t = ui.clock - enterTime;
+    float x = float(ui.width / 10.0 - 20.0 * t);  // the ship's reference, intro units
+    glViewport(0, 0, ui.width, ui.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, app.width / 10.0, 0, app.height / 10.0, -10, 10);
+    glOrtho(0, ui.width / 10.0, 0, ui.height / 10.0, -10, 10);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drift.draw(app.window());
+    drift.draw(ui.window());
 
     glEnable(GL_TEXTURE_2D);
     glPushMatrix();
-    glTranslatef(x + 50, float(app.height / 20.0), 0);
+    glTranslatef(x + 50, float(ui.height / 20.0), 0);
     glRotatef(90, 0, 0, 1);
     glScalef(20, 20, 20);
     glColor3f(1, 1, 1);
@@ -83,14 +82,14 @@ void LoadingScreen::draw() {
     glDisable(GL_TEXTURE_2D);
     glPushMatrix();
     glTranslatef(x + 50, 0, 0);
-    exhaust.draw(app.window());
+    exhaust.draw(ui.window());
     glPopMatrix();
     glEnable(GL_TEXTURE_2D);
 
     glColor3f(1, 1, 1);
-    Vec2f size = textSize(*app.font, introBanner);
-    drawText(*app.font, introBanner, Vec2f(x + 150, float(app.height / 20.0) - size.y / 2));
-    drawHint(t);
+    Vec2f size = textSize(*ui.font, introBanner);
+    drawText(*ui.font, introBanner, Vec2f(x + 150, float(ui.height / 20.0) - size.y / 2));
+    drawHint(ui, t);
 }
 
 bool LoadingScreen::handleEvent(const InputEvent& event) {
@@ -105,5 +104,5 @@ bool LoadingScreen::handleEvent(const InputEvent& event) {
 
 void LoadingScreen::finishIntro() {
     entered = true;
-    pushScreen(app.mainMenu);
+    ui.pushScreen(&mainMenu);
 }

@@ -12,7 +12,8 @@ struct Texture;
 // menu. Always the bottom of the screen stack.
 class LoadingScreen : public Widget {
 public:
-    LoadingScreen();
+    // The ship and the drift draw from `random`; the intro ends on `mainMenu`.
+    LoadingScreen(Ui& ui, std::mt19937& random, Widget& mainMenu);
 
     Mesh shipMesh;                   // owned
     Texture* shipTexture = nullptr;  // from the texture cache
@@ -25,6 +26,9 @@ public:
 
     // Shows the main menu; the intro restarts when it is uncovered again.
     void finishIntro();
+
+private:
+    Widget& mainMenu;
 };
 
 // Seconds the intro plays before it ends by itself.

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
-#include "app/OptionsMenu.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
+#include "missions/Records.h"
+#include "missions/ScoreFile.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "screens/MissionMenu.h"
@@ -17,21 +17,15 @@ namespace {
 
 void drawIcon(const char* image, float x, float y) { drawImage(*getTexture(image), Vec2f(x, y)); }
 
-// The rank group's missions: its mission menu page without "<- Back -<<".
-const std::vector<std::string>* groupMissions(const std::string& label) {
-    if (!app.missionMenu) return nullptr;
-    auto page = app.missionMenu->pages.find(label);
-    return page == app.missionMenu->pages.end() ? nullptr : &page->second;
-}
-
 // The lowest medal among the missions; a mission missing from the registry has none.
-int lowestMedal(const std::vector<std::string>& page) {
+int lowestMedal(const MissionRegistry& missions, const Records& records,
+                const std::vector<std::string>& page) {
     int medal = 4;
     for (size_t i = 1; i < page.size(); ++i) {
-        auto mission = app.missions.find(page[i]);
-        int m = mission == app.missions.end()
+        auto mission = missions.find(page[i]);
+        int m = mission == missions.end()
                     ? 0
-                    : medalFor(app.records.best(mission->first), *mission->second);
+                    : medalFor(records.best(mission->first), *mission->second);
         medal = std::min(medal, m);
     }
     return medal;
@@ -39,12 +33,26 @@ int lowestMedal(const std::vector<std::string>& page) {
 
 }  // namespace
 
-MainMenu::MainMenu() {
+MainMenu::MainMenu(Ui& ui, const MissionRegistry& missions, const Records& records,
+                   const GameFolders& folders, const ScoreFile& scores, MissionMenu& missionMenu,
+                   Widget& optionsMenu)
+    : ListMenu(ui),
+      missions(missions),
+      records(records),
+      folders(folders),
+      scores(scores),
+      missionMenu(missionMenu),
+      optionsMenu(optionsMenu) {
     title = "Quorrin : Astrello";
     // The four rank groups, then "Custom Missions" when the player has any.
     for (const RankGroup& group : rankGroups()) items.push_back(group.title);
     items.insert(items.end(), {"Options", "Intro", "Quit"});
     entered = true;
+}
+
+const std::vector<std::string>* MainMenu::groupMissions(const std::string& label) const {
+    auto page = missionMenu.pages.find(label);
+    return page == missionMenu.pages.end() ? nullptr : &page->second;
 }
 
 void MainMenu::assessGroups() {
@@ -54,7 +62,7 @@ void MainMenu::assessGroups() {
     for (int i = 0; i < int(items.size()); ++i) {
         const std::vector<std::string>* page = groupMissions(items[i]);
         if (!page) continue;
-        medals[i] = lowestMedal(*page);
+        medals[i] = lowestMedal(missions, records, *page);
         // The player's own missions are always open and open nothing.
         if (items[i] == customGroupTitle) continue;
         if (medals[i] >= 2) highestPassed = i;
@@ -71,7 +79,7 @@ bool MainMenu::locked(int index) const {
 }
 
 void MainMenu::draw() {
-    beginMenuFrame();
+    beginMenuFrame(ui);
     glColor3f(1, 1, 1);
     drawTitle();
     glColor3f(0.4f, 0.4f, 0.7f);
@@ -92,35 +100,35 @@ void MainMenu::draw() {
             if (medal >= 1) drawIcon("images/little_bronze.png", x - 32, y - 4);
             glColor3f(0.7f, 0.7f, 0.7f);
         }
-        drawText(*app.font, items[i], at);
+        drawText(*ui.font, items[i], at);
     }
-    if (!app.folders.canSave || !app.saveProblem.empty()) {
+    if (!folders.canSave || !scores.problem().empty()) {
         // Said where the player looks, not only on standard output.
-        std::string notice = !app.saveProblem.empty() ? "Could not save: " + app.saveProblem
-                             : app.folders.saveUnknown
+        std::string notice = !scores.problem().empty() ? "Could not save: " + scores.problem()
+                             : folders.saveUnknown
                                  ? "Scores cannot be saved: there is no home folder."
                                  : "Scores cannot be saved: cannot write to " +
-                                       shownFolder(app.folders.save);
+                                       shownFolder(folders.save);
         glColor3f(0.9f, 0.45f, 0.45f);
-        float width = textSize(*app.smallFont, notice).x;
-        drawText(*app.smallFont, notice, Vec2f(float(int((app.width - width) / 2)), 40.0f));
+        float width = textSize(*ui.smallFont, notice).x;
+        drawText(*ui.smallFont, notice, Vec2f(float(int((ui.width - width) / 2)), 40.0f));
     }
-    endMenuFrame();
+    endMenuFrame(ui);
 }
 
 void MainMenu::activate(int index) {
     const std::string& item = items[index];
     if (item == "Quit") {
-        app.running = false;
+        ui.running = false;
     } else if (item == "Options") {
-        pushScreen(app.optionsMenu);
+        ui.pushScreen(&optionsMenu);
         entered = true;
     } else if (item == "Intro") {
-        popScreen();
+        ui.popScreen();
         entered = true;
     } else if (groupMissions(item) && (index <= highestPassed + 1 || item == customGroupTitle)) {
-        app.missionMenu->currentPage = item;
-        pushScreen(app.missionMenu);
+        missionMenu.currentPage = item;
+        ui.pushScreen(&missionMenu);
         entered = true;
     }
 }

@@ -3,6 +3,12 @@
 #include <vector>
 
 #include "app/ListMenu.h"
+#include "missions/Missions.h"
+
+class MissionMenu;
+class Records;
+class ScoreFile;
+struct GameFolders;
 
 // The title menu: the four rank groups with their group medals and locks,
 // "Custom Missions" when the player has any, then "Options", "Intro" and
@@ -10,7 +16,11 @@
 // of itself) has silver or better; the custom group is always open.
 class MainMenu : public ListMenu {
 public:
-    MainMenu();
+    // The rank groups are the pages of `missionMenu`; "Options" shows `optionsMenu`.
+    // A save that failed is said beneath the items, as `scores` last reported it.
+    MainMenu(Ui& ui, const MissionRegistry& missions, const Records& records,
+             const GameFolders& folders, const ScoreFile& scores, MissionMenu& missionMenu,
+             Widget& optionsMenu);
 
     // Highest item index of a rank group whose missions all have silver or
     // gold, as found by the last draw() (or assessGroups()); -1 for none.
@@ -28,6 +38,15 @@ public:
     bool locked(int index) const;
 
 private:
+    // The rank group's missions: its mission menu page without "<- Back -<<".
+    const std::vector<std::string>* groupMissions(const std::string& label) const;
+
+    const MissionRegistry& missions;
+    const Records& records;
+    const GameFolders& folders;
+    const ScoreFile& scores;
+    MissionMenu& missionMenu;
+    Widget& optionsMenu;
     std::vector<int> medals;  // per item, from assessGroups()
     std::vector<bool> locks;  // per item, from assessGroups()
 };

@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include "app/Application.h"
 #include "app/ListMenu.h"
 #include "missions/Mission.h"
 #include "render/Font.h"
@@ -10,6 +9,7 @@
 #include "screens/MedalTargets.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -19,45 +19,49 @@ constexpr int choiceSpacing = 32;
 
 int choiceY(int i) { return choicesTop - choiceSpacing * i; }
 
-void drawCentred(const Font& font, const std::string& text, int y) {
+void drawCentred(const Ui& ui, const Font& font, const std::string& text, int y) {
     Vec2f size = textSize(font, text);
-    drawText(font, text, Vec2f(float(app.width / 2) - size.x / 2, float(y)));
+    drawText(font, text, Vec2f(float(ui.width / 2) - size.x / 2, float(y)));
 }
 
 // The briefings are long; smaller windows get the small font.
-const Font& briefingFont() {
-    return app.width >= 1024 && app.height >= 720 ? *app.font : *app.smallFont;
+const Font& briefingFont(const Ui& ui) {
+    return ui.width >= 1024 && ui.height >= 720 ? *ui.font : *ui.smallFont;
 }
 
 }  // namespace
 
-MissionBriefingScreen::MissionBriefingScreen() : choices{"Accept", "Reject"} { entered = true; }
+MissionBriefingScreen::MissionBriefingScreen(Ui& ui, World& world, const Records& records,
+                                             GameScreen& game)
+    : Widget(ui), choices{"Accept", "Reject"}, world(world), records(records), game(game) {
+    entered = true;
+}
 
 void MissionBriefingScreen::update() {
     if (entered) {
         restartTimer();
         selected = 0;
     }
-    app.stars.step(app.window());
+    ui.stars->step(ui.window());
 }
 
 void MissionBriefingScreen::draw() {
-    beginMenuFrame();
-    const Mission* mission = app.world.mission;
+    beginMenuFrame(ui);
+    const Mission* mission = world.mission;
     if (mission) {
         glColor3f(1, 1, 1);
-        drawCentred(*app.font, mission->name, app.height - 40);
+        drawCentred(ui, *ui.font, mission->name, ui.height - 40);
         glColor3f(0.7f, 0.7f, 0.7f);
-        drawCentred(briefingFont(), mission->briefing, app.height - 70);
+        drawCentred(ui, briefingFont(ui), mission->briefing, ui.height - 70);
     }
     glColor3f(0.3f, 0.3f, 0.5f);
-    drawCentred(*app.font, "*-------------------------*", choiceY(selected));
-    drawMedalTargets();
+    drawCentred(ui, *ui.font, "*-------------------------*", choiceY(selected));
+    if (mission) drawMedalTargets(ui, *mission, records.best(mission->name));
     for (size_t i = 0; i < choices.size(); ++i) {
         glColor3f(0.7f, 0.7f, 0.7f);
-        drawCentred(*app.font, choices[i], choiceY(int(i)));
+        drawCentred(ui, *ui.font, choices[i], choiceY(int(i)));
     }
-    endMenuFrame();
+    endMenuFrame(ui);
 }
 
 bool MissionBriefingScreen::handleEvent(const InputEvent& event) {
@@ -66,7 +70,7 @@ bool MissionBriefingScreen::handleEvent(const InputEvent& event) {
         case InputEvent::MouseMove: {
             int py = event.y;
             for (int i = 0; i <= last; ++i) {
-                float height = textSize(*app.font, choices[i]).y;
+                float height = textSize(*ui.font, choices[i]).y;
                 if (choiceY(i) <= py && py <= choiceY(i) + height) selected = i;
             }
             return true;
@@ -86,17 +90,17 @@ void MissionBriefingScreen::activate() {
     if (selected < 0 || selected >= int(choices.size())) return;
     const std::string& choice = choices[selected];
     if (choice == "Reject") {
-        popScreen();
+        ui.popScreen();
         entered = true;
     } else if (choice == "Accept") {
-        popScreen();
-        pushScreen(app.gameScreen);
+        ui.popScreen();
+        ui.pushScreen(&game);
         entered = true;
         // Carry on from the best solution found so far.
-        if (app.world.mission && app.world.rocket) {
-            parseProgramText(app.records.program(app.world.mission->name), app.world.rocket->program);
+        if (world.mission && world.rocket) {
+            parseProgramText(records.program(world.mission->name), world.rocket->program);
             // Unless the player left an unfinished program there.
-            GameScreen::restoreEditedProgram();
+            game.restoreEditedProgram();
         }
     }
 }

@@ -5,12 +5,16 @@
 
 #include "app/Widget.h"
 
+class GameScreen;
+class Records;
+struct World;
+
 // Shows the chosen mission's title, briefing and medal panel with the
 // choices "Accept" (play it, starting from the best program so far) and
 // "Reject" (back to the mission menu).
 class MissionBriefingScreen : public Widget {
 public:
-    MissionBriefingScreen();
+    MissionBriefingScreen(Ui& ui, World& world, const Records& records, GameScreen& game);
 
     int selected = 0;                  // index into `choices`
     std::vector<std::string> choices;  // "Accept", "Reject"
@@ -20,4 +24,9 @@ public:
     bool handleEvent(const InputEvent& event) override;
 
     void activate();
+
+private:
+    World& world;
+    const Records& records;
+    GameScreen& game;
 };

@@ -2,13 +2,14 @@
 
 #include <GL/gl.h>
 
-#include "app/Application.h"
 #include "app/ListMenu.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
+#include "missions/Records.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "screens/MissionBriefingScreen.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -28,7 +29,9 @@ void drawMedalIcons(int medal, Vec2f at) {
 
 }  // namespace
 
-MissionMenu::MissionMenu() {
+MissionMenu::MissionMenu(Ui& ui, const MissionRegistry& missions, const Records& records,
+                         World& world, Widget& briefing)
+    : Widget(ui), missions(missions), records(records), world(world), briefing(briefing) {
     entered = true;
     for (const RankGroup& group : rankGroups()) {
         std::vector<std::string>& entries = pages[group.title];
@@ -44,32 +47,32 @@ int MissionMenu::entryCount() const {
 
 Vec2f MissionMenu::rowPosition(int i) const {
     int top = 16 * entryCount() - 40;
-    return Vec2f(float(app.width / 2 - 100), float(app.height / 2 - 32 * i + top));
+    return Vec2f(float(ui.width / 2 - 100), float(ui.height / 2 - 32 * i + top));
 }
 
 void MissionMenu::update() { menuUpdate(*this); }
 
 void MissionMenu::draw() {
-    beginMenuFrame();
+    beginMenuFrame(ui);
     int top = 16 * entryCount() - 40;
     glColor3f(1, 1, 1);
-    float titleWidth = textSize(*app.font, currentPage).x;
-    drawText(*app.font, currentPage,
-             Vec2f(float(app.width / 2) - titleWidth * 0.5f, float(app.height / 2 + top + 40)));
+    float titleWidth = textSize(*ui.font, currentPage).x;
+    drawText(*ui.font, currentPage,
+             Vec2f(float(ui.width / 2) - titleWidth * 0.5f, float(ui.height / 2 + top + 40)));
     glColor3f(0.3f, 0.3f, 0.5f);
-    drawText(*app.font, "------------------------------*", rowPosition(selected));
+    drawText(*ui.font, "------------------------------*", rowPosition(selected));
     auto page = pages.find(currentPage);
     for (int i = 0; page != pages.end() && i < int(page->second.size()); ++i) {
         const std::string& entry = page->second[i];
         Vec2f at = rowPosition(i);
         glColor3f(0.7f, 0.7f, 0.7f);
-        drawText(*app.font, entry, at);
-        auto mission = app.missions.find(entry);
-        if (mission != app.missions.end()) {
-            drawMedalIcons(medalFor(app.records.best(mission->first), *mission->second), at);
+        drawText(*ui.font, entry, at);
+        auto mission = missions.find(entry);
+        if (mission != missions.end()) {
+            drawMedalIcons(medalFor(records.best(mission->first), *mission->second), at);
         }
     }
-    endMenuFrame();
+    endMenuFrame(ui);
 }
 
 bool MissionMenu::handleEvent(const InputEvent& event) {
@@ -99,14 +102,14 @@ void MissionMenu::activate() {
     if (page == pages.end() || selected < 0 || selected >= int(page->second.size())) return;
     const std::string& entry = page->second[selected];
     if (entry == backEntry) {
-        popScreen();
+        ui.popScreen();
         entered = true;
         return;
     }
-    auto mission = app.missions.find(entry);
-    if (mission == app.missions.end()) return;
-    app.world.mission = mission->second;
-    app.world.clearProgramAndReset();
-    pushScreen(app.briefingScreen);
+    auto mission = missions.find(entry);
+    if (mission == missions.end()) return;
+    world.mission = mission->second;
+    world.clearProgramAndReset();
+    ui.pushScreen(&briefing);
     entered = true;
 }

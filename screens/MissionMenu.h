@@ -5,12 +5,18 @@
 #include <vector>
 
 #include "app/Widget.h"
+#include "missions/Missions.h"
+
+class Records;
+struct World;
 
 // Picks a mission of one rank group: a page per group with "<- Back -<<"
 // first and the group's missions below it, each with its medal icons.
 class MissionMenu : public Widget {
 public:
-    MissionMenu();
+    // `briefing` is shown for the mission chosen.
+    MissionMenu(Ui& ui, const MissionRegistry& missions, const Records& records, World& world,
+                Widget& briefing);
 
     std::string currentPage = "Cadet Missions";  // key into `pages`; set by the main menu
     int selected = 0;                            // highlighted entry; kept across pages
@@ -25,4 +31,10 @@ public:
     // Window pixels of entry i's text on the current page.
     Vec2f rowPosition(int i) const;
     int entryCount() const;
+
+private:
+    const MissionRegistry& missions;
+    const Records& records;
+    World& world;
+    Widget& briefing;
 };

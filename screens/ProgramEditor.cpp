@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/Application.h"
 #include "platform/Window.h"
 #include "render/Font.h"
 #include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -64,19 +64,21 @@ void pressValue(Instruction& instruction, int v) {
 
 }  // namespace
 
+ProgramEditor::ProgramEditor(Ui& ui, World& world) : Widget(ui), world(world) {}
+
 void ProgramEditor::update() { restartTimer(); }
 
 void ProgramEditor::repeatHeld() {
     const bool down = mouseButtonHeld();
-    if (!down || !editable || app.world.running || !app.world.rocket) heldDelta = 0;
-    if (heldDelta == 0 || app.clock < heldNext) return;
-    Program& program = app.world.rocket->program;
+    if (!down || !editable || world.running || !world.rocket) heldDelta = 0;
+    if (heldDelta == 0 || ui.clock < heldNext) return;
+    Program& program = world.rocket->program;
     if (heldRow < 0 || heldRow >= int(program.size())) {
         heldDelta = 0;
         return;
     }
     nudgeValue(program[size_t(heldRow)], heldDelta);
-    heldNext = app.clock + 0.025;  // once per update (0.05 s), whatever the rounding
+    heldNext = ui.clock + 0.025;  // once per update (0.05 s), whatever the rounding
 }
 
 int ProgramEditor::highlightRow(const VirtualMachine& machine) {
@@ -92,8 +94,8 @@ void ProgramEditor::keepInView(int row, int rowCount) {
 }
 
 bool ProgramEditor::scroll(int rows) {
-    if (app.world.running || !app.world.rocket) return false;
-    int n = int(app.world.rocket->program.size());
+    if (world.running || !world.rocket) return false;
+    int n = int(world.rocket->program.size());
     firstRow = std::clamp(firstRow + rows * wheelRows, 0, std::max(0, n + 1 - visibleRows()));
     selected = std::clamp(selected, firstRow, std::min(n, firstRow + visibleRows() - 1));
     return true;
@@ -113,8 +115,8 @@ int ProgramEditor::rowAt(int y, int rowCount) const {
 }
 
 bool ProgramEditor::handleEvent(const InputEvent& event) {
-    if (app.world.running || !app.world.rocket) return false;
-    Program& program = app.world.rocket->program;
+    if (world.running || !world.rocket) return false;
+    Program& program = world.rocket->program;
     int n = int(program.size());
     if (event.kind == InputEvent::MouseMove) {
         // Only a held button drags.
@@ -139,7 +141,7 @@ bool ProgramEditor::handleEvent(const InputEvent& event) {
                 pressValue(program[row], v);
                 heldRow = row;
                 heldDelta = v > -zoneWidth && v < 0 ? -1 : v > trackLength && v < trackLength + zoneWidth ? 1 : 0;
-                heldNext = app.clock + repeatDelay;
+                heldNext = ui.clock + repeatDelay;
             }
         }
         return true;
@@ -148,7 +150,7 @@ bool ProgramEditor::handleEvent(const InputEvent& event) {
 }
 
 void ProgramEditor::draw() {
-    if (hidden || !app.world.rocket) return;
+    if (hidden || !world.rocket) return;
     float w = max.x - min.x;
     float h = max.y - min.y;
     glViewport(int(min.x), int(min.y), int(w), int(h));
@@ -165,8 +167,8 @@ void ProgramEditor::draw() {
 
     glPushMatrix();
     glTranslatef(0, h, 0);
-    int n = int(app.world.rocket->program.size());
-    int highlight = highlightRow(*app.world.rocket);
+    int n = int(world.rocket->program.size());
+    int highlight = highlightRow(*world.rocket);
     // The row the player edits, or the one executing, is always shown.
     keepInView(std::clamp(editable ? selected : highlight, 0, n), n + 1);
     for (int i = firstRow; i <= n; ++i) {
@@ -184,12 +186,12 @@ void ProgramEditor::draw() {
         if (editable) drawMarks(i, digits.row(selected, n));
     }
     glPopMatrix();
-    glViewport(0, 0, app.width, app.height);
+    glViewport(0, 0, ui.width, ui.height);
 }
 
 void ProgramEditor::drawRow(int row) const {
     float w = max.x - min.x;
-    const Program& program = app.world.rocket->program;
+    const Program& program = world.rocket->program;
     glDisable(GL_TEXTURE_2D);
     lineLoop(5, 0, w - 6, 24);
     if (row >= int(program.size())) {
@@ -204,12 +206,12 @@ void ProgramEditor::drawRow(int row) const {
     glEnable(GL_TEXTURE_2D);
 
     char letter[2] = {opcodeLetter(instruction.opcode), 0};
-    text(app.font, letter, 11, 4);
-    text(app.smallFont, "-", 33, 4);
-    text(app.smallFont, "+", 199, 4);
+    text(ui.font, letter, 11, 4);
+    text(ui.smallFont, "-", 33, 4);
+    text(ui.smallFont, "+", 199, 4);
     char value[16];
     std::snprintf(value, sizeof value, "% 5d", instruction.value);
-    text(app.smallFont, value, 207, 4);
+    text(ui.smallFont, value, 207, 4);
 }
 
 // A green bar with an arrow in the gap above the selected row: a command

@@ -4,12 +4,15 @@
 #include "sim/ProgramEdits.h"
 
 class VirtualMachine;
+struct World;
 
 // The program editor: one row per instruction of the ship's program plus an
 // empty end row. It keeps no copy of the program; it edits the world's
 // rocket in place. Created and owned by the game screen.
 class ProgramEditor : public Widget {
 public:
+    ProgramEditor(Ui& ui, World& world);
+
     static constexpr int rowHeight = 32;  // pixels
 
     static constexpr int wheelRows = 3;  // rows per notch of the mouse wheel
@@ -45,6 +48,7 @@ private:
     // Where the next command goes, and which value the digits change.
     void drawMarks(int row, int digitRow) const;
 
+    World& world;
     int heldRow = -1;         // the row whose zone is held
     int heldDelta = 0;        // its step, or 0 when nothing is held
     double heldNext = 0.0;    // application clock of the next step

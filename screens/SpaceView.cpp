@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Application.h"
 #include "missions/Mission.h"
 #include "render/GoalDrawing.h"
 #include "render/ModelDrawing.h"
@@ -14,6 +13,7 @@
 #include "screens/FlightPaths.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 // Pushes the camera onto the matrix stack, if there is one yet: one world unit
 // is s pixels and the camera centre lies at the middle.
@@ -28,11 +28,10 @@ bool SpaceView::applyCamera(float w, float h) const {
 
 // Everything the backdrop and the fixed goals are drawn from.
 ViewLayerKey SpaceView::stillPartKey(const Texture& backdrop, float w, float h) const {
-    const World& world = app.world;
     const Vec2f corner = min;
     ViewLayerKey key;
-    key.windowWidth = app.width;
-    key.windowHeight = app.height;
+    key.windowWidth = ui.width;
+    key.windowHeight = ui.height;
     key.x = int(corner.x);
     key.y = int(corner.y);
     key.width = int(w);
@@ -51,6 +50,8 @@ ViewLayerKey SpaceView::stillPartKey(const Texture& backdrop, float w, float h) 
     key.backdrop = backdrop.glName;
     return key;
 }
+
+SpaceView::SpaceView(Ui& ui, World& world) : Widget(ui), world(world) {}
 
 void SpaceView::update() { restartTimer(); }
 
@@ -71,7 +72,7 @@ void SpaceView::draw() {
     glOrtho(0, w, 0, h, -10000, 10000);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    framed = frameCamera(app.world, w, h, framed);
+    framed = frameCamera(world, w, h, framed);
 
     const Texture& backdrop = *getTexture("images/space1.png");
     auto paint = [&] { drawStillPart(backdrop, w, h); };
@@ -91,12 +92,11 @@ void SpaceView::draw() {
     glVertex2f(1, h - 2);
     glEnd();
     glEnable(GL_TEXTURE_2D);
-    glViewport(0, 0, app.width, app.height);
+    glViewport(0, 0, ui.width, ui.height);
 }
 
 void SpaceView::drawStillPart(const Texture& backdrop, float w, float h) {
     drawBackdrop(backdrop, w, h);
-    const World& world = app.world;
     if (!world.mission || !applyCamera(w, h)) return;
     goals.clear();
     world.mission->fixedGoals(world, goals);
@@ -125,7 +125,6 @@ void SpaceView::drawBackdrop(const Texture& backdrop, float w, float h) const {
 }
 
 void SpaceView::drawScene(float w, float h) {
-    const World& world = app.world;
     if (!applyCamera(w, h)) return;
     if (world.mission) {
         goals.clear();
@@ -138,5 +137,5 @@ void SpaceView::drawScene(float w, float h) {
     if (world.rocket) drawShip(*world.rocket);
     if (paths) drawFlightMarks(paths->overlay(), pixel);
     glPopMatrix();
-    if (paths) drawFlightLabels(paths->overlay(), framed, w, h, app.smallFont);
+    if (paths) drawFlightLabels(paths->overlay(), framed, w, h, ui.smallFont);
 }

@@ -6,6 +6,7 @@
 #include "screens/ViewLayer.h"
 
 class FlightPaths;
+struct World;
 struct Texture;
 
 // The space view: the current mission's scene over a tiled star backdrop,
@@ -14,6 +15,8 @@ struct Texture;
 // it its rectangle on every frame.
 class SpaceView : public Widget {
 public:
+    SpaceView(Ui& ui, World& world);
+
     FlightPaths* paths = nullptr;  // the flights shown over the scene; not owned
 
     void update() override;
@@ -31,6 +34,7 @@ private:
     bool applyCamera(float w, float h) const;
     ViewLayerKey stillPartKey(const Texture& backdrop, float w, float h) const;
 
+    World& world;
     ViewLayer stillPart;  // the backdrop and fixed goals, kept between frames
     Camera framed;        // kept while there is no ship to frame
     Goals goals;          // the mission's goals of this frame; kept for its storage

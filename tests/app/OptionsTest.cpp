@@ -9,9 +9,9 @@
 
 namespace {
 
-std::string settings() {
-    return std::to_string(videoSettings.width) + " " + std::to_string(videoSettings.height) + " " +
-           std::to_string(videoSettings.fullscreen) + (videoSettings.showPreview ? "" : " hidden");
+std::string shown(const VideoSettings& s) {
+    return std::to_string(s.width) + " " + std::to_string(s.height) + " " +
+           std::to_string(s.fullscreen) + (s.showPreview ? "" : " hidden");
 }
 
 }  // namespace
@@ -33,19 +33,21 @@ TEST(OptionsFile, ValuesAreReadAsFarAsTheyCanBeAndOddOnesAreKeptAsRead) {
         {"12three 99999999999 1\n", "1024 768 1"},
         {"99999 -5 0\n", "99999 -5 0"},  // the options screen shows them as read
     };
+    StoredOptions options{file, VideoSettings()};
     testing::internal::CaptureStdout();
     for (const auto& c : cases) {
         writeFile(file, c.text);
-        loadOptions(file);
-        EXPECT_EQ(settings(), c.settings) << c.text;
+        options.load();
+        EXPECT_EQ(shown(options.settings), c.settings) << c.text;
     }
-    videoSettings = {1440, 900, true};
-    saveOptions(file);
+    options.settings = {1440, 900, true};
+    options.save();
     EXPECT_EQ(readFile(file), "1440 900 1\n");
-    videoSettings.showPreview = false;  // written only when hidden
-    saveOptions(file);
+    options.settings.showPreview = false;  // written only when hidden
+    options.save();
     EXPECT_EQ(readFile(file), "1440 900 1 0\n");
-    saveOptions(std::string(folder) + "/no-such-folder/options.dat");
+    options.file = std::string(folder) + "/no-such-folder/options.dat";
+    options.save();
     const std::string printed = testing::internal::GetCapturedStdout();
     EXPECT_NE(printed.find("Saving options.\nERROR: Failed to save options: "),
               std::string::npos) << printed;

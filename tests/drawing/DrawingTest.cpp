@@ -8,11 +8,14 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <memory>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "app/Application.h"
+#include "app/Options.h"
+#include "app/Ui.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "render/Font.h"
@@ -23,6 +26,7 @@
 #include "screens/ProgramEditor.h"
 #include "screens/ViewLayer.h"
 #include "sim/Rocket.h"
+#include "sim/World.h"
 
 namespace {
 
@@ -50,24 +54,33 @@ struct Image {
     }
 };
 
-// The game's own 1280 x 720 window with the GL state and the fonts that
-// start-up gives it.
-void openTestWindow() {
-    static bool opened = false;
-    if (opened) return;
-    opened = true;
-    const WindowMode mode = openWindow(WindowMode{1280, 720, false});
-    ASSERT_EQ(mode.width, 1280);
-    ASSERT_EQ(mode.height, 720);
-    app.width = mode.width;
-    app.height = mode.height;
-    setUpDrawing();
-    app.font = new Font("images/font.png", -5, 2);
-    app.smallFont = new Font("images/font_small.png", -9, -5);
+// The game's own 1280 x 720 window, opened once, with the GL state and the
+// fonts that start-up gives it.
+struct TestWindow {
+    TestWindow() {
+        ui.width = mode.width;
+        ui.height = mode.height;
+        ui.font = &font;
+        ui.smallFont = &smallFont;
+    }
+    static WindowMode open() {
+        const WindowMode mode = openWindow(WindowMode{1280, 720, false});
+        setUpDrawing();
+        return mode;
+    }
+    WindowMode mode = open();  // before the fonts load their textures
+    Ui ui;
+    Font font{"images/font.png", -5, 2};
+    Font smallFont{"images/font_small.png", -9, -5};
+};
+
+Ui& window() {
+    static TestWindow* opened = new TestWindow;  // the context outlives every test
+    return opened->ui;
 }
 
 // The whole window in pixels, as the menus draw.
-void usePixelProjection() { projectOntoWindow(app.width, app.height); }
+void usePixelProjection() { projectOntoWindow(window().width, window().height); }
 
 void clearWindow() {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
@@ -76,11 +89,12 @@ void clearWindow() {
 
 // The back buffer: what the next swap would show.
 Image readPixels() {
-    Image image{app.width, app.height, std::vector<uint8_t>(size_t(app.width) * app.height * 4)};
+    const int width = window().width, height = window().height;
+    Image image{width, height, std::vector<uint8_t>(size_t(width) * height * 4)};
     glFinish();
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, app.width, app.height, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
     return image;
 }
 
@@ -110,28 +124,39 @@ bool same(Rgba a, Rgba b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a
 class Drawing : public ::testing::Test {
 protected:
     void SetUp() override {
-        openTestWindow();
+        ASSERT_EQ(ui.width, 1280);
+        ASSERT_EQ(ui.height, 720);
         usePixelProjection();
         clearWindow();
         glEnable(GL_TEXTURE_2D);
         glColor3f(1, 1, 1);
     }
-    void TearDown() override {
-        app.screens.clear();
-        app.world.running = false;
+    void TearDown() override { ui.screens.clear(); }
+    ~Drawing() override {
+        game.reset();
+        for (auto& entry : missions) delete entry.second;
     }
     // The game screen of a mission as the player sees it while editing.
     GameScreen& play(const std::string& name) {
-        if (app.missions.empty()) registerMissions(app.missions);
-        if (!app.gameScreen) app.gameScreen = new GameScreen;
-        app.screens.clear();
-        app.world.running = false;
-        app.world.mission = app.missions.at(name);
-        app.world.clearProgramAndReset();
-        app.gameScreen->entered = true;
-        pushScreen(app.gameScreen);
-        return *app.gameScreen;
+        if (missions.empty()) registerMissions(missions);
+        if (!game) game = std::make_unique<GameScreen>(ui, world, records, random, options, completion);
+        ui.screens.clear();
+        world.running = false;
+        world.mission = missions.at(name);
+        world.clearProgramAndReset();
+        game->entered = true;
+        ui.pushScreen(game.get());
+        return *game;
     }
+
+    Ui& ui = window();
+    MissionRegistry missions;
+    Records records;
+    World world;
+    std::mt19937 random;
+    StoredOptions options{"options.dat", VideoSettings()};
+    Widget completion{ui};
+    std::unique_ptr<GameScreen> game;
     Image show(GameScreen& screen) {
         screen.update();
         screen.draw();  // the view learns its size
@@ -203,9 +228,9 @@ TEST_F(Drawing, TheSpaceViewShowsGoalsRedUntilMetThenGreen) {
         if (c.mission == std::string("Geostationary")) {  // the textured planet in the middle
             EXPECT_GT(before.countPixels(PixelRect{502, 366, 20, 20}, isLit), 300);
         }
-        app.world.rocket->landed = false;
-        app.world.rocket->position = c.meetAt;
-        app.world.mission->update(app.world);
+        world.rocket->landed = false;
+        world.rocket->position = c.meetAt;
+        world.mission->update(world);
         Image met = show(screen);
         EXPECT_GT(met.countPixels(view, greenish), 200) << c.mission;
         EXPECT_LT(met.countPixels(view, reddish), before.countPixels(view, reddish)) << c.mission;
@@ -217,7 +242,7 @@ TEST_F(Drawing, TheSpaceViewShowsGoalsRedUntilMetThenGreen) {
 // while running, and each knob stands where its value falls on the track.
 TEST_F(Drawing, TheProgramEditorShowsSelectionExecutionAndValues) {
     GameScreen& screen = play("Thrust");
-    app.world.rocket->program = {{Thrust, 500}, {Wait, 200}, {Left, 1000}};
+    world.rocket->program = {{Thrust, 500}, {Wait, 200}, {Left, 1000}};
     show(screen);
     ProgramEditor& editor = *screen.editor;
     auto render = [&] {
@@ -258,9 +283,9 @@ TEST_F(Drawing, TheProgramEditorShowsSelectionExecutionAndValues) {
         EXPECT_EQ(outside, 0) << "row " << row;
     }
     editor.editable = false;
-    app.world.rocket->pc = 2;
-    app.world.rocket->currentLine = 1;
-    app.world.rocket->waitCounter = 5;  // the Wait is counting down
+    world.rocket->pc = 2;
+    world.rocket->currentLine = 1;
+    world.rocket->waitCounter = 5;  // the Wait is counting down
     EXPECT_EQ(shades(render()), "gbggd");
 }
 
@@ -282,12 +307,12 @@ TEST_F(Drawing, TheButtonBarShowsTurboAndTheReadoutOnlyWhileRunning) {
     };
     //                    Run Left Right Turbo Thrust Wait Sleep Del Up Down Quit
     EXPECT_EQ(edges(show(screen)), "XXX.XXXXXXX");
-    dispatchEvent(InputEvent::keyPress(Key::Return));
+    ui.dispatchEvent(InputEvent::keyPress(Key::Return));
     screen.update();
-    ASSERT_TRUE(app.world.running);
-    app.world.time = 1234;
-    app.world.rocket->velocity = Vec2(0.0015, -0.25);
-    app.world.rocket->angle = -1.5707963267948966;
+    ASSERT_TRUE(world.running);
+    world.time = 1234;
+    world.rocket->velocity = Vec2(0.0015, -0.25);
+    world.rocket->angle = -1.5707963267948966;
     screen.draw();
     const Image shown = readPixels();
     EXPECT_EQ(edges(shown), "X..X......X");
@@ -297,11 +322,11 @@ TEST_F(Drawing, TheButtonBarShowsTurboAndTheReadoutOnlyWhileRunning) {
         clearWindow();
         glEnable(GL_TEXTURE_2D);
         glColor3f(1, 1, 1);
-        drawText(*app.font, text, Vec2f(float(x), 8));
+        drawText(*ui.font, text, Vec2f(float(x), 8));
         const Image expected = readPixels();
         int differing = 0;
         for (int y = 0; y < 32; ++y)
-            for (int px = x - 4; px < x + int(textSize(*app.font, text).x) + 4; ++px)
+            for (int px = x - 4; px < x + int(textSize(*ui.font, text).x) + 4; ++px)
                 differing += !same(shown.pixel(px, y), expected.pixel(px, y));
         EXPECT_EQ(differing, 0) << "expected \"" << text << "\"";
     }

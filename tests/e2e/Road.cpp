@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <thread>
 
-#include "app/Application.h"
 #include "missions/Flight.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"

@@ -69,21 +69,21 @@ std::string checkOptions(const std::string& input) {
     const VideoSettings defaults;
     const std::string path = scratchFile("options.dat");
     writeFile(path, input);
-    videoSettings = defaults;
-    loadOptions(path);
-    const VideoSettings read = videoSettings;
+    StoredOptions options{path, defaults};
+    options.load();
+    const VideoSettings read = options.settings;
     // Only numbers the file holds are taken.
     if (read.width != defaults.width && !holds(input, read.width))
         return "a width the file does not hold: " + std::to_string(read.width);
     if (read.height != defaults.height && !holds(input, read.height))
         return "a height the file does not hold: " + std::to_string(read.height);
 
-    saveOptions(path);
-    videoSettings = VideoSettings{640, 480, !read.fullscreen, !read.showPreview};
-    loadOptions(path);
-    if (videoSettings.width != read.width || videoSettings.height != read.height ||
-        videoSettings.fullscreen != read.fullscreen ||
-        videoSettings.showPreview != read.showPreview)
+    options.save();
+    options.settings = VideoSettings{640, 480, !read.fullscreen, !read.showPreview};
+    options.load();
+    const VideoSettings& again = options.settings;
+    if (again.width != read.width || again.height != read.height ||
+        again.fullscreen != read.fullscreen || again.showPreview != read.showPreview)
         return "the settings do not survive a save and a load";
     return "";
 }

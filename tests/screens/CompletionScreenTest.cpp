@@ -13,27 +13,18 @@ namespace {
 
 // The completion screen on top of a stand-in game screen, after a won run
 // of "Thrust" with the given score and program.
-class Completion : public testing::Test {
+class Completion : public testing::Test, public ScreenTestBed {
 protected:
     void SetUp() override {
-        registerFreshMissions();
-        app.records = Records();
-        app.screens.clear();
-        pushScreen(&gameScreen);
-        pushScreen(&screen);
-        app.completionScreen = &screen;
-        app.world.mission = &mission("Thrust");
-        delete app.world.rocket;
-        app.world.rocket = new Rocket();
-    }
-    void TearDown() override {
-        app.screens.clear();
-        app.completionScreen = nullptr;
+        ui.pushScreen(&gameScreen);
+        ui.pushScreen(&screen);
+        world.mission = &mission("Thrust");
+        world.rocket = new Rocket();
     }
 
     void finishRun(float score, Program program) {
-        app.world.mission->score = score;
-        app.world.rocket->program = std::move(program);
+        world.mission->score = score;
+        world.rocket->program = std::move(program);
     }
     std::string dismissWith(const InputEvent& event) {
         testing::internal::CaptureStdout();
@@ -42,8 +33,9 @@ protected:
     }
 
     ScratchDirectory scratch;
-    Widget gameScreen;
-    CompletionScreen screen;
+    ScoreFile scores;
+    Widget gameScreen{ui};
+    CompletionScreen screen{ui, world, records, scores};
 };
 
 const Program thrust100 = {{Thrust, 100}};
@@ -66,13 +58,13 @@ TEST_F(Completion, DismissingSavesAndKeepsTheBestRunWithTiesTakingTheNewProgram)
     };
     for (const Case& c : cases) {
         std::filesystem::remove("save.dat");
-        app.records = Records();
-        if (c.best > 0.0f) app.records.put("Thrust", Record{c.best, "1 T 90\n"});
+        records = Records();
+        if (c.best > 0.0f) records.put("Thrust", Record{c.best, "1 T 90\n"});
         finishRun(c.score, thrust100);
-        pushScreen(&screen);
+        ui.pushScreen(&screen);
         EXPECT_EQ(dismissWith(c.dismissal), "Saving game.\n") << c.score;
-        EXPECT_EQ(app.records.best("Thrust"), c.keptBest) << c.score;
-        EXPECT_EQ(app.records.program("Thrust"), c.keptProgram) << c.score;
+        EXPECT_EQ(records.best("Thrust"), c.keptBest) << c.score;
+        EXPECT_EQ(records.program("Thrust"), c.keptProgram) << c.score;
         EXPECT_TRUE(std::filesystem::exists("save.dat")) << c.score;
     }
 }
@@ -96,10 +88,9 @@ TEST_F(Completion, NotesTellANewBestAndTheDistanceToTheNextMedal) {
     };
     Mission& thrust = mission("Thrust");
     for (const Case& c : cases) {
-        app.records.put("Thrust", Record{c.best, ""});
         thrust.score = c.score;
-        EXPECT_EQ(resultNotes(thrust), c.notes) << c.best << " " << c.score;
-        EXPECT_EQ(bestAfterRun(thrust), c.shownBest) << c.best << " " << c.score;
+        EXPECT_EQ(resultNotes(thrust, c.best), c.notes) << c.best << " " << c.score;
+        EXPECT_EQ(bestAfterRun(thrust, c.best), c.shownBest) << c.best << " " << c.score;
     }
 }
 
@@ -107,9 +98,9 @@ TEST_F(Completion, SpaceGoesOnOnlyOnceTheScreenHasBeenUpAMoment) {
     finishRun(130.0f, thrust100);
     screen.update();  // shown: its timer starts
     EXPECT_TRUE(screen.handleEvent(keyPress(Key::Space)));
-    EXPECT_EQ(currentScreen(), &screen) << "a turbo press just after the win went on";
-    app.clock += 0.5;
+    EXPECT_EQ(ui.currentScreen(), &screen) << "a turbo press just after the win went on";
+    ui.clock += 0.5;
     EXPECT_EQ(dismissWith(keyPress(Key::Space)), "Saving game.\n");
-    EXPECT_EQ(currentScreen(), &gameScreen);
-    EXPECT_EQ(app.records.best("Thrust"), 130.0f);
+    EXPECT_EQ(ui.currentScreen(), &gameScreen);
+    EXPECT_EQ(records.best("Thrust"), 130.0f);
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
-#include "app/Options.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "screens/FlightPaths.h"
@@ -9,16 +7,16 @@
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
+#include "tests/screens/MenuTestSupport.h"
 
 namespace {
 
 double now = 0.0;
 bool held = false;
 
-class FlightPathsTest : public ::testing::Test {
+class FlightPathsTest : public ::testing::Test, public ScreenTestBed {
 protected:
     void SetUp() override {
-        videoSettings = VideoSettings();
         now = 0.0;
         held = false;
         paths.clock = [] { return now; };
@@ -26,8 +24,7 @@ protected:
         enter("Thrust", "2 T 59 W 3");
     }
     void enter(const char* mission, const char* program) {
-        if (app.missions.empty()) registerMissions(app.missions);
-        world.mission = app.missions.at(mission);
+        world.mission = missions.at(mission);
         world.clearProgramAndReset();
         parseProgramText(program, world.rocket->program);
         world.reset();
@@ -38,9 +35,8 @@ protected:
         return paths.overlay();
     }
 
-    World world;
-    ProgramEditor editor;
-    FlightPaths paths{editor};
+    ProgramEditor editor{ui, world};
+    FlightPaths paths{editor, options};
 };
 
 }  // namespace

@@ -1,35 +1,48 @@
 #pragma once
 
+#include <random>
 #include <string>
 
-#include "app/Application.h"
-#include "platform/InputEvent.h"
+#include "app/Options.h"
+#include "app/Ui.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
+#include "missions/Records.h"
+#include "platform/InputEvent.h"
 #include "render/Font.h"
 #include "render/Texture.h"
+#include "sim/World.h"
 #include "tests/support/ScratchDirectory.h"
 
-// The 21 missions, registered afresh with no scores.
-inline void registerFreshMissions() {
-    for (auto& entry : app.missions) delete entry.second;
-    app.missions.clear();
-    registerMissions(app.missions);
-}
+// What the screens are handed, made afresh for each test: a 1280 x 720
+// window's state with fonts of the real cell sizes but no texture (for
+// layout and hit tests without a display), the 21 missions with no scores,
+// a world, a generator and the options.
+struct ScreenTestBed {
+    ScreenTestBed() {
+        large.glyphWidth = large.glyphHeight = 32.0f;
+        small.glyphWidth = small.glyphHeight = 16.0f;
+        ui.font = &large;
+        ui.smallFont = &small;
+        ui.stars = &stars;
+        registerMissions(missions);
+    }
+    ~ScreenTestBed() {
+        for (auto& entry : missions) delete entry.second;
+    }
+    Mission& mission(const std::string& name) { return *missions.at(name); }
 
-inline Mission& mission(const std::string& name) { return *app.missions.at(name); }
-
-// Fonts with the real cell sizes but no texture, for layout and hit tests
-// that run without a display.
-inline void useHeadlessFonts() {
-    textureCache().headless = true;
-    static Font large("images/font.png", -5, 2);
-    static Font small("images/font_small.png", -9, -5);
-    large.glyphWidth = large.glyphHeight = 32.0f;
-    small.glyphWidth = small.glyphHeight = 16.0f;
-    app.font = &large;
-    app.smallFont = &small;
-}
+    bool headless = textureCache().headless = true;  // before the fonts ask for textures
+    Font large{"images/font.png", -5, 2};
+    Font small{"images/font_small.png", -9, -5};
+    std::mt19937 random;
+    StarField stars{0, random};
+    Ui ui;
+    MissionRegistry missions;
+    Records records;
+    World world;
+    StoredOptions options{"options.dat", VideoSettings()};
+};
 
 inline InputEvent keyPress(Key key) { return InputEvent::keyPress(key); }
 

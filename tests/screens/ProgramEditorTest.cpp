@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
 #include "missions/Mission.h"
 #include "screens/CompletionScreen.h"
 #include "screens/GameScreen.h"
@@ -42,35 +42,28 @@ public:
 
 // The game screen of the scripted mission in a 1280 x 720 window, entered
 // as the briefing enters it.
-class Editor : public ::testing::Test {
+class Editor : public ::testing::Test, public ScreenTestBed {
 protected:
     void SetUp() override {
-        app.width = 1280;
-        app.height = 720;
-        app.screens.clear();
-        app.world.running = false;
-        app.world.mission = &mission;
-        app.world.clearProgramAndReset();
-        if (!app.gameScreen) app.gameScreen = new GameScreen;
-        screen = app.gameScreen;
+        ui.screens.clear();
+        world.running = false;
+        world.mission = &mission;
+        world.clearProgramAndReset();
+        screen = std::make_unique<GameScreen>(ui, world, records, random, options, completion);
         screen->entered = true;
-        pushScreen(screen);
+        ui.pushScreen(screen.get());
         tick();  // the entry reset
         screen->editor->min = Vec2f(1024, 32);  // where drawing places it
         screen->editor->max = Vec2f(1280, 720);
     }
-    void TearDown() override {
-        app.screens.clear();
-        app.world.running = false;
-    }
 
     void tick() {
         screen->update();
-        ++app.stepCount;
+        ++ui.stepCount;
     }
     bool key(Key k) { return screen->handleEvent(keyPress(k)); }
     bool key(char c) { return key(charKey(c)); }
-    Program& program() { return app.world.rocket->program; }
+    Program& program() { return world.rocket->program; }
     int& selected() { return screen->editor->selected; }
     std::string shown() {  // "T0 W7|2": opcodes and values, then the selection
         std::string text;
@@ -82,12 +75,13 @@ protected:
     void startRun(int speed) {
         key(Key::Return);
         tick();
-        ASSERT_TRUE(app.world.running);
-        app.world.speed = speed;
+        ASSERT_TRUE(world.running);
+        world.speed = speed;
     }
 
     ScriptedMission mission;
-    GameScreen* screen = nullptr;
+    Widget completion{ui};
+    std::unique_ptr<GameScreen> screen;
 };
 
 }  // namespace
@@ -173,30 +167,27 @@ TEST_F(Editor, WhileRunningOnlyReturnEscapeAndSpaceActAndReturnStopsKeepingThePr
                   Key::F1})
         EXPECT_TRUE(key(k));
     tick();
-    EXPECT_EQ(app.world.time, 10);
+    EXPECT_EQ(world.time, 10);
     EXPECT_EQ(shown(), "T1000|1");
     EXPECT_FALSE(screen->optimizeRequested);
     EXPECT_FALSE(screen->editor->handleEvent(mousePress(1024 + 45, 700)));
     EXPECT_EQ(shown(), "T1000|1");
     key(Key::Return);
     tick();
-    EXPECT_FALSE(app.world.running);
-    EXPECT_EQ(app.world.time, 0);
+    EXPECT_FALSE(world.running);
+    EXPECT_EQ(world.time, 0);
     EXPECT_EQ(shown(), "T1000|1");
 }
 
 TEST_F(Editor, AMissionWonInTheMiddleOfAFastUpdateStopsThereAndShowsTheCompletionScreen) {
-    CompletionScreen completion;
-    app.completionScreen = &completion;
     mission.winAtStep = 25;
     startRun(10000);
     const int before = mission.checks;
     tick();
     EXPECT_EQ(mission.checks - before, 25);
-    EXPECT_FALSE(app.world.running);
+    EXPECT_FALSE(world.running);
     EXPECT_GT(mission.score, 0.0f);  // the score of the won run survives the reset
-    EXPECT_EQ(currentScreen(), &completion);
-    app.completionScreen = nullptr;
+    EXPECT_EQ(ui.currentScreen(), &completion);
 }
 
 TEST(ProgramEdits, DigitsAndNudgesNeverOverflowAndPullOutOfRangeValuesBackOnlyWhenNudged) {
