@@ -87,6 +87,21 @@ ReadStatus readRegularFile(const std::string& path, size_t limit, std::string& b
     return status;
 }
 
+std::string readNamedFile(const std::string& path, size_t limit, std::string& bytes) {
+    std::string why;
+    switch (readRegularFile(path, limit, bytes, why)) {
+        case ReadStatus::ok:
+            return "";
+        case ReadStatus::missing:
+            return "cannot be opened";
+        case ReadStatus::failed:
+            break;
+    }
+    struct stat info;
+    const bool regular = ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return regular ? "cannot be read: " + why : "is not a file";
+}
+
 bool replaceFile(const std::string& path, const std::string& bytes, std::string& why) {
     std::string temp = path + ".tmp.XXXXXX";
     // mkstemp creates the file new (O_EXCL): a link planted at any name is left alone.

@@ -18,6 +18,10 @@ enum class ReadStatus {
 ReadStatus readRegularFile(const std::string& path, size_t limit, std::string& bytes,
                            std::string& why);
 
+// The same, said as a problem with a file a mission names: "" when read,
+// else "cannot be opened", "is not a file" or "cannot be read: ...".
+std::string readNamedFile(const std::string& path, size_t limit, std::string& bytes);
+
 // Replaces the file at `path` with `bytes`: they go to a new file, created in
 // the same folder under a name no one else can have planted a link at,
 // reach the disk, and are renamed over `path`. The file holds the old bytes

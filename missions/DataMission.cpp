@@ -192,7 +192,11 @@ std::string DataMission::failureReason(size_t index) const {
     return "failed";
 }
 
+// Circles the ship must reach or stay inside are framed whole; circles it
+// must leave, and ceilings, come into view as the ship nears them, and a
+// far one framed would shrink everything else.
 void DataMission::goals(const World& world, Goals& out) const {
+    const bool framed = true;
     for (size_t i = 0; i < def_.objectives.size(); ++i) {
         const ObjectiveDef& o = def_.objectives[i];
         const Progress& p = progress[i];
@@ -201,20 +205,21 @@ void DataMission::goals(const World& world, Goals& out) const {
             case ObjectiveDef::Visit:
                 for (size_t k = 0; k < o.bodies.size(); ++k)
                     addGoalCircles(out, p.visited[k] != 0, world.bodies[size_t(o.bodies[k])]->position,
-                                   {o.radius});
+                                   {o.radius}, framed);
                 break;
             case ObjectiveDef::Leave:
                 addGoalCircles(out, done, centreOf(o.centre, world), {o.radius});
                 break;
             case ObjectiveDef::LandAt:
-                addGoalCircles(out, done, placeOn(o, world), {o.radius});
+                addGoalCircles(out, done, placeOn(o, world), {o.radius}, framed);
                 break;
             case ObjectiveDef::Hold:
                 if (o.hasSector) {
                     addSectorGoal(out, *world.bodies[size_t(o.centre.body)], o.sector, p.inRange);
                 } else {
-                    if (o.hasInner) addGoalCircles(out, p.inRange, centreOf(o.centre, world), {o.inner});
-                    if (o.hasOuter) addGoalCircles(out, p.inRange, centreOf(o.centre, world), {o.outer});
+                    const Vec2 centre = centreOf(o.centre, world);
+                    if (o.hasInner) addGoalCircles(out, p.inRange, centre, {o.inner}, framed);
+                    if (o.hasOuter) addGoalCircles(out, p.inRange, centre, {o.outer}, framed);
                 }
                 break;
             case ObjectiveDef::Land:

@@ -23,6 +23,7 @@ struct Goal {
     double radius = 0.0;  // world units (Circle)
     double angle = 0.0;   // radians (Sector)
     double width = 0.0;   // radians (Sector)
+    bool framed = false;  // the camera keeps the whole circle in view
 };
 
 using Goals = std::vector<Goal>;

@@ -271,7 +271,7 @@ private:
 
     // A file name under the data folder: relative, and never climbing out of it.
     void dataFile(const toml::table& t, const char* key, const std::string& where,
-                  std::string& out) {
+                  std::string& out, int& line) {
         const auto name = text(t, key, where, false, 255);
         if (!name) return;
         const bool climbs = name->find("..") != std::string::npos;
@@ -281,6 +281,7 @@ private:
             return;
         }
         out = *name;
+        line = lineOf(*t.get(key));
     }
 
     int bodyNamed(const toml::node& node, const std::string& name) {
@@ -346,6 +347,7 @@ void Reader::readRecord(const toml::table& root) {
         if (!isProgramText(*reference, why))
             error(lineOf(*root.get("reference")), "reference: not a program text: " + why);
         def.reference = *reference;
+        def.referenceLine = lineOf(*root.get("reference"));
     }
 
     if (const toml::table* briefing = table(root, "briefing", true)) {
@@ -379,6 +381,7 @@ void Reader::readRecord(const toml::table& root) {
         if (gold && silver && !(float(*gold) < float(*silver)))
             error(tableLine(*medals), "medals: gold must be lower than silver");
         def.gold = float(gold.value_or(0.0));
+        if (gold) def.goldLine = lineOf(*medals->get("gold"));
         def.silver = float(silver.value_or(0.0));
     }
     if (const toml::table* costs = table(root, "costs", false)) {
@@ -394,6 +397,7 @@ void Reader::readBody(const toml::table& t, const std::string& where) {
                         "model", "texture"});
     const std::string at = where + " ";
     BodyDef body;
+    body.line = tableLine(t);
     if (auto name = text(t, "name", at, false, 255)) {
         for (const BodyDef& other : def.bodies)
             if (!name->empty() && other.name == *name)
@@ -408,8 +412,8 @@ void Reader::readBody(const toml::table& t, const std::string& where) {
     body.angle = real(t, "angle", at, false, -maxAngle, maxAngle).value_or(0.0);
     body.spin = real(t, "spin", at, false, -maxSpin, maxSpin).value_or(0.0);
     body.solid = flag(t, "solid", at).value_or(true);
-    dataFile(t, "model", at, body.model);
-    dataFile(t, "texture", at, body.texture);
+    dataFile(t, "model", at, body.model, body.modelLine);
+    dataFile(t, "texture", at, body.texture, body.textureLine);
     def.bodies.push_back(body);
 }
 

@@ -30,6 +30,7 @@ struct BodyDef {
     bool solid = true;
     std::string model;
     std::string texture;
+    int line = 0, modelLine = 0, textureLine = 0;  // in the file, for messages
 };
 
 struct ShipDef {
@@ -84,7 +85,7 @@ struct MissionDef {
     std::string file;  // as given to the reader
     std::string title;
     std::string group;  // empty when the file names none
-    int titleLine = 1, groupLine = 1;  // in the file, for messages
+    int titleLine = 1, groupLine = 1, referenceLine = 1, goldLine = 1;  // for messages
     std::string briefing;  // the whole text shown, objectives list included
     float gold = 0.0f, silver = 0.0f;
     float thrustCost = 1.0f, turnCost = 0.1f, timeCost = 0.01f;

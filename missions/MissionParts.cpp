@@ -46,12 +46,14 @@ bool heldLongEnough(const World& world, bool inside, bool& inRange, int& rangeSt
     return world.time - rangeStart > steps;
 }
 
-void addGoalCircles(Goals& goals, bool met, Vec2 centre, std::initializer_list<double> radii) {
+void addGoalCircles(Goals& goals, bool met, Vec2 centre, std::initializer_list<double> radii,
+                    bool framed) {
     for (double radius : radii) {
         Goal circle;
         circle.look = met ? Goal::Met : Goal::Unmet;
         circle.centre = centre;
         circle.radius = radius;
+        circle.framed = framed;
         goals.push_back(circle);
     }
 }

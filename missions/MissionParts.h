@@ -68,8 +68,9 @@ void winMission(Mission& mission, World& world);
 // on every re-entry; true once more than `steps` steps have passed inside.
 bool heldLongEnough(const World& world, bool inside, bool& inRange, int& rangeStart, int steps);
 
-// Circles around `centre`, met or not.
-void addGoalCircles(Goals& goals, bool met, Vec2 centre, std::initializer_list<double> radii);
+// Circles around `centre`, met or not; `framed` ones the camera keeps in view.
+void addGoalCircles(Goals& goals, bool met, Vec2 centre, std::initializer_list<double> radii,
+                    bool framed = false);
 // The distance rings around the planet of the geostationary missions.
 void addHeightRings(Goals& goals, const Body& planet);
 // The wedge fixed to that turning planet, met while `inRange`.

@@ -8,6 +8,7 @@
 
 #include "missions/DataMission.h"
 #include "missions/MissionFile.h"
+#include "missions/MissionFiles.h"
 
 const char* const customGroupTitle = "Custom Missions";
 
@@ -21,12 +22,14 @@ const char* const rankTitles[] = {"Cadet Missions", "Ensign Missions", "Lieutena
 struct Groups {
     std::vector<std::string> ranks[4];
     std::vector<std::string> custom;
+    std::vector<RefusedMission> refused;  // custom files left out
     std::vector<RankGroup> shown;
 
     void refresh() {
         shown.clear();
-        for (int i = 0; i < 4; ++i) shown.push_back(RankGroup{rankTitles[i], ranks[i]});
-        if (!custom.empty()) shown.push_back(RankGroup{customGroupTitle, custom});
+        for (int i = 0; i < 4; ++i) shown.push_back(RankGroup{rankTitles[i], ranks[i], {}});
+        if (!custom.empty() || !refused.empty())
+            shown.push_back(RankGroup{customGroupTitle, custom, refused});
     }
 };
 
@@ -143,7 +146,10 @@ int loadCampaign(const std::string& folder, MissionRegistry& registry, std::ostr
     return c.errors;
 }
 
-bool readCustomMission(const std::string& file, MissionDef& def, std::ostream& log) {
+std::string missionDataFolder() { return fs::path(campaignFolder()).parent_path().string(); }
+
+bool readCustomMission(const std::string& file, MissionDef& def, MissionFilesCheck& files,
+                       std::ostream& log) {
     if (!readMissionFile(file, def, log)) return false;
     if (!def.group.empty() && def.group != customGroupTitle) {
         log << "ERROR: " << file << ":" << def.groupLine << ": group: a custom mission belongs to '"
@@ -157,38 +163,60 @@ bool readCustomMission(const std::string& file, MissionDef& def, std::ostream& l
             << "' is the title of a built-in mission\n";
         return false;
     }
-    return true;
+    return files.check(def, log);
 }
+
+namespace {
+
+// The first line of `messages`, naming `file` by its own name: the menu has
+// room for no folder.
+RefusedMission refusal(const std::string& file, const std::string& messages) {
+    const std::string name = fs::path(file).filename().string();
+    std::string first = messages.substr(0, messages.find('\n'));
+    const size_t at = first.find(file);
+    if (at != std::string::npos) first.replace(at, file.size(), name);
+    return RefusedMission{name, first};
+}
+
+}  // namespace
 
 int loadCustomMissions(const std::string& saveFolder, MissionRegistry& registry,
                        std::ostream& log) {
     const std::string folder = (fs::path(saveFolder) / "custom-missions").string();
     Groups& g = groups();
     g.custom.clear();
-    int errors = 0;
+    g.refused.clear();
+    int refused = 0;
     std::vector<std::string> files;
     std::error_code error;
     if (fs::exists(folder, error) && !missionFiles(folder, files)) {
         log << "ERROR: Cannot read the mission folder " << folder << ". No custom missions loaded.\n";
-        ++errors;
+        ++refused;
     }
+    MissionFilesCheck check(missionDataFolder());
+    std::map<std::string, std::string> loaded;  // title -> file
     for (const std::string& file : files) {
         MissionDef def;
-        bool good = readCustomMission(file, def, log);
-        if (good && std::find(g.custom.begin(), g.custom.end(), def.title) != g.custom.end()) {
-            log << "ERROR: " << file << ":" << def.titleLine << ": title: '" << def.title
-                << "' is also the title of another custom mission\n";
+        std::ostringstream messages;
+        bool good = readCustomMission(file, def, check, messages);
+        if (good && loaded.count(def.title)) {
+            messages << "WARNING: " << file << ":" << def.titleLine << ": title: '" << def.title
+                     << "' is also the title of " << fs::path(loaded[def.title]).filename().string()
+                     << "; this file is left out\n";
             good = false;
         }
+        log << messages.str();
         if (!good) {
-            ++errors;
+            g.refused.push_back(refusal(file, messages.str()));
+            ++refused;
             continue;
         }
+        loaded[def.title] = file;
         g.custom.push_back(def.title);
         if (!registry.count(def.title)) registry[def.title] = new DataMission(def);
     }
     g.refresh();
-    return errors;
+    return refused;
 }
 
 const std::vector<RankGroup>& rankGroups() {

@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <ostream>
 
-#include "render/Mesh.h"
+#include "core/PngImage.h"
 #include "render/DataFile.h"
+#include "render/Mesh.h"
 
 namespace {
 
 constexpr int fontGrid = 16;        // cells per row and per column
-constexpr int largestImage = 8192;  // pixels per side; beyond that no GL takes it
 
 std::string imageProblem(const Asset& asset) {
     SDL_Surface* image = IMG_Load(dataFile(asset.path).c_str());
@@ -19,25 +19,10 @@ std::string imageProblem(const Asset& asset) {
     int width = image->w, height = image->h;
     SDL_FreeSurface(image);
     if (width <= 0 || height <= 0) return "is empty";
-    if (width > largestImage || height > largestImage) return "is too large for a texture";
+    if (width > largestTextureSide || height > largestTextureSide) return "is too large for a texture";
     if (asset.kind == Asset::FontSheet && (width % fontGrid != 0 || height % fontGrid != 0))
         return "does not split into 16 x 16 equal cells";
     return "";
-}
-
-template <class List>
-bool inList(const List& list, int index) {
-    return index >= 0 && size_t(index) < list.size();
-}
-
-// Indices of one kind that fall outside their list, over all triangle corners.
-template <class List, class Field>
-int strayIndices(const Mesh& mesh, const List& list, Field field) {
-    int stray = 0;
-    for (const Mesh::Triangle& triangle : mesh.faces) {
-        for (int k = 0; k < 3; ++k) stray += inList(list, (triangle.*field)[k]) ? 0 : 1;
-    }
-    return stray;
 }
 
 std::string modelProblem(const Asset& asset) {
@@ -48,17 +33,7 @@ std::string modelProblem(const Asset& asset) {
     }
     Mesh mesh;
     mesh.load(asset.path);
-    if (mesh.positions.empty() || mesh.faces.empty()) return "holds no triangles";
-    if (int stray = strayIndices(mesh, mesh.positions, &Mesh::Triangle::position))
-        return std::to_string(stray) + " corners with a position index outside the list";
-    if (mesh.texCoords.empty()) return "has no texture coordinates for its skin";
-    if (int stray = strayIndices(mesh, mesh.texCoords, &Mesh::Triangle::texCoord))
-        return std::to_string(stray) + " corners with a texture index outside the list";
-    if (!mesh.normals.empty()) {
-        if (int stray = strayIndices(mesh, mesh.normals, &Mesh::Triangle::normal))
-            return std::to_string(stray) + " corners with a normal index outside the list";
-    }
-    return "";
+    return objModelProblem(mesh, true);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -16,12 +17,18 @@ Camera frameCamera(const World& world, float viewWidth, float viewHeight, Camera
     if (!rocket) return previous;
     Vec2 low = rocket->position - rocket->radius * cameraMargin;
     Vec2 high = rocket->position + rocket->radius * cameraMargin;
-    for (const Body* body : world.bodies) {
-        double e = body->radius * cameraMargin;
-        if (body->position.x - e < low.x) low.x = body->position.x - e;
-        if (body->position.x + e > high.x) high.x = body->position.x + e;
-        if (body->position.y - e < low.y) low.y = body->position.y - e;
-        if (body->position.y + e > high.y) high.y = body->position.y + e;
+    auto include = [&](Vec2 centre, double e) {
+        if (centre.x - e < low.x) low.x = centre.x - e;
+        if (centre.x + e > high.x) high.x = centre.x + e;
+        if (centre.y - e < low.y) low.y = centre.y - e;
+        if (centre.y + e > high.y) high.y = centre.y + e;
+    };
+    for (const Body* body : world.bodies) include(body->position, body->radius * cameraMargin);
+    if (world.mission) {
+        Goals goals;
+        world.mission->goals(world, goals);
+        for (const Goal& goal : goals)
+            if (goal.framed) include(goal.centre, goal.radius);
     }
     Vec2 center = (low + high) * 0.5;
     Vec2 size = high - low;

@@ -11,6 +11,7 @@ struct Camera {
     double scale = 0.0;  // view size per world unit, relative to the view's shorter side
 };
 
-// The camera that frames every body and the ship in a view of `viewWidth`
-// by `viewHeight` pixels; `previous` when there is no ship to frame.
+// The camera that frames every body, the ship and the mission's framed goals
+// in a view of `viewWidth` by `viewHeight` pixels; `previous` when there is
+// no ship to frame.
 Camera frameCamera(const World& world, float viewWidth, float viewHeight, Camera previous);

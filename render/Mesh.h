@@ -1,23 +1,13 @@
 #pragma once
 
-#include <array>
 #include <string>
-#include <vector>
+
+#include "core/ObjModel.h"
 
 // A triangle mesh read from the OBJ subset the game uses. Owned by one body,
 // rocket or screen; never changes after loading.
-class Mesh {
+class Mesh : public ObjModel {
 public:
-    struct Triangle {
-        int position[3];
-        int normal[3];
-        int texCoord[3];
-    };
-    std::vector<std::array<float, 3>> positions;
-    std::vector<std::array<float, 3>> normals;
-    std::vector<std::array<float, 2>> texCoords;
-    std::vector<Triangle> faces;
-
     // A face line longer than 1023 characters is skipped whole.
     void load(const std::string& fileName);
     // Triangles with a position index outside `positions` are left out; a

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -60,31 +61,74 @@ std::string medalSentence(int medal) {
     return std::string("You got a ") + medalNames[medal - 1] + " medal.";
 }
 
+namespace {
+
+// Hundredths as the breakdown writes them: "173.80", "-0.05".
+std::string hundredthsText(long hundredths) {
+    char text[48];
+    const long size = std::labs(hundredths);
+    std::snprintf(text, sizeof text, "%s%ld.%02ld", hundredths < 0 ? "-" : "", size / 100,
+                  size % 100);
+    return text;
+}
+
 // One line of a mission with its own costs: the amount, the rate as ".05"
-// is written, and the cost.
-std::string rateLine(const char* label, float cost, float rate, const char* costFormat) {
-    char shown[32];
-    std::snprintf(shown, sizeof shown, "%g", double(rate));
-    const char* digits = std::strncmp(shown, "0.", 2) == 0 ? shown + 1 : shown;
-    char format[96];
-    std::snprintf(format, sizeof format, "%s: %% 5.0f x %-3s = %s\n", label, digits, costFormat);
-    return line(format, rate > 0.0f ? cost / rate : 0.0, cost);
+// is written, and the cost in hundredths.
+std::string rateLine(const char* label, float cost, float rate, long shown) {
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%g", double(rate));
+    const char* written = std::strncmp(digits, "0.", 2) == 0 ? digits + 1 : digits;
+    char text[128];
+    std::snprintf(text, sizeof text, "%s: % 5.0f x %-3s = %8s\n", label,
+                  rate > 0.0f ? cost / rate : 0.0, written, hundredthsText(shown).c_str());
+    return text;
+}
+
+}  // namespace
+
+std::array<long, 3> shownHundredths(const std::array<float, 3>& parts, float total) {
+    std::array<long, 3> shown;
+    std::array<double, 3> left;  // what rounding down left of each
+    long sum = 0;
+    for (size_t i = 0; i < 3; ++i) {
+        const double exact = double(parts[i]) * 100.0;
+        shown[i] = long(std::floor(exact));
+        left[i] = exact - double(shown[i]);
+        sum += shown[i];
+    }
+    // The hundredths the parts lack, given to those that lost most by
+    // rounding down (or taken, in float's rare excess, from those that lost least).
+    for (long missing = std::lround(double(total) * 100.0) - sum; missing != 0;) {
+        size_t pick = 0;
+        for (size_t i = 1; i < 3; ++i)
+            if (missing > 0 ? left[i] > left[pick] : left[i] < left[pick]) pick = i;
+        const long step = missing > 0 ? 1 : -1;
+        shown[pick] += step;
+        left[pick] -= double(step);
+        missing -= step;
+    }
+    return shown;
 }
 
 std::string scoreBreakdown(const Mission& mission) {
     std::string text;
+    char total[64];
     if (mission.thrustRate == 1.0f && mission.turnRate == 0.1f && mission.timeRate == 0.01f) {
         text += line("Thrust: % 5.0f x 1   = %5.0f\n", mission.thrustCost, mission.thrustCost);
         text += line(" Turns: % 5.0f x .1  =   %5.1f\n", mission.turnCost * 10, mission.turnCost);
         text += line("  Time: % 5.0f x .01 =    %5.2f\n", mission.timeCost * 100, mission.timeCost);
+        std::snprintf(total, sizeof total, " Total:                 %5.2f\n", mission.score);
     } else {
-        text += rateLine("Thrust", mission.thrustCost, mission.thrustRate, "%5.0f");
-        text += rateLine(" Turns", mission.turnCost, mission.turnRate, "  %5.1f");
-        text += rateLine("  Time", mission.timeCost, mission.timeRate, "   %5.2f");
+        // Each cost rounded to hundredths as the total is, so that they add up to it.
+        const auto shown = shownHundredths(
+            {mission.thrustCost, mission.turnCost, mission.timeCost}, mission.score);
+        text += rateLine("Thrust", mission.thrustCost, mission.thrustRate, shown[0]);
+        text += rateLine(" Turns", mission.turnCost, mission.turnRate, shown[1]);
+        text += rateLine("  Time", mission.timeCost, mission.timeRate, shown[2]);
+        std::snprintf(total, sizeof total, " Total:%23s\n",
+                      hundredthsText(shown[0] + shown[1] + shown[2]).c_str());
     }
     text += "-----------------------------\n";
-    char total[64];
-    std::snprintf(total, sizeof total, " Total:                 %5.2f\n", mission.score);
     return text + total;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "app/Widget.h"
@@ -54,3 +55,6 @@ std::string medalGap(const Mission& mission);
 std::string resultNotes(const Mission& mission, float best);
 // The five-line score breakdown of the current mission's last run.
 std::string scoreBreakdown(const Mission& mission);
+// The three parts of a score in hundredths, each rounded up or down so that
+// together they make `total` rounded to hundredths.
+std::array<long, 3> shownHundredths(const std::array<float, 3>& parts, float total);

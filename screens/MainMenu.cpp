@@ -17,11 +17,14 @@ namespace {
 
 void drawIcon(const char* image, float x, float y) { drawImage(*getTexture(image), Vec2f(x, y)); }
 
-// The lowest medal among the missions; a mission missing from the registry has none.
+// The lowest medal among the missions; a mission missing from the registry
+// has none. Files the game refused (`refused`) are no missions.
 int lowestMedal(const MissionRegistry& missions, const Records& records,
-                const std::vector<std::string>& page) {
+                const std::vector<std::string>& page,
+                const std::map<std::string, std::string>& refused) {
     int medal = 4;
     for (size_t i = 1; i < page.size(); ++i) {
+        if (refused.count(page[i])) continue;
         auto mission = missions.find(page[i]);
         int m = mission == missions.end()
                     ? 0
@@ -62,9 +65,13 @@ void MainMenu::assessGroups() {
     for (int i = 0; i < int(items.size()); ++i) {
         const std::vector<std::string>* page = groupMissions(items[i]);
         if (!page) continue;
-        medals[i] = lowestMedal(missions, records, *page);
-        // The player's own missions are always open and open nothing.
-        if (items[i] == customGroupTitle) continue;
+        medals[i] = lowestMedal(missions, records, *page, missionMenu.refused);
+        // The player's own missions are always open and open nothing; all
+        // refused, they have earned nothing.
+        if (items[i] == customGroupTitle) {
+            if (medals[i] == 4) medals[i] = 0;
+            continue;
+        }
         if (medals[i] >= 2) highestPassed = i;
         locks[i] = i > highestPassed + 1;
     }

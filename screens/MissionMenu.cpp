@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "app/ListMenu.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
@@ -27,6 +29,25 @@ void drawMedalIcons(int medal, Vec2f at) {
     }
 }
 
+// A refused file: its name greyed, and beneath it, in small letters, why;
+// moved left as far as a long message needs to stay in the window, and cut
+// short if even that is not enough (standard output has it whole).
+void drawRefused(const Ui& ui, const std::string& name, const std::string& problem, Vec2f at) {
+    glColor3f(0.4f, 0.4f, 0.4f);
+    drawText(*ui.font, name, at);
+    const float room = float(ui.width) - 16.0f;
+    std::string shown = problem;
+    float width = textSize(*ui.smallFont, shown).x;
+    if (width > room) {
+        // The small font is fixed-width.
+        shown = problem.substr(0, size_t(float(problem.size()) * room / width) - 3) + "...";
+        width = textSize(*ui.smallFont, shown).x;
+    }
+    const float x = std::max(8.0f, std::min(at.x, float(ui.width) - 8.0f - width));
+    glColor3f(0.8f, 0.45f, 0.45f);
+    drawText(*ui.smallFont, shown, Vec2f(x, at.y - 13.0f));
+}
+
 }  // namespace
 
 MissionMenu::MissionMenu(Ui& ui, const MissionRegistry& missions, const Records& records,
@@ -37,6 +58,10 @@ MissionMenu::MissionMenu(Ui& ui, const MissionRegistry& missions, const Records&
         std::vector<std::string>& entries = pages[group.title];
         entries.push_back(backEntry);
         entries.insert(entries.end(), group.missions.begin(), group.missions.end());
+        for (const RefusedMission& file : group.refused) {
+            entries.push_back(file.file);
+            refused[file.file] = file.problem;
+        }
     }
 }
 
@@ -65,6 +90,11 @@ void MissionMenu::draw() {
     for (int i = 0; page != pages.end() && i < int(page->second.size()); ++i) {
         const std::string& entry = page->second[i];
         Vec2f at = rowPosition(i);
+        auto problem = refused.find(entry);
+        if (problem != refused.end()) {
+            drawRefused(ui, entry, problem->second, at);
+            continue;
+        }
         glColor3f(0.7f, 0.7f, 0.7f);
         drawText(*ui.font, entry, at);
         auto mission = missions.find(entry);
@@ -107,7 +137,7 @@ void MissionMenu::activate() {
         return;
     }
     auto mission = missions.find(entry);
-    if (mission == missions.end()) return;
+    if (mission == missions.end() || refused.count(entry)) return;
     world.mission = mission->second;
     world.clearProgramAndReset();
     ui.pushScreen(&briefing);

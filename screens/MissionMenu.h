@@ -11,7 +11,8 @@ class Records;
 struct World;
 
 // Picks a mission of one rank group: a page per group with "<- Back -<<"
-// first and the group's missions below it, each with its medal icons.
+// first and the group's missions below it, each with its medal icons, then
+// any custom mission file the game refused, greyed with why.
 class MissionMenu : public Widget {
 public:
     // `briefing` is shown for the mission chosen.
@@ -21,6 +22,9 @@ public:
     std::string currentPage = "Cadet Missions";  // key into `pages`; set by the main menu
     int selected = 0;                            // highlighted entry; kept across pages
     std::map<std::string, std::vector<std::string>> pages;  // group title -> entries
+    // Entries that are a player's mission file the game refused, greyed
+    // with the first message about it: entry -> message.
+    std::map<std::string, std::string> refused;
 
     void update() override;
     void draw() override;

@@ -6,11 +6,12 @@
 #include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
+#include "sim/FlightHorizon.h"
 #include "sim/Rocket.h"
 
 namespace {
 
-const long horizonCap = 100000;     // steps
+const long horizonCap = flightHorizon;
 const float cutOffMargin = 100.0f;  // score units above the best, as the optimizer's cut-off
 const size_t trackMemoryLimit = size_t(16) << 20;  // bytes
 

@@ -87,7 +87,7 @@ private:
 };
 
 // The horizon of a preview: where a flight that neither wins nor fails is
-// no longer drawn. At most 100 000 steps; for a mission already won, the
+// no longer drawn. At most flightHorizon; for a mission already won, the
 // step at which the time alone costs more than the optimizer's cut-off
 // (best score + 100), since no run that long can come near the best.
 long previewHorizon(float best);

@@ -8,16 +8,15 @@
 #include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
+#include "sim/FlightHorizon.h"
 #include "sim/Rocket.h"
 
 namespace {
 
 const float cutOffMargin = 100.0f;  // score units above the best before a run is abandoned
-// Steps a run may take at most: a damaged best score could otherwise put the
-// cut-off out of reach, and a run that neither wins nor fails would go on
-// for ever. A hundredth of a point per step: the cap stands for a time cost
-// of 20 000, far beyond any mission's medal limits.
-const double stepCap = 2000000.0;
+// Steps a run may take at most: the game's own horizon, past which no run
+// wins. A damaged best score could otherwise put the cut-off out of reach.
+const double stepCap = double(flightHorizon);
 
 // Values live in 32 bits; sums that would leave them stop at the edge instead.
 int32_t saturate(int64_t value) {

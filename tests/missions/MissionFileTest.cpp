@@ -195,18 +195,36 @@ TEST(MissionFile, PlayersMissionsLoadBesideTheCampaignButNeverTakeItsTitles) {
     std::ofstream(missions / "b_thrust.toml") << replaced("\"Test\"", "\"Thrust\"");
     std::ofstream(missions / "c_rank.toml") << replaced("\"Test\"", "\"Other\"\ngroup = \"Cadet Missions\"");
     std::ofstream(missions / "d_broken.toml") << "title = ";
+    std::ofstream(missions / "e_again.toml") << base;
+    std::ofstream(missions / "f_unseen.toml")
+        << replaced("\"Test\"", "\"Unseen\"",
+                    replaced("solid = false", "solid = false\nmodel = \"models/earth.obj\""));
     const Mission* thrust = registry.at("Thrust");
-    EXPECT_EQ(loadCustomMissions(folder.string(), registry, log), 3);
+    EXPECT_EQ(loadCustomMissions(folder.string(), registry, log), 5);
     EXPECT_EQ(registry.size(), 22u);
     EXPECT_EQ(registry.at("Thrust"), thrust);
-    const std::string prefix = "ERROR: " + missions.string() + "/";
-    for (const std::string error : {"b_thrust.toml:2: title: 'Thrust' is the title of a built-in mission",
-                                    "c_rank.toml:3: group: a custom mission belongs to 'Custom Missions'",
-                                    "d_broken.toml:1: not a TOML file"})
-        EXPECT_NE(log.str().find(prefix + error), std::string::npos) << log.str();
+    // Printed with the whole path; listed in the menu with the file's own name.
+    const std::vector<RefusedMission> refused = {
+        {"b_thrust.toml", "ERROR: b_thrust.toml:2: title: 'Thrust' is the title of a built-in mission"},
+        {"c_rank.toml", "ERROR: c_rank.toml:3: group: a custom mission belongs to 'Custom Missions', "
+                        "not 'Cadet Missions'"},
+        {"d_broken.toml", "ERROR: d_broken.toml:1: not a TOML file: "},
+        {"e_again.toml", "WARNING: e_again.toml:2: title: 'Test' is also the title of a_good.toml; "
+                         "this file is left out"},
+        {"f_unseen.toml", "ERROR: f_unseen.toml:17: body[1] model: 'models/earth.obj' cannot be opened"},
+    };
     ASSERT_EQ(rankGroups().size(), 5u);
     EXPECT_STREQ(rankGroups()[4].title, "Custom Missions");
     EXPECT_EQ(rankGroups()[4].missions, std::vector<std::string>{"Test"});
+    ASSERT_EQ(rankGroups()[4].refused.size(), refused.size());
+    for (size_t i = 0; i < refused.size(); ++i) {
+        const RefusedMission& listed = rankGroups()[4].refused[i];
+        EXPECT_EQ(listed.file, refused[i].file);
+        EXPECT_EQ(listed.problem.substr(0, refused[i].problem.size()), refused[i].problem);
+        std::string printed = refused[i].problem;
+        printed.insert(printed.find(": ") + 2, missions.string() + "/");
+        EXPECT_NE(log.str().find(printed), std::string::npos) << log.str();
+    }
     std::filesystem::remove_all(folder);
     for (auto& entry : registry) delete entry.second;
 }

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
 #include "screens/CompletionScreen.h"
+#include "missions/Mission.h"
 #include "missions/ScoreFile.h"
 #include "sim/Rocket.h"
 #include "tests/screens/MenuTestSupport.h"
@@ -103,4 +105,36 @@ TEST_F(Completion, SpaceGoesOnOnlyOnceTheScreenHasBeenUpAMoment) {
     EXPECT_EQ(dismissWith(keyPress(Key::Space)), "Saving game.\n");
     EXPECT_EQ(ui.currentScreen(), &gameScreen);
     EXPECT_EQ(records.best("Thrust"), 130.0f);
+}
+
+TEST(ScoreBreakdown, EachCostIsRoundedSoThatTheLinesAddUpToTheTotalShown) {
+    const struct {
+        std::array<float, 3> parts;
+        std::array<long, 3> shown;  // hundredths
+    } cases[] = {
+        {{173.8f, 0.5f, 153.54f}, {17380, 50, 15354}},
+        // Each rounded alone: 0.00 three times beside a total of 0.01.
+        {{0.005f, 0.005f, 0.005f}, {1, 0, 0}},
+        // Each rounded alone: 1.01 three times beside a total of 3.02.
+        {{1.006f, 1.006f, 1.006f}, {101, 101, 100}},
+    };
+    for (const auto& c : cases) {
+        const float total = c.parts[0] + c.parts[1] + c.parts[2];
+        EXPECT_EQ(shownHundredths(c.parts, total), c.shown) << total;
+    }
+}
+
+TEST(ScoreBreakdown, AMissionOfItsOwnCostsShowsItsRatesAndHundredthsThatAddUp) {
+    struct OwnCosts : Mission {
+        OwnCosts() : Mission("Own Costs", "", 100.0f, 200.0f) {}
+    } mission;
+    mission.thrustRate = 0.2f, mission.turnRate = 0.05f, mission.timeRate = 0.1f;
+    mission.thrustCost = 869 * 0.2f, mission.turnCost = 10 * 0.05f, mission.timeCost = 1535.4f * 0.1f;
+    mission.score = mission.thrustCost + mission.turnCost + mission.timeCost;
+    EXPECT_EQ(scoreBreakdown(mission),
+              "Thrust:   869 x .2  =   173.80\n"
+              " Turns:    10 x .05 =     0.50\n"
+              "  Time:  1535 x .1  =   153.54\n"
+              "-----------------------------\n"
+              " Total:                 327.84\n");
 }

@@ -61,15 +61,6 @@ bool readCount(const std::string& text, long& count, std::ostream& err) {
     return true;
 }
 
-// Whether `def` is the campaign's own mission, read from the same file.
-bool isCampaignMission(const RunContext& run, const MissionDef& def) {
-    auto found = run.missions.find(def.title);
-    const auto* mission = found == run.missions.end() ? nullptr
-                                                      : dynamic_cast<const DataMission*>(found->second);
-    std::error_code error;
-    return mission && std::filesystem::equivalent(mission->def().file, def.file, error);
-}
-
 int usage(const char* form, std::ostream& err) {
     err << "usage: astrello-run " << form << "\n";
     return badInput;
@@ -184,32 +175,6 @@ int checkCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::o
     if (checked == 0) {
         err << "ERROR: " << args[0] << ": no programs to check\n";
         return badInput;
-    }
-    return status;
-}
-
-int checkMissionCommand(RunContext& run, const RunArgs& args, std::ostream& out,
-                        std::ostream& err) {
-    if (args.empty()) return usage("check-mission FILE...", err);
-    int status = 0;
-    for (const std::string& file : args) {
-        MissionDef def;
-        std::ostringstream quiet;
-        // The campaign's own files are judged as the campaign loads them,
-        // any other as the game loads a player's mission.
-        const bool builtIn = readMissionFile(file, def, quiet) && isCampaignMission(run, def);
-        if (!builtIn && !readCustomMission(file, def, err)) {
-            status = badInput;
-            continue;
-        }
-        DataMission mission(def);
-        const FlightResult result = flyMission(run.world, mission, def.reference, defaultMaxSteps);
-        out << formatResult(result) << "\n";
-        if (std::string(result.result) != "won") {
-            err << "ERROR: " << file << ": the reference program does not win: result="
-                << result.result << "\n";
-            if (status == 0) status = 1;
-        }
     }
     return status;
 }

@@ -7,6 +7,7 @@
 
 #include "missions/Mission.h"
 #include "missions/Missions.h"
+#include "sim/FlightHorizon.h"
 #include "sim/World.h"
 
 // The subcommands of the headless runner. Each gets the arguments after its
@@ -41,12 +42,7 @@ int listCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::os
 // check FILE: a result line for each "MISSION NAME<TAB>PROGRAM TEXT" line;
 // a name ending in ".toml" is a mission file, found from FILE's folder.
 int checkCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err);
-// check-mission FILE...: each mission file's errors, or its reference
-// program's result line; 1 if a reference does not win, 2 on any error.
-int checkMissionCommand(RunContext& run, const RunArgs& args, std::ostream& out,
-                        std::ostream& err);
-
 // The longest list `check` reads.
 constexpr size_t maxListSize = size_t(64) << 20;  // bytes
-// Steps a run may take unless told otherwise.
-constexpr long defaultMaxSteps = 2000000;
+// Steps a run may take unless told otherwise: as many as the game allows.
+constexpr long defaultMaxSteps = flightHorizon;

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "missions/Missions.h"
+#include "tools/run/MissionCheckCommand.h"
 #include "tools/run/OptimizeCommand.h"
 #include "tools/run/RunCommands.h"
 
