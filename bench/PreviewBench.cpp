@@ -33,7 +33,7 @@ Program nudged(const Program& program, int delta) {
 
 // Seconds to step `programs` through their flights as the preview does, without a path.
 double timeBareFlights(World& world, const Program* const programs[], size_t count, long longest) {
-    const long horizon = longest > 0 ? longest : previewHorizon(world.mission->goldLimit);
+    const long horizon = longest > 0 ? longest : previewHorizon(world.mission->goldLimit, world.mission->timeRate);
     double seconds = 0.0;
     for (size_t i = 0; i < count; ++i) {
         world.rocket->program = *programs[i];

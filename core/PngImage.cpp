@@ -1,7 +1,5 @@
 #include "core/PngImage.h"
 
-#include "core/FileAccess.h"
-
 // The decoder is compiled into this file alone, PNG only, from memory: it
 // reads no file itself and decodes nothing else.
 #define STB_IMAGE_IMPLEMENTATION
@@ -13,21 +11,7 @@
 #define STBI_MAX_DIMENSIONS largestTextureSide
 #include <stb/stb_image.h>
 
-namespace {
-
-const size_t largestFile = size_t(64) << 20;  // bytes
-
-// The file's bytes, or a problem.
-std::string readBytes(const std::string& path, std::string& bytes) {
-    return readNamedFile(path, largestFile, bytes);
-}
-
-}  // namespace
-
-std::string pngProblem(const std::string& path) {
-    std::string bytes;
-    const std::string unread = readBytes(path, bytes);
-    if (!unread.empty()) return unread;
+std::string pngProblem(const std::string& bytes) {
     const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
     const int size = int(bytes.size());
     if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) return "is not a PNG image";

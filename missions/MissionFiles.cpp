@@ -13,36 +13,33 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const size_t largestModel = size_t(64) << 20;  // bytes
+const size_t largestFile = size_t(64) << 20;  // bytes
 
 }  // namespace
 
 MissionFilesCheck::MissionFilesCheck(std::string dataFolder_) : dataFolder(std::move(dataFolder_)) {}
 
-std::string MissionFilesCheck::path(const std::string& name) const {
-    return dataFolder.empty() ? name : (fs::path(dataFolder) / name).string();
+// The bytes of the data file `name`, or why there are none.
+std::string MissionFilesCheck::read(const std::string& name, std::string& bytes) const {
+    const std::string path =
+        dataFolder.empty() ? name : (fs::path(dataFolder) / name).string();
+    return readNamedFile(path, largestFile, bytes);
 }
 
-std::string MissionFilesCheck::modelProblem(const std::string& name, bool textured) {
-    const std::string key = (textured ? "skinned model:" : "model:") + name;
-    auto found = known.find(key);
+std::string MissionFilesCheck::problem(const std::string& name, Use use) {
+    auto found = known.find({name, use});
     if (found != known.end()) return found->second;
-    std::string& problem = known[key];
-    std::string text;
-    problem = readNamedFile(path(name), largestModel, text);
-    if (!problem.empty()) return problem;
-    ObjModel model;
-    model.parse(text);
-    const std::string why = objModelProblem(model, textured);
-    if (!why.empty()) problem = "is not an OBJ model the game can draw: " + why;
-    return problem;
-}
-
-std::string MissionFilesCheck::textureProblem(const std::string& name) {
-    const std::string key = "texture:" + name;
-    auto found = known.find(key);
-    if (found != known.end()) return found->second;
-    return known[key] = pngProblem(path(name));
+    std::string bytes;
+    std::string why = read(name, bytes);
+    if (why.empty() && use == Texture) {
+        why = pngProblem(bytes);
+    } else if (why.empty()) {
+        ObjModel model;
+        model.parse(bytes);
+        why = objModelProblem(model, use == SkinnedModel);
+        if (!why.empty()) why = "is not an OBJ model the game can draw: " + why;
+    }
+    return known[{name, use}] = why;
 }
 
 bool MissionFilesCheck::check(const MissionDef& def, std::ostream& log) {
@@ -58,9 +55,9 @@ bool MissionFilesCheck::check(const MissionDef& def, std::ostream& log) {
         const BodyDef& body = def.bodies[i];
         if (!body.model.empty())
             report(i, body.modelLine, "model", body.model,
-                   modelProblem(body.model, !body.texture.empty()));
+                   problem(body.model, body.texture.empty() ? Model : SkinnedModel));
         if (!body.texture.empty())
-            report(i, body.textureLine, "texture", body.texture, textureProblem(body.texture));
+            report(i, body.textureLine, "texture", body.texture, problem(body.texture, Texture));
     }
     return sound;
 }

@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <map>
 #include <string>
+#include <utility>
 
 struct MissionDef;
 
@@ -21,10 +22,10 @@ public:
     bool check(const MissionDef& def, std::ostream& log);
 
 private:
-    std::string modelProblem(const std::string& name, bool textured);
-    std::string textureProblem(const std::string& name);
-    std::string path(const std::string& name) const;
+    enum Use { Model, SkinnedModel, Texture };
+    std::string problem(const std::string& name, Use use);
+    std::string read(const std::string& name, std::string& bytes) const;
 
     std::string dataFolder;
-    std::map<std::string, std::string> known;  // "model:" or "texture:" + name -> problem
+    std::map<std::pair<std::string, Use>, std::string> known;  // the problems found so far
 };

@@ -100,7 +100,8 @@ void GameScreen::setRunning(bool run) {
     if (run) {
         keepEditedProgram();
         paths->runStarted(world);
-        if (world.mission) horizon = previewHorizon(records.best(world.mission->name));
+        if (world.mission)
+            horizon = previewHorizon(records.best(world.mission->name), world.mission->timeRate);
         messageUntil = 0.0;
     } else {
         paths->runEnded(world);

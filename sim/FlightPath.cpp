@@ -108,11 +108,12 @@ bool FlightPath::stretchOf(int instruction, Stretch& stretch) const {
     return true;
 }
 
-long previewHorizon(float best) {
+long previewHorizon(float best, float timeRate) {
     const float limit = best + cutOffMargin;
-    // Never won (or a damaged best): nothing to measure against.
-    if (!(best > 0.0f) || !std::isfinite(limit)) return horizonCap;
-    const double steps = double(limit) * 100.0 + 1.0;
+    // Never won (or a damaged best): nothing to measure against. Time for
+    // nothing: no run is too long.
+    if (!(best > 0.0f) || !std::isfinite(limit) || !(timeRate > 0.0f)) return horizonCap;
+    const double steps = double(limit) / double(timeRate) + 1.0;
     return steps < double(horizonCap) ? long(steps) : horizonCap;
 }
 
@@ -151,7 +152,7 @@ void FlightPreview::fly(World& game, const Program* const programs[], FlightPath
         return;
     }
     const ScoreFields saved(*mission);
-    const long horizon = previewHorizon(best);
+    const long horizon = previewHorizon(best, mission->timeRate);
     const long steps = longest > 0 ? std::min(longest, horizon) : horizon;
     world.mission = mission;
     world.reset();  // the mission's bodies, for followBodies()

@@ -88,9 +88,10 @@ private:
 
 // The horizon of a preview: where a flight that neither wins nor fails is
 // no longer drawn. At most flightHorizon; for a mission already won, the
-// step at which the time alone costs more than the optimizer's cut-off
-// (best score + 100), since no run that long can come near the best.
-long previewHorizon(float best);
+// step at which the time alone, at `timeRate` a step, costs more than the
+// optimizer's cut-off (best score + 100), since no run that long can come
+// near the best.
+long previewHorizon(float best, float timeRate);
 
 // Flies programs on the mission of a stopped game world, in a world of its
 // own, as a run would fly them: the same simulation, step for step.

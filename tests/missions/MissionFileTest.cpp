@@ -15,36 +15,11 @@
 #include "missions/Missions.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
+#include "tests/support/MissionText.h"
 
 namespace {
 
-// A valid mission, its lines numbered as in the cases below.
-const std::string base =
-    "format = 1\n"                                          // 1
-    "title = \"Test\"\n"                                    // 2
-    "reference = \"1 T 59\"\n"                              // 3
-    "[briefing]\n"                                          // 4
-    "text = \"Go.\"\n"                                      // 5
-    "objectives = [\"Get there\"]\n"                        // 6
-    "[medals]\n"                                            // 7
-    "gold = 100\n"                                          // 8
-    "silver = 150\n"                                        // 9
-    "[ship]\n"                                              // 10
-    "position = [0, 0]\n"                                   // 11
-    "[[body]]\n"                                            // 12
-    "name = \"goal\"\n"                                     // 13
-    "radius = 10\n"                                         // 14
-    "position = [400, 0]\n"                                 // 15
-    "solid = false\n"                                       // 16
-    "[[objective]]\n"                                       // 17
-    "kind = \"visit\"\n"                                    // 18
-    "bodies = [\"goal\"]\n"                                 // 19
-    "radius = 50\n";                                        // 20
-
-std::string replaced(const std::string& from, const std::string& to, std::string text = base) {
-    const size_t at = text.find(from);
-    return at == std::string::npos ? text : text.replace(at, from.size(), to);
-}
+const std::string& base = missionText;
 
 std::string manyBodies(std::string text = base) {
     for (int i = 0; i < maxMissionBodies; ++i) text += "[[body]]\nradius = 1\nposition = [0, 0]\n";
@@ -63,7 +38,7 @@ TEST(MissionFile, EachProblemIsOneErrorLineWithItsPlaceAndTheMissionIsRefused) {
          "t.toml:5: a character that is not ASCII; the game can show ASCII text only"},
         {replaced("radius = 10", "radus = 10"),
          "t.toml:14: unknown key 'radus' in body[1] (did you mean 'radius'?)"},
-        {replaced("gold = 100", "gold = \"100\""), "t.toml:8: medals.gold: must be a number"},
+        {replaced("gold = 120", "gold = \"120\""), "t.toml:8: medals.gold: must be a number"},
         {replaced("[ship]\nposition = [0, 0]", "[ship]\nposition = [0]"),
          "t.toml:11: ship.position: must be two numbers, [x, y]"},
         {replaced("radius = 10", "radius = -5"),

@@ -38,8 +38,6 @@ TEST(Camera, HoldRingsAndGoalCirclesStayInViewButFarCeilingsDoNotShrinkIt) {
     } cases[] = {
         {"a hold ring around a point", "[[objective]]\nkind = \"hold\"\npoint = [600, 0]\nouter = 100\nsteps = 5\n",
          Vec2(700, 0), true},
-        {"a hold ring around a body", "[[objective]]\nkind = \"hold\"\nbody = \"planet\"\ninner = 30\nouter = 300\nsteps = 5\n",
-         Vec2(-300, 0), true},
         {"a visit circle around a small marker", "[[objective]]\nkind = \"visit\"\nbodies = [\"marker\"]\nradius = 80\n",
          Vec2(0, -580), true},
         {"a ceiling far out", "[[objective]]\nkind = \"launch\"\n[[failure]]\nkind = \"beyond\"\npoint = [0, 0]\nradius = 5000\n",

@@ -2,8 +2,9 @@
 
 #include <cmath>
 #include <cstring>
-#include <utility>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "missions/Flight.h"
 #include "missions/Mission.h"
@@ -101,7 +102,7 @@ TEST(FlightPath, ALongFlightKeepsItsPointsWithinTheCapacity) {
     FlightPath path(64);
     preview.fly(game, game.rocket->program, path);
     EXPECT_EQ(path.ending(), FlightPath::Horizon);
-    EXPECT_EQ(path.steps(), previewHorizon(preview.best));
+    EXPECT_EQ(path.steps(), previewHorizon(preview.best, game.mission->timeRate));
     ASSERT_LE(path.kept().size(), 64u);
     EXPECT_GE(path.kept().size(), 32u);
     EXPECT_EQ(path.kept().front().step, 0);
@@ -114,10 +115,13 @@ TEST(FlightPath, ALongFlightKeepsItsPointsWithinTheCapacity) {
 }
 
 TEST(FlightPath, TheHorizonIsWhereTimeAloneCostsMoreThanTheBestPlus100) {
-    // Never won, won, and bests no run can make.
-    const std::pair<float, long> cases[] = {{0.0f, 100000},    {100.0f, 20001}, {150.5f, 25051},
-                                            {2041.1f, 100000}, {-5.0f, 100000}, {NAN, 100000}};
-    for (auto [best, horizon] : cases) {
-        EXPECT_EQ(previewHorizon(best), horizon) << best;
+    // Never won, won, and bests no run can make; then a mission's own time
+    // costs, dearer, free, and so cheap that the game's horizon comes first.
+    const std::tuple<float, float, long> cases[] = {
+        {0.0f, 0.01f, 100000},    {100.0f, 0.01f, 20001}, {150.5f, 0.01f, 25051},
+        {2041.1f, 0.01f, 100000}, {-5.0f, 0.01f, 100000}, {NAN, 0.01f, 100000},
+        {100.0f, 0.5f, 401},      {100.0f, 0.0f, 100000}, {100.0f, 0.001f, 100000}};
+    for (auto [best, rate, horizon] : cases) {
+        EXPECT_EQ(previewHorizon(best, rate), horizon) << best << " " << rate;
     }
 }

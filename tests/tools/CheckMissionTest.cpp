@@ -11,41 +11,21 @@
 #include <sstream>
 
 #include "missions/Missions.h"
+#include "tests/support/MissionText.h"
 #include "tools/run/MissionCheckCommand.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A sound mission, its lines numbered as the messages below give them.
-const std::string base =
-    "format = 1\n"                // 1
-    "title = \"Test\"\n"          // 2
-    "reference = \"1 T 59\"\n"    // 3
-    "[briefing]\n"                // 4
-    "text = \"Go.\"\n"            // 5
-    "objectives = [\"Get there\"]\n"  // 6
-    "[medals]\n"                  // 7
-    "gold = 120\n"                // 8
-    "silver = 150\n"              // 9
-    "[ship]\n"                    // 10
-    "position = [0, 0]\n"         // 11
-    "[[objective]]\n"             // 12
-    "kind = \"visit\"\n"          // 13
-    "bodies = [\"goal\"]\n"       // 14
-    "radius = 50\n"               // 15
-    "[[body]]\n"                  // 16
-    "name = \"goal\"\n"           // 17
-    "radius = 10\n"               // 18
-    "position = [400, 0]\n"       // 19
-    "solid = false\n";            // 20
+const std::string& base = missionText;
 
-std::string with(const std::string& from, const std::string& to) {
-    std::string text = base;
-    return text.replace(text.find(from), from.size(), to);
+// The goal marker with one more key, on line 17.
+std::string goalWith(const std::string& key) {
+    return replaced("solid = false", "solid = false\n" + key);
 }
 
-// A planet the goal marker does not touch: lines 21 to 24.
+// A planet the goal marker does not touch: lines 21 to 24 after the file.
 std::string planetAt(const std::string& position) {
     return "[[body]]\nradius = 30\nmass = 0\nposition = " + position + "\n";
 }
@@ -114,40 +94,40 @@ TEST_F(CheckMission, EachFileGetsItsLinesAndTheExitCodeSaysWhetherTheGameCanPlay
                          "model = \"models/earth_test.obj\"\ntexture = \"models/earth_tex.png\"\n"}},
          0, result, ""},
         {"a misspelt model is refused at its key",
-         {{"t.toml", base + "model = \"models/eart_test.obj\"\n"}}, 2, "",
-         "ERROR: t.toml:21: body[1] model: 'models/eart_test.obj' cannot be opened\n"},
+         {{"t.toml", goalWith("model = \"models/eart_test.obj\"")}}, 2, "",
+         "ERROR: t.toml:17: body[1] model: 'models/eart_test.obj' cannot be opened\n"},
         {"a texture that is not an image is refused",
-         {{"t.toml", base + "texture = \"models/earth_test.obj\"\n"}}, 2, "",
-         "ERROR: t.toml:21: body[1] texture: 'models/earth_test.obj' is not a PNG image\n"},
+         {{"t.toml", goalWith("texture = \"models/earth_test.obj\"")}}, 2, "",
+         "ERROR: t.toml:17: body[1] texture: 'models/earth_test.obj' is not a PNG image\n"},
         {"a cut-off image is refused",
-         {{"t.toml", base + "texture = \"models/cut.png\"\n"}}, 2, "",
-         "ERROR: t.toml:21: body[1] texture: 'models/cut.png' does not decode: the file ends too "
+         {{"t.toml", goalWith("texture = \"models/cut.png\"")}}, 2, "",
+         "ERROR: t.toml:17: body[1] texture: 'models/cut.png' does not decode: the file ends too "
          "soon\n"},
         {"an image named as a model is refused",
-         {{"t.toml", base + "model = \"models/earth_tex.png\"\n"}}, 2, "",
-         "ERROR: t.toml:21: body[1] model: 'models/earth_tex.png' is not an OBJ model the game "
+         {{"t.toml", goalWith("model = \"models/earth_tex.png\"")}}, 2, "",
+         "ERROR: t.toml:17: body[1] model: 'models/earth_tex.png' is not an OBJ model the game "
          "can draw: holds no triangles\n"},
         {"a model without a skin for its texture is refused",
-         {{"t.toml", base + "model = \"models/flat.obj\"\ntexture = \"models/earth_tex.png\"\n"}},
+         {{"t.toml", goalWith("model = \"models/flat.obj\"\ntexture = \"models/earth_tex.png\"")}},
          2, "",
-         "ERROR: t.toml:21: body[1] model: 'models/flat.obj' is not an OBJ model the game can "
+         "ERROR: t.toml:17: body[1] model: 'models/flat.obj' is not an OBJ model the game can "
          "draw: has no texture coordinates for its skin\n"},
-        {"a model without a texture needs no skin", {{"t.toml", base + "model = \"models/flat.obj\"\n"}},
+        {"a model without a texture needs no skin", {{"t.toml", goalWith("model = \"models/flat.obj\"")}},
          0, result, ""},
         {"a model whose faces point outside it is refused",
-         {{"t.toml", base + "model = \"models/stray.obj\"\n"}}, 2, "",
-         "ERROR: t.toml:21: body[1] model: 'models/stray.obj' is not an OBJ model the game can "
+         {{"t.toml", goalWith("model = \"models/stray.obj\"")}}, 2, "",
+         "ERROR: t.toml:17: body[1] model: 'models/stray.obj' is not an OBJ model the game can "
          "draw: 1 corners with a position index outside the list\n"},
         {"a folder named as a texture is refused",
-         {{"t.toml", base + "texture = \"models\"\n"}}, 2, "",
-         "ERROR: t.toml:21: body[1] texture: 'models' is not a file\n"},
+         {{"t.toml", goalWith("texture = \"models\"")}}, 2, "",
+         "ERROR: t.toml:17: body[1] texture: 'models' is not a file\n"},
         {"a reference that wins only past the horizon is refused, naming it",
-         {{"t.toml", with("1 T 59", "2 S 110 T 59")}}, 1,
+         {{"t.toml", replaced("1 T 59", "2 S 110 T 59")}}, 1,
          "mission=Test result=timeout time=100000 ",
          "ERROR: t.toml:3: reference: wins only at 115934 s, past the game's horizon of 100000 s, "
          "where every run stops\n"},
         {"a reference that never wins is refused",
-         {{"t.toml", with("1 T 59", "0")}}, 1, "mission=Test result=timeout ",
+         {{"t.toml", replaced("1 T 59", "0")}}, 1, "mission=Test result=timeout ",
          "ERROR: t.toml:3: reference: does not win within the game's horizon of 100000 s, where "
          "every run stops\n"},
         {"a reference that fails says why",
@@ -155,7 +135,7 @@ TEST_F(CheckMission, EachFileGetsItsLinesAndTheExitCodeSaysWhetherTheGameCanPlay
          "mission=Test result=failed ",
          "ERROR: t.toml:3: reference: does not win: it failed, took longer than 100 s\n"},
         {"gold out of the reference's reach is a warning",
-         {{"t.toml", with("gold = 120", "gold = 110")}}, 0, result,
+         {{"t.toml", replaced("gold = 120", "gold = 110")}}, 0, result,
          "WARNING: t.toml:8: medals.gold: 110 is below the reference program's own score of "
          "118.33, so that program earns silver\n"},
         {"solid bodies overlapping at the start are a warning",
@@ -170,8 +150,8 @@ TEST_F(CheckMission, EachFileGetsItsLinesAndTheExitCodeSaysWhetherTheGameCanPlay
          "WARNING: b.toml:2: title: 'Test' is also the title of a.toml; the game plays only one of "
          "them\n"},
         {"a bad file does not stop the others",
-         {{"a.toml", with("radius = 10", "radius = 0")}, {"b.toml", base}}, 2, result,
-         "ERROR: a.toml:18: body[1] radius: 0 is impossible; it must be more than 0\n"},
+         {{"a.toml", replaced("radius = 10", "radius = 0")}, {"b.toml", base}}, 2, result,
+         "ERROR: a.toml:14: body[1] radius: 0 is impossible; it must be more than 0\n"},
     };
     for (const auto& c : cases) {
         const Outcome o = check(c.files);
