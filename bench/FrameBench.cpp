@@ -87,8 +87,9 @@ Mission* prepareGame(const Solution& busy) {
 
 // A won run of `busy`, as the completion screen shows it.
 void prepareCompletion(const Solution& busy) {
-    Mission* mission = loadMission(app->world, busy);
-    for (long i = 0; i < 2000000 && !mission->won && !mission->failed; ++i) app->world.step();
+    const RunResult& run = app->world.result;
+    if (!loadMission(app->world, busy)) return;
+    for (long i = 0; i < 2000000 && !run.won && !run.failed; ++i) app->world.step();
     app->world.reset();
 }
 
@@ -97,10 +98,10 @@ const Solution* longestFlight(const std::vector<Solution>& solutions, long& step
     const Solution* longest = nullptr;
     steps = 0;
     for (const Solution& s : solutions) {
-        Mission* mission = loadMission(app->world, s);
-        if (!mission) continue;
+        if (!loadMission(app->world, s)) continue;
+        const RunResult& run = app->world.result;
         long n = 0;
-        while (!mission->won && !mission->failed && n < 2000000) {
+        while (!run.won && !run.failed && n < 2000000) {
             app->world.step();
             ++n;
         }

@@ -37,13 +37,13 @@ Mission* loadMission(World& world, const Solution& solution) {
     world.clearProgramAndReset();
     parseProgramText(solution.program, world.rocket->program);
     world.reset();
-    return world.mission;
+    return found->second;
 }
 
 BareGravity::BareGravity(const World& world) {
-    for (const Body* b : world.bodies) {
-        bodies.push_back(Mass{b->mass, b->position.x, b->position.y, b->velocity.x, b->velocity.y,
-                              b->angle, b->spin, b->solid});
+    for (const Body& b : world.bodies) {
+        bodies.push_back(Mass{b.mass, b.position.x, b.position.y, b.velocity.x, b.velocity.y,
+                              b.angle, b.spin, b.solid});
     }
     px = world.rocket->position.x;
     py = world.rocket->position.y;

@@ -1,6 +1,14 @@
 // Milliseconds for one F1 on every mission, from its winning program with the
 // best score at the mission's gold limit, split into world resets and stepping.
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 #include <random>
 #include <string>
 
@@ -8,6 +16,7 @@
 #include "bench/Sections.h"
 #include "bench/Timing.h"
 #include "missions/Mission.h"
+#include "missions/Missions.h"
 #include "sim/Optimizer.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -19,10 +28,9 @@ const int resetsPerRun = 102;  // 101 evaluations and the final reset
 
 double timeOptimizer(World& world, const Solution& solution) {
     loadMission(world, solution);
-    const float best = world.mission->goldLimit;
     std::mt19937 random(seed);
     double start = threadSeconds();
-    optimizeProgram(world, best, random, [](const std::string& text) { fputs(text.c_str(), stdout); });
+    optimizeProgram(world, world.mission->goldLimit, random, [](const std::string& text) { fputs(text.c_str(), stdout); });
     return threadSeconds() - start;
 }
 
@@ -38,15 +46,15 @@ double timeResets(World& world) {
 // the cut-off, and `time` has counted all the steps before that one.
 long stepsOfRun(World& world, const Solution& solution) {
     loadMission(world, solution);
-    const float best = world.mission->goldLimit;
+    const float limit = Optimizer::cutOff(world.mission->goldLimit);
     std::mt19937 random(seed);
     Program accepted = canonicalize(world.rocket->program);
     world.rocket->program = accepted;
-    float acceptedScore = Optimizer::evaluate(world, best);
+    float acceptedScore = Optimizer::evaluate(world, limit);
     long steps = world.time + 1;
     for (int i = 0; i < 100; ++i) {
         mutate(world.rocket->program, random);
-        float s = Optimizer::evaluate(world, best);
+        float s = Optimizer::evaluate(world, limit);
         steps += world.time + 1;
         if (acceptedScore < s) {
             world.rocket->program = accepted;
@@ -91,4 +99,53 @@ void benchOptimizer(World& world, const std::vector<Solution>& solutions, int ro
         printRow(Row{"F1", "  stepping (" + std::to_string(steps) + " steps)", steppingMs,
                      gravityMs, "ms", 0.0, false});
     }
+}
+
+namespace {
+
+// Wall seconds of one `astrello-run optimize` from the gold limit, its output dropped.
+double timeOptimizeProcess(const std::string& runner, const Solution& solution, float gold,
+                           const char* threads) {
+    char best[32];
+    std::snprintf(best, sizeof best, "%.2f", double(gold));
+    const bool file = solution.mission.size() > 5 &&
+                      solution.mission.compare(solution.mission.size() - 5, 5, ".toml") == 0;
+    std::vector<std::string> args = {runner, "optimize"};
+    if (file) args.push_back("--mission");
+    args.push_back(file ? std::string(ASTRELLO_SOURCE_DIR) + "/tests/data/" + solution.mission
+                        : solution.mission);
+    args.insert(args.end(), {solution.program, std::to_string(seed), best, "--threads", threads});
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!std::freopen("/dev/null", "w", stdout)) _exit(127);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+void benchOptimizerProcess(const std::string& runner, const std::vector<Solution>& solutions,
+                           int rounds) {
+    MissionRegistry missions;
+    registerMissions(missions);
+    for (const Solution& solution : solutions) {
+        const auto found = missions.find(solution.mission);
+        const float gold = found != missions.end() ? found->second->goldLimit : 155.0f;
+        const std::string cores = std::to_string(std::max(1u, std::thread::hardware_concurrency()));
+        std::vector<double> every, one;
+        for (int r = 0; r < rounds; ++r) {
+            every.push_back(timeOptimizeProcess(runner, solution, gold, cores.c_str()) * 1e3);
+            one.push_back(timeOptimizeProcess(runner, solution, gold, "1") * 1e3);
+        }
+        printRow(Row{"F1 process", solution.mission, median(every), median(one), "ms", 100.0, false});
+    }
+    for (auto& entry : missions) delete entry.second;
 }

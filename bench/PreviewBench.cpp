@@ -38,9 +38,9 @@ double timeBareFlights(World& world, const Program* const programs[], size_t cou
     for (size_t i = 0; i < count; ++i) {
         world.rocket->program = *programs[i];
         world.reset();
-        Mission& mission = *world.mission;
+        const RunResult& run = world.result;
         double start = threadSeconds();
-        for (long steps = 0; !mission.won && !mission.failed && steps < horizon; ++steps)
+        for (long steps = 0; !run.won && !run.failed && steps < horizon; ++steps)
             world.step();
         seconds += threadSeconds() - start;
     }

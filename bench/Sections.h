@@ -13,6 +13,10 @@ struct World;
 void benchWorldSteps(World& world, const std::vector<Solution>& solutions, int rounds);
 void benchOptimizer(World& world, const std::vector<Solution>& solutions, int rounds);
 void benchPreview(World& world, const std::vector<Solution>& solutions, int rounds);
+// The whole `astrello-run optimize` process per mission from the gold limit,
+// on every core beside one thread (--threads 1).
+void benchOptimizerProcess(const std::string& runner, const std::vector<Solution>& solutions,
+                           int rounds);
 
 // Programs and folders the start-up and frame sections need.
 struct BenchPaths {

@@ -17,7 +17,7 @@ const double minSampleSeconds = 0.02;
 long flightLength(World& world) {
     world.reset();
     long steps = 0;
-    while (!world.mission->won && !world.mission->failed && steps < maxFlight) {
+    while (!world.result.won && !world.result.failed && steps < maxFlight) {
         world.step();
         ++steps;
     }

@@ -116,6 +116,7 @@ int main(int argc, char** argv) {
     printHeader(machine().c_str());
     if (options.wants("step")) benchWorldSteps(*world, solutions, options.rounds);
     if (options.wants("F1")) benchOptimizer(*world, solutions, options.rounds);
+    if (options.wants("F1-process")) benchOptimizerProcess(ASTRELLO_RUN, solutions, options.rounds);
     if (options.wants("preview")) benchPreview(*world, solutions, options.rounds);
     if (frames) benchFrames(solutions, options.busyMission, options.rounds);
     if (options.wants("start-up")) benchStartup(paths, options.rounds);

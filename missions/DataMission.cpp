@@ -1,22 +1,62 @@
 #include "missions/DataMission.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "missions/MissionParts.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
+#include "sim/TurningWindow.h"
 #include "sim/World.h"
 
 namespace {
 
 Vec2 centreOf(const Centre& centre, const World& world) {
-    return centre.body >= 0 ? world.bodies[size_t(centre.body)]->position : centre.point;
+    return centre.body >= 0 ? world.bodies[size_t(centre.body)].position : centre.point;
 }
 
 // A place on a body's surface, worked out in single precision.
 Vec2 placeOn(const ObjectiveDef& objective, const World& world) {
-    const Vec2& body = world.bodies[size_t(objective.centre.body)]->position;
+    const Vec2& body = world.bodies[size_t(objective.centre.body)].position;
     return Vec2(float(body.x) + float(objective.offset.x), float(body.y) + float(objective.offset.y));
+}
+
+
+// One run's progress through a mission's objectives.
+class MissionJudge : public Judge {
+public:
+    explicit MissionJudge(const DataMission& mission);
+    std::unique_ptr<Judge> clone() const override { return std::make_unique<MissionJudge>(*this); }
+    void update(World& world) override;
+    void goals(const World& world, Goals& out) const override;
+
+private:
+    struct Progress {
+        std::vector<char> visited;  // Visit: per circle, 1 once entered
+        bool inRange = false;       // Hold: inside the window now
+        int rangeStart = 0;         // Hold: world time of the last entry
+    };
+    bool met(size_t index, World& world);
+    bool failing(size_t index, World& world);
+    // How far the ship is from meeting objective `index`; negative if not a distance.
+    double distanceTo(size_t index, const World& world) const;
+
+    const DataMission* mission;          // the rules judged by; outlives every run
+    const MissionDef& def_;              // the mission's
+    std::vector<Progress> progress;      // per objective
+    std::vector<TurningWindow> windows;  // per objective; used by sectors only
+    std::vector<bool> flown;             // per failure: the ship has been off the ground
+    size_t stage = 0;                    // objectives met so far
+    int stageStart = 0;                  // world time at which the current objective began
+};
+
+MissionJudge::MissionJudge(const DataMission& mission_)
+    : mission(&mission_), def_(mission_.def()) {
+    progress.resize(def_.objectives.size());
+    for (size_t i = 0; i < progress.size(); ++i)
+        progress[i].visited.assign(def_.objectives[i].bodies.size(), 0);
+    flown.assign(def_.failures.size(), false);
+    for (const ObjectiveDef& objective : def_.objectives) windows.emplace_back(objective.sector);
 }
 
 }  // namespace
@@ -26,46 +66,34 @@ DataMission::DataMission(const MissionDef& def)
     thrustRate = def.thrustCost;
     turnRate = def.turnCost;
     timeRate = def.timeCost;
-    progress.resize(def_.objectives.size());
-    flown.assign(def_.failures.size(), false);
     for (const ObjectiveDef& objective : def_.objectives) {
-        windows.emplace_back(objective.sector);
         if (objective.kind == ObjectiveDef::Hold && objective.hasSector && sectorBody < 0)
             sectorBody = objective.centre.body;
     }
 }
 
-void DataMission::setup(World& world) {
-    won = false;
-    failed = false;
-    failReason.clear();
-    nearestGoal = -1.0;
-    stage = 0;
-    stageStart = 0;
-    for (size_t i = 0; i < progress.size(); ++i) {
-        progress[i] = Progress();
-        progress[i].visited.assign(def_.objectives[i].bodies.size(), 0);
-    }
-    flown.assign(flown.size(), false);
+std::unique_ptr<Judge> DataMission::judge() const { return std::make_unique<MissionJudge>(*this); }
+
+void DataMission::setup(World& world) const {
     // In the file's order: the physics pulls body by body.
     for (const BodyDef& def : def_.bodies) {
-        Body* body = new Body;
-        body->solid = def.solid;
-        body->radius = def.radius;
-        body->mass = def.mass;
-        body->position = def.position;
-        body->velocity = def.velocity;
-        body->angle = def.angle;
-        body->spin = def.spin;
-        body->model = def.model;
-        body->texture = def.texture;
+        Body body;
+        body.solid = def.solid;
+        body.radius = def.radius;
+        body.mass = def.mass;
+        body.position = def.position;
+        body.velocity = def.velocity;
+        body.angle = def.angle;
+        body.spin = def.spin;
+        body.model = def.model;
+        body.texture = def.texture;
         world.bodies.push_back(body);
     }
     const ShipDef& ship = def_.ship;
     placeShip(world, ship.position, ship.velocity, ship.angle, ship.spin);
 }
 
-bool DataMission::met(size_t index, World& world) {
+bool MissionJudge::met(size_t index, World& world) {
     const ObjectiveDef& o = def_.objectives[index];
     Progress& p = progress[index];
     const bool landed = world.rocket->landed;
@@ -93,7 +121,7 @@ bool DataMission::met(size_t index, World& world) {
             const SquaredDistance d = shipSquaredDistance(world, centre);
             bool inside = (!o.hasInner || d.above(o.inner)) && (!o.hasOuter || d.below(o.outer));
             if (inside && o.hasSector) {
-                const Body& body = *world.bodies[size_t(o.centre.body)];
+                const Body& body = world.bodies[size_t(o.centre.body)];
                 const Vec2& ship = world.rocket->position;
                 inside = windows[index].contains(ship.x - centre.x, ship.y - centre.y, body.angle,
                                                  body.spin);
@@ -106,7 +134,7 @@ bool DataMission::met(size_t index, World& world) {
     return false;
 }
 
-bool DataMission::failing(size_t index, World& world) {
+bool MissionJudge::failing(size_t index, World& world) {
     const FailureDef& f = def_.failures[index];
     const bool landed = world.rocket->landed;
     switch (f.kind) {
@@ -121,28 +149,29 @@ bool DataMission::failing(size_t index, World& world) {
     return false;
 }
 
-void DataMission::update(World& world) {
+void MissionJudge::update(World& world) {
     for (size_t i = 0; i < def_.failures.size(); ++i) {
-        if (failing(i, world) && !failed) {
-            failed = true;
-            failReason = failureReason(i);
+        if (failing(i, world) && !world.result.failed) {
+            world.result.failed = true;
+            world.result.failReason = mission->failureReason(i);
         }
     }
     while (stage < def_.objectives.size() && met(stage, world)) {
         ++stage;
         stageStart = world.time;
-        nearestGoal = -1.0;  // a new objective: its own closest approach
+        world.result.nearestGoal = -1.0;  // a new objective: its own closest approach
     }
     if (stage == def_.objectives.size()) {
-        winMission(*this, world);
+        winMission(world);
         return;
     }
-    if (!measureApproach) return;
+    if (!world.measureApproach) return;
     const double d = distanceTo(stage, world);
-    if (d >= 0 && (nearestGoal < 0 || d < nearestGoal)) nearestGoal = d;
+    double& nearest = world.result.nearestGoal;
+    if (d >= 0 && (nearest < 0 || d < nearest)) nearest = d;
 }
 
-double DataMission::distanceTo(size_t index, const World& world) const {
+double MissionJudge::distanceTo(size_t index, const World& world) const {
     const ObjectiveDef& o = def_.objectives[index];
     switch (o.kind) {
         case ObjectiveDef::Visit: {
@@ -195,7 +224,7 @@ std::string DataMission::failureReason(size_t index) const {
 // Circles the ship must reach or stay inside are framed whole; circles it
 // must leave, and ceilings, come into view as the ship nears them, and a
 // far one framed would shrink everything else.
-void DataMission::goals(const World& world, Goals& out) const {
+void MissionJudge::goals(const World& world, Goals& out) const {
     const bool framed = true;
     for (size_t i = 0; i < def_.objectives.size(); ++i) {
         const ObjectiveDef& o = def_.objectives[i];
@@ -204,7 +233,7 @@ void DataMission::goals(const World& world, Goals& out) const {
         switch (o.kind) {
             case ObjectiveDef::Visit:
                 for (size_t k = 0; k < o.bodies.size(); ++k)
-                    addGoalCircles(out, p.visited[k] != 0, world.bodies[size_t(o.bodies[k])]->position,
+                    addGoalCircles(out, p.visited[k] != 0, world.bodies[size_t(o.bodies[k])].position,
                                    {o.radius}, framed);
                 break;
             case ObjectiveDef::Leave:
@@ -215,7 +244,7 @@ void DataMission::goals(const World& world, Goals& out) const {
                 break;
             case ObjectiveDef::Hold:
                 if (o.hasSector) {
-                    addSectorGoal(out, *world.bodies[size_t(o.centre.body)], o.sector, p.inRange);
+                    addSectorGoal(out, world.bodies[size_t(o.centre.body)], o.sector, p.inRange);
                 } else {
                     const Vec2 centre = centreOf(o.centre, world);
                     if (o.hasInner) addGoalCircles(out, p.inRange, centre, {o.inner}, framed);
@@ -233,9 +262,9 @@ void DataMission::goals(const World& world, Goals& out) const {
 }
 
 void DataMission::fixedGoals(const World& world, Goals& out) const {
-    if (sectorBody >= 0) addHeightRings(out, *world.bodies[size_t(sectorBody)]);
+    if (sectorBody >= 0) addHeightRings(out, world.bodies[size_t(sectorBody)]);
 }
 
 Vec2 DataMission::fixedGoalsCentre(const World& world) const {
-    return sectorBody >= 0 ? world.bodies[size_t(sectorBody)]->position : Vec2();
+    return sectorBody >= 0 ? world.bodies[size_t(sectorBody)].position : Vec2();
 }

@@ -13,7 +13,7 @@ namespace {
 const int stepsPerUpdate = 10;
 }  // namespace
 
-FlightResult flyMission(World& world, Mission& mission, const std::string& programText,
+FlightResult flyMission(World& world, const Mission& mission, const std::string& programText,
                         long maxSteps, const StepObserver& observer) {
     world.mission = &mission;
     world.clearProgramAndReset();
@@ -22,26 +22,27 @@ FlightResult flyMission(World& world, Mission& mission, const std::string& progr
 
     FlightResult r;
     r.mission = mission.name;
-    while (r.steps < maxSteps && !mission.won && !mission.failed) {
-        for (int k = 0; k < stepsPerUpdate && r.steps < maxSteps && !mission.won; ++k) {
+    const RunResult& run = world.result;
+    while (r.steps < maxSteps && !run.won && !run.failed) {
+        for (int k = 0; k < stepsPerUpdate && r.steps < maxSteps && !run.won; ++k) {
             world.step();
             ++r.steps;
             if (observer) observer(r.steps, world);
-            if (mission.failed) break;  // a failed world is frozen: further steps change nothing
+            if (run.failed) break;  // a failed world is frozen: further steps change nothing
         }
     }
-    if (mission.won) {
+    if (run.won) {
         r.result = "won";
-        r.medal = medalFor(mission.score, mission);
+        r.medal = medalFor(run.score, mission);
     } else {
-        r.result = mission.failed ? "failed" : "timeout";
-        computeScore(world);
+        r.result = run.failed ? "failed" : "timeout";
+        world.computeScore();
     }
     r.time = world.time;
-    r.score = mission.score;
-    r.thrust = mission.thrustCost;
-    r.turn = mission.turnCost;
-    r.timeCost = mission.timeCost;
+    r.score = run.score;
+    r.thrust = run.thrustCost;
+    r.turn = run.turnCost;
+    r.timeCost = run.timeCost;
     const Rocket& ship = *world.rocket;
     r.position = ship.position;
     r.velocity = ship.velocity;

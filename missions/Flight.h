@@ -31,7 +31,7 @@ using StepObserver = std::function<void(long step, const World& world)>;
 // Makes `mission` current, loads `programText` into the ship as the briefing's
 // "Accept" does and flies until won, failed or `maxSteps` steps, in updates
 // of up to 10 steps that stop as soon as the mission is won.
-FlightResult flyMission(World& world, Mission& mission, const std::string& programText,
+FlightResult flyMission(World& world, const Mission& mission, const std::string& programText,
                         long maxSteps, const StepObserver& observer = StepObserver());
 
 // The one-line report: "mission=... result=... time=... score=... ...".

@@ -1,34 +1,17 @@
 #include "missions/Mission.h"
 
-#include <cmath>
-
-#include "sim/Rocket.h"
 #include "sim/World.h"
 
 Mission::Mission(const char* name_, const char* briefing_, float gold, float silver)
-    : name(name_), briefing(briefing_), silverLimit(silver), goldLimit(gold) {}
-
-void computeScore(World& world) {
-    Mission* mission = world.mission;
-    if (!mission) return;
-    mission->timeCost = float(world.time) * mission->timeRate;
-    mission->thrustCost = 0.0f;
-    mission->turnCost = 0.0f;
-    if (world.rocket) {
-        for (const Instruction& instruction : world.rocket->program) {
-            if (instruction.opcode == Thrust) {
-                mission->thrustCost += float(instruction.value) * mission->thrustRate;
-            } else if (instruction.opcode == Left || instruction.opcode == Right) {
-                mission->turnCost += std::fabs(float(instruction.value) * mission->turnRate);
-            }
-        }
-    }
-    mission->score = mission->turnCost + mission->thrustCost + mission->timeCost;
+    : name(name_), briefing(briefing_) {
+    silverLimit = silver;
+    goldLimit = gold;
 }
 
-int medalFor(float value, const Mission& mission) {
-    if (value == 0.0f) return 0;
-    if (value <= mission.goldLimit) return 3;
-    if (value <= mission.silverLimit) return 2;
-    return 1;
+const Mission* missionOf(const World& world) { return dynamic_cast<const Mission*>(world.mission); }
+
+const std::string& nameOf(const World& world) {
+    static const std::string none;
+    const Mission* mission = missionOf(world);
+    return mission ? mission->name : none;
 }

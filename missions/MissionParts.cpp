@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -26,12 +25,12 @@ double shipDistance(const World& world, Vec2 point) {
 }
 
 double shipDistanceToBody(const World& world, int index) {
-    return shipDistance(world, world.bodies[index]->position);
+    return shipDistance(world, world.bodies[size_t(index)].position);
 }
 
-void winMission(Mission& mission, World& world) {
-    mission.won = true;
-    computeScore(world);
+void winMission(World& world) {
+    world.result.won = true;
+    world.computeScore();
 }
 
 bool heldLongEnough(const World& world, bool inside, bool& inRange, int& rangeStart, int steps) {

@@ -3,13 +3,11 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "missions/Goal.h"
+#include "sim/Goal.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
 #include "sim/Vec2.h"
 #include "sim/World.h"
-
-class Mission;
 
 // Pieces the missions' objectives share: the ship's start, distance and
 // window tests, and the goals they show.
@@ -54,15 +52,15 @@ inline SquaredDistance shipSquaredDistance(const World& world, Vec2 point) {
 }
 // The same, from the centre of body `index`.
 inline SquaredDistance shipSquaredDistanceToBody(const World& world, int index) {
-    return shipSquaredDistance(world, world.bodies[size_t(index)]->position);
+    return shipSquaredDistance(world, world.bodies[size_t(index)].position);
 }
 // Distance from the ship's centre to `point`.
 double shipDistance(const World& world, Vec2 point);
 // Distance from the ship's centre to the centre of body `index`.
 double shipDistanceToBody(const World& world, int index);
 
-// Sets `won` and scores the run.
-void winMission(Mission& mission, World& world);
+// Marks the run won and scores it.
+void winMission(World& world);
 
 // The timed window test: the clock starts on the step of entry and restarts
 // on every re-entry; true once more than `steps` steps have passed inside.

@@ -13,7 +13,7 @@ const double cameraFill = 0.95;   // share of the view the framed content fills
 }  // namespace
 
 Camera frameCamera(const World& world, float viewWidth, float viewHeight, Camera previous) {
-    const Rocket* rocket = world.rocket;
+    const Rocket* rocket = world.rocket.get();
     if (!rocket) return previous;
     Vec2 low = rocket->position - rocket->radius * cameraMargin;
     Vec2 high = rocket->position + rocket->radius * cameraMargin;
@@ -23,10 +23,10 @@ Camera frameCamera(const World& world, float viewWidth, float viewHeight, Camera
         if (centre.y - e < low.y) low.y = centre.y - e;
         if (centre.y + e > high.y) high.y = centre.y + e;
     };
-    for (const Body* body : world.bodies) include(body->position, body->radius * cameraMargin);
+    for (const Body& body : world.bodies) include(body.position, body.radius * cameraMargin);
     if (world.mission) {
         Goals goals;
-        world.mission->goals(world, goals);
+        world.goals(goals);
         for (const Goal& goal : goals)
             if (goal.framed) include(goal.centre, goal.radius);
     }

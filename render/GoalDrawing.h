@@ -1,6 +1,6 @@
 #pragma once
 
-#include "missions/Goal.h"
+#include "sim/Goal.h"
 
 // Draws a mission's goals in world units, under the current camera: unmet
 // objectives red, met ones green, height marks in two shades of grey-blue.

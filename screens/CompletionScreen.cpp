@@ -51,9 +51,9 @@ constexpr double spaceGuardSeconds = 0.5;
 
 }  // namespace
 
-int runMedal(const Mission& mission) {
+int runMedal(const Mission& mission, const RunResult& run) {
     // A score of 0 counts as "never won" for a best, but a won run always earns a medal.
-    int medal = medalFor(mission.score, mission);
+    int medal = medalFor(run.score, mission);
     return medal == 0 ? 3 : medal;
 }
 
@@ -110,21 +110,21 @@ std::array<long, 3> shownHundredths(const std::array<float, 3>& parts, float tot
     return shown;
 }
 
-std::string scoreBreakdown(const Mission& mission) {
+std::string scoreBreakdown(const Mission& mission, const RunResult& run) {
     std::string text;
     char total[64];
     if (mission.thrustRate == 1.0f && mission.turnRate == 0.1f && mission.timeRate == 0.01f) {
-        text += line("Thrust: % 5.0f x 1   = %5.0f\n", mission.thrustCost, mission.thrustCost);
-        text += line(" Turns: % 5.0f x .1  =   %5.1f\n", mission.turnCost * 10, mission.turnCost);
-        text += line("  Time: % 5.0f x .01 =    %5.2f\n", mission.timeCost * 100, mission.timeCost);
-        std::snprintf(total, sizeof total, " Total:                 %5.2f\n", mission.score);
+        text += line("Thrust: % 5.0f x 1   = %5.0f\n", run.thrustCost, run.thrustCost);
+        text += line(" Turns: % 5.0f x .1  =   %5.1f\n", run.turnCost * 10, run.turnCost);
+        text += line("  Time: % 5.0f x .01 =    %5.2f\n", run.timeCost * 100, run.timeCost);
+        std::snprintf(total, sizeof total, " Total:                 %5.2f\n", run.score);
     } else {
         // Each cost rounded to hundredths as the total is, so that they add up to it.
         const auto shown = shownHundredths(
-            {mission.thrustCost, mission.turnCost, mission.timeCost}, mission.score);
-        text += rateLine("Thrust", mission.thrustCost, mission.thrustRate, shown[0]);
-        text += rateLine(" Turns", mission.turnCost, mission.turnRate, shown[1]);
-        text += rateLine("  Time", mission.timeCost, mission.timeRate, shown[2]);
+            {run.thrustCost, run.turnCost, run.timeCost}, run.score);
+        text += rateLine("Thrust", run.thrustCost, mission.thrustRate, shown[0]);
+        text += rateLine(" Turns", run.turnCost, mission.turnRate, shown[1]);
+        text += rateLine("  Time", run.timeCost, mission.timeRate, shown[2]);
         std::snprintf(total, sizeof total, " Total:%23s\n",
                       hundredthsText(shown[0] + shown[1] + shown[2]).c_str());
     }
@@ -132,19 +132,19 @@ std::string scoreBreakdown(const Mission& mission) {
     return text + total;
 }
 
-bool isNewBest(const Mission& mission, float best) { return best == 0.0f || mission.score < best; }
+bool isNewBest(const RunResult& run, float best) { return best == 0.0f || run.score < best; }
 
-float bestAfterRun(const Mission& mission, float best) {
-    return isNewBest(mission, best) ? mission.score : best;
+float bestAfterRun(const RunResult& run, float best) {
+    return isNewBest(run, best) ? run.score : best;
 }
 
-std::string medalGap(const Mission& mission) {
-    int medal = runMedal(mission);
+std::string medalGap(const Mission& mission, const RunResult& run) {
+    int medal = runMedal(mission, run);
     if (medal == 3) return "";
     float limit = medal == 2 ? mission.goldLimit : mission.silverLimit;
     // Scores and limits are whole hundredths; a run above a limit is at
     // least one hundredth away, however the floats round.
-    long hundredths = std::lround((double(mission.score) - double(limit)) * 100.0);
+    long hundredths = std::lround((double(run.score) - double(limit)) * 100.0);
     if (hundredths < 1) hundredths = 1;
     char text[64];
     std::snprintf(text, sizeof text, "%ld.%02ld from %s", hundredths / 100, hundredths % 100,
@@ -152,23 +152,24 @@ std::string medalGap(const Mission& mission) {
     return text;
 }
 
-std::string resultNotes(const Mission& mission, float best) {
-    std::string gap = medalGap(mission);
-    if (!isNewBest(mission, best)) return gap;
+std::string resultNotes(const Mission& mission, const RunResult& run, float best) {
+    std::string gap = medalGap(mission, run);
+    if (!isNewBest(run, best)) return gap;
     return gap.empty() ? "New best!" : "New best!   " + gap;
 }
 
 void CompletionScreen::recordResult() {
-    Mission* mission = world.mission;
+    const Mission* mission = missionOf(world);
     if (!mission || !world.rocket) return;
+    const float score = world.result.score;
     std::string text = programText(world.rocket->program);
     // A program with damaged values can win with a score no sound run makes;
     // as a best it would beat every real one and could not be read back.
-    if (!storableBest(mission->score, text)) {
-        std::printf("ERROR: A score of %g cannot be kept as the best.\n", double(mission->score));
+    if (!storableBest(score, text)) {
+        std::printf("ERROR: A score of %g cannot be kept as the best.\n", double(score));
         return;
     }
-    records.offer(mission->name, mission->score, text);
+    records.offer(mission->name, score, text);
 }
 
 void CompletionScreen::recordIfShown() {
@@ -184,12 +185,13 @@ void CompletionScreen::update() { menuUpdate(*this); }
 
 void CompletionScreen::draw() {
     beginMenuFrame(ui);
-    const Mission* mission = world.mission;
+    const Mission* mission = missionOf(world);
     if (!mission) {
         endMenuFrame(ui);
         return;
     }
-    int medal = runMedal(*mission);
+    const RunResult& run = world.result;
+    int medal = runMedal(*mission, run);
     glColor3f(1, 1, 1);
     drawImageOverStars(*getTexture(medalImages[medal - 1]),
               Vec2f(float(ui.width / 2 - 256), float(ui.height / 2 - 206)));
@@ -199,12 +201,12 @@ void CompletionScreen::draw() {
     // it is one that cannot be kept.
     const float best = records.best(mission->name);
     bool kept = world.rocket &&
-                storableBest(mission->score, programText(world.rocket->program));
-    drawCentredBacked(ui, kept ? resultNotes(*mission, best) : medalGap(*mission),
+                storableBest(run.score, programText(world.rocket->program));
+    drawCentredBacked(ui, kept ? resultNotes(*mission, run, best) : medalGap(*mission, run),
                       float(ui.height - 100), 1.0f, 0.85f, 0.4f);
-    drawMedalTargets(ui, *mission, kept ? bestAfterRun(*mission, best) : best);
+    drawMedalTargets(ui, *mission, kept ? bestAfterRun(run, best) : best);
     glColor3f(0.7f, 0.7f, 0.7f);
-    drawCentred(ui, scoreBreakdown(*mission), 100.0f);
+    drawCentred(ui, scoreBreakdown(*mission, run), 100.0f);
     if (showingSaveProblem) {
         glColor3f(0.9f, 0.45f, 0.45f);
         drawCentred(ui, "Could not save: " + scores.problem(), 40.0f);

@@ -8,6 +8,7 @@
 
 class Mission;
 class ScoreFile;
+struct RunResult;
 struct World;
 
 // Announces the medal and the score breakdown of a won run, shown on top of
@@ -41,20 +42,20 @@ private:
 };
 
 // The medal a won run earns with `score`: 1 bronze, 2 silver, 3 gold.
-int runMedal(const Mission& mission);
+int runMedal(const Mission& mission, const RunResult& run);
 // "You got a GOLD medal." and the like.
 std::string medalSentence(int medal);
 // A run that beats `best` so far (0: the first win).
-bool isNewBest(const Mission& mission, float best);
+bool isNewBest(const RunResult& run, float best);
 // The best score once this run is counted.
-float bestAfterRun(const Mission& mission, float best);
+float bestAfterRun(const RunResult& run, float best);
 // How far the run's score is above the next better medal's limit, as
 // "0.10 from gold"; empty for gold.
-std::string medalGap(const Mission& mission);
+std::string medalGap(const Mission& mission, const RunResult& run);
 // "New best!" and the gap to the next medal, as far as either applies.
-std::string resultNotes(const Mission& mission, float best);
+std::string resultNotes(const Mission& mission, const RunResult& run, float best);
 // The five-line score breakdown of the current mission's last run.
-std::string scoreBreakdown(const Mission& mission);
+std::string scoreBreakdown(const Mission& mission, const RunResult& run);
 // The three parts of a score in hundredths, each rounded up or down so that
 // together they make `total` rounded to hundredths.
 std::array<long, 3> shownHundredths(const std::array<float, 3>& parts, float total);

@@ -59,7 +59,7 @@ void FlightPaths::togglePreview() {
     options.save();
 }
 
-void FlightPaths::forgetMission(const Mission* now) {
+void FlightPaths::forgetMission(const Rules* now) {
     mission = now;
     trail.clear();
     ghost.clear();
@@ -83,7 +83,7 @@ void FlightPaths::stepped(const World& world) { trail.afterStep(world); }
 void FlightPaths::runEnded(const World& world) {
     if (trail.empty()) return;
     if (world.mission && world.mission == mission) {
-        trail.finish(*world.mission, FlightPath::Flying);
+        trail.finish(world, FlightPath::Flying);
         std::swap(ghost, trail);
     }
     trail.clear();
@@ -106,7 +106,7 @@ void FlightPaths::noteEdit(const Program& program) {
 void FlightPaths::flyPreview(World& world) {
     previewed = world.rocket->program;
     previewedBest = flights.best;
-    flights.fly(world, previewed, preview);  // resets the world: its rocket is a new one
+    flights.fly(world, previewed, preview);
     previewValid = true;
     lowerFresh = higherFresh = false;
 }

@@ -4,7 +4,7 @@
 #include "sim/FlightPath.h"
 #include "sim/Instruction.h"
 
-class Mission;
+class Rules;
 class ProgramEditor;
 struct StoredOptions;
 struct World;
@@ -56,7 +56,7 @@ public:
     bool (*mouseHeld)();
 
 private:
-    void forgetMission(const Mission* mission);
+    void forgetMission(const Rules* mission);
     void noteEdit(const Program& program);
     void flyPreview(World& world);
     void flyNeighbour(World& world, int delta, FlightPath& path);
@@ -66,7 +66,7 @@ private:
     FlightPreview flights;
     FlightPath trail, ghost, preview, lower, higher;
     FlightOverlay shown;
-    const Mission* mission = nullptr;  // the mission all paths belong to
+    const Rules* mission = nullptr;  // the mission all paths belong to
 
     Program seen;  // the program as at the last editable frame
     bool seenValid = false;

@@ -101,13 +101,13 @@ void GameScreen::setRunning(bool run) {
         keepEditedProgram();
         paths->runStarted(world);
         if (world.mission)
-            horizon = previewHorizon(records.best(world.mission->name), world.mission->timeRate);
+            horizon = previewHorizon(records.best(nameOf(world)), world.mission->timeRate);
         messageUntil = 0.0;
     } else {
         paths->runEnded(world);
     }
     world.running = run;
-    if (world.mission) world.mission->measureApproach = run;
+    world.measureApproach = run;
     if (!run) world.reset();
     runButton->label = run ? "Stop" : "Run";
     for (Button* button : {leftButton, rightButton, thrustButton, waitButton, sleepButton,
@@ -157,7 +157,7 @@ void GameScreen::update() {
     if (optimizeRequested) {
         optimizeRequested = false;
         if (left || world.running || !world.mission || !world.rocket) return;
-        optimizer = std::make_unique<Optimizer>(*world.mission, records.best(world.mission->name),
+        optimizer = std::make_unique<Optimizer>(*world.mission, records.best(nameOf(world)),
                                                 world.rocket->program, random,
                                                 printProgress);
         editor->editable = false;
@@ -211,15 +211,15 @@ bool GameScreen::simulate() {
     if (!world.mission || !world.rocket) return false;  // no mission entered yet
     if (!world.running) return false;
     stepByWorldSpeed();
-    bool won = world.mission->won;
+    bool won = world.result.won;
     if (won) {
         keepEditedProgram();
         stopRun();
         ui.pushScreen(&completion);
         entered = true;
     }
-    if (world.mission->failed) {
-        std::string reason = world.mission->failReason;
+    if (world.result.failed) {
+        std::string reason = world.result.failReason;
         if (!reason.empty()) reason[0] = char(std::toupper((unsigned char)reason[0]));
         say("Failed: " +
             (reason.empty() ? std::string("the mission's rules were broken") : reason));
@@ -233,7 +233,7 @@ bool GameScreen::simulate() {
 void GameScreen::outOfTime() {
     char text[160];
     std::snprintf(text, sizeof text, "Out of time: no goal reached in %d s", world.time);
-    const double nearest = world.mission->nearestGoal;
+    const double nearest = world.result.nearestGoal;
     char detail[160] = "";
     if (nearest > 0) {
         std::snprintf(detail, sizeof detail, "The ship came within %.1f units of its next goal",
@@ -306,7 +306,7 @@ void GameScreen::stepByWorldSpeed() {
         return;
     }
     for (int i = 0; i < speed / 100; ++i) {
-        if (world.mission->won || world.mission->failed || world.time >= horizon) break;
+        if (world.result.won || world.result.failed || world.time >= horizon) break;
         world.step();
         paths->stepped(world);
     }
@@ -341,7 +341,7 @@ void GameScreen::draw() {
     if (world.mission) {
         float w = float(ui.width);
         float h = float(ui.height);
-        paths->prepare(world, records.best(world.mission->name), !optimizer && !entered);
+        paths->prepare(world, records.best(nameOf(world)), !optimizer && !entered);
         spaceView->min = Vec2f(0, barHeight);
         spaceView->max = Vec2f(w - editorWidth, h);
         spaceView->draw();
@@ -359,7 +359,7 @@ void GameScreen::draw() {
 
 // Time, velocity (thousandths of a unit per step) and heading in [0, 360).
 void GameScreen::drawReadout() const {
-    const Rocket* rocket = world.rocket;
+    const Rocket* rocket = world.rocket.get();
     if (!ui.font || !rocket) return;
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);

@@ -28,20 +28,20 @@ std::string editedText(const World& world) {
 
 bool GameScreen::restoreEditedProgram() {
     if (!world.mission || !world.rocket) return false;
-    const std::string* kept = keptPrograms().find(world.mission->name);
+    const std::string* kept = keptPrograms().find(nameOf(world));
     return kept && parseProgramText(*kept, world.rocket->program);
 }
 
 void GameScreen::keepEditedProgram() {
     if (!world.mission || !world.rocket) return;
-    keptPrograms().edit(world.mission->name, editedText(world), secondsSinceStart());
+    keptPrograms().edit(nameOf(world), editedText(world), secondsSinceStart());
     keptPrograms().write(std::cout);
 }
 
 void GameScreen::keepEditsSoon() {
     if (!world.mission || !world.rocket || world.running) return;
     const double now = secondsSinceStart();
-    keptPrograms().edit(world.mission->name, editedText(world), now);
+    keptPrograms().edit(nameOf(world), editedText(world), now);
     keptPrograms().writeIfDue(now, std::cout);
 }
 
@@ -49,7 +49,7 @@ void GameScreen::writeKeptPrograms() { keptPrograms().write(std::cout); }
 
 void GameScreen::loadBestProgram() {
     if (!world.mission || !world.rocket) return;
-    const std::string& best = records.program(world.mission->name);
+    const std::string& best = records.program(nameOf(world));
     if (best.empty()) {
         say("No best program yet: win the mission first");
         return;

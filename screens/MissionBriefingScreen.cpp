@@ -47,7 +47,7 @@ void MissionBriefingScreen::update() {
 
 void MissionBriefingScreen::draw() {
     beginMenuFrame(ui);
-    const Mission* mission = world.mission;
+    const Mission* mission = missionOf(world);
     if (mission) {
         glColor3f(1, 1, 1);
         drawCentred(ui, *ui.font, mission->name, ui.height - 40);
@@ -98,7 +98,7 @@ void MissionBriefingScreen::activate() {
         entered = true;
         // Carry on from the best solution found so far.
         if (world.mission && world.rocket) {
-            parseProgramText(records.program(world.mission->name), world.rocket->program);
+            parseProgramText(records.program(nameOf(world)), world.rocket->program);
             // Unless the player left an unfinished program there.
             game.restoreEditedProgram();
         }

@@ -128,12 +128,12 @@ void SpaceView::drawScene(float w, float h) {
     if (!applyCamera(w, h)) return;
     if (world.mission) {
         goals.clear();
-        world.mission->goals(world, goals);
+        world.goals(goals);
         drawGoals(goals);
     }
     const double pixel = 1.0 / (double(std::min(w, h)) * framed.scale);
     if (paths) drawFlightOverlay(paths->overlay(), pixel);
-    for (const Body* body : world.bodies) drawBody(*body);
+    for (const Body& body : world.bodies) drawBody(body);
     if (world.rocket) drawShip(*world.rocket);
     if (paths) drawFlightMarks(paths->overlay(), pixel);
     glPopMatrix();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Widget.h"
-#include "missions/Goal.h"
+#include "sim/Goal.h"
 #include "render/Camera.h"
 #include "screens/ViewLayer.h"
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "sim/FastFmod.h"
+#include "sim/Trig.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ const double twoPi = 6.283185307179586;
 }  // namespace
 
 double reducedAngle(double dx, double dy, double turn) {
-    double a = fastFmod(std::atan2(dy, dx) - turn, twoPi);
+    double a = fastFmod(trig::atan2(dy, dx) - turn, twoPi);
     if (a < 0) a += twoPi;
     return a;
 }

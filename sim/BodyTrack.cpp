@@ -38,11 +38,11 @@ BodyTrack::BodyTrack(size_t bodyCount_, size_t maxFrames)
     frames.reserve(stride * capacity);
 }
 
-bool BodyTrack::matches(const std::vector<Body*>& bodies, size_t frame) const {
+bool BodyTrack::matches(const std::vector<Body>& bodies, size_t frame) const {
     if (bodies.size() != bodyCount || frame >= frameCount()) return false;
     const double* f = &frames[frame * stride];
     for (size_t i = 0; i < bodyCount; ++i, f += 5) {
-        const Body& b = *bodies[i];
+        const Body& b = bodies[i];
         if (!sameState(b, f) || !same(b.mass, fixed[i].mass) || !same(b.spin, fixed[i].spin) ||
             b.solid != fixed[i].solid)
             return false;
@@ -50,24 +50,24 @@ bool BodyTrack::matches(const std::vector<Body*>& bodies, size_t frame) const {
     return true;
 }
 
-void BodyTrack::append(const std::vector<Body*>& bodies) {
-    for (const Body* b : bodies) {
-        const double* state = static_cast<const double*>(stateOf(*b));
+void BodyTrack::append(const std::vector<Body>& bodies) {
+    for (const Body& b : bodies) {
+        const double* state = static_cast<const double*>(stateOf(b));
         frames.insert(frames.end(), state, state + 5);
     }
     ++recorded;
 }
 
-void BodyTrack::startOver(const std::vector<Body*>& bodies) {
+void BodyTrack::startOver(const std::vector<Body>& bodies) {
     fixed.clear();
     frames.clear();
     recorded = 0;
-    for (const Body* b : bodies) fixed.push_back(Fixed{b->mass, b->spin, b->solid});
+    for (const Body& b : bodies) fixed.push_back(Fixed{b.mass, b.spin, b.solid});
     append(bodies);
     cursor = 0;
 }
 
-bool BodyTrack::replay(std::vector<Body*>& bodies) {
+bool BodyTrack::replay(std::vector<Body>& bodies) {
     if (!following) return false;
     if (!matches(bodies, cursor)) {
         // A new start records anew; a run that strays midway is computed to its end.
@@ -80,12 +80,12 @@ bool BodyTrack::replay(std::vector<Body*>& bodies) {
     }
     if (cursor + 1 >= frameCount()) return false;  // the recording ends here: compute
     const double* f = &frames[++cursor * stride];
-    for (size_t i = 0; i < bodyCount; ++i, f += 5) std::memcpy(stateOf(*bodies[i]), f, stateBytes);
+    for (size_t i = 0; i < bodyCount; ++i, f += 5) std::memcpy(stateOf(bodies[i]), f, stateBytes);
     ++replayed;
     return true;
 }
 
-void BodyTrack::record(const std::vector<Body*>& bodies) {
+void BodyTrack::record(const std::vector<Body>& bodies) {
     if (!following) return;
     if (cursor + 1 != frameCount() || frameCount() >= capacity) {
         following = false;

@@ -22,9 +22,9 @@ public:
 
     // Before the motion of one step: true if the bodies have been set to the
     // recorded next state; false if the caller must compute it and then call record().
-    bool replay(std::vector<Body*>& bodies);
+    bool replay(std::vector<Body>& bodies);
     // After a computed motion: keeps the new state if it continues the recording.
-    void record(const std::vector<Body*>& bodies);
+    void record(const std::vector<Body>& bodies);
     // A new run starts: follow the recording from its first state again.
     void rewind();
 
@@ -36,9 +36,9 @@ private:
         double mass, spin;
         bool solid;
     };
-    bool matches(const std::vector<Body*>& bodies, size_t frame) const;
-    void append(const std::vector<Body*>& bodies);
-    void startOver(const std::vector<Body*>& bodies);
+    bool matches(const std::vector<Body>& bodies, size_t frame) const;
+    void append(const std::vector<Body>& bodies);
+    void startOver(const std::vector<Body>& bodies);
 
     size_t bodyCount;
     size_t stride;    // doubles per frame: five per body

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
 #include "sim/FlightHorizon.h"
@@ -14,21 +13,6 @@ namespace {
 const long horizonCap = flightHorizon;
 const float cutOffMargin = 100.0f;  // score units above the best, as the optimizer's cut-off
 const size_t trackMemoryLimit = size_t(16) << 20;  // bytes
-
-// The score fields the game's completion screen reads: a preview scores its
-// runs through the same mission, so they are put back afterwards.
-struct ScoreFields {
-    float score, thrustCost, turnCost, timeCost;
-
-    explicit ScoreFields(const Mission& m)
-        : score(m.score), thrustCost(m.thrustCost), turnCost(m.turnCost), timeCost(m.timeCost) {}
-    void restore(Mission& m) const {
-        m.score = score;
-        m.thrustCost = thrustCost;
-        m.turnCost = turnCost;
-        m.timeCost = timeCost;
-    }
-};
 
 }  // namespace
 
@@ -82,13 +66,14 @@ void FlightPath::keep(Vec2 position) {
     points.push_back(Point{position, stepCount});
 }
 
-void FlightPath::finish(const Mission& mission, Ending otherwise) {
-    if (mission.won) {
+void FlightPath::finish(const World& world, Ending otherwise) {
+    const RunResult& run = world.result;
+    if (run.won && world.mission) {
         how = Won;
-        endScore = mission.score;
-        endMedal = medalFor(mission.score, mission);
+        endScore = run.score;
+        endMedal = medalFor(run.score, *world.mission);
     } else {
-        how = mission.failed ? Failed : otherwise;
+        how = run.failed ? Failed : otherwise;
     }
 }
 
@@ -130,7 +115,7 @@ void FlightPreview::followBodies(long horizon) {
     trackMission = world.mission;
     trackHorizon = horizon;
     size_t solid = 0;
-    for (const Body* body : world.bodies) solid += body->solid;
+    for (const Body& body : world.bodies) solid += body.solid;
     const size_t count = world.bodies.size();
     if (count < 2 || solid == 0) return;
     const size_t most = trackMemoryLimit / (count * 5 * sizeof(double));
@@ -138,20 +123,20 @@ void FlightPreview::followBodies(long horizon) {
     world.bodyTrack = track.get();
 }
 
-void FlightPreview::fly(World& game, const Program& program, FlightPath& path, long longest) {
+void FlightPreview::fly(const World& game, const Program& program, FlightPath& path,
+                        long longest) {
     const Program* programs[] = {&program};
     FlightPath* paths[] = {&path};
     fly(game, programs, paths, 1, longest);
 }
 
-void FlightPreview::fly(World& game, const Program* const programs[], FlightPath* const paths[],
-                        size_t count, long longest) {
-    Mission* mission = game.mission;
+void FlightPreview::fly(const World& game, const Program* const programs[],
+                        FlightPath* const paths[], size_t count, long longest) {
+    const Rules* mission = game.mission;
     if (!mission) {
         for (size_t i = 0; i < count; ++i) paths[i]->clear();
         return;
     }
-    const ScoreFields saved(*mission);
     const long horizon = previewHorizon(best, mission->timeRate);
     const long steps = longest > 0 ? std::min(longest, horizon) : horizon;
     world.mission = mission;
@@ -163,12 +148,10 @@ void FlightPreview::fly(World& game, const Program* const programs[], FlightPath
         world.reset();
         if (track) track->rewind();
         path.begin(world);
-        for (long step = 0; step < steps && !mission->won && !mission->failed; ++step) {
+        for (long step = 0; step < steps && !world.result.won && !world.result.failed; ++step) {
             world.step();
             path.afterStep(world);
         }
-        path.finish(*mission, FlightPath::Horizon);
+        path.finish(world, FlightPath::Horizon);
     }
-    saved.restore(*mission);
-    game.reset();
 }

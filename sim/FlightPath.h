@@ -9,7 +9,6 @@
 #include "sim/World.h"
 
 class BodyTrack;
-class Mission;
 
 // A flight as a line to draw: the ship's positions after each step, thinned
 // by distance, and where each instruction of the program began.
@@ -52,8 +51,8 @@ public:
     // Notes the ship's place after one more step. Allocates nothing while
     // the program has no more instructions than it had at begin().
     void afterStep(const World& world);
-    // Marks how the flight ended: from the mission's flags, else `otherwise`.
-    void finish(const Mission& mission, Ending otherwise);
+    // Marks how the flight ended: from the world's run, else `otherwise`.
+    void finish(const World& world, Ending otherwise);
     void clear();
 
     bool empty() const { return points.empty(); }
@@ -103,13 +102,11 @@ public:
     FlightPreview& operator=(const FlightPreview&) = delete;
 
     // Flies `program` on `game.mission` into `path`, until won, failed or
-    // the horizon (or after `longest` steps, if positive and sooner). The
-    // mission keeps its per-run state in itself, so the stopped `game`
-    // world, which shares it, is reset after each call (its own program
-    // stays); the mission's score fields are restored.
-    void fly(World& game, const Program& program, FlightPath& path, long longest = 0);
-    // The same for several programs, with one reset of `game` at the end.
-    void fly(World& game, const Program* const programs[], FlightPath* const paths[],
+    // the horizon (or after `longest` steps, if positive and sooner).
+    // `game` is left as it is.
+    void fly(const World& game, const Program& program, FlightPath& path, long longest = 0);
+    // The same for several programs.
+    void fly(const World& game, const Program* const programs[], FlightPath* const paths[],
              size_t count, long longest = 0);
 
     // The player's best on the mission flown (0 = never won): it sets the horizon.
@@ -122,6 +119,6 @@ private:
     // The bodies' motion, the same in every flight of a mission, recorded in
     // the first and replayed in the others.
     std::unique_ptr<BodyTrack> track;
-    const Mission* trackMission = nullptr;
+    const Rules* trackMission = nullptr;
     long trackHorizon = 0;
 };

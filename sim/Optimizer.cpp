@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 
-#include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
 #include "sim/FlightHorizon.h"
@@ -14,9 +14,6 @@
 namespace {
 
 const float cutOffMargin = 100.0f;  // score units above the best before a run is abandoned
-// Steps a run may take at most: the game's own horizon, past which no run
-// wins. A damaged best score could otherwise put the cut-off out of reach.
-const double stepCap = double(flightHorizon);
 
 // Values live in 32 bits; sums that would leave them stop at the edge instead.
 int32_t saturate(int64_t value) {
@@ -43,28 +40,24 @@ void appendWait(Program& program, int32_t steps) {
     }
 }
 
-// The score at which a run is abandoned, and which a failed run gets.
-float cutOff(float best) {
-    float limit = best + cutOffMargin;
-    // A damaged best score would make the cut-off unreachable; judge such a
-    // mission as one never won.
-    return std::isfinite(limit) ? limit : cutOffMargin;
-}
-
 // When the bodies pull one another, their motion (the same in every run)
 // is recorded in the first run and replayed in the others, for as many steps
 // as a run can last before its score passes the cut-off.
-std::unique_ptr<BodyTrack> trackFor(const World& world, float best) {
+}  // namespace
+
+std::unique_ptr<BodyTrack> Optimizer::trackFor(const World& world, float limit) {
     const size_t memoryLimit = size_t(64) << 20;  // bytes
     size_t solid = 0;
-    for (const Body* body : world.bodies) solid += body->solid;
+    for (const Body& body : world.bodies) solid += body.solid;
     const size_t count = world.bodies.size();
     if (count < 2 || solid == 0) return nullptr;
     // Counted in double: a damaged best score may be negative or huge.
-    const double steps = std::max(0.0, double(cutOff(best))) * 100.0 + 2.0;
+    const double steps = std::max(0.0, double(limit)) * 100.0 + 2.0;
     const double most = double(memoryLimit / (count * 5 * sizeof(double)));
     return std::make_unique<BodyTrack>(count, size_t(std::min(steps, most)));
 }
+
+namespace {
 
 std::string iterationLine(int i, float accepted, float score, const Program& program) {
     char text[256];
@@ -76,6 +69,13 @@ std::string iterationLine(int i, float accepted, float score, const Program& pro
         line += text;
     }
     return line + "\n";
+}
+
+bool sameProgram(const Program& a, const Program& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](const Instruction& x, const Instruction& y) {
+               return x.opcode == y.opcode && x.value == y.value;
+           });
 }
 
 }  // namespace
@@ -120,8 +120,15 @@ Program decanonicalize(const Program& program) {
 }
 
 void mutate(Program& program, std::mt19937& random) {
-    for (Instruction& instruction : program) {
-        uint32_t r = static_cast<uint32_t>(random());
+    std::vector<uint32_t> draws(program.size());
+    for (uint32_t& r : draws) r = static_cast<uint32_t>(random());
+    mutate(program, draws);
+}
+
+void mutate(Program& program, const std::vector<uint32_t>& draws) {
+    for (size_t i = 0; i < program.size() && i < draws.size(); ++i) {
+        Instruction& instruction = program[i];
+        const uint32_t r = draws[i];
         int64_t value = int64_t(instruction.value) + int64_t((r >> 1) % 9) - 4;
         if ((instruction.opcode == Wait || instruction.opcode == Thrust) && value < 0) {
             value = -value;
@@ -130,77 +137,132 @@ void mutate(Program& program, std::mt19937& random) {
     }
 }
 
-float Optimizer::evaluate(World& world, float best) {
+float Optimizer::cutOff(float best) {
+    float limit = best + cutOffMargin;
+    // A damaged best score would make the cut-off unreachable; judge such a
+    // mission as one never won.
+    return std::isfinite(limit) ? limit : cutOffMargin;
+}
+
+float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* stop,
+                          long cap) {
     world.reset();
     if (world.bodyTrack) world.bodyTrack->rewind();
-    Mission& mission = *world.mission;
-    const float limit = cutOff(best);
+    const Rules& rules = *world.mission;
+    const RunResult& run = world.result;
     // The program cannot change during a run, so its part of the score is
     // summed once; each step adds the time part as computeScore does.
-    computeScore(world);
-    const float programCost = mission.turnCost + mission.thrustCost;
+    world.computeScore();
+    const float programCost = run.turnCost + run.thrustCost;
     // Well past the step at which the time cost takes the score over the limit.
     const double stepsToLimit =
-        std::max(0.0, double(limit) - double(programCost)) / double(mission.timeRate);
-    const long maxSteps = long(std::min(stepCap, stepsToLimit + 1000.0));
+        std::max(0.0, double(limit) - double(programCost)) / double(rules.timeRate);
+    const long maxSteps = long(std::min(double(cap), stepsToLimit + 1000.0));
     float score;
     long steps = 0;
     do {
         world.step();
-        score = programCost + float(world.time) * mission.timeRate;
-    } while (!(score > limit) && !mission.won && !mission.failed && ++steps < maxSteps);
-    computeScore(world);  // the mission's score fields as after the last step
-    if (score > limit || mission.won) return score;
+        score = programCost + float(world.time) * rules.timeRate;
+    } while (!(score > limit) && !run.won && !run.failed && ++steps < maxSteps &&
+             !(stop && (steps & 1023) == 0 && stop->load(std::memory_order_relaxed)));
+    world.computeScore();  // the run's score fields as after the last step
+    if (score > limit || run.won) return score;
     return limit;
 }
 
-Optimizer::Optimizer(Mission& mission, float best_, const Program& program,
-                     std::mt19937& random_, ProgressSink progress_)
-    : random(random_), progress(std::move(progress_)), best(best_) {
-    world.mission = &mission;
-    world.reset();
-    track = trackFor(world, best);
-    world.bodyTrack = track.get();
+Optimizer::Optimizer(const Rules& rules, float best, const Program& program,
+                     std::mt19937& random_, ProgressSink progress_, unsigned threads)
+    : pool(std::make_unique<RunPool>(rules, threads)),
+      random(random_),
+      progress(std::move(progress_)),
+      neverWon(!(best > 0.0f) || !std::isfinite(best)),
+      // Never won: the given program's run goes on until it would run out of
+      // time in the game.
+      limit(neverWon ? std::numeric_limits<float>::infinity() : cutOff(best)) {
     accepted = canonicalize(program);
     found = accepted;
-    world.rocket->program = accepted;
     if (progress) progress("optimizing\n");
 }
 
-Optimizer::~Optimizer() { world.bodyTrack = nullptr; }
+Optimizer::~Optimizer() = default;
 
-bool Optimizer::advance(const std::function<bool()>& more) {
-    if (iteration < 0 && more()) {
-        acceptedScore = evaluate(world, best);
-        foundScore = acceptedScore;
-        startScore = acceptedScore;
-        startWon = world.mission->won;
-        iteration = 0;
+const std::vector<uint32_t>& Optimizer::drawsFor(int i) {
+    while (draws.size() <= size_t(i)) {
+        std::vector<uint32_t> next(accepted.size());
+        for (uint32_t& r : next) r = static_cast<uint32_t>(random());
+        draws.push_back(std::move(next));
     }
-    while (iteration >= 0 && !finished() && more()) {
-        // Every reset hands the program to a new rocket: always go through the world.
-        mutate(world.rocket->program, random);
-        float s = evaluate(world, best);
-        if (progress) progress(iterationLine(iteration, acceptedScore, s, world.rocket->program));
+    return draws[size_t(i)];
+}
+
+// The next runs: the program given first (alone while its run sets the
+// limit), then variants of the accepted program, one per worker.
+void Optimizer::launch() {
+    batch.clear();
+    int next = iteration;
+    if (iteration < 0) {
+        batch.push_back(Candidate{-1, accepted, accepted});
+        next = 0;
+        if (neverWon) next = iterations;
+    }
+    for (; next < iterations && batch.size() < pool->size(); ++next) {
+        Program variant = accepted;
+        mutate(variant, drawsFor(next));
+        batch.push_back(Candidate{next, std::move(variant), accepted});
+    }
+    std::vector<Program> programs;
+    for (const Candidate& c : batch) programs.push_back(c.program);
+    pool->start(std::move(programs), limit, stepCap);
+}
+
+// The batch's runs in order, as the search flies them one after the other;
+// a variant drawn from a program no longer accepted is left for the next batch.
+void Optimizer::take() {
+    const std::vector<RunPool::Outcome>& outcomes = pool->outcomes();
+    for (size_t k = 0; k < batch.size(); ++k) {
+        const Candidate& c = batch[k];
+        float s = outcomes[k].score;
+        if (c.iteration < 0) {
+            acceptedScore = foundScore = startScore = s;
+            startWon = outcomes[k].won;
+            iteration = 0;
+            if (neverWon && startWon) limit = startScore + cutOffMargin;
+            continue;
+        }
+        if (!sameProgram(c.from, accepted)) break;
+        if (progress) progress(iterationLine(iteration, acceptedScore, s, c.program));
+        Program taken = c.program;
         if (acceptedScore < s) {
-            world.rocket->program = accepted;
+            taken = accepted;
             s = acceptedScore;
         }
         if (s < foundScore) {
             foundScore = s;
-            found = world.rocket->program;
+            found = taken;
         }
-        accepted = world.rocket->program;
+        accepted = std::move(taken);
         acceptedScore = s;
         ++iteration;
     }
-    return finished();
+    batch.clear();
 }
 
-void optimizeProgram(World& world, float best, std::mt19937& random,
-                     const ProgressSink& progress) {
+bool Optimizer::advance(const std::function<bool()>& more) {
+    while (!finished()) {
+        if (!pool->busy()) {
+            if (!more()) return false;
+            launch();
+        }
+        if (!pool->wait(more)) return false;
+        take();
+    }
+    return true;
+}
+
+void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress,
+                     unsigned threads) {
     if (!world.mission || !world.rocket) return;
-    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress);
+    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress, threads);
     optimizer.advance([] { return true; });
     world.reset();
     world.rocket->program = optimizer.result();

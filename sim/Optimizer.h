@@ -1,15 +1,19 @@
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
+#include "sim/FlightHorizon.h"
 #include "sim/Instruction.h"
+#include "sim/RunPool.h"
 #include "sim/World.h"
 
 class BodyTrack;
-class Mission;
 
 // Where the optimizer's progress lines go ("optimizing\n", "iter ...\n"),
 // each given whole, newline included.
@@ -21,22 +25,34 @@ Program decanonicalize(const Program& program);
 // Moves every value by -4..+4, drawing once per instruction from `random`;
 // Wait and Thrust values stay non-negative.
 void mutate(Program& program, std::mt19937& random);
+// The same with the draws given, one per instruction.
+void mutate(Program& program, const std::vector<uint32_t>& draws);
 
 // A random search over the values of a program on one mission: the program
-// as given and 100 variants, each flown in a world of the optimizer's own.
-// A run is abandoned 100 points above `best`, the player's best on the
-// mission (0 = never won).
+// as given and 100 variants. A run is abandoned 100 points above `best`,
+// the player's best on the mission; on a mission never won (best 0), 100
+// points above the given program's own score if it wins, otherwise only
+// where a flight in the game runs out of time, and only a winning program
+// can replace it.
+//
+// The runs are flown on every core, yet every result is the one the search
+// would reach run after run: the next variants are flown together, each
+// drawn as if the program accepted now stayed; when one is accepted, those
+// after it are flown again from the new program with the same draws.
 // It can run in slices, so that a window stays responsive meanwhile.
 class Optimizer {
 public:
-    Optimizer(Mission& mission, float best, const Program& program, std::mt19937& random,
-              ProgressSink progress);
+    // `best`: the player's best score on the mission, 0 if never won.
+    // `threads`: runs flown at once; 0 for one per core.
+    Optimizer(const Rules& rules, float best, const Program& program, std::mt19937& random,
+              ProgressSink progress, unsigned threads = 0);
     ~Optimizer();
     Optimizer(const Optimizer&) = delete;
     Optimizer& operator=(const Optimizer&) = delete;
 
-    // Flies runs until the search is over or `more` (asked before each run)
-    // says stop. True once the search is over.
+    // Flies runs until the search is over or `more` (asked before each batch
+    // of runs and about every millisecond while one is flown) says stop.
+    // True once the search is over.
     bool advance(const std::function<bool()>& more);
     bool finished() const { return iteration == iterations; }
     // The best program found, in the form the player wrote it.
@@ -48,24 +64,44 @@ public:
     bool startingProgramWon() const { return startWon; }
 
     // The score of the program in `world` (which it resets): the run's score
-    // when it wins or passes the cut-off, the cut-off when it fails or
-    // reaches the step cap.
-    static float evaluate(World& world, float best);
+    // when it wins or passes `limit`, `limit` when it fails or reaches the
+    // step cap. A run ends early, its score meaningless, once `stop` is set.
+    // A run also ends after `maxSteps` steps.
+    static float evaluate(World& world, float limit, const std::atomic<bool>* stop = nullptr,
+                          long maxSteps = stepCap);
+    // Steps a run may take at most: the game's own horizon, past which no
+    // run wins. A damaged best score could otherwise put the cut-off out of reach.
+    static constexpr long stepCap = flightHorizon;
+    // The score at which a run is abandoned, and which a failed run gets.
+    static float cutOff(float best);
+    // A recording of the bodies' motion for runs in `world` (just reset) under `limit`.
+    static std::unique_ptr<BodyTrack> trackFor(const World& world, float limit);
     static constexpr int iterations = 100;
 
 private:
-    World world;                       // flies the runs; shows nothing
-    std::unique_ptr<BodyTrack> track;  // the bodies' motion, shared by the runs
-    std::mt19937& random;              // not owned
+    struct Candidate {
+        int iteration;  // -1 for the program given
+        Program program;
+        Program from;  // the accepted program it was drawn from
+    };
+    void launch();
+    void take();
+    const std::vector<uint32_t>& drawsFor(int iteration);
+
+    std::unique_ptr<RunPool> pool;
+    std::mt19937& random;  // not owned
     ProgressSink progress;
     Program accepted, found;
     float acceptedScore = 0.0f, foundScore = 0.0f, startScore = 0.0f;
-    float best;  // the player's best, which sets the cut-off
+    bool neverWon;  // the limit waits for the given program's own run
     bool startWon = false;
+    float limit;  // the cut-off
     int iteration = -1;  // -1 until the starting program has been flown
+    std::vector<std::vector<uint32_t>> draws;  // per iteration, drawn in order
+    std::vector<Candidate> batch;              // being flown
 };
 
-// A whole search on the current mission of `world`, whose ship then holds
-// the best program found, after a reset.
-void optimizeProgram(World& world, float best, std::mt19937& random,
-                     const ProgressSink& progress);
+// A whole search on the current mission of `world` (best score `best`),
+// whose ship then holds the best program found, after a reset.
+void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress,
+                     unsigned threads = 0);

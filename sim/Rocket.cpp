@@ -1,6 +1,6 @@
 #include "sim/Rocket.h"
 
-#include <cmath>
+#include "sim/Trig.h"
 
 namespace {
 const double quarterTurn = 1.5707963267948966;
@@ -10,8 +10,8 @@ const double turnFactor = 1.7453292519943296e-05;
 
 void Rocket::thrust(Vec2 amount) {
     landed = false;
-    Vec2 forward(std::cos(angle), std::sin(angle));
-    Vec2 side(std::cos(angle - quarterTurn), std::sin(angle - quarterTurn));
+    Vec2 forward(trig::cos(angle), trig::sin(angle));
+    Vec2 side(trig::cos(angle - quarterTurn), trig::sin(angle - quarterTurn));
     velocity += (forward * amount.x) * 0.001;
     velocity += (side * amount.y) * 0.001;
 }

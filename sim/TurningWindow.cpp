@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "sim/AngleWindow.h"
+#include "sim/Trig.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ bool same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 TurningWindow::TurningWindow(double width_)
     : width(width_),
-      widthTurn{std::cos(width_), std::sin(width_)},
+      widthTurn{trig::cos(width_), trig::sin(width_)},
       turn(std::nan("")),
       spin(std::nan("")),
       nextTurn(std::nan("")),
@@ -70,8 +71,8 @@ void TurningWindow::recompute(double turn_, double spin_) {
     rotations = 0;
     usable = width > 0.0 && width < pi && std::fabs(turn_) < maxTurn && std::isfinite(spin_);
     if (!usable) return;
-    spinTurn = {std::cos(spin_), std::sin(spin_)};
-    edge = {std::cos(turn_), std::sin(turn_)};
+    spinTurn = {trig::cos(spin_), trig::sin(spin_)};
+    edge = {trig::cos(turn_), trig::sin(turn_)};
 }
 
 // 1 inside, 0 outside, -1 too close to an edge (or out of range) to tell.

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <utility>
 
-#include "missions/Mission.h"
 #include "sim/Body.h"
 #include "sim/BodyTrack.h"
 #include "sim/Rocket.h"
+#include "sim/Trig.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void landIfTouching(Rocket& ship, Body& body) {
     double scale = R / d.length();
     if (std::isfinite(scale)) {
         ship.position = body.position - d * scale;
-        ship.angle = std::atan2(-d.y, -d.x);
+        ship.angle = trig::atan2(-d.y, -d.x);
     } else {
         // A ship centred on the body has no way out; lift it along +x.
         ship.position = body.position + Vec2(R, 0.0);
@@ -43,11 +43,11 @@ void landIfTouching(Rocket& ship, Body& body) {
     ship.landedOn = &body;
 }
 
-void moveBodies(std::vector<Body*>& bodies) {
+void moveBodies(std::vector<Body>& bodies) {
     for (size_t i = 0; i < bodies.size(); ++i) {
-        Body& body = *bodies[i];
+        Body& body = bodies[i];
         for (size_t j = 0; j < bodies.size(); ++j) {
-            const Body& other = *bodies[j];
+            const Body& other = bodies[j];
             if (j == i || !other.solid) continue;
             pull(body.velocity, other.mass, other.position - body.position);
         }
@@ -56,42 +56,9 @@ void moveBodies(std::vector<Body*>& bodies) {
     }
 }
 
-// Keeps a landed ship at its place on the surface of a turning, moving body.
-// The sines and cosines of a landed ship's heading and of the quarter turn
-// beyond it. On a body that does not turn the heading stays the same step
-// after step, so the last ones are kept.
-struct HeadingTrig {
-    double angle = std::nan("");
-    double cos, sin, cosQuarter, sinQuarter;
-
-    const HeadingTrig& of(double a) {
-        if (std::memcmp(&a, &angle, sizeof a) != 0) {
-            angle = a;
-            cos = std::cos(a);
-            sin = std::sin(a);
-            cosQuarter = std::cos(a + quarterTurn);
-            sinQuarter = std::sin(a + quarterTurn);
-        }
-        return *this;
-    }
-};
-
-void ride(Rocket& ship) {
-    static HeadingTrig trig;
-    const Body& b = *ship.landedOn;
-    double R = ship.radius + b.radius;
-    const HeadingTrig& t = trig.of(ship.angle);
-    ship.position =
-        Vec2(t.cos * (R + hoverGap) + b.position.x, t.sin * (R + hoverGap) + b.position.y);
-    ship.velocity =
-        Vec2(t.cosQuarter * R * b.spin + b.velocity.x, t.sinQuarter * R * b.spin + b.velocity.y);
-    ship.angularVelocity = 0.0;
-    ship.angle += b.spin;
-}
-
-void fly(Rocket& ship, const std::vector<Body*>& bodies) {
-    for (const Body* body : bodies) {
-        if (body->solid) pull(ship.velocity, body->mass, body->position - ship.position);
+void fly(Rocket& ship, const std::vector<Body>& bodies) {
+    for (const Body& body : bodies) {
+        if (body.solid) pull(ship.velocity, body.mass, body.position - ship.position);
     }
     ship.position += ship.velocity;
     ship.angle += ship.angularVelocity;
@@ -101,14 +68,14 @@ void fly(Rocket& ship, const std::vector<Body*>& bodies) {
 // test nor landed, so the flight reads the very offsets the test computed:
 // both in one pass. If a body touches the ship, nothing is changed and the
 // caller lands and moves it the long way.
-bool flyUntouched(Rocket& ship, const std::vector<Body*>& bodies) {
+bool flyUntouched(Rocket& ship, const std::vector<Body>& bodies) {
     Vec2 velocity = ship.velocity;
-    for (const Body* body : bodies) {
-        if (!body->solid) continue;
-        Vec2 d = body->position - ship.position;
-        double R = ship.radius + body->radius;
+    for (const Body& body : bodies) {
+        if (!body.solid) continue;
+        Vec2 d = body.position - ship.position;
+        double R = ship.radius + body.radius;
         if (d.x * d.x + 0.0 + d.y * d.y < R * R) return false;
-        pull(velocity, body->mass, d);
+        pull(velocity, body.mass, d);
     }
     ship.velocity = velocity;
     ship.position += ship.velocity;
@@ -118,30 +85,76 @@ bool flyUntouched(Rocket& ship, const std::vector<Body*>& bodies) {
 
 }  // namespace
 
-World::~World() {
-    destroyBodies();
-    delete rocket;
+World::HeadingTrig::HeadingTrig() : angle(std::nan("")), cos(0), sin(0), cosQuarter(0), sinQuarter(0) {}
+
+const World::HeadingTrig& World::HeadingTrig::of(double a) {
+    if (std::memcmp(&a, &angle, sizeof a) != 0) {
+        angle = a;
+        cos = trig::cos(a);
+        sin = trig::sin(a);
+        cosQuarter = trig::cos(a + quarterTurn);
+        sinQuarter = trig::sin(a + quarterTurn);
+    }
+    return *this;
 }
 
-void World::destroyBodies() {
-    for (Body* body : bodies) delete body;
-    bodies.clear();
+World::World() = default;
+World::~World() = default;
+World::World(World&&) noexcept = default;
+World& World::operator=(World&&) noexcept = default;
+
+World::World(const World& other)
+    : bodies(other.bodies),
+      mission(other.mission),
+      rocket(other.rocket ? std::make_unique<Rocket>(*other.rocket) : nullptr),
+      time(other.time),
+      running(other.running),
+      speed(other.speed),
+      result(other.result),
+      measureApproach(other.measureApproach),
+      judge(other.judge ? other.judge->clone() : nullptr),
+      headingTrig(other.headingTrig) {
+    // The ship rests on this world's copy of its body.
+    if (rocket && rocket->landedOn) rocket->landedOn = &bodies[size_t(other.rocket->landedOn - other.bodies.data())];
+}
+
+World& World::operator=(const World& other) {
+    if (this != &other) *this = World(other);
+    return *this;
+}
+
+// Keeps a landed ship at its place on the surface of a turning, moving body.
+void World::ride(Rocket& ship) {
+    const Body& b = *ship.landedOn;
+    double R = ship.radius + b.radius;
+    const HeadingTrig& t = headingTrig.of(ship.angle);
+    ship.position =
+        Vec2(t.cos * (R + hoverGap) + b.position.x, t.sin * (R + hoverGap) + b.position.y);
+    ship.velocity =
+        Vec2(t.cosQuarter * R * b.spin + b.velocity.x, t.sinQuarter * R * b.spin + b.velocity.y);
+    ship.angularVelocity = 0.0;
+    ship.angle += b.spin;
 }
 
 void World::landOnSolidBodies() {
-    for (Body* body : bodies) {
-        if (body->solid) landIfTouching(*rocket, *body);
+    for (Body& body : bodies) {
+        if (body.solid) landIfTouching(*rocket, body);
     }
 }
 
 void World::reset() {
     speed = 1000;
     if (!mission) return;
-    destroyBodies();
+    bodies.clear();
     Program program;
     if (rocket) program = std::move(rocket->program);
-    delete rocket;
-    rocket = new Rocket;
+    rocket = std::make_unique<Rocket>();
+    // The score of the run judged last stays for the screen that shows it.
+    result.won = false;
+    result.failed = false;
+    result.failReason.clear();
+    result.nearestGoal = -1.0;
+    judge = mission->judge();
     mission->setup(*this);
     rocket->program = std::move(program);
     time = 0;
@@ -155,7 +168,7 @@ void World::clearProgramAndReset() {
 }
 
 void World::step() {
-    if (!mission || !rocket || mission->failed) return;
+    if (!mission || !rocket || result.failed) return;
     if (!bodyTrack || !bodyTrack->replay(bodies)) {
         moveBodies(bodies);
         if (bodyTrack) bodyTrack->record(bodies);
@@ -171,6 +184,31 @@ void World::step() {
         }
     }
     ship.step();
-    mission->update(*this);
-    if (!mission->won && !mission->failed) ++time;
+    if (judge) judge->update(*this);
+    if (!result.won && !result.failed) ++time;
+}
+
+void World::computeScore() {
+    if (!mission) return;
+    result.timeCost = float(time) * mission->timeRate;
+    result.thrustCost = 0.0f;
+    result.turnCost = 0.0f;
+    if (rocket) {
+        for (const Instruction& instruction : rocket->program) {
+            if (instruction.opcode == Thrust) {
+                result.thrustCost += float(instruction.value) * mission->thrustRate;
+            } else if (instruction.opcode == Left || instruction.opcode == Right) {
+                result.turnCost += std::fabs(float(instruction.value) * mission->turnRate);
+            }
+        }
+    }
+    result.score = result.turnCost + result.thrustCost + result.timeCost;
+}
+
+void World::check() {
+    if (judge) judge->update(*this);
+}
+
+void World::goals(Goals& out) const {
+    if (judge) judge->goals(*this, out);
 }

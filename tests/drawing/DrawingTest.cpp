@@ -230,7 +230,7 @@ TEST_F(Drawing, TheSpaceViewShowsGoalsRedUntilMetThenGreen) {
         }
         world.rocket->landed = false;
         world.rocket->position = c.meetAt;
-        world.mission->update(world);
+        world.check();
         Image met = show(screen);
         EXPECT_GT(met.countPixels(view, greenish), 200) << c.mission;
         EXPECT_LT(met.countPixels(view, reddish), before.countPixels(view, reddish)) << c.mission;

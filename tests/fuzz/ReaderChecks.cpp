@@ -148,10 +148,10 @@ std::string checkMission(const std::string& input) {
     parseProgramText(def.reference, world.rocket->program);
     world.reset();
     Goals goals;
-    for (int i = 0; i < 300 && !mission.won && !mission.failed; ++i) {
+    for (int i = 0; i < 300 && !world.result.won && !world.result.failed; ++i) {
         world.step();
         goals.clear();
-        mission.goals(world, goals);
+        world.goals(goals);
         mission.fixedGoals(world, goals);
     }
     return "";

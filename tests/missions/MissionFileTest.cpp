@@ -87,12 +87,13 @@ TEST(MissionFile, ObjectivesAreMetInTurnAndListedCirclesOnlyInTheirOrder) {
         World world;
         world.mission = &mission;
         world.reset();
+        const std::unique_ptr<Judge> judge = mission.judge();
         for (Vec2 at : places) {
             world.rocket->position = at;
-            mission.update(world);
+            judge->update(world);
             ++world.time;
         }
-        return mission.won ? "won" : mission.failed ? "failed" : "";
+        return world.result.won ? "won" : world.result.failed ? "failed" : "";
     };
     const std::string two =
         base + "[[body]]\nname = \"far\"\nradius = 10\nposition = [0, 900]\nsolid = false\n";
@@ -105,6 +106,24 @@ TEST(MissionFile, ObjectivesAreMetInTurnAndListedCirclesOnlyInTheirOrder) {
     const std::string limited = base + "[[failure]]\nkind = \"time_limit\"\nsteps = 2\n";
     EXPECT_EQ(outcome(limited, {nowhere, nowhere, goal}), "won");
     EXPECT_EQ(outcome(limited, {nowhere, nowhere, nowhere, nowhere}), "failed");
+    // A band from 100 to 200 around the origin, held for more than 2 steps:
+    // strict edges, and leaving it restarts the count.
+    const std::string band = replaced("kind = \"visit\"\nbodies = [\"goal\"]\nradius = 50\n",
+                                      "kind = \"hold\"\npoint = [0, 0]\ninner = 100\nouter = 200\n"
+                                      "steps = 2\n");
+    const Vec2 in(150, 0), inner(100, 0), outer(0, 200);
+    const struct {
+        std::vector<Vec2> places;
+        const char* outcome;
+    } held[] = {
+        {{in, in, in}, ""},
+        {{in, in, in, in}, "won"},
+        {{inner, inner, inner, inner}, ""},
+        {{outer, outer, outer, outer}, ""},
+        {{in, in, nowhere, in, in, in}, ""},
+        {{in, in, nowhere, in, in, in, in}, "won"},
+    };
+    for (const auto& c : held) EXPECT_EQ(outcome(band, c.places), c.outcome) << c.places.size();
 }
 
 TEST(MissionFile, AFailureSaysWhyAndARunKnowsHowNearItCameToItsNextGoal) {
@@ -136,19 +155,20 @@ TEST(MissionFile, AFailureSaysWhyAndARunKnowsHowNearItCameToItsNextGoal) {
         ASSERT_TRUE(readMissionText(base + "[[failure]]\n" + c.failure, "t.toml", def, log))
             << log.str();
         DataMission mission(def);
-        mission.measureApproach = true;  // as in a run the player watches
         World world;
+        world.measureApproach = true;  // as in a run the player watches
         world.mission = &mission;
         world.reset();
+        const std::unique_ptr<Judge> judge = mission.judge();
         for (const auto& [at, landed] : c.places) {
             world.rocket->position = at;
             world.rocket->landed = landed;
-            mission.update(world);
+            judge->update(world);
             ++world.time;
         }
-        EXPECT_EQ(mission.failReason, c.reason) << c.failure;
-        EXPECT_EQ(mission.failed, *c.reason != 0) << c.failure;
-        EXPECT_NEAR(mission.nearestGoal, c.nearest, 1e-9) << c.failure;
+        EXPECT_EQ(world.result.failReason, c.reason) << c.failure;
+        EXPECT_EQ(world.result.failed, *c.reason != 0) << c.failure;
+        EXPECT_NEAR(world.result.nearestGoal, c.nearest, 1e-9) << c.failure;
     }
     // A reason longer than a line on the screen is refused.
     MissionDef def;

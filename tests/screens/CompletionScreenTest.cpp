@@ -21,11 +21,11 @@ protected:
         ui.pushScreen(&gameScreen);
         ui.pushScreen(&screen);
         world.mission = &mission("Thrust");
-        world.rocket = new Rocket();
+        world.rocket = std::make_unique<Rocket>();
     }
 
     void finishRun(float score, Program program) {
-        world.mission->score = score;
+        world.result.score = score;
         world.rocket->program = std::move(program);
     }
     std::string dismissWith(const InputEvent& event) {
@@ -90,9 +90,10 @@ TEST_F(Completion, NotesTellANewBestAndTheDistanceToTheNextMedal) {
     };
     Mission& thrust = mission("Thrust");
     for (const Case& c : cases) {
-        thrust.score = c.score;
-        EXPECT_EQ(resultNotes(thrust, c.best), c.notes) << c.best << " " << c.score;
-        EXPECT_EQ(bestAfterRun(thrust, c.best), c.shownBest) << c.best << " " << c.score;
+        RunResult run;
+        run.score = c.score;
+        EXPECT_EQ(resultNotes(thrust, run, c.best), c.notes) << c.best << " " << c.score;
+        EXPECT_EQ(bestAfterRun(run, c.best), c.shownBest) << c.best << " " << c.score;
     }
 }
 
@@ -129,9 +130,10 @@ TEST(ScoreBreakdown, AMissionOfItsOwnCostsShowsItsRatesAndHundredthsThatAddUp) {
         OwnCosts() : Mission("Own Costs", "", 100.0f, 200.0f) {}
     } mission;
     mission.thrustRate = 0.2f, mission.turnRate = 0.05f, mission.timeRate = 0.1f;
-    mission.thrustCost = 869 * 0.2f, mission.turnCost = 10 * 0.05f, mission.timeCost = 1535.4f * 0.1f;
-    mission.score = mission.thrustCost + mission.turnCost + mission.timeCost;
-    EXPECT_EQ(scoreBreakdown(mission),
+    RunResult run;
+    run.thrustCost = 869 * 0.2f, run.turnCost = 10 * 0.05f, run.timeCost = 1535.4f * 0.1f;
+    run.score = run.thrustCost + run.turnCost + run.timeCost;
+    EXPECT_EQ(scoreBreakdown(mission, run),
               "Thrust:   869 x .2  =   173.80\n"
               " Turns:    10 x .05 =     0.50\n"
               "  Time:  1535 x .1  =   153.54\n"

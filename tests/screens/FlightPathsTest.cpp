@@ -47,7 +47,7 @@ TEST_F(FlightPathsTest, EveryEditIsFlownBeforeTheFrameThatShowsIt) {
     const long steps = frame().preview->steps();
     program()[0].value = 0;  // the ship stays
     EXPECT_EQ(frame().preview->ending(), FlightPath::Horizon);
-    EXPECT_FALSE(world.mission->won) << "the stopped world is reset after the preview";
+    EXPECT_FALSE(world.result.won) << "the preview leaves the stopped world as it was";
     program()[0].value = 59;
     EXPECT_EQ(frame().preview->steps(), steps);
     paths.togglePreview();

@@ -24,20 +24,26 @@ namespace {
 class ScriptedMission : public Mission {
 public:
     ScriptedMission() : Mission("Scripted", "", 1.0f, 2.0f) {}
-    int winAtStep = -1, checks = 0, stepsThisRun = 0;
+    int winAtStep = -1;
+    mutable int checks = 0;
 
-    void setup(World& world) override {
-        won = failed = false;
-        stepsThisRun = 0;
-        world.rocket->radius = 8.0;
-    }
-    void update(World& world) override {
-        ++checks;
-        if (++stepsThisRun == winAtStep) {
-            won = true;
-            computeScore(world);
+    void setup(World& world) const override { world.rocket->radius = 8.0; }
+    std::unique_ptr<Judge> judge() const override { return std::make_unique<Run>(*this); }
+
+private:
+    struct Run : Judge {
+        explicit Run(const ScriptedMission& m) : mission(m) {}
+        const ScriptedMission& mission;
+        int steps = 0;
+        std::unique_ptr<Judge> clone() const override { return std::make_unique<Run>(*this); }
+        void update(World& world) override {
+            ++mission.checks;
+            if (++steps == mission.winAtStep) {
+                world.result.won = true;
+                world.computeScore();
+            }
         }
-    }
+    };
 };
 
 // The game screen of the scripted mission in a 1280 x 720 window, entered
@@ -186,7 +192,7 @@ TEST_F(Editor, AMissionWonInTheMiddleOfAFastUpdateStopsThereAndShowsTheCompletio
     tick();
     EXPECT_EQ(mission.checks - before, 25);
     EXPECT_FALSE(world.running);
-    EXPECT_GT(mission.score, 0.0f);  // the score of the won run survives the reset
+    EXPECT_GT(world.result.score, 0.0f);  // the score of the won run survives the reset
     EXPECT_EQ(ui.currentScreen(), &completion);
 }
 

@@ -45,13 +45,13 @@ TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
 
         World game;
         load(game, mission, text);
-        mission.score = -1.0f;  // what the completion screen may still be showing
+        game.result.score = -1.0f;  // what the completion screen may still be showing
         const Program program = game.rocket->program;
         FlightPath first, second;
         preview.fly(game, program, first);
         preview.fly(game, program, second);
-        EXPECT_EQ(mission.score, -1.0f) << line;
-        EXPECT_FALSE(mission.won) << line << ": the stopped world is reset after a preview";
+        EXPECT_EQ(game.result.score, -1.0f) << line;
+        EXPECT_FALSE(game.result.won) << line << ": a preview leaves the stopped world alone";
         for (const FlightPath* path : {&first, &second}) {
             EXPECT_TRUE(sameBits(path->end(), run.position)) << line;
             EXPECT_EQ(path->ending(), FlightPath::Won) << line;
@@ -60,7 +60,7 @@ TEST(FlightPreview, EndsWhereTheRunEndsBitForBitForEveryStoredSolution) {
             EXPECT_EQ(path->medal(), run.medal) << line;
         }
         long steps = 0;
-        while (!mission.won && !mission.failed) {
+        while (!game.result.won && !game.result.failed) {
             game.step();
             ++steps;
         }
@@ -109,7 +109,7 @@ TEST(FlightPath, ALongFlightKeepsItsPointsWithinTheCapacity) {
     for (size_t i = 1; i < path.kept().size(); ++i)
         EXPECT_LT(path.kept()[i - 1].step, path.kept()[i].step);
     World run;
-    load(run, *game.mission, "1 T 305");
+    load(run, *testMissions().at("First Orbit"), "1 T 305");
     for (long i = 0; i < path.steps(); ++i) run.step();
     EXPECT_TRUE(sameBits(path.end(), run.rocket->position));
 }

@@ -14,25 +14,32 @@
 namespace {
 
 // Runs the optimize command: its progress lines, then the program found.
-std::string optimize(const std::string& program, const std::string& seed) {
-    mission("Thrust");
+std::string optimize(const std::string& program, const std::string& seed,
+                     const std::string& best = "1010", const std::string& threads = "",
+                     const std::string& name = "Thrust") {
+    mission(name);
     std::ostringstream out, err;
     testing::internal::CaptureStdout();
     RunContext run;
-    EXPECT_EQ(optimizeCommand(run, {"Thrust", program, seed, "1010"}, out, err), 0) << err.str();
+    RunArgs args = {name, program, seed};
+    if (!best.empty()) args.push_back(best);
+    if (!threads.empty()) args.insert(args.end(), {"--threads", threads});
+    EXPECT_EQ(optimizeCommand(run, args, out, err), 0) << err.str();
     return testing::internal::GetCapturedStdout() + out.str();
 }
 
+std::string lastLine(const std::string& text) {
+    return text.substr(text.rfind('\n', text.size() - 2) + 1);
+}
+
 // A run as first described: the whole score computed after every step.
-float scoreStepByStep(World& world, float best) {
+float scoreStepByStep(World& world, float limit) {
     world.reset();
-    Mission& mission = *world.mission;
-    const float limit = best + 100.0f;
     for (;;) {
         world.step();
-        computeScore(world);
-        if (mission.score > limit || mission.won) return mission.score;
-        if (mission.failed) return limit;
+        world.computeScore();
+        if (world.result.score > limit || world.result.won) return world.result.score;
+        if (world.result.failed) return limit;
     }
 }
 
@@ -60,6 +67,7 @@ TEST(Optimizer, EveryRunScoresAsScoringEveryStepWouldWithOrWithoutARecordedMotio
                               {"Binary Center", "6 S 6 W 21 T 224 R 38 W 847 T 119"}}) {
         World world;
         world.mission = &mission(name);
+        const float limit = 1000.0f;
         world.reset();
         BodyTrack track(world.bodies.size(), 100000);
         Program program;
@@ -67,11 +75,11 @@ TEST(Optimizer, EveryRunScoresAsScoringEveryStepWouldWithOrWithoutARecordedMotio
         std::mt19937 g(5);
         for (int i = 0; i < 4; ++i) {
             world.rocket->program = program;
-            const float expected = scoreStepByStep(world, 900.0f);
+            const float expected = scoreStepByStep(world, limit);
             world.bodyTrack = nullptr;
-            EXPECT_EQ(Optimizer::evaluate(world, 900.0f), expected) << programText(program);
+            EXPECT_EQ(Optimizer::evaluate(world, limit), expected) << programText(program);
             world.bodyTrack = &track;
-            EXPECT_EQ(Optimizer::evaluate(world, 900.0f), expected) << programText(program);
+            EXPECT_EQ(Optimizer::evaluate(world, limit), expected) << programText(program);
             world.bodyTrack = nullptr;
             program[g() % program.size()].value += int(g() % 7) - 3;
         }
@@ -85,10 +93,63 @@ TEST(Optimizer, TheSameSeedFindsTheSameProgramAndNeverAWorseOne) {
     EXPECT_EQ(first.rfind("optimizing\niter 0: score = ", 0), 0u) << first;
     EXPECT_EQ(optimize(start, "31337"), first);
     EXPECT_NE(optimize(start, "31338"), first);
-    const std::string found = first.substr(first.rfind('\n', first.size() - 2) + 1);
+    const std::string found = lastLine(first);
     const FlightResult before = flyMission(testWorld(), mission("Thrust"), start, 100000);
     const FlightResult after = flyMission(testWorld(), mission("Thrust"), found, 100000);
     EXPECT_STREQ(after.result, "won") << found;
     EXPECT_LT(after.score, before.score) << found;
 }
 // A run under a best no run reaches ends too: the end-to-end table starts F1 under one.
+
+TEST(Optimizer, EveryNumberOfThreadsPrintsTheOneThreadSearchLineForLine) {
+    // Thrust accepts often (variants are redone), Turn III seldom; with a best and without.
+    const struct {
+        const char* mission;
+        const char* program;
+        const char* best;
+    } cases[] = {{"Thrust", "2 T 1000 L 3", "1010"},
+                 {"Thrust", "1 T 59", ""},
+                 {"Turn III", "11 R 72 S 1 W 2 T 18 S 3 W 317 T 60 L 7 S 7 W 794 T 91", "354.57"}};
+    for (const auto& c : cases) {
+        const std::string one = optimize(c.program, "7", c.best, "1", c.mission);
+        EXPECT_EQ(one.rfind("optimizing\n", 0), 0u) << one;
+        for (const char* threads : {"2", "3", "5"})
+            EXPECT_EQ(optimize(c.program, "7", c.best, threads, c.mission), one)
+                << c.mission << " on " << threads << " threads";
+    }
+}
+
+// Never won: the cut-off follows the program given, and only a winning
+// program better than it comes back.
+TEST(Optimizer, OnAMissionNeverWonTheSearchNeverHandsBackAWorseOrLosingProgram) {
+    const struct {
+        const char* mission;
+        const char* program;
+    } cases[] = {{"Turn", "3 L 95 W 947 T 59"}, {"First Launch", "1 T 200"}, {"Moving Start", "1 W 1"},
+                 {"First Launch", "1 T 1"}};
+    for (const auto& c : cases) {
+        const FlightResult before = flyMission(testWorld(), mission(c.mission), c.program, 2000000);
+        for (const char* seed : {"1", "2"}) {
+            const std::string found = lastLine(optimize(c.program, seed, "", "", c.mission));
+            const FlightResult after = flyMission(testWorld(), mission(c.mission), found, 2000000);
+            if (std::string(before.result) == "won") {
+                EXPECT_STREQ(after.result, "won") << c.mission << " " << found;
+                EXPECT_LE(after.score, before.score) << c.mission << " " << found;
+            } else if (std::string(after.result) != "won") {  // the program given, as it flies
+                EXPECT_EQ(formatResult(after), formatResult(before)) << c.mission << " " << found;
+            }
+        }
+    }
+}
+
+// A run that would take minutes ends when the search is abandoned.
+TEST(Optimizer, AnAbandonedSearchStopsInTheMiddleOfARun) {
+    Mission& lunar = mission("Lunar Orbit");
+    Program drifting;  // never lands, never leaves: flown to the step cap
+    parseProgramText("1 W 5", drifting);
+    std::mt19937 random(1);
+    Optimizer optimizer(lunar, 0.0f, drifting, random, ProgressSink());
+    int asked = 0;
+    EXPECT_FALSE(optimizer.advance([&asked] { return ++asked < 3; }));
+    EXPECT_FALSE(optimizer.finished());
+}

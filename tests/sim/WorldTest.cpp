@@ -1,173 +1,161 @@
+// Whole runs: every stored solution passes through the recorded state of
+// every step, and a world copied at any point flies on, on another thread,
+// exactly as the original does.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
 #include <functional>
-#include <random>
-#include <tuple>
-#include <vector>
+#include <thread>
 
+#include "missions/Flight.h"
 #include "missions/Mission.h"
-#include "sim/Body.h"
-#include "sim/Rocket.h"
+#include "sim/ProgramText.h"
 #include "sim/World.h"
+#include "tests/support/SimSupport.h"
 
 namespace {
 
-const double quarterTurn = 1.5707963267948966;
-
-struct BodyPlan {
-    double radius, mass;
-    Vec2 position, velocity = Vec2();
-    double spin = 0.0;
-    bool solid = true;
-};
-
-// A mission made up on the spot: bodies and ship as given, an optional check.
-struct TestMission : Mission {
-    TestMission() : Mission("Test", "", 10.0f, 20.0f) {}
-    std::vector<BodyPlan> plans;
-    Vec2 shipPosition;
-    std::function<void(TestMission&, World&)> check;
-
-    void setup(World& world) override {
-        won = failed = false;
-        for (const BodyPlan& plan : plans) {
-            world.bodies.push_back(new Body);
-            Body& b = *world.bodies.back();
-            std::tie(b.radius, b.mass, b.position, b.velocity, b.spin, b.solid) =
-                std::tie(plan.radius, plan.mass, plan.position, plan.velocity, plan.spin, plan.solid);
-        }
-        world.rocket->position = shipPosition;
-        world.rocket->radius = 8.0;
+// FNV-1a over the bits of everything a step moves: ship and bodies.
+struct StateHash {
+    uint64_t value = 1469598103934665603ull;
+    void add(const void* data, size_t size) {
+        const unsigned char* bytes = static_cast<const unsigned char*>(data);
+        for (size_t i = 0; i < size; ++i) value = (value ^ bytes[i]) * 1099511628211ull;
     }
-    void update(World& world) override {
-        if (check) check(*this, world);
+    void add(const World& world) {
+        const Rocket& ship = *world.rocket;
+        for (double d : {ship.position.x, ship.position.y, ship.velocity.x, ship.velocity.y,
+                         ship.angle, ship.angularVelocity})
+            add(&d, sizeof d);
+        add(&ship.landed, sizeof ship.landed);
+        for (const Body& b : world.bodies)
+            for (double d : {b.position.x, b.position.y, b.velocity.x, b.velocity.y, b.angle})
+                add(&d, sizeof d);
+        add(&world.time, sizeof world.time);
+    }
+    std::string hex() const {
+        char text[20];
+        std::snprintf(text, sizeof text, "%016" PRIx64, value);
+        return text;
     }
 };
 
-struct WorldStep : testing::Test {
-    World world;
-    TestMission mission;
-    Rocket& ship() { return *world.rocket; }
-    void start(std::vector<BodyPlan> plans, Vec2 shipAt) {
-        mission.plans = std::move(plans);
-        mission.shipPosition = shipAt;
-        world.mission = &mission;
-        world.reset();
+struct Solution {
+    const Mission* mission;
+    std::string name, program;
+};
+
+std::vector<Solution> solutions() {
+    std::vector<Solution> all;
+    for (const std::string& line : dataLines("solutions.tsv")) {
+        const size_t tab = line.find('\t');
+        all.push_back({solutionMission(line.substr(0, tab)), line.substr(0, tab), line.substr(tab + 1)});
     }
-};
-
-// One step in its plain order, written out step by step, to hold the world's
-// faster passes to it bit for bit.
-struct PlainShip {
-    Vec2 position, velocity;
-    double angle = 0.0, turn = 0.0;
-    bool landed = false;
-    int on = -1;
-};
-
-void plainPull(Vec2& velocity, double mass, Vec2 d) {
-    double r2 = d.x * d.x + 0.0 + d.y * d.y;
-    velocity = velocity + (mass * d) / (std::sqrt(r2) * r2);
+    return all;
 }
 
-void plainStep(std::vector<BodyPlan>& bodies, PlainShip& s) {
-    for (size_t i = 0; i < bodies.size(); ++i) {
-        for (size_t j = 0; j < bodies.size(); ++j)
-            if (j != i && bodies[j].solid)
-                plainPull(bodies[i].velocity, bodies[j].mass,
-                          bodies[j].position - bodies[i].position);
-        bodies[i].position = bodies[i].position + bodies[i].velocity;
+void load(World& world, const Solution& s) {
+    world.mission = s.mission;
+    world.clearProgramAndReset();
+    parseProgramText(s.program, world.rocket->program);
+    world.reset();
+}
+
+// Steps `world` until its run ends, hashing every state on the way.
+std::string flyOn(World& world) {
+    StateHash hash;
+    for (long i = 0; i < 3000000 && !world.result.won && !world.result.failed; ++i) {
+        world.step();
+        hash.add(world);
     }
-    for (size_t i = 0; i < bodies.size(); ++i) {
-        const BodyPlan& b = bodies[i];
-        Vec2 d = b.position - s.position;
-        double R = 8.0 + b.radius;
-        if (!b.solid || !(d.x * d.x + 0.0 + d.y * d.y < R * R)) continue;
-        s.position = b.position - d * (R / d.length());
-        s.velocity = Vec2(0.0, 0.0);
-        s.landed = true;
-        s.angle = std::atan2(-d.y, -d.x);
-        s.on = int(i);
-    }
-    if (s.landed) {
-        const BodyPlan& b = bodies[size_t(s.on)];
-        double R = 8.0 + b.radius;
-        s.position = Vec2(std::cos(s.angle) * (R + 0.1) + b.position.x,
-                          std::sin(s.angle) * (R + 0.1) + b.position.y);
-        s.velocity = Vec2(std::cos(s.angle + quarterTurn) * R * b.spin + b.velocity.x,
-                          std::sin(s.angle + quarterTurn) * R * b.spin + b.velocity.y);
-        s.turn = 0.0;
-        s.angle += b.spin;
-    } else {
-        for (const BodyPlan& b : bodies)
-            if (b.solid) plainPull(s.velocity, b.mass, b.position - s.position);
-        s.position = s.position + s.velocity;
-        s.angle += s.turn;
-    }
+    return hash.hex() + " " + std::to_string(world.result.score);
 }
 
 }  // namespace
 
-TEST_F(WorldStep, FlightsLandingsAndTakeOffsFollowThePlainOrderBitForBit) {
-    // Two spinning, moving planets and a heavy marker that must pull nothing
-    // and never be landed on.
-    start({BodyPlan{40.0, 3.0, Vec2(0.0, 0.0), Vec2(0.0, -0.05), 0.002},
-           BodyPlan{30.0, 2.0, Vec2(250.0, 0.0), Vec2(0.0, 0.08), -0.001},
-           BodyPlan{60.0, 5.0, Vec2(120.0, 0.0), Vec2(), 0.0, false}},
-          Vec2(0.0, 45.0));
-    std::vector<BodyPlan> bodies = mission.plans;
-    PlainShip plain{ship().position, Vec2(), ship().angle, 0.0, ship().landed, 0};
-    std::mt19937 g(7);
-    std::uniform_real_distribution<double> kick(-0.5, 0.5);
-    int landedSteps = 0, landedOnSecond = 0;
-    for (int step = 0; step < 8000; ++step) {
-        if (step % 150 == 0) {  // a push and a turn, as thrust and turn commands give
-            const Vec2 aim = world.bodies[size_t(step / 150 % 2)]->position - ship().position;
-            const Vec2 dv = aim * 0.01 + Vec2(kick(g), kick(g));
-            const double turn = kick(g) * 1e-3;
-            ship().velocity += dv;
-            ship().angularVelocity = turn;
-            ship().landed = false;
-            plain.velocity += dv;
-            plain.turn = turn;
-            plain.landed = false;
-        }
-        world.step();
-        plainStep(bodies, plain);
-        const Rocket& s = ship();
-        ASSERT_TRUE(s.landed == plain.landed && s.position.x == plain.position.x &&
-                    s.position.y == plain.position.y && s.velocity.x == plain.velocity.x &&
-                    s.velocity.y == plain.velocity.y && s.angle == plain.angle)
-            << step;
-        for (size_t i = 0; i < bodies.size(); ++i)
-            ASSERT_TRUE(world.bodies[i]->position.x == bodies[i].position.x &&
-                        world.bodies[i]->velocity.y == bodies[i].velocity.y)
-                << step;
-        if (plain.landed) {
-            ASSERT_EQ(ship().landedOn, world.bodies[size_t(plain.on)]) << step;
-            ++landedSteps;
-            landedOnSecond += plain.on == 1;
-        }
+TEST(World, EveryStoredSolutionPassesThroughTheRecordedStateOfEveryStep) {
+    const std::vector<std::string> expected = dataLines("solution_runs.txt");
+    const std::vector<Solution> all = solutions();
+    ASSERT_EQ(all.size(), expected.size());
+    for (size_t i = 0; i < all.size(); ++i) {
+        ASSERT_TRUE(all[i].mission) << all[i].name;
+        StateHash hash;
+        flyMission(testWorld(), *all[i].mission, all[i].program, 3000000,
+                   [&hash](long, const World& world) { hash.add(world); });
+        EXPECT_EQ(all[i].name + "\t" + hash.hex(), expected[i]);
     }
-    // Every path was taken: flying, resting, and landings on both planets.
-    EXPECT_GT(landedSteps, 100);
-    EXPECT_LT(landedSteps, 7900);
-    EXPECT_GT(landedOnSecond, 0);
 }
 
-TEST_F(WorldStep, AFailedMissionFreezesEverythingAndAWonOneOnlyTheClock) {
+TEST(World, ACopyTakenAtAnyStepFliesOnBitForBitOnAnotherThread) {
+    for (const Solution& s : solutions()) {
+        World original;
+        load(original, s);
+        World probe = original;
+        long steps = 0;
+        while (!probe.result.won && !probe.result.failed) {
+            probe.step();
+            ++steps;
+        }
+        // On the ground at the start (most missions), in mid-flight, and just before the end.
+        for (long at : {0L, steps / 2, steps - 1}) {
+            load(original, s);
+            for (long i = 0; i < at; ++i) original.step();
+            World copy = original;
+            World assigned;
+            assigned = original;
+            std::string copied, assignedRun;
+            std::thread other([&] { copied = flyOn(copy); });
+            std::thread third([&] { assignedRun = flyOn(assigned); });
+            const std::string flown = flyOn(original);
+            other.join();
+            third.join();
+            EXPECT_EQ(copied, flown) << s.name << " copied at step " << at;
+            EXPECT_EQ(assignedRun, flown) << s.name << " assigned at step " << at;
+        }
+    }
+}
+
+namespace {
+
+// Rules under which a run is won or failed at step 5, in a world of one moving body.
+struct EndsAtFive : Rules {
+    bool fail = false;
+    void setup(World& world) const override {
+        Body body;
+        body.radius = 10.0;
+        body.mass = 4.9;
+        body.velocity = Vec2(0.1, 0.0);
+        world.bodies.push_back(body);
+        world.rocket->position = Vec2(100.0, 0.0);
+    }
+    std::unique_ptr<Judge> judge() const override { return std::make_unique<Run>(fail); }
+    struct Run : Judge {
+        explicit Run(bool f) : fail(f) {}
+        bool fail;
+        std::unique_ptr<Judge> clone() const override { return std::make_unique<Run>(*this); }
+        void update(World& w) override {
+            if (w.time == 5) (fail ? w.result.failed : w.result.won) = true;
+        }
+    };
+};
+
+}  // namespace
+
+TEST(World, AFailedRunFreezesEverythingAndAWonOneOnlyTheClock) {
     for (bool fail : {true, false}) {
-        mission.check = [fail](TestMission& l, World& w) {
-            if (w.time == 5) (fail ? l.failed : l.won) = true;
-        };
-        start({BodyPlan{10.0, 4.9, Vec2(0.0, 0.0), Vec2(0.1, 0.0)}}, Vec2(100.0, 0.0));
+        EndsAtFive rules;
+        rules.fail = fail;
+        World world;
+        world.mission = &rules;
+        world.reset();
         for (int i = 0; i < 6; ++i) world.step();
-        const Vec2 shipAt = ship().position;
-        const double bodyAt = world.bodies[0]->position.x;
+        const Vec2 shipAt = world.rocket->position;
+        const double bodyAt = world.bodies[0].position.x;
         for (int i = 0; i < 10; ++i) world.step();
         EXPECT_EQ(world.time, 5);
-        EXPECT_EQ(ship().position.x == shipAt.x, fail) << fail;
-        EXPECT_EQ(world.bodies[0]->position.x == bodyAt, fail) << fail;
+        EXPECT_EQ(world.rocket->position.x == shipAt.x, fail) << fail;
+        EXPECT_EQ(world.bodies[0].position.x == bodyAt, fail) << fail;
     }
 }

@@ -77,7 +77,7 @@ int flyReference(RunContext& run, const MissionDef& def, std::ostream& out, std:
         return 0;
     }
     if (std::string(result.result) == "failed") {
-        err << "ERROR: " << at << "reference: does not win: it failed, " << mission.failReason
+        err << "ERROR: " << at << "reference: does not win: it failed, " << run.world.result.failReason
             << "\n";
         return referenceLoses;
     }

@@ -47,11 +47,25 @@ bool parseBest(const std::string& text, float& best) {
 
 int optimizeCommand(RunContext& run, const RunArgs& given, std::ostream& out, std::ostream& err) {
     RunArgs args = given;
+    // --threads N anywhere: the runs flown at once (1 flies them one after the other).
+    unsigned threads = 0;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--threads") continue;
+        uint32_t count = 0;
+        if (i + 1 >= args.size() || !parseSeed(args[i + 1], count) || count < 1 || count > 256) {
+            err << "--threads needs a number from 1 to 256\n";
+            return badInput;
+        }
+        threads = count;
+        args.erase(args.begin() + long(i), args.begin() + long(i) + 2);
+        break;
+    }
+    const size_t named = args.size();
     Mission* mission = args.size() < 3 ? nullptr : takeMission(run, args, err);
-    if (given.size() >= 3 && !mission) return badInput;
+    if (named >= 3 && !mission) return badInput;
     if (!mission || args.size() < 2 || args.size() > 3) {
         err << "usage: astrello-run optimize \"MISSION NAME\"|--mission FILE \"PROGRAM TEXT\" SEED "
-               "[BEST]\n";
+               "[BEST] [--threads N]\n";
         return badInput;
     }
     std::string why;
@@ -77,7 +91,8 @@ int optimizeCommand(RunContext& run, const RunArgs& given, std::ostream& out, st
     world.clearProgramAndReset();
     parseProgramText(args[0], world.rocket->program);
     std::mt19937 random(seed);
-    optimizeProgram(world, best, random, [&out](const std::string& text) { out << text << std::flush; });
+    optimizeProgram(
+        world, best, random, [&out](const std::string& text) { out << text << std::flush; }, threads);
     out << programText(world.rocket->program) << std::flush;
     return 0;
 }

@@ -1,0 +1,8 @@
+#include "sim/Rules.h"
+
+int medalFor(float value, const Rules& rules) {
+    if (value == 0.0f) return 0;
+    if (value <= rules.goldLimit) return 3;
+    if (value <= rules.silverLimit) return 2;
+    return 1;
+}
