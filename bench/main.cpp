@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, options)) {
         fprintf(stderr,
                 "usage: astrello-bench [--solutions FILE] [--rounds N] "
-                "[--busy MISSION] [--only step|F1|preview|frame|start-up|idle]\n");
+                "[--busy MISSION] [--only step|F1|F1-process|preview|frame|start-up|idle]\n");
         return 2;
     }
     std::vector<Solution> solutions = readSolutions(options.solutionsFile);

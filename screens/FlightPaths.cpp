@@ -17,6 +17,7 @@ const int neighbourStep = 10;    // the faint paths' change to the value
 const float pickRadius = 8.0f;   // pixels from a tick that a press still hits
 const int editorLowest = 0;      // the editor's range of values
 const int editorHighest = 1000;
+const double frameSeconds = 1.0 / 60.0;  // a preview that takes longer is flown beside the UI
 
 bool sameInstruction(const Instruction& a, const Instruction& b) {
     return a.opcode == b.opcode && a.value == b.value;
@@ -61,6 +62,9 @@ void FlightPaths::togglePreview() {
 
 void FlightPaths::forgetMission(const Rules* now) {
     mission = now;
+    background.abandon();
+    awaiting = false;
+    lastFlightSeconds = 0.0;
     trail.clear();
     ghost.clear();
     preview.clear();
@@ -104,9 +108,29 @@ void FlightPaths::noteEdit(const Program& program) {
 }
 
 void FlightPaths::flyPreview(World& world) {
-    previewed = world.rocket->program;
+    const Program& program = world.rocket->program;
+    if (previewValid && lastFlightSeconds > frameSeconds) {
+        if (!awaiting || !sameProgram(awaited, program) || awaitedBest != flights.best) {
+            background.start(world, flights.best, program);
+            awaited = program;
+            awaitedBest = flights.best;
+            awaiting = true;
+        }
+        return;
+    }
+    const double start = clock();
+    previewed = program;
     previewedBest = flights.best;
     flights.fly(world, previewed, preview);
+    lastFlightSeconds = clock() - start;
+    previewValid = true;
+    lowerFresh = higherFresh = false;
+}
+
+void FlightPaths::takeBackgroundFlight() {
+    if (!awaiting || !background.take(preview, previewed)) return;
+    awaiting = false;
+    previewedBest = awaitedBest;
     previewValid = true;
     lowerFresh = higherFresh = false;
 }
@@ -143,7 +167,9 @@ void FlightPaths::prepare(World& world, float best, bool editable) {
     }
     noteEdit(world.rocket->program);
     if (!previewShown()) return;
-    // An edit is shown in the frame that follows it, so the preview is flown now.
+    takeBackgroundFlight();
+    // An edit is shown in the frame that follows it, so the preview is flown now
+    // (or, if that takes longer than a frame, beside the frames that follow).
     const bool flown = !previewValid || !sameProgram(previewed, world.rocket->program) ||
                        previewedBest != best;
     flights.best = best;

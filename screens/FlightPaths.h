@@ -59,11 +59,19 @@ private:
     void forgetMission(const Rules* mission);
     void noteEdit(const Program& program);
     void flyPreview(World& world);
+    void takeBackgroundFlight();
     void flyNeighbour(World& world, int delta, FlightPath& path);
 
     ProgramEditor& editor;
     StoredOptions& options;
     FlightPreview flights;
+    // A preview that took longer than a frame is flown beside the UI after
+    // it; the last one stays shown until the new one is ready.
+    BackgroundFlight background;
+    double lastFlightSeconds = 0.0;
+    bool awaiting = false;
+    Program awaited;
+    float awaitedBest = 0.0f;
     FlightPath trail, ghost, preview, lower, higher;
     FlightOverlay shown;
     const Rules* mission = nullptr;  // the mission all paths belong to

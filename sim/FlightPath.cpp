@@ -149,9 +149,41 @@ void FlightPreview::fly(const World& game, const Program* const programs[],
         if (track) track->rewind();
         path.begin(world);
         for (long step = 0; step < steps && !world.result.won && !world.result.failed; ++step) {
+            if (stop && (step & 1023) == 0 && stop->load(std::memory_order_relaxed)) break;
             world.step();
             path.afterStep(world);
         }
         path.finish(world, FlightPath::Horizon);
     }
+}
+
+BackgroundFlight::BackgroundFlight() { preview.stop = &cancel; }
+
+BackgroundFlight::~BackgroundFlight() { abandon(); }
+
+void BackgroundFlight::abandon() {
+    if (!worker.joinable()) return;
+    cancel = true;
+    worker.join();
+    cancel = false;
+}
+
+void BackgroundFlight::start(const World& game, float best, const Program& flown) {
+    abandon();
+    world = game;  // a value: the worker flies its own copy
+    program = flown;
+    preview.best = best;
+    done = false;
+    worker = std::thread([this] {
+        preview.fly(world, program, path);
+        done = true;
+    });
+}
+
+bool BackgroundFlight::take(FlightPath& taken, Program& flown) {
+    if (!worker.joinable() || !done) return false;
+    worker.join();
+    std::swap(taken, path);
+    flown = program;
+    return true;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "sim/Instruction.h"
@@ -111,6 +113,8 @@ public:
 
     // The player's best on the mission flown (0 = never won): it sets the horizon.
     float best = 0.0f;
+    // Once set, a flight ends early, its path unfinished.
+    const std::atomic<bool>* stop = nullptr;
 
 private:
     void followBodies(long horizon);
@@ -121,4 +125,32 @@ private:
     std::unique_ptr<BodyTrack> track;
     const Rules* trackMission = nullptr;
     long trackHorizon = 0;
+};
+
+// One preview at a time flown beside the caller, on a thread of its own with
+// a copy of the stopped game world: for flights that take longer than a frame.
+class BackgroundFlight {
+public:
+    BackgroundFlight();
+    ~BackgroundFlight();
+    BackgroundFlight(const BackgroundFlight&) = delete;
+    BackgroundFlight& operator=(const BackgroundFlight&) = delete;
+
+    // Starts flying `program` on `game`'s mission with the best score `best`,
+    // abandoning a flight still in progress.
+    void start(const World& game, float best, const Program& program);
+    // Once the flight started last has ended: its path and program, and true.
+    bool take(FlightPath& path, Program& program);
+    // Abandons a flight in progress.
+    void abandon();
+    bool busy() const { return worker.joinable(); }
+
+private:
+    FlightPreview preview;  // the worker's while it flies
+    World world;
+    Program program;
+    FlightPath path;
+    std::thread worker;
+    std::atomic<bool> done{false};
+    std::atomic<bool> cancel{false};
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 
@@ -124,4 +125,27 @@ TEST(FlightPath, TheHorizonIsWhereTimeAloneCostsMoreThanTheBestPlus100) {
     for (auto [best, rate, horizon] : cases) {
         EXPECT_EQ(previewHorizon(best, rate), horizon) << best << " " << rate;
     }
+}
+
+// Beside the caller, on a copy of the stopped world: the same path as in
+// front of it; a new start abandons the flight before it.
+TEST(BackgroundFlight, FliesThePathTheForegroundPreviewFliesAndOnlyTheLastStarted) {
+    World game;
+    load(game, *testMissions().at("Lunar Orbit"), "7 S 7 W 717 T 438 L 8 S 6 W 198 T 66");
+    FlightPreview preview;
+    FlightPath expected;
+    preview.fly(game, game.rocket->program, expected);
+    BackgroundFlight background;
+    Program other = game.rocket->program;
+    other[3].value = 1;
+    background.start(game, 0.0f, other);
+    background.start(game, 0.0f, game.rocket->program);
+    FlightPath path;
+    Program flown;
+    while (!background.take(path, flown)) std::this_thread::yield();
+    EXPECT_EQ(programText(flown), programText(game.rocket->program));
+    EXPECT_EQ(path.steps(), expected.steps());
+    EXPECT_EQ(path.ending(), expected.ending());
+    EXPECT_TRUE(sameBits(path.end(), expected.end()));
+    EXPECT_FALSE(background.busy());
 }
