@@ -7,6 +7,7 @@
 #include "app/FramePacer.h"
 #include "app/OptionsMenu.h"
 #include "app/QuitSignals.h"
+#include "app/RedrawGate.h"
 #include "missions/Mission.h"
 #include "platform/Clock.h"
 #include "platform/Window.h"
@@ -92,15 +93,22 @@ void Application::run() {
     if (quitSignalled()) ui.running = false;
     if (!ui.running) return;
     FramePacer pacer(gameFrameRate());
+    RedrawGate gate(redrawAlways());
     while (ui.running) {
         double now = secondsSinceStart();
         InputEvent event;
-        while (pollEvent(event)) ui.processEvent(event);
+        while (pollEvent(event)) {
+            ui.processEvent(event);
+            gate.input(now);
+        }
         // A termination signal ends the program like closing the window.
         if (quitSignalled()) ui.running = false;
         ui.runFixedUpdates(now);
-        if (Widget* screen = ui.currentScreen()) screen->draw();
-        swapWindow();
+        Widget* screen = ui.currentScreen();
+        if (gate.wanted(screen, now)) {
+            screen->draw();
+            swapWindow();
+        }
         pacer.pace();
     }
 }

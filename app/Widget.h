@@ -31,6 +31,9 @@ public:
     // The mouse wheel over this widget: `rows` up (negative) or down
     // (positive). True when taken; otherwise it is offered to the parent.
     virtual bool scroll(int /*rows*/) { return false; }
+    // Whether the next frame would differ from the last without any input:
+    // true for animated screens. Asked once per turn of the main loop.
+    virtual bool moving() { return true; }
     // Focuses this widget, then hands the press to the first visible child under p.
     void click(Vec2f p);
 

@@ -3,11 +3,13 @@
 // peak resident memory; it writes "SECONDS KILOBYTES" to the file named by
 // ASTRELLO_PROBE_OUT and ends the process.
 //
-// With ASTRELLO_PROBE_IDLE=SECONDS it watches an idle game instead: at the
-// first frame it presses Space (the intro gives way to the main menu), lets
-// the menu settle for a second, then counts the frames swapped and the
-// processor time the process uses over SECONDS; it writes "FRAMES CPU WALL"
-// (seconds) and ends the process.
+// With ASTRELLO_PROBE_IDLE=SECONDS it watches an idle game instead: it
+// presses the keys ASTRELLO_PROBE_KEYS names (default "space": the intro
+// gives way to the main menu), one every 0.6 s, lets the screen settle for
+// 1.5 s, then counts the frames swapped and the processor time the process
+// uses over SECONDS; it writes "FRAMES CPU WALL" (seconds) and ends the
+// process. It keeps time in the event loop, which turns even when no frame
+// is drawn.
 #include <SDL/SDL.h>
 #include <dlfcn.h>
 #include <unistd.h>
@@ -16,6 +18,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -43,16 +48,34 @@ double processCpuSeconds() {
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
-void pressSpace() {
+void pressKey(SDLKey key) {
     using Push = int (*)(SDL_Event*);
-    auto push = reinterpret_cast<Push>(dlsym(RTLD_DEFAULT, "SDL_PushEvent"));
+    static auto push = reinterpret_cast<Push>(dlsym(RTLD_DEFAULT, "SDL_PushEvent"));
     if (!push) return;
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
     event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = SDLK_SPACE;
-    event.key.keysym.unicode = ' ';
+    event.key.keysym.sym = key;
+    event.key.keysym.unicode = key < 128 ? Uint16(key) : 0;
     push(&event);
+}
+
+// "space", "Return", "Down", "Up", "Escape" or a lower-case letter or digit.
+SDLKey keyNamed(const std::string& name) {
+    if (name == "space") return SDLK_SPACE;
+    if (name == "Return") return SDLK_RETURN;
+    if (name == "Down") return SDLK_DOWN;
+    if (name == "Up") return SDLK_UP;
+    if (name == "Escape") return SDLK_ESCAPE;
+    return name.size() == 1 ? SDLKey(name[0]) : SDLK_UNKNOWN;
+}
+
+std::vector<SDLKey> keysToPress() {
+    const char* text = getenv("ASTRELLO_PROBE_KEYS");
+    std::istringstream names(text ? text : "space");
+    std::vector<SDLKey> keys;
+    for (std::string name; names >> name;) keys.push_back(keyNamed(name));
+    return keys;
 }
 
 void writeAndEnd(const char* format, double a, double b, double c) {
@@ -64,26 +87,30 @@ void writeAndEnd(const char* format, double a, double b, double c) {
     _exit(0);
 }
 
-// The idle watch, at every swap.
+long idleFrames = 0;  // swapped since the idle watch began to count
+
+// The idle watch, at every turn of the event loop.
 void watchIdle(double seconds) {
-    const double settle = 1.0;
-    static double firstFrame = -1.0, start = -1.0, startCpu = 0.0;
-    static long frames = 0;
+    const double keyGap = 0.6, settle = 1.5;
+    static const std::vector<SDLKey> keys = keysToPress();
+    static double firstTurn = -1.0, start = -1.0, startCpu = 0.0;
+    static size_t pressed = 0;
     double now = monotonicSeconds();
-    if (firstFrame < 0.0) {
-        firstFrame = now;
-        pressSpace();
+    if (firstTurn < 0.0) firstTurn = now;
+    if (pressed < keys.size()) {
+        if (now - firstTurn >= keyGap * double(pressed + 1)) pressKey(keys[pressed++]);
         return;
     }
     if (start < 0.0) {
-        if (now - firstFrame < settle) return;
+        if (now - firstTurn < keyGap * double(keys.size()) + settle) return;
         start = now;
         startCpu = processCpuSeconds();
+        idleFrames = 0;
         return;
     }
-    ++frames;
     if (now - start >= seconds)
-        writeAndEnd("%.0f %.6f %.6f\n", double(frames), processCpuSeconds() - startCpu, now - start);
+        writeAndEnd("%.0f %.6f %.6f\n", double(idleFrames), processCpuSeconds() - startCpu,
+                    now - start);
 }
 
 int framesToRun() {
@@ -100,8 +127,8 @@ extern "C" void SDL_GL_SwapBuffers() {
     static int frames = 0;
     static double firstFrame = 0.0;
     if (realSwap) realSwap();
-    if (const char* idle = getenv("ASTRELLO_PROBE_IDLE")) {
-        watchIdle(atof(idle));
+    if (getenv("ASTRELLO_PROBE_IDLE")) {
+        ++idleFrames;
         return;
     }
     if (++frames == 1) firstFrame = monotonicSeconds();
@@ -112,4 +139,12 @@ extern "C" void SDL_GL_SwapBuffers() {
         fclose(file);
     }
     _exit(0);
+}
+
+extern "C" int SDL_PollEvent(SDL_Event* event) {
+    using Poll = int (*)(SDL_Event*);
+    static Poll realPoll = reinterpret_cast<Poll>(dlsym(RTLD_NEXT, "SDL_PollEvent"));
+    static const char* idle = getenv("ASTRELLO_PROBE_IDLE");
+    if (idle) watchIdle(atof(idle));
+    return realPoll ? realPoll(event) : 0;
 }

@@ -13,6 +13,8 @@ struct World;
 void benchWorldSteps(World& world, const std::vector<Solution>& solutions, int rounds);
 void benchOptimizer(World& world, const std::vector<Solution>& solutions, int rounds);
 void benchPreview(World& world, const std::vector<Solution>& solutions, int rounds);
+// Wall seconds until a run ends with turbo, on every mission, empty and solved.
+void benchRunEnd(World& world, const std::vector<Solution>& solutions);
 // The whole `astrello-run optimize` process per mission from the gold limit,
 // on every core beside one thread (--threads 1).
 void benchOptimizerProcess(const std::string& runner, const std::vector<Solution>& solutions,

@@ -88,12 +88,13 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, options)) {
         fprintf(stderr,
                 "usage: astrello-bench [--solutions FILE] [--rounds N] "
-                "[--busy MISSION] [--only step|F1|F1-process|preview|frame|start-up|idle]\n");
+                "[--busy MISSION] [--only step|F1|F1-process|preview|run-end|frame|start-up|idle]\n");
         return 2;
     }
     std::vector<Solution> solutions = readSolutions(options.solutionsFile);
     if (solutions.empty() &&
         (options.wants("step") || options.wants("F1") || options.wants("preview") ||
+         options.wants("run-end") ||
          options.wants("frame"))) {
         fprintf(stderr, "no solutions in %s\n", options.solutionsFile.c_str());
         return 2;
@@ -118,6 +119,7 @@ int main(int argc, char** argv) {
     if (options.wants("F1")) benchOptimizer(*world, solutions, options.rounds);
     if (options.wants("F1-process")) benchOptimizerProcess(ASTRELLO_RUN, solutions, options.rounds);
     if (options.wants("preview")) benchPreview(*world, solutions, options.rounds);
+    if (options.wants("run-end")) benchRunEnd(*world, solutions);
     if (frames) benchFrames(solutions, options.busyMission, options.rounds);
     if (options.wants("start-up")) benchStartup(paths, options.rounds);
     if (options.wants("idle")) benchIdle(paths);

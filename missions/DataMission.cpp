@@ -29,6 +29,7 @@ public:
     std::unique_ptr<Judge> clone() const override { return std::make_unique<MissionJudge>(*this); }
     void update(World& world) override;
     void goals(const World& world, Goals& out) const override;
+    std::string progressReport() const override;
 
 private:
     struct Progress {
@@ -40,6 +41,8 @@ private:
     bool failing(size_t index, World& world);
     // How far the ship is from meeting objective `index`; negative if not a distance.
     double distanceTo(size_t index, const World& world) const;
+    // Objective `index` in the player's words ("land on the planet").
+    std::string objectiveText(size_t index) const;
 
     const DataMission* mission;          // the rules judged by; outlives every run
     const MissionDef& def_;              // the mission's
@@ -219,6 +222,51 @@ std::string DataMission::failureReason(size_t index) const {
             return "took longer than " + std::to_string(f.steps) + " s";
     }
     return "failed";
+}
+
+std::string MissionJudge::progressReport() const {
+    if (stage >= def_.objectives.size()) return "";
+    std::string met;
+    for (size_t i = 0; i < stage; ++i) met += (i ? ", " : "") + objectiveText(i);
+    // A long list would run past the view: the count says enough.
+    const size_t longest = 48;
+    if (met.size() > longest)
+        met = std::to_string(stage) + " of " + std::to_string(def_.objectives.size()) + " objectives";
+    return (stage ? "Met: " + met + ". " : std::string()) + "Missed: " + objectiveText(stage) + ".";
+}
+
+std::string MissionJudge::objectiveText(size_t index) const {
+    const ObjectiveDef& o = def_.objectives[index];
+    const std::string seconds = std::to_string(o.steps) + " s";
+    switch (o.kind) {
+        case ObjectiveDef::Visit: {
+            const size_t count = o.bodies.size();
+            if (count == 1) return "reach the red circle";
+            const auto reached = std::count(progress[index].visited.begin(),
+                                            progress[index].visited.end(), 1);
+            return "reach the " + std::to_string(count) + " red circles" +
+                   (o.inOrder ? " in order" : "") + " (" + std::to_string(reached) + " reached)";
+        }
+        case ObjectiveDef::Leave:
+            return "get outside the red circle";
+        case ObjectiveDef::Land: {
+            if (o.centre.body < 0) return index > 0 ? "land again" : "land";
+            const std::string& body = def_.bodies[size_t(o.centre.body)].name;
+            return "land on the " + (body.empty() ? std::string("planet") : body);
+        }
+        case ObjectiveDef::LandAt:
+            return "land in the red circle";
+        case ObjectiveDef::Launch:
+            return "take off";
+        case ObjectiveDef::Hold:
+            if (o.hasSector) return "stay above the marked ground for " + seconds;
+            if (o.hasInner && o.hasOuter) return "stay between the red circles for " + seconds;
+            return std::string(o.hasOuter ? "stay inside" : "stay outside") +
+                   " the red circle for " + seconds;
+        case ObjectiveDef::Survive:
+            return "then hold on for " + seconds;
+    }
+    return "meet the objective";
 }
 
 // Circles the ship must reach or stay inside are framed whole; circles it

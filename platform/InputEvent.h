@@ -57,6 +57,7 @@ enum class Key : int32_t {
     Right,
     PageUp,
     PageDown,
+    End,
     F1,
     KeypadMinus,
     KeypadPlus,

@@ -44,6 +44,7 @@ Key keyOf(SDLKey sym) {
         case SDLK_RIGHT: return Key::Right;
         case SDLK_PAGEUP: return Key::PageUp;
         case SDLK_PAGEDOWN: return Key::PageDown;
+        case SDLK_END: return Key::End;
         case SDLK_F1: return Key::F1;
         case SDLK_KP_MINUS: return Key::KeypadMinus;
         case SDLK_KP_PLUS: return Key::KeypadPlus;

@@ -22,3 +22,7 @@ void drawModel(const std::string& model, const std::string& texture, Vec2 positi
 void drawBody(const Body& body);
 // The ship at its place and heading.
 void drawShip(const Rocket& ship);
+// Where the ship is drawn smaller than a glance can read, an arrow of a
+// readable size over it along its heading; `pixel` is one view pixel in
+// world units. Texturing stays on.
+void drawHeadingMarker(const Rocket& ship, double pixel);

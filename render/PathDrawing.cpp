@@ -162,12 +162,49 @@ void drawEnd(const FlightPath& path, double pixel, float alpha) {
     }
 }
 
-// `text` with its first cell `offset` pixels from where `at` is seen.
-void label(const Font& font, const Camera& camera, float w, float h, Vec2 at, Vec2f offset,
-           const char* text, Colour colour) {
-    Vec2f p = viewPoint(camera, w, h, at);
+const float markerClear = 9.0f;  // pixels around an end that its marker keeps for itself
+const float exitMargin = 14.0f;  // pixels inside the view's edge where an exit arrow sits
+const size_t mostExits = 3;      // arrows for one preview
+
+LabelBox boxAround(Vec2f p, float half) { return {p.x - half, p.y - half, p.x + half, p.y + half}; }
+
+// `text` placed beside where `at` is seen, clear of the boxes `taken`, to which it is added.
+void label(const Font& font, const Camera& camera, float w, float h, Vec2 at, bool rightFirst,
+           const char* text, Colour colour, std::vector<LabelBox>& taken) {
+    const Vec2f size = textSize(font, text);
+    const Vec2f corner = placeLabel(viewPoint(camera, w, h, at), size, rightFirst, taken);
+    const Vec2f p(std::floor(corner.x), std::floor(corner.y));
+    taken.push_back({p.x, p.y, p.x + size.x, p.y + size.y});
     colour.use();
-    drawText(font, text, Vec2f(std::floor(p.x + offset.x), std::floor(p.y + offset.y)));
+    drawText(font, text, p);
+}
+
+// Where the segment from `p` (inside the box) to `q` (outside) crosses its edge.
+Vec2f exitPoint(Vec2f p, Vec2f q, const LabelBox& box) {
+    float t = 1.0f;
+    if (q.x > box.x1) t = std::min(t, (box.x1 - p.x) / (q.x - p.x));
+    if (q.x < box.x0) t = std::min(t, (box.x0 - p.x) / (q.x - p.x));
+    if (q.y > box.y1) t = std::min(t, (box.y1 - p.y) / (q.y - p.y));
+    if (q.y < box.y0) t = std::min(t, (box.y0 - p.y) / (q.y - p.y));
+    return Vec2f(p.x + (q.x - p.x) * t, p.y + (q.y - p.y) * t);
+}
+
+bool inside(Vec2f p, const LabelBox& box) {
+    return p.x >= box.x0 && p.x <= box.x1 && p.y >= box.y0 && p.y <= box.y1;
+}
+
+// A filled arrowhead at `at`, pointing along `from` -> `to`.
+void arrowAt(Vec2f at, Vec2f from, Vec2f to) {
+    float dx = to.x - from.x, dy = to.y - from.y;
+    const float length = std::sqrt(dx * dx + dy * dy);
+    if (!(length > 0.0f)) return;
+    dx /= length;
+    dy /= length;
+    glBegin(GL_TRIANGLES);
+    glVertex2f(at.x + dx * 11, at.y + dy * 11);
+    glVertex2f(at.x - dx * 5 - dy * 8, at.y - dy * 5 + dx * 8);
+    glVertex2f(at.x - dx * 5 + dy * 8, at.y - dy * 5 - dx * 8);
+    glEnd();
 }
 
 }  // namespace
@@ -230,19 +267,74 @@ void drawFlightMarks(const FlightOverlay& overlay, double pixel) {
     glEnable(GL_TEXTURE_2D);
 }
 
+bool LabelBox::overlaps(const LabelBox& other) const {
+    return x0 < other.x1 && other.x0 < x1 && y0 < other.y1 && other.y0 < y1;
+}
+
+Vec2f placeLabel(Vec2f at, Vec2f size, bool rightFirst, const std::vector<LabelBox>& taken) {
+    const float gap = markerClear + 1.0f;
+    Vec2f first;
+    for (float reach = 1.0f; reach <= 3.0f; reach += 1.0f) {
+        const float g = gap * reach;
+        const Vec2f right(at.x + g, at.y - size.y / 2), left(at.x - g - size.x, at.y - size.y / 2);
+        const Vec2f places[] = {
+            rightFirst ? right : left,
+            rightFirst ? left : right,
+            Vec2f(at.x - size.x / 2, at.y + g),
+            Vec2f(at.x - size.x / 2, at.y - g - size.y),
+            Vec2f((rightFirst ? right : left).x, at.y + g),
+            Vec2f((rightFirst ? right : left).x, at.y - g - size.y),
+        };
+        if (reach == 1.0f) first = places[0];
+        for (const Vec2f& p : places) {
+            const LabelBox box{p.x, p.y, p.x + size.x, p.y + size.y};
+            if (std::none_of(taken.begin(), taken.end(),
+                             [&](const LabelBox& t) { return box.overlaps(t); }))
+                return p;
+        }
+    }
+    return first;
+}
+
 void drawFlightLabels(const FlightOverlay& overlay, const Camera& camera, float w, float h,
                       const Font* font) {
     if (!font) return;
     glEnable(GL_TEXTURE_2D);
+    // The end markers keep their places; the texts go around them and each other.
+    std::vector<LabelBox> taken;
+    for (const FlightPath* path : {overlay.preview, overlay.lower, overlay.higher}) {
+        if (shown(path)) taken.push_back(boxAround(viewPoint(camera, w, h, path->end()), markerClear));
+    }
     char text[32];
     if (shown(overlay.preview) && overlay.preview->ending() == FlightPath::Won) {
         std::snprintf(text, sizeof text, "%.2f", double(overlay.preview->score()));
-        label(*font, camera, w, h, overlay.preview->end(), Vec2f(9, -6), text,
-              medalColour(overlay.preview->medal()));
+        label(*font, camera, w, h, overlay.preview->end(), true, text,
+              medalColour(overlay.preview->medal()), taken);
     }
-    // To the left, one above the other, clear of the score where they end together.
     if (shown(overlay.lower))
-        label(*font, camera, w, h, overlay.lower->end(), Vec2f(-34, 2), "-10", lowerColour);
+        label(*font, camera, w, h, overlay.lower->end(), false, "-10", lowerColour, taken);
     if (shown(overlay.higher))
-        label(*font, camera, w, h, overlay.higher->end(), Vec2f(-34, -14), "+10", higherColour);
+        label(*font, camera, w, h, overlay.higher->end(), false, "+10", higherColour, taken);
+}
+
+void drawExitArrows(const FlightOverlay& overlay, const Camera& camera, float w, float h) {
+    if (!shown(overlay.preview)) return;
+    const FlightPath& path = *overlay.preview;
+    const LabelBox view{exitMargin, exitMargin, w - exitMargin, h - exitMargin};
+    glDisable(GL_TEXTURE_2D);
+    previewColour.use();
+    Vec2f last = viewPoint(camera, w, h, path.kept().front().position);
+    size_t exits = 0;
+    auto visit = [&](Vec2 world) {
+        const Vec2f p = viewPoint(camera, w, h, world);
+        if (inside(last, view) && !inside(p, view)) {
+            arrowAt(exitPoint(last, p, view), last, p);
+            ++exits;
+        }
+        last = p;
+    };
+    for (size_t i = 1; i < path.kept().size() && exits < mostExits; ++i)
+        visit(path.kept()[i].position);
+    if (exits < mostExits) visit(path.end());
+    glEnable(GL_TEXTURE_2D);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "render/Camera.h"
 #include "render/Vec2f.h"
 
@@ -34,3 +36,18 @@ void drawFlightMarks(const FlightOverlay& overlay, double pixel);
 // "-10" and "+10"), in view pixels: after the camera transform is undone.
 void drawFlightLabels(const FlightOverlay& overlay, const Camera& camera, float w, float h,
                       const Font* font);
+
+// An arrow at the view's edge (w x h pixels, looked at by `camera`) wherever
+// the preview leaves it, pointing where it went; at most a few.
+void drawExitArrows(const FlightOverlay& overlay, const Camera& camera, float w, float h);
+
+// A box in view pixels.
+struct LabelBox {
+    float x0, y0, x1, y1;
+    bool overlaps(const LabelBox& other) const;
+};
+// Where to put the lower-left corner of a text of `size` beside the point
+// `at`: the first place around it, to the right first or to the left first,
+// then above and below, then farther out, whose box overlaps none of `taken`
+// (the nearest place on the chosen side if all do).
+Vec2f placeLabel(Vec2f at, Vec2f size, bool rightFirst, const std::vector<LabelBox>& taken);

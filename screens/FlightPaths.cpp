@@ -19,14 +19,6 @@ const int editorLowest = 0;      // the editor's range of values
 const int editorHighest = 1000;
 const double frameSeconds = 1.0 / 60.0;  // a preview that takes longer is flown beside the UI
 
-bool sameInstruction(const Instruction& a, const Instruction& b) {
-    return a.opcode == b.opcode && a.value == b.value;
-}
-
-bool sameProgram(const Program& a, const Program& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), sameInstruction);
-}
-
 // The one instruction whose value alone differs, -1 if none, -2 if more changed.
 int changedValue(const Program& before, const Program& after) {
     if (before.size() != after.size()) return -2;
@@ -110,7 +102,7 @@ void FlightPaths::noteEdit(const Program& program) {
 void FlightPaths::flyPreview(World& world) {
     const Program& program = world.rocket->program;
     if (previewValid && lastFlightSeconds > frameSeconds) {
-        if (!awaiting || !sameProgram(awaited, program) || awaitedBest != flights.best) {
+        if (!awaiting || awaited != program || awaitedBest != flights.best) {
             background.start(world, flights.best, program);
             awaited = program;
             awaitedBest = flights.best;
@@ -170,7 +162,7 @@ void FlightPaths::prepare(World& world, float best, bool editable) {
     takeBackgroundFlight();
     // An edit is shown in the frame that follows it, so the preview is flown now
     // (or, if that takes longer than a frame, beside the frames that follow).
-    const bool flown = !previewValid || !sameProgram(previewed, world.rocket->program) ||
+    const bool flown = !previewValid || previewed != world.rocket->program ||
                        previewedBest != best;
     flights.best = best;
     if (flown) flyPreview(world);
@@ -228,5 +220,7 @@ bool FlightPaths::pick(Vec2f point, const Camera& camera, float w, float h) {
         ++current;
         editor.selected = current == hits.end() ? hits.front() : *current;
     }
+    editor.reveal();
+    editor.digits.restart();
     return true;
 }

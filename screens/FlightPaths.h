@@ -40,6 +40,10 @@ public:
     void prepare(World& world, float best, bool editable);
 
     const FlightOverlay& overlay() const { return shown; }
+    // While a preview is flown beside the frames, or a value is being
+    // changed: the faint paths are still to be flown, or to go once the change
+    // is over. The frames that follow show them.
+    bool changing() const { return awaiting || neighboursOf >= 0; }
 
     // A press at `point` (view pixels, the view being w x h and looked at by
     // `camera`) on a tick of the preview selects that tick's instruction in

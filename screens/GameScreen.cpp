@@ -6,12 +6,15 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <sstream>
 #include <utility>
+#include <vector>
 
 #include "app/Button.h"
 #include "missions/Mission.h"
 #include "platform/Clock.h"
 #include "render/Font.h"
+#include "render/PathDrawing.h"
 #include "render/WindowProjection.h"
 #include "screens/CompletionScreen.h"
 #include "screens/FlightPaths.h"
@@ -36,7 +39,6 @@ constexpr int turboSpeed = 10000;
 constexpr int turboLimit = 2000;  // Turbo from at most this speed, else back to normal
 // Real time the optimizer may take in one update, so the window stays alive.
 constexpr double optimizerSlice = 0.2;  // seconds
-constexpr double messageTime = 6.0;     // seconds a message stays
 
 void printProgress(const std::string& text) {
     std::fputs(text.c_str(), stdout);
@@ -102,7 +104,8 @@ void GameScreen::setRunning(bool run) {
         paths->runStarted(world);
         if (world.mission)
             horizon = previewHorizon(records.best(nameOf(world)), world.mission->timeRate);
-        messageUntil = 0.0;
+        pace.reset();
+        skipToEnd = false;
     } else {
         paths->runEnded(world);
     }
@@ -116,6 +119,14 @@ void GameScreen::setRunning(bool run) {
     }
     turboButton->hidden = !run;
     editor->editable = !run;
+}
+
+bool GameScreen::moving() {
+    const bool now = entered || world.running || optimizer || editor->busy() ||
+                     paths->changing();
+    const bool draw = now || movedLastTurn;
+    movedLastTurn = now;
+    return draw;
 }
 
 void GameScreen::update() {
@@ -137,6 +148,7 @@ void GameScreen::update() {
         return;
     }
     if (!world.running) editor->repeatHeld();
+    forgetMessageOnAction();
     if (takeClick(runButton)) {
         if (world.running) say("Stopped");
         setRunning(!world.running);
@@ -200,6 +212,18 @@ void GameScreen::continueOptimizing() {
     editor->editable = true;
 }
 
+// A message stays until the player does something: presses a button or
+// changes the program (keys clear it as they come, in handleEvent()).
+void GameScreen::forgetMessageOnAction() {
+    if (message.empty()) return;
+    for (Button* button : {runButton, leftButton, rightButton, thrustButton, waitButton,
+                           sleepButton, delButton, upButton, downButton, quitButton, turboButton}) {
+        if (button->clicked) message.clear();
+    }
+    if (world.rocket && !world.running && world.rocket->program != programAtMessage)
+        message.clear();
+}
+
 void GameScreen::dropPresses() {
     for (Button* button : {runButton, leftButton, rightButton, thrustButton, waitButton,
                            sleepButton, delButton, upButton, downButton, quitButton, turboButton}) {
@@ -232,43 +256,85 @@ bool GameScreen::simulate() {
 
 void GameScreen::outOfTime() {
     char text[160];
-    std::snprintf(text, sizeof text, "Out of time: no goal reached in %d s", world.time);
+    std::snprintf(text, sizeof text, "Out of time after %d s", world.time);
+    std::string detail = world.progressReport();
+    if (detail.empty()) detail = "No goal reached.";
     const double nearest = world.result.nearestGoal;
-    char detail[160] = "";
+    char approach[160] = "";
     if (nearest > 0) {
-        std::snprintf(detail, sizeof detail, "The ship came within %.1f units of its next goal",
+        std::snprintf(approach, sizeof approach, " The ship came within %.1f units of it.",
                       nearest);
     } else if (nearest == 0) {
-        std::snprintf(detail, sizeof detail, "The ship reached its next goal, but did not meet it");
+        std::snprintf(approach, sizeof approach, " The ship got there, but did not meet it.");
     }
-    say(text, detail);
+    say(text, detail + approach);
     stopRun();
 }
 
 void GameScreen::say(const std::string& text, const std::string& detail) {
     message = text;
     messageDetail = detail;
-    messageUntil = ui.clock + messageTime;
+    if (world.rocket) programAtMessage = world.rocket->program;
     std::printf("%s%s%s\n", text.c_str(), detail.empty() ? "" : ": ", detail.c_str());
     std::fflush(stdout);
+}
+
+namespace {
+
+// `text` in lines no wider than `width` pixels, broken between words.
+std::vector<std::string> wrapped(const Font& font, const std::string& text, float width) {
+    std::vector<std::string> lines;
+    std::string line, word;
+    std::istringstream words(text);
+    while (words >> word) {
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && textSize(font, longer).x > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+bool GameScreen::coversPreviewEnd(const LabelBox& box) const {
+    const FlightPath* preview = paths->overlay().preview;
+    if (!preview || preview->empty()) return false;
+    const float w = spaceView->max.x - spaceView->min.x, h = spaceView->max.y - spaceView->min.y;
+    const Vec2f end = viewPoint(spaceView->camera(), w, h, preview->end());
+    const float x = spaceView->min.x + end.x, y = spaceView->min.y + end.y;
+    const float clear = 12;  // the marker and a little room
+    return box.overlaps(LabelBox{x - clear, y - clear, x + clear, y + clear});
 }
 
 // Centred near the top of the space view, on a dark band so the stars and
 // paths beneath do not speckle it.
 void GameScreen::drawMessage() const {
-    if (!ui.font || message.empty() || !(ui.clock < messageUntil)) return;
+    if (!ui.font || message.empty()) return;
     const float viewWidth = float(ui.width) - editorWidth;
     // A long reason from a mission file is set small rather than run over the editor.
     const Font& font = textSize(*ui.font, message).x + 24 > viewWidth && ui.smallFont
                            ? *ui.smallFont
                            : *ui.font;
     const Vec2f size = textSize(font, message);
-    const Vec2f small = ui.smallFont ? textSize(*ui.smallFont, messageDetail) : Vec2f(0, 0);
+    std::vector<std::string> details;
+    if (ui.smallFont) details = wrapped(*ui.smallFont, messageDetail, viewWidth - 40);
+    float detailWidth = 0;
+    for (const std::string& line : details)
+        detailWidth = std::max(detailWidth, textSize(*ui.smallFont, line).x);
+    const float detailHeight = ui.smallFont ? ui.smallFont->glyphHeight + 2 : 0;
     const float lineHeight = font.glyphHeight;
-    const float top = float(ui.height) - 40;
-    const float width = std::max(size.x, small.x) + 24;
-    const float height = lineHeight + (messageDetail.empty() ? 0 : small.y + 4) + 12;
+    const float width = std::max(size.x, detailWidth) + 24;
+    const float height = lineHeight + float(details.size()) * detailHeight + 12;
     const float left = std::max(0.0f, (viewWidth - width) / 2);
+    float top = float(ui.height) - 40;
+    // Near the bottom of the view instead where it would hide the preview's end.
+    if (coversPreviewEnd(LabelBox{left, top - height, left + width, top}))
+        top = barHeight + 12 + height;
     // The view and the editor leave projections of their own behind.
     projectOntoWindow(ui.width, ui.height);
     glDisable(GL_DEPTH_TEST);
@@ -284,17 +350,19 @@ void GameScreen::drawMessage() const {
     glEnd();
     glEnable(GL_TEXTURE_2D);
     drawText(font, message, Vec2f(std::max(0.0f, (viewWidth - size.x) / 2), top - 6 - lineHeight));
-    if (!messageDetail.empty() && ui.smallFont) {
-        glColor3f(0.9f, 0.9f, 0.9f);
-        drawText(*ui.smallFont, messageDetail,
-                 Vec2f(std::max(0.0f, (viewWidth - small.x) / 2), top - height + 6));
+    glColor3f(0.9f, 0.9f, 0.9f);
+    float y = top - 6 - lineHeight;
+    for (const std::string& line : details) {
+        y -= detailHeight;
+        drawText(*ui.smallFont, line,
+                 Vec2f(std::max(0.0f, (viewWidth - textSize(*ui.smallFont, line).x) / 2), y));
     }
     glColor3f(1, 1, 1);
     glEnable(GL_DEPTH_TEST);
 }
 
 // Slow speeds step every few updates; fast ones several times per update,
-// stopping at once when the mission is won.
+// stopping at once when the run is over. End flies the rest of the run at once.
 void GameScreen::stepByWorldSpeed() {
     int speed = world.speed;
     if (speed <= 0) return;
@@ -305,11 +373,19 @@ void GameScreen::stepByWorldSpeed() {
         }
         return;
     }
-    for (int i = 0; i < speed / 100; ++i) {
+    const bool turbo = speed > normalSpeed;
+    const long steps = skipToEnd ? horizon : long(speed / 100) * (turbo ? pace.factor() : 1);
+    int row = ProgramEditor::highlightRow(*world.rocket);
+    bool began = false;
+    for (long i = 0; i < steps; ++i) {
         if (world.result.won || world.result.failed || world.time >= horizon) break;
         world.step();
         paths->stepped(world);
+        const int now = ProgramEditor::highlightRow(*world.rocket);
+        began = began || now != row;
+        row = now;
     }
+    pace.updated(turbo, began);
 }
 
 void GameScreen::applyEdits() {
@@ -317,19 +393,17 @@ void GameScreen::applyEdits() {
     Program& program = world.rocket->program;
     int& s = editor->selected;
     if (s > int(program.size())) s = int(program.size());
+    const int before = s;
+    const size_t length = program.size();
     if (takeClick(delButton)) deleteInstruction(program, s);
     if (takeClick(upButton)) moveInstructionUp(program, s);
     if (takeClick(downButton)) moveInstructionDown(program, s);
-    editor->digits.select(s);
     for (auto [button, opcode] :
          {std::pair{leftButton, Left}, std::pair{rightButton, Right}, std::pair{waitButton, Wait},
           std::pair{sleepButton, Sleep}, std::pair{thrustButton, Thrust}}) {
-        if (!takeClick(button)) continue;
-        const size_t before = program.size();
-        insertInstruction(program, s, uint8_t(opcode));
-        // The digits go to the new command, not to the row below it.
-        if (program.size() > before) editor->digits.aim(s - 1, s);
+        if (takeClick(button)) insertInstruction(program, s, uint8_t(opcode));
     }
+    if (s != before || program.size() != length) editor->reveal();
 }
 
 void GameScreen::draw() {

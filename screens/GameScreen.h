@@ -8,12 +8,15 @@
 #include "app/Widget.h"
 #include "missions/EditedPrograms.h"
 #include "missions/Records.h"
+#include "screens/TurboPace.h"
+#include "sim/Instruction.h"
 
 class FlightPaths;
 class Optimizer;
 class SpaceView;
 class Button;
 class ProgramEditor;
+struct LabelBox;
 struct StoredOptions;
 struct World;
 
@@ -50,10 +53,15 @@ public:
     void update() override;
     void draw() override;
     bool handleEvent(const InputEvent& event) override;
+    // A run, F1's search, the faint paths of a value being changed, a held
+    // "+" or "-", a refused key's flash; and one frame after they end.
+    bool moving() override;
 
     // Running: Stop label, editing buttons hidden, Turbo shown, editor locked.
     // Stopping also resets the world, so the ship is back at its start.
     void setRunning(bool run);
+    // What the last run or F1 came to, shown until the player's next action; "" for none.
+    const std::string& shownMessage() const { return message; }
     void stopRun() { setRunning(false); }
     // Puts the program last edited on the current mission into the ship, if
     // one was kept ("programs.dat"); false if none.
@@ -74,9 +82,13 @@ private:
     void continueOptimizing();
     // Forgets every button press of this update.
     void dropPresses();
-    // Shows `text` (and `detail` beneath it) over the space view for a few seconds.
+    // Shows `text` (and `detail` beneath it) over the space view until the
+    // player's next action.
     void say(const std::string& text, const std::string& detail = "");
+    void forgetMessageOnAction();
     void drawMessage() const;
+    // Whether a box in window pixels would hide the end of the preview.
+    bool coversPreviewEnd(const LabelBox& box) const;
     // Ends a run that has flown past the horizon without winning or failing.
     void outOfTime();
     // Notes the program being edited; it is written a moment after the edit.
@@ -98,5 +110,8 @@ private:
     std::unique_ptr<FlightPaths> paths;    // trail, ghost and preview in the space view
     long horizon = 0;                      // steps a run may fly without an outcome
     std::string message, messageDetail;    // what the last run or F1 came to
-    double messageUntil = 0.0;             // application clock at which it goes
+    Program programAtMessage;              // an edit of it clears the message
+    TurboPace pace;                        // steps per update of a run in turbo
+    bool skipToEnd = false;                // End: fly the rest of the run at once
+    bool movedLastTurn = true;             // moving() was true the last time asked
 };

@@ -4,7 +4,6 @@
 #include "screens/FlightPaths.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
-#include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
 
@@ -13,6 +12,7 @@
 bool GameScreen::handleEvent(const InputEvent& event) {
     if (event.kind != InputEvent::KeyPress) return false;
     Key key = event.key;
+    message.clear();  // a key is the player's next action
     if (optimizer) {
         // The program is the optimizer's until it is done: only leaving is possible.
         if (key == Key::Escape) quitButton->clicked = true;
@@ -26,6 +26,7 @@ bool GameScreen::handleEvent(const InputEvent& event) {
         quitButton->clicked = true;
     } else if (world.running) {
         if (key == Key::Space) turboButton->clicked = true;
+        if (key == Key::End) skipToEnd = true;
     } else {
         handleStoppedKey(key);
     }
@@ -71,36 +72,35 @@ void GameScreen::handleStoppedKey(Key key) {
     // A command pressed in this same frame goes in first, so the digits
     // typed after it reach it, as they would a frame later.
     applyEdits();
-    Program& program = world.rocket->program;
-    int n = int(program.size());
+    const int n = int(world.rocket->program.size());
     int& s = editor->selected;
     switch (key) {
         case Key::Up:
             s = std::max(s - 1, 0);
-            editor->digits.select(s);
+            editor->reveal();
             return;
         case Key::Down:
             s = std::min(s + 1, n);
-            editor->digits.select(s);
+            editor->reveal();
             return;
         case Key::Left:
         case Key::Minus:
         case Key::KeypadMinus:
-            editor->digits.nudge(program, s, -1);
+            editor->nudge(-1);
             return;
         case Key::Right:
         case Key::Plus:
         case Key::Equals:  // "+" without Shift
         case Key::KeypadPlus:
-            editor->digits.nudge(program, s, +1);
+            editor->nudge(+1);
+            return;
+        case Key::Backspace:
+            editor->eraseDigit();
             return;
         default:
             break;
     }
-    if (s < 0 || s > n) return;
-    if (key == Key::Backspace) {
-        editor->digits.type(program, s, -1);
-    } else if (typedDigit(key) >= 0) {
-        editor->digits.type(program, s, typedDigit(key));
+    if (typedDigit(key) >= 0) {
+        editor->typeDigit(typedDigit(key));
     }
 }

@@ -55,8 +55,6 @@ void GameScreen::loadBestProgram() {
         return;
     }
     parseProgramText(best, world.rocket->program);
-    editor->selected = 0;
-    editor->digits.select(-1);  // a new program: the first digit starts afresh
-    editor->digits.select(0);
+    editor->startAfresh();
     say("Best program loaded");
 }

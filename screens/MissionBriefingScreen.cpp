@@ -7,6 +7,7 @@
 #include "render/Font.h"
 #include "screens/GameScreen.h"
 #include "screens/MedalTargets.h"
+#include "screens/ProgramEditor.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -102,5 +103,6 @@ void MissionBriefingScreen::activate() {
             // Unless the player left an unfinished program there.
             game.restoreEditedProgram();
         }
+        game.editor->startAfresh();
     }
 }

@@ -85,33 +85,75 @@ int ProgramEditor::highlightRow(const VirtualMachine& machine) {
     return machine.waitCounter > 0 ? machine.currentLine : machine.pc;
 }
 
-int ProgramEditor::visibleRows() const { return std::max(1, int(max.y - min.y) / rowHeight); }
+bool ProgramEditor::overflowing(int rowCount) const {
+    return rowCount > int(max.y - min.y) / rowHeight;
+}
+
+int ProgramEditor::visibleRows(int rowCount) const {
+    const int room = int(max.y - min.y) - (overflowing(rowCount) ? 2 * moreHeight : 0);
+    return std::max(1, room / rowHeight);
+}
+
+float ProgramEditor::listTop(int rowCount) const {
+    return (max.y - min.y) - (overflowing(rowCount) ? float(moreHeight) : 0.0f);
+}
 
 void ProgramEditor::keepInView(int row, int rowCount) {
+    const int shown = visibleRows(rowCount);
     if (row < firstRow) firstRow = row;
-    if (row >= firstRow + visibleRows()) firstRow = row - visibleRows() + 1;
-    firstRow = std::clamp(firstRow, 0, std::max(0, rowCount - visibleRows()));
+    if (row >= firstRow + shown) firstRow = row - shown + 1;
+    firstRow = std::clamp(firstRow, 0, std::max(0, rowCount - shown));
 }
 
 bool ProgramEditor::scroll(int rows) {
     if (world.running || !world.rocket) return false;
-    int n = int(world.rocket->program.size());
-    firstRow = std::clamp(firstRow + rows * wheelRows, 0, std::max(0, n + 1 - visibleRows()));
-    selected = std::clamp(selected, firstRow, std::min(n, firstRow + visibleRows() - 1));
+    const int rowCount = int(world.rocket->program.size()) + 1;
+    firstRow = std::clamp(firstRow + rows * wheelRows, 0,
+                          std::max(0, rowCount - visibleRows(rowCount)));
     return true;
 }
 
 int ProgramEditor::rowAt(int y, int rowCount) const {
     if (y < 0) return -1;
-    float h = max.y - min.y;
+    // Rows are laid out for the whole list, the end row included.
+    const int allRows = world.rocket ? int(world.rocket->program.size()) + 1 : rowCount;
+    const float top = listTop(allRows);
     // A row cut off at the bottom cannot be hit: selecting it would scroll
     // the list under the pointer in the middle of a drag.
-    int end = std::min(rowCount, firstRow + visibleRows());
+    int end = std::min(rowCount, firstRow + visibleRows(allRows));
     for (int i = firstRow; i < end; ++i) {
-        int top = int(h - float(rowHeight * (i - firstRow + 1)));
-        if (top <= y && y < int(float(top) + rowHeight)) return i;
+        int rowTop = int(top - float(rowHeight * (i - firstRow + 1)));
+        if (rowTop <= y && y < int(float(rowTop) + rowHeight)) return i;
     }
     return -1;
+}
+
+void ProgramEditor::startAfresh() {
+    selected = 0;
+    firstRow = 0;
+    digits.restart();
+    reveal();
+}
+
+void ProgramEditor::refuse() { refusedAt = ui.clock; }
+
+bool ProgramEditor::flashing() const {
+    return refusedAt >= 0 && ui.clock - refusedAt < flashSeconds;
+}
+
+void ProgramEditor::typeDigit(int digit) {
+    reveal();
+    if (!world.rocket || !digits.type(world.rocket->program, selected, digit)) refuse();
+}
+
+void ProgramEditor::eraseDigit() {
+    reveal();
+    if (!world.rocket || !digits.erase(world.rocket->program, selected)) refuse();
+}
+
+void ProgramEditor::nudge(int delta) {
+    reveal();
+    if (!world.rocket || !digits.nudge(world.rocket->program, selected, delta)) refuse();
 }
 
 bool ProgramEditor::handleEvent(const InputEvent& event) {
@@ -125,7 +167,7 @@ bool ProgramEditor::handleEvent(const InputEvent& event) {
         int row = rowAt(p.y, n);
         if (row >= 0) {
             selected = row;
-            digits.select(selected);
+            digits.restart();
             dragValue(program[row], p.x - trackLeft);
         }
         return true;
@@ -135,7 +177,7 @@ bool ProgramEditor::handleEvent(const InputEvent& event) {
         int row = rowAt(p.y, n + 1);
         if (row >= 0) {
             selected = row;
-            digits.select(selected);
+            digits.restart();
             if (row < n) {
                 const int v = p.x - trackLeft;
                 pressValue(program[row], v);
@@ -165,15 +207,21 @@ void ProgramEditor::draw() {
     lineLoop(1, 1, w - 2, h - 2);
     glEnable(GL_TEXTURE_2D);
 
-    glPushMatrix();
-    glTranslatef(0, h, 0);
     int n = int(world.rocket->program.size());
     int highlight = highlightRow(*world.rocket);
-    // The row the player edits, or the one executing, is always shown.
-    keepInView(std::clamp(editable ? selected : highlight, 0, n), n + 1);
-    for (int i = firstRow; i <= n; ++i) {
-        // Rows wholly below the widget would be clipped anyway.
-        if (h - float(rowHeight * (i - firstRow)) < 0) break;
+    // The executing row is always shown; the current one when a key moved it.
+    if (!editable) {
+        keepInView(std::clamp(highlight, 0, n), n + 1);
+    } else if (revealPending) {
+        keepInView(std::clamp(selected, 0, n), n + 1);
+    } else {
+        keepInView(firstRow, n + 1);  // a shorter program may leave nothing to scroll
+    }
+    revealPending = false;
+    glPushMatrix();
+    glTranslatef(0, listTop(n + 1), 0);
+    const int end = std::min(n + 1, firstRow + visibleRows(n + 1));
+    for (int i = firstRow; i < end; ++i) {
         if (!editable && i == highlight) {
             glColor3f(0.8f, 0.8f, 1.0f);
         } else if (editable && i == selected) {
@@ -183,9 +231,10 @@ void ProgramEditor::draw() {
         }
         glTranslatef(0, -float(rowHeight), 0);
         drawRow(i);
-        if (editable) drawMarks(i, digits.row(selected, n));
+        if (editable) drawMarks(i);
     }
     glPopMatrix();
+    drawMore(n + 1);
     glViewport(0, 0, ui.width, ui.height);
 }
 
@@ -214,23 +263,59 @@ void ProgramEditor::drawRow(int row) const {
     text(ui.smallFont, value, 207, 4);
 }
 
-// A green bar with an arrow in the gap above the selected row: a command
-// goes in there. A yellow box around the value the digits change.
-void ProgramEditor::drawMarks(int row, int digitRow) const {
+// A yellow box around the current row's value, red while a key is refused
+// (around the whole row where there is no value), and a green bar with an
+// arrow in the gap below: a command goes in there.
+void ProgramEditor::drawMarks(int row) const {
+    if (row != selected) return;
     const float w = max.x - min.x;
+    const bool endRow = row >= int(world.rocket->program.size());
     glDisable(GL_TEXTURE_2D);
-    if (row == selected) {
-        glColor3f(0.4f, 1.0f, 0.4f);
-        line(12, 28, w - 6, 28);
-        glBegin(GL_TRIANGLES);
-        glVertex2f(1, 24);
-        glVertex2f(1, 32);
-        glVertex2f(9, 28);
-        glEnd();
-    }
-    if (row == digitRow) {
+    if (flashing()) {
+        glColor3f(1.0f, 0.25f, 0.2f);
+        glLineWidth(2.0f);
+        lineLoop(endRow ? 3 : 203, 0, w - 6, 24);
+        glLineWidth(1.0f);
+    } else if (!endRow) {
         glColor3f(1.0f, 0.9f, 0.3f);
         lineLoop(205, 2, w - 8, 22);
     }
+    glColor3f(0.4f, 1.0f, 0.4f);
+    line(12, -4, w - 6, -4);
+    glBegin(GL_TRIANGLES);
+    glVertex2f(1, -8);
+    glVertex2f(1, 0);
+    glVertex2f(9, -4);
+    glEnd();
     glEnable(GL_TEXTURE_2D);
+}
+
+void ProgramEditor::drawMore(int rowCount) const {
+    if (!overflowing(rowCount)) return;
+    const float w = max.x - min.x;
+    const float h = max.y - min.y;
+    const int above = firstRow;
+    const int below = std::max(0, rowCount - (firstRow + visibleRows(rowCount)));
+    const float bottom = listTop(rowCount) - float(rowHeight * visibleRows(rowCount));
+    const struct {
+        int count;
+        float y;     // the strip's lower edge
+        float sign;  // +1: the arrow points up
+    } strips[] = {{above, h - moreHeight - 1, 1.0f}, {below, bottom - moreHeight, -1.0f}};
+    for (const auto& strip : strips) {
+        if (strip.count == 0) continue;
+        const float mid = strip.y + moreHeight / 2.0f - 2;
+        glDisable(GL_TEXTURE_2D);
+        glColor3f(0.8f, 0.8f, 0.8f);
+        glBegin(GL_TRIANGLES);
+        glVertex2f(w / 2 - 60, mid - 4 * strip.sign);
+        glVertex2f(w / 2 - 50, mid - 4 * strip.sign);
+        glVertex2f(w / 2 - 55, mid + 4 * strip.sign);
+        glEnd();
+        glEnable(GL_TEXTURE_2D);
+        char label[48];
+        std::snprintf(label, sizeof label, "%d more %s", strip.count,
+                      strip.sign > 0 ? "above" : "below");
+        text(ui.smallFont, label, w / 2 - 42, mid - 6);
+    }
 }

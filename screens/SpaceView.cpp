@@ -136,6 +136,10 @@ void SpaceView::drawScene(float w, float h) {
     for (const Body& body : world.bodies) drawBody(body);
     if (world.rocket) drawShip(*world.rocket);
     if (paths) drawFlightMarks(paths->overlay(), pixel);
+    if (world.rocket) drawHeadingMarker(*world.rocket, pixel);
     glPopMatrix();
-    if (paths) drawFlightLabels(paths->overlay(), framed, w, h, ui.smallFont);
+    if (paths) {
+        drawFlightLabels(paths->overlay(), framed, w, h, ui.smallFont);
+        drawExitArrows(paths->overlay(), framed, w, h);
+    }
 }

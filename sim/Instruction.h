@@ -11,6 +11,11 @@ struct Instruction {
     int32_t value = 0;  // the editor keeps 0..1000; the optimizer may leave others
 };
 
+inline bool operator==(const Instruction& a, const Instruction& b) {
+    return a.opcode == b.opcode && a.value == b.value;
+}
+inline bool operator!=(const Instruction& a, const Instruction& b) { return !(a == b); }
+
 using Program = std::vector<Instruction>;
 
 // The longest program the editor builds and the score file keeps.

@@ -8,12 +8,12 @@
 void insertInstruction(Program& program, int& selected, uint8_t opcode) {
     int n = int(program.size());
     if (n >= maxProgramSize) return;  // the score file could not keep a longer one
-    int at = std::clamp(selected, 0, n);
+    int at = std::clamp(selected + 1, 0, n);
     Instruction instruction;
     instruction.opcode = opcode;
     instruction.value = 0;
     program.insert(program.begin() + at, instruction);
-    selected = at + 1;
+    selected = at;
 }
 
 void deleteInstruction(Program& program, int& selected) {
@@ -47,54 +47,12 @@ void nudgeValue(Instruction& instruction, int delta) {
     instruction.value = int32_t(std::clamp<int64_t>(value, 0, maxValue));
 }
 
-void typeDigit(Instruction& instruction, int digit) {
+bool typeDigit(Instruction& instruction, int digit) {
     int64_t value = int64_t(instruction.value) * 10 + digit;
-    if (value > maxValue) return;  // dividing by 10 again would give back the old value
-    if (value < std::numeric_limits<int32_t>::min()) return;
+    if (value > maxValue) return false;
+    if (value < std::numeric_limits<int32_t>::min()) return false;
     instruction.value = int32_t(value);
+    return true;
 }
 
 void eraseDigit(Instruction& instruction) { instruction.value /= 10; }
-
-void DigitEntry::select(int selected) {
-    if (selected == forSelection) return;
-    forSelection = selected;
-    aimedAtInsert = false;
-    typed = false;
-}
-
-int DigitEntry::row(int selected, int size) const {
-    if (size <= 0) return -1;
-    if (selected == forSelection && aimedAtInsert && aimed < size) return aimed;
-    return std::clamp(selected, 0, size - 1);
-}
-
-void DigitEntry::aim(int row, int selected) {
-    forSelection = selected;
-    aimed = row;
-    aimedAtInsert = true;
-    typed = false;
-}
-
-void DigitEntry::type(Program& program, int selected, int digit) {
-    select(selected);
-    const int at = row(selected, int(program.size()));
-    if (at < 0) return;
-    Instruction& instruction = program[size_t(at)];
-    if (digit < 0) {
-        eraseDigit(instruction);
-    } else if (typed) {
-        typeDigit(instruction, digit);
-    } else {
-        instruction.value = digit;
-    }
-    typed = true;
-}
-
-void DigitEntry::nudge(Program& program, int selected, int delta) {
-    select(selected);
-    const int at = row(selected, int(program.size()));
-    if (at < 0) return;
-    nudgeValue(program[size_t(at)], delta);
-    typed = true;
-}

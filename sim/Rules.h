@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "sim/Goal.h"
 #include "sim/Vec2.h"
@@ -17,6 +18,10 @@ public:
     virtual void update(World& world) = 0;
     // Appends the goals to show now, in drawing order.
     virtual void goals(const World&, Goals&) const {}
+    // What a run that ended without a win came to, in the player's words:
+    // "Met: get outside the red circle. Missed: land again." ("" where the
+    // rules cannot tell).
+    virtual std::string progressReport() const { return ""; }
 };
 
 // What judging a run needs from a mission: its start, its costs and medal

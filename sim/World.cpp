@@ -209,6 +209,8 @@ void World::check() {
     if (judge) judge->update(*this);
 }
 
+std::string World::progressReport() const { return judge ? judge->progressReport() : ""; }
+
 void World::goals(Goals& out) const {
     if (judge) judge->goals(*this, out);
 }

@@ -62,6 +62,8 @@ struct World {
     void check();
     // The current goals: the judge's, in drawing order.
     void goals(Goals& out) const;
+    // The judge's word on a run that ended without a win; "" if it has none.
+    std::string progressReport() const;
 
     // The sines and cosines of a landed ship's heading and of the quarter
     // turn beyond it. On a body that does not turn the heading stays the

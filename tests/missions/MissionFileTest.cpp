@@ -249,3 +249,39 @@ TEST(EditedPrograms, DamagedLinesAreSkippedWithAnErrorAndTheRestRoundTrips) {
     parseEditedPrograms(editedProgramsText(programs), "again", back, log);
     EXPECT_EQ(back, programs);
 }
+
+TEST(MissionFile, ARunThatEndsWithoutAWinIsToldTheObjectivesItMetAndTheOneItMissed) {
+    const std::string leaveThenLand =
+        replaced("kind = \"visit\"\nbodies = [\"goal\"]\nradius = 50\n",
+                 "kind = \"leave\"\npoint = [0, 0]\nradius = 100\n[[objective]]\nkind = \"land\"\n");
+    const std::string band = replaced("kind = \"visit\"\nbodies = [\"goal\"]\nradius = 50\n",
+                                      "kind = \"hold\"\npoint = [0, 0]\ninner = 100\nouter = 200\n"
+                                      "steps = 2\n");
+    const struct {
+        std::string text;
+        std::vector<Vec2> places;
+        const char* report;
+    } cases[] = {
+        {missionText, {{0, 0}}, "Missed: reach the red circle."},
+        {leaveThenLand, {{50, 0}}, "Missed: get outside the red circle."},
+        {leaveThenLand, {{150, 0}}, "Met: get outside the red circle. Missed: land again."},
+        {band, {{150, 0}}, "Missed: stay between the red circles for 2 s."},
+        {missionText, {{400, 0}}, ""},  // won: nothing missed
+    };
+    for (const auto& c : cases) {
+        MissionDef def;
+        std::ostringstream log;
+        ASSERT_TRUE(readMissionText(c.text, "t.toml", def, log)) << log.str();
+        DataMission mission(def);
+        World world;
+        world.mission = &mission;
+        world.reset();
+        const std::unique_ptr<Judge> judge = mission.judge();
+        for (Vec2 at : c.places) {
+            world.rocket->position = at;
+            judge->update(world);
+            ++world.time;
+        }
+        EXPECT_EQ(judge->progressReport(), c.report) << c.report;
+    }
+}

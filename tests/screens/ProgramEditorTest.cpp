@@ -43,6 +43,9 @@ private:
                 world.computeScore();
             }
         }
+        std::string progressReport() const override {
+            return steps > 0 ? "Met: take off. Missed: land." : "Missed: take off.";
+        }
     };
 };
 
@@ -92,36 +95,42 @@ protected:
 
 }  // namespace
 
-TEST_F(Editor, EditingKeysChangeTheProgramAndTheSelectionWithinTheirLimits) {
-    // Keys as typed; '|' is an update, "#n" selects row n, and B D U N P Q < >
+TEST_F(Editor, EditingKeysChangeTheCurrentRowWithinTheirLimitsAndARefusedKeyFlashes) {
+    // Keys as typed; '|' is an update, "#n" makes row n current, and B D U N P Q < >
     // stand for Backspace, Delete, Up, Down, PgUp, PgDn, Left and Right.
     const struct {
         const char *script, *shown;
+        bool flashes;
     } cases[] = {
-        // Letters pressed together insert in a fixed order, at the selection.
-        {"tswrl|", "L0 R0 W0 S0 T0|5"},
-        {"tswrl|#1t|", "L0 T0 R0 W0 S0 T0|2"},
+        // A command goes in below the current row and becomes current; letters
+        // pressed together go in in a fixed order.
+        {"tswrl|", "L0 R0 W0 S0 T0|4", false},
+        {"tswrl|#1t|", "L0 R0 T0 W0 S0 T0|2", false},
+        {"t|t|U5", "T5 T0|0", false},  // Up right after an insertion moves up
         // Delete and moves act before the insertions of the same update.
-        {"t|1t|2#1DPl|", "T1 L0|2"},
-        // Digits and Backspace edit the selected value within 0 to 1000.
-        {"t|#010005", "T1000|0"},
-        {"t|#01000BB5", "T105|0"},
-        {"t|#01000BB5BBB", "T0|0"},
-        // Digits and steps go to the command just inserted, also in the middle,
-        // until the selection moves; then the first digit replaces the value.
-        {"t|w|7><>", "T0 W8|2"},
-        {"t|w|#1t|5", "T0 T5 W0|2"},
-        {"t|506U72", "T72|0"},
-        {"t|5++-", "T6|1"},
-        {"t|w|D|", "T0|1"},
+        {"t|1t|2#1DPl|", "T1 L0|1", false},
+        // Digits, Backspace and steps edit the current row's value within 0 to 1000;
+        // the first digit on a row replaces its value, the next ones append.
+        {"t|#010005", "T1000|0", true},
+        {"t|1350", "T135|0", true},
+        {"t|#01000BB5", "T105|0", false},
+        {"t|#01000BB5BBB", "T0|0", false},
+        {"t|w|7><>", "T0 W8|1", false},
+        {"t|w|#1t|5", "T0 W0 T5|2", false},
+        {"t|t|506U72", "T72 T506|0", false},
+        {"t|5++-", "T6|0", false},
+        {"t|w|D|", "T0|1", false},
+        // The end row has no value: digits and steps there are refused.
+        {"t|7N5>B", "T7|1", true},
+        {"5", "|0", true},
         // Arrows stop at the ends of the value range and of the list.
-        {"l|l|UUU<", "L0 L0|0"},
-        {"l|l|UUU999>>NNNNN", "L1000 L0|2"},
+        {"l|l|UUU<", "L0 L0|0", false},
+        {"l|l|UUU999>>NNNNN", "L1000 L0|2", false},
         // PgUp on the first row and PgDn on the last or the end row change nothing.
-        {"t|r|w|#0P|", "T0 R0 W0|0"},
-        {"t|r|w|#2Q|", "T0 R0 W0|2"},
-        {"t|r|w|#1Q|", "T0 W0 R0|2"},
-        {"t|r|w|#0D|D|D|D|", "|0"},
+        {"t|r|w|#0P|", "T0 R0 W0|0", false},
+        {"t|r|w|#2Q|", "T0 R0 W0|2", false},
+        {"t|r|w|#1Q|", "T0 W0 R0|2", false},
+        {"t|r|w|#0D|D|D|D|", "|0", false},
     };
     const std::string named = "BDUNPQ<>";
     const Key symbols[] = {Key::Backspace, Key::Delete,   Key::Up,   Key::Down,
@@ -139,7 +148,20 @@ TEST_F(Editor, EditingKeysChangeTheProgramAndTheSelectionWithinTheirLimits) {
                 key(*k);
         }
         EXPECT_EQ(shown(), c.shown) << c.script;
+        EXPECT_EQ(screen->editor->flashing(), c.flashes) << c.script;
     }
+}
+
+TEST_F(Editor, TheWheelScrollsALongProgramAndLeavesTheCurrentRowWhereItIs) {
+    program().assign(60, Instruction{Thrust, 1});
+    selected() = 60;
+    screen->editor->firstRow = 40;
+    EXPECT_TRUE(screen->editor->scroll(-4));
+    EXPECT_EQ(screen->editor->firstRow, 28);
+    EXPECT_EQ(selected(), 60);
+    // A press on the top row shown selects that row.
+    screen->editor->handleEvent(mousePress(1024 + 10, 700 - 16));
+    EXPECT_EQ(selected(), 28);
 }
 
 TEST_F(Editor, APressSelectsItsRowAndSetsOrStepsTheValueByWhereItFalls) {
@@ -174,15 +196,15 @@ TEST_F(Editor, WhileRunningOnlyReturnEscapeAndSpaceActAndReturnStopsKeepingThePr
         EXPECT_TRUE(key(k));
     tick();
     EXPECT_EQ(world.time, 10);
-    EXPECT_EQ(shown(), "T1000|1");
+    EXPECT_EQ(shown(), "T1000|0");
     EXPECT_FALSE(screen->optimizeRequested);
     EXPECT_FALSE(screen->editor->handleEvent(mousePress(1024 + 45, 700)));
-    EXPECT_EQ(shown(), "T1000|1");
+    EXPECT_EQ(shown(), "T1000|0");
     key(Key::Return);
     tick();
     EXPECT_FALSE(world.running);
     EXPECT_EQ(world.time, 0);
-    EXPECT_EQ(shown(), "T1000|1");
+    EXPECT_EQ(shown(), "T1000|0");
 }
 
 TEST_F(Editor, AMissionWonInTheMiddleOfAFastUpdateStopsThereAndShowsTheCompletionScreen) {
@@ -194,6 +216,43 @@ TEST_F(Editor, AMissionWonInTheMiddleOfAFastUpdateStopsThereAndShowsTheCompletio
     EXPECT_FALSE(world.running);
     EXPECT_GT(world.result.score, 0.0f);  // the score of the won run survives the reset
     EXPECT_EQ(ui.currentScreen(), &completion);
+}
+
+TEST_F(Editor, EndFliesARunThatCannotWinToItsHorizonAndItsMessageStaysUntilTheNextAction) {
+    key('t');
+    tick();
+    startRun(10000);
+    key(Key::End);
+    tick();
+    EXPECT_FALSE(world.running);
+    EXPECT_EQ(screen->shownMessage(), "Out of time after 100000 s");
+    for (int i = 0; i < 400; ++i) tick();  // 20 s
+    EXPECT_EQ(screen->shownMessage(), "Out of time after 100000 s");
+    key(Key::Down);
+    EXPECT_EQ(screen->shownMessage(), "");
+    // An edit with the mouse is an action too.
+    startRun(10000);
+    key(Key::Return);
+    tick();
+    EXPECT_EQ(screen->shownMessage(), "Stopped");
+    screen->editor->handleEvent(mousePress(1024 + 45 + 75, 700));
+    tick();
+    EXPECT_EQ(screen->shownMessage(), "");
+}
+
+TEST_F(Editor, TurboGrowsWhileNoInstructionBeginsAndFallsBackWhenOneDoes) {
+    program() = {{Wait, 1000}, {Thrust, 1}};
+    startRun(10000);
+    std::vector<int> times;
+    for (int i = 0; i < 40; ++i) {
+        tick();
+        times.push_back(world.time);
+    }
+    // 10 updates of 100 steps, 10 of 200, then 400 until the Thrust begins at step 1001.
+    EXPECT_EQ(times[9], 1000);
+    EXPECT_EQ(times[10], 1200);
+    EXPECT_EQ(times[11], 1300);  // the Thrust began: back to 100
+    EXPECT_EQ(times[21], 2400);  // 10 quiet updates later: 200 a step
 }
 
 TEST(ProgramEdits, DigitsAndNudgesNeverOverflowAndPullOutOfRangeValuesBackOnlyWhenNudged) {
