@@ -1,5 +1,9 @@
 #include "app/Application.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cstdio>
 #include <ctime>
 #include <iostream>
@@ -92,24 +96,45 @@ void Application::run() {
     ui.stepCount = 0;
     if (quitSignalled()) ui.running = false;
     if (!ui.running) return;
-    FramePacer pacer(gameFrameRate());
     RedrawGate gate(redrawAlways());
+#ifdef __EMSCRIPTEN__
+    // The browser asks for each frame when it can show one: the page never
+    // blocks. This call does not return, and the frames of main() and of this
+    // call, which hold the game and the gate, stay as they are.
+    struct Loop {
+        Application* game;
+        RedrawGate* gate;
+    } loop{this, &gate};
+    emscripten_set_main_loop_arg(
+        [](void* arg) {
+            Loop& loop = *static_cast<Loop*>(arg);
+            loop.game->runFrame(*loop.gate);
+            if (!loop.game->ui.running) emscripten_cancel_main_loop();
+        },
+        &loop, 0, true);
+#else
+    FramePacer pacer(gameFrameRate());
     while (ui.running) {
-        double now = secondsSinceStart();
-        InputEvent event;
-        while (pollEvent(event)) {
-            ui.processEvent(event);
-            gate.input(now);
-        }
-        // A termination signal ends the program like closing the window.
-        if (quitSignalled()) ui.running = false;
-        ui.runFixedUpdates(now);
-        Widget* screen = ui.currentScreen();
-        if (gate.wanted(screen, now)) {
-            screen->draw();
-            swapWindow();
-        }
+        runFrame(gate);
         pacer.pace();
+    }
+#endif
+}
+
+void Application::runFrame(RedrawGate& gate) {
+    double now = secondsSinceStart();
+    InputEvent event;
+    while (pollEvent(event)) {
+        ui.processEvent(event);
+        gate.input(now);
+    }
+    // A termination signal ends the program like closing the window.
+    if (quitSignalled()) ui.running = false;
+    ui.runFixedUpdates(now);
+    Widget* screen = ui.currentScreen();
+    if (gate.wanted(screen, now)) {
+        screen->draw();
+        swapWindow();
     }
 }
 

@@ -24,6 +24,8 @@ struct Font;
 // The game once its folders are chosen: it owns the window's state, the
 // fonts, the missions, the scores, the world, the random generator, the star
 // field and the screens, and hands each screen what it works with.
+class RedrawGate;
+
 class Application {
 public:
     explicit Application(const GameFolders& folders);
@@ -34,8 +36,12 @@ public:
     // Start-up, in order: options, window, GL state, fonts, missions,
     // screens, scores.
     void start();
-    // Runs until the player quits: events, fixed 0.05 s updates, one frame.
+    // Runs until the player quits, a frame at a time (in a browser, a frame
+    // whenever the page asks for one).
     void run();
+    // Events, fixed 0.05 s updates, and a frame drawn and shown when the
+    // gate wants one.
+    void runFrame(RedrawGate& gate);
     // After the loop: the farewell line, the score save, the window closed.
     void shutdown();
 

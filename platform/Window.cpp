@@ -110,7 +110,9 @@ WindowMode openWindow(WindowMode wanted) {
     // The desktop entry's StartupWMClass: the desktop groups the window under its icon.
     setenv("SDL_VIDEO_X11_WMCLASS", "astrello", 0);
     SDL_Init(SDL_INIT_VIDEO);
+#ifndef __EMSCRIPTEN__  // a browser shows frames at the display's pace anyway
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
+#endif
     WindowMode mode = wanted;
     bool opened = false;
     if (!usable(wanted)) {

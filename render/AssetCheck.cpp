@@ -1,12 +1,11 @@
 #include "render/AssetCheck.h"
 
-#include <SDL/SDL_image.h>
-
 #include <cstdio>
 #include <ostream>
 
 #include "core/PngImage.h"
 #include "render/DataFile.h"
+#include "render/ImageFile.h"
 #include "render/Mesh.h"
 
 namespace {
@@ -14,10 +13,9 @@ namespace {
 constexpr int fontGrid = 16;        // cells per row and per column
 
 std::string imageProblem(const Asset& asset) {
-    SDL_Surface* image = IMG_Load(dataFile(asset.path).c_str());
-    if (!image) return std::string("does not decode: ") + IMG_GetError();
-    int width = image->w, height = image->h;
-    SDL_FreeSurface(image);
+    const ImageFile image(dataFile(asset.path));
+    if (!image.ok()) return "does not decode: " + image.error;
+    const int width = image.width, height = image.height;
     if (width <= 0 || height <= 0) return "is empty";
     if (width > largestTextureSide || height > largestTextureSide) return "is too large for a texture";
     if (asset.kind == Asset::FontSheet && (width % fontGrid != 0 || height % fontGrid != 0))

@@ -32,6 +32,8 @@ const double selectedTickHalf = 8.0;  // pixels
 const double markerSize = 6.0;        // pixels from the end to a marker's tips
 const float stretchWidth = 3.0f;      // pixels
 const double pixelsApart = 2.0;       // least length of a drawn segment but the last
+const double dotPixels = 2.0;         // a dot of the preview, and the gap after it
+const double mostDots = 20000;        // per path: a close view of a long path gets longer dots
 
 bool shown(const FlightPath* path) { return path && !path->empty(); }
 
@@ -73,11 +75,58 @@ void drawLine(const FlightPath& path, double pixel) {
     strip(points.front().position, path, 1, points.size(), path.end(), pixelsApart * pixel);
 }
 
+// Dashes `dash` world units long with gaps as long along a polyline: dots
+// drawn as lines, the same in every GL (a browser's has no line stipple).
+class Dashes {
+public:
+    Dashes(Vec2 from, double dash) : last(from), dash(dash), left(dash) {
+        glBegin(GL_LINES);
+        vertex(from);
+    }
+    ~Dashes() {
+        if (on) vertex(last);
+        glEnd();
+    }
+    void to(Vec2 p) {
+        const Vec2 d = p - last;
+        double length = std::sqrt(d.x * d.x + d.y * d.y);
+        while (length >= left) {
+            last = last + d * (left / length);
+            length -= left;
+            vertex(last);  // a dash ends, or the next begins
+            on = !on;
+            left = dash;
+        }
+        left -= length;
+        last = p;
+    }
+
+private:
+    Vec2 last;
+    double dash, left;
+    bool on = true;
+};
+
+double length(const FlightPath& path) {
+    const auto& points = path.kept();
+    double sum = 0.0;
+    Vec2 last = points.front().position;
+    for (size_t i = 1; i <= points.size(); ++i) {
+        const Vec2 p = i < points.size() ? points[i].position : path.end();
+        const Vec2 d = p - last;
+        sum += std::sqrt(d.x * d.x + d.y * d.y);
+        last = p;
+    }
+    return sum;
+}
+
 void drawDotted(const FlightPath& path, double pixel) {
-    glEnable(GL_LINE_STIPPLE);
-    glLineStipple(2, 0x5555);
-    drawLine(path, pixel);
-    glDisable(GL_LINE_STIPPLE);
+    const double dash = std::max(dotPixels * pixel, length(path) / mostDots);
+    if (!(dash > 0.0) || !std::isfinite(dash)) return drawLine(path, pixel);
+    const auto& points = path.kept();
+    Dashes dashes(points.front().position, dash);
+    for (size_t i = 1; i < points.size(); ++i) dashes.to(points[i].position);
+    dashes.to(path.end());
 }
 
 void drawStretch(const FlightPath& path, int instruction, double pixel) {

@@ -7,6 +7,7 @@
 #include "sim/BodyTrack.h"
 #include "sim/FlightHorizon.h"
 #include "sim/Rocket.h"
+#include "sim/Threads.h"
 
 namespace {
 
@@ -162,10 +163,12 @@ BackgroundFlight::BackgroundFlight() { preview.stop = &cancel; }
 BackgroundFlight::~BackgroundFlight() { abandon(); }
 
 void BackgroundFlight::abandon() {
-    if (!worker.joinable()) return;
-    cancel = true;
-    worker.join();
-    cancel = false;
+    if (worker.joinable()) {
+        cancel = true;
+        worker.join();
+        cancel = false;
+    }
+    done = false;
 }
 
 void BackgroundFlight::start(const World& game, float best, const Program& flown) {
@@ -174,6 +177,11 @@ void BackgroundFlight::start(const World& game, float best, const Program& flown
     program = flown;
     preview.best = best;
     done = false;
+    if (!threadsAvailable) {
+        preview.fly(world, program, path);
+        done = true;
+        return;
+    }
     worker = std::thread([this] {
         preview.fly(world, program, path);
         done = true;
@@ -181,8 +189,9 @@ void BackgroundFlight::start(const World& game, float best, const Program& flown
 }
 
 bool BackgroundFlight::take(FlightPath& taken, Program& flown) {
-    if (!worker.joinable() || !done) return false;
-    worker.join();
+    if (!done) return false;
+    if (worker.joinable()) worker.join();
+    done = false;
     std::swap(taken, path);
     flown = program;
     return true;

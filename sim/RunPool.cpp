@@ -1,5 +1,7 @@
 #include "sim/RunPool.h"
 
+#include "sim/Threads.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -12,13 +14,6 @@ struct RunPool::Worker {
     std::unique_ptr<BodyTrack> track;  // this worker's recording of the bodies' motion
 };
 
-namespace {
-#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
-const bool threadsAvailable = false;  // a build without threads flies on the caller's
-#else
-const bool threadsAvailable = true;
-#endif
-}  // namespace
 
 RunPool::RunPool(const Rules& rules_, unsigned count) : rules(rules_) {
     if (count == 0) count = std::max(1u, std::thread::hardware_concurrency());
