@@ -19,6 +19,6 @@ struct Settings {
 // there before, but for the preview's flag, which is shown unless a fourth
 // number 0 says otherwise. Progress and error lines go to `log`.
 void readOptionsFile(const std::string& fileName, Settings& settings, std::ostream& log);
-// Writes `settings` as one line, replacing `fileName`.
+// Writes `settings` as one line, replacing `fileName` whole.
 void writeOptionsFile(const std::string& fileName, const Settings& settings,
                       std::ostream& log);
