@@ -63,7 +63,7 @@ void Application::createScreens() {
     briefingScreen = std::make_unique<MissionBriefingScreen>(ui, world, records, *gameScreen);
     missionMenu = std::make_unique<MissionMenu>(ui, missions, records, world, *briefingScreen);
     optionsMenu = std::make_unique<OptionsMenu>(ui, options);
-    mainMenu = std::make_unique<MainMenu>(ui, missions, records, folders, *missionMenu,
+    mainMenu = std::make_unique<MainMenu>(ui, missions, records, folders, scores, *missionMenu,
                                           *optionsMenu);
     loadingScreen = std::make_unique<LoadingScreen>(ui, random, *mainMenu);
     ui.pushScreen(loadingScreen.get());
@@ -140,5 +140,8 @@ void Application::shutdown() {
     // A win still on show would otherwise be lost with the window.
     completionScreen->recordIfShown();
     scores.save(records, std::cout);
+    // The program on the game screen is kept, however the game ends.
+    if (ui.currentScreen() == gameScreen.get()) gameScreen->keepEditedProgram();
+    gameScreen->writeKeptPrograms();
     closeWindow();
 }

@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <csignal>
+#include <initializer_list>
 
 namespace {
 
@@ -17,8 +18,10 @@ void catchQuitSignals() {
     action.sa_handler = onQuitSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (int quit : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2})
+        sigaction(quit, &action, nullptr);
+    action.sa_handler = SIG_IGN;
+    for (int failWrite : {SIGPIPE, SIGXFSZ}) sigaction(failWrite, &action, nullptr);
 }
 
 bool quitSignalled() { return signalled != 0; }

@@ -19,6 +19,6 @@ struct VideoSettings {
 // there before, but for the preview's flag, which is shown unless a fourth
 // number 0 says otherwise. Progress and error lines go to `log`.
 void readOptionsFile(const std::string& fileName, VideoSettings& settings, std::ostream& log);
-// Writes `settings` as one line, replacing `fileName`.
+// Writes `settings` as one line, replacing `fileName` whole.
 void writeOptionsFile(const std::string& fileName, const VideoSettings& settings,
                       std::ostream& log);

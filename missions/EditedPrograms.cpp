@@ -1,14 +1,9 @@
 #include "missions/EditedPrograms.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 
+#include "core/FileAccess.h"
 #include "missions/ScoreFile.h"
 #include "sim/ProgramText.h"
 
@@ -27,21 +22,17 @@ bool storableText(const std::string& text, std::string& why) {
         why = "program text longer than " + std::to_string(maxProgramLength) + " bytes";
         return false;
     }
-    if (!isProgramText(text, why)) return false;
-    if (!storableBest(0.0f, text)) {
-        why = "more instructions than the editor holds";
-        return false;
-    }
-    return true;
+    return isProgramText(text, why);
 }
 
 }  // namespace
 
-void parseEditedPrograms(const std::string& text, const std::string& path,
+bool parseEditedPrograms(const std::string& text, const std::string& path,
                          EditedPrograms& programs, std::ostream& log) {
     std::istringstream lines(text);
     std::string line;
     int number = 0;
+    bool sound = true;
     while (std::getline(lines, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -57,16 +48,9 @@ void parseEditedPrograms(const std::string& text, const std::string& path,
             continue;
         }
         log << "ERROR: " << path << ":" << number << ": " << why << "; line skipped\n";
+        sound = false;
     }
-}
-
-EditedPrograms readEditedPrograms(const std::string& path, std::ostream& log) {
-    EditedPrograms programs;
-    std::ifstream file(path, std::ios::binary);
-    if (!file.is_open()) return programs;
-    const std::string text{std::istreambuf_iterator<char>(file), {}};
-    parseEditedPrograms(text, path, programs, log);
-    return programs;
+    return sound;
 }
 
 std::string editedProgramsText(const EditedPrograms& programs) {
@@ -79,26 +63,66 @@ std::string editedProgramsText(const EditedPrograms& programs) {
     return out;
 }
 
-bool writeEditedPrograms(const std::string& path, const EditedPrograms& programs,
-                         std::ostream& log) {
-    if (path.empty()) return false;  // no save folder: nothing is written
-    const std::string bytes = editedProgramsText(programs);
-    const std::string temp = path + ".tmp";
-    bool ok = false;
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd >= 0) {
-        size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-            if (n <= 0) break;
-            done += size_t(n);
-        }
-        // The new bytes reach the disk before the rename replaces the old file.
-        ok = done == bytes.size() && ::fsync(fd) == 0;
-        ok = ::close(fd) == 0 && ok;
-        ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-        if (!ok) std::remove(temp.c_str());
+EditedProgramsFile::EditedProgramsFile(std::string path_) : path(std::move(path_)) {}
+
+void EditedProgramsFile::load(std::ostream& log) {
+    if (path.empty()) return;
+    std::string bytes, why;
+    if (readRegularFile(path, maxScoreFileSize, bytes, why) == ReadStatus::failed)
+        log << "ERROR: " << path << " cannot be read: " << why << ". It is not replaced.\n";
+    parseEditedPrograms(bytes, path, programs, log);
+}
+
+const std::string* EditedProgramsFile::find(const std::string& mission) const {
+    const auto found = programs.find(mission);
+    return found == programs.end() ? nullptr : &found->second;
+}
+
+void EditedProgramsFile::edit(const std::string& mission, const std::string& text, double now) {
+    std::string& kept = programs[mission];
+    if (kept == text) return;
+    kept = text;
+    if (edited.empty()) firstEdit = now;
+    edited[mission] = text;
+}
+
+void EditedProgramsFile::writeIfDue(double now, std::ostream& log) {
+    if (edited.empty() || now - firstEdit < delay) return;
+    // A file that cannot be written now is tried again after a while, not at every frame.
+    if (!write(log)) firstEdit = now + retryDelay - delay;
+}
+
+bool EditedProgramsFile::write(std::ostream& log) {
+    if (path.empty() || edited.empty()) return true;
+    FileLock lock(path + ".lock");
+    if (!lock.held()) {
+        log << "ERROR: Failed to write " << path << ": " << lock.why() << "\n";
+        return false;
     }
-    if (!ok) log << "ERROR: Failed to write " << path << ".\n";
-    return ok;
+    return writeLocked(log);
+}
+
+// With the lock held: the file as the other copy left it, then the edits made here.
+bool EditedProgramsFile::writeLocked(std::ostream& log) {
+    std::string bytes, why;
+    const ReadStatus read = readRegularFile(path, maxScoreFileSize, bytes, why);
+    if (read == ReadStatus::failed) {
+        log << "ERROR: " << path << " cannot be read: " << why << ". It is not replaced.\n";
+        return false;
+    }
+    EditedPrograms merged;
+    std::ostringstream quiet;  // its damage was said when it was loaded
+    if (!parseEditedPrograms(bytes, path, merged, quiet) &&
+        keepCopyAside(path + ".damaged", bytes).empty()) {
+        log << "ERROR: Failed to keep a copy of the damaged " << path << ". It is not replaced.\n";
+        return false;
+    }
+    for (const auto& [mission, text] : edited) merged[mission] = text;
+    if (!replaceFile(path, editedProgramsText(merged), why)) {
+        log << "ERROR: Failed to write " << why << "\n";
+        return false;
+    }
+    programs = std::move(merged);
+    edited.clear();
+    return true;
 }

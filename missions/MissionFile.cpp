@@ -2,15 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <set>
 #include <ostream>
 #include <sstream>
 
+#include "core/FileAccess.h"
 #include "sim/ProgramText.h"
 
 // The reader is compiled into this file alone, and reports through results
@@ -32,6 +31,18 @@ const double maxSpin = pi;    // radians per step
 const double maxLimit = 1e9;  // medal limits and costs
 const int maxSteps = 1000000000;
 const size_t maxTextLength = 64 * 1024;  // bytes
+
+// Why a string the game would show is not fit to be shown, or null.
+// Escapes such as \u00e9 make letters the file itself does not hold.
+const char* textFault(const std::string& text, bool lines) {
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\n' && !lines) return "must be one line of text";
+        if (u >= 0x80 || u == 0x7f || (u < 0x20 && c != '\n' && c != '\t'))
+            return "a character that is not ASCII text; the game can show ASCII text only";
+    }
+    return nullptr;
+}
 const size_t maxTitleLength = 255;       // bytes; the score file's limit on names
 
 int lineOf(const toml::node& node) { return int(node.source().begin.line); }
@@ -177,9 +188,10 @@ private:
         return int(i->get());
     }
 
+    // A string of ASCII letters the game can show; one line unless `lines`.
     std::optional<std::string> text(const toml::table& table, const char* key,
                                     const std::string& where, bool required,
-                                    size_t longest = maxTextLength) {
+                                    size_t longest = maxTextLength, bool lines = false) {
         const toml::node* node = find(table, key, where, required);
         if (!node) return std::nullopt;
         const auto* s = node->as_string();
@@ -190,6 +202,10 @@ private:
         if (s->get().size() > longest) {
             error(lineOf(*node), where + key + ": longer than " + std::to_string(longest) +
                                      " bytes");
+            return std::nullopt;
+        }
+        if (const char* fault = textFault(s->get(), lines)) {
+            error(lineOf(*node), where + key + ": " + fault);
             return std::nullopt;
         }
         return s->get();
@@ -326,7 +342,7 @@ void Reader::readRecord(const toml::table& root) {
         def.group = *group;
         def.groupLine = lineOf(*root.get("group"));
     }
-    if (auto reference = text(root, "reference", "", true)) {
+    if (auto reference = text(root, "reference", "", true, maxTextLength, true)) {
         std::string why;
         if (!isProgramText(*reference, why))
             error(lineOf(*root.get("reference")), "reference: not a program text: " + why);
@@ -336,7 +352,8 @@ void Reader::readRecord(const toml::table& root) {
 
     if (const toml::table* briefing = table(root, "briefing", true)) {
         onlyKeys(*briefing, "[briefing]", {"text", "objectives"});
-        std::string prose = text(*briefing, "text", "briefing.", true).value_or("");
+        std::string prose =
+            text(*briefing, "text", "briefing.", true, maxTextLength, true).value_or("");
         if (!prose.empty() && prose.back() != '\n') prose += '\n';
         prose += "\nOBJECTIVES:\n";
         const toml::node* list = find(*briefing, "objectives", "briefing.", true);
@@ -347,8 +364,8 @@ void Reader::readRecord(const toml::table& root) {
         } else if (lines) {
             for (const toml::node& line : *lines) {
                 const auto* s = line.as_string();
-                if (!s || s->get().find('\n') != std::string::npos || s->get().size() > 255) {
-                    error(lineOf(line), "briefing.objectives: each must be one line of text");
+                if (!s || s->get().size() > 255 || textFault(s->get(), false)) {
+                    error(lineOf(line), "briefing.objectives: each must be one line of ASCII text");
                     continue;
                 }
                 prose += "* " + s->get() + "\n";
@@ -576,11 +593,9 @@ bool readMissionText(const std::string& text, const std::string& path, MissionDe
 }
 
 bool readMissionFile(const std::string& path, MissionDef& def, std::ostream& log) {
-    std::ifstream file(path, std::ios::binary);
-    std::string text;
-    if (file.is_open()) text.assign(std::istreambuf_iterator<char>(file), {});
-    if (!file.is_open() || file.bad()) {
-        log << "ERROR: " << path << ":1: cannot be read\n";
+    std::string text, why;
+    if (readRegularFile(path, maxMissionFileSize, text, why) != ReadStatus::ok) {
+        log << "ERROR: " << path << ":1: cannot be read: " << why << "\n";
         return false;
     }
     return readMissionText(text, path, def, log);

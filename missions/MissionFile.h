@@ -16,6 +16,8 @@ constexpr int missionFormat = 1;
 constexpr int maxMissionBodies = 16;
 // Most objectives, failures, or circles of one visit.
 constexpr int maxMissionParts = 16;
+// The largest mission file read; a mission's text is a few kilobytes.
+constexpr size_t maxMissionFileSize = size_t(1) << 20;  // bytes
 
 struct BodyDef {
     std::string name;  // how objectives refer to it; may be empty

@@ -1,11 +1,10 @@
 #include "missions/MissionFiles.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <utility>
 
+#include "core/FileAccess.h"
 #include "core/ObjModel.h"
 #include "core/PngImage.h"
 #include "missions/MissionFile.h"
@@ -14,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::uintmax_t largestFile = std::uintmax_t(64) << 20;  // bytes
+const size_t largestFile = size_t(64) << 20;  // bytes
 
 }  // namespace
 
@@ -24,15 +23,7 @@ MissionFilesCheck::MissionFilesCheck(std::string dataFolder_) : dataFolder(std::
 std::string MissionFilesCheck::read(const std::string& name, std::string& bytes) const {
     const std::string path =
         dataFolder.empty() ? name : (fs::path(dataFolder) / name).string();
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (error || !fs::exists(status)) return "cannot be opened";
-    if (!fs::is_regular_file(status)) return "is not a file";
-    if (fs::file_size(path, error) > largestFile) return "is larger than 64 MB";
-    std::ifstream file(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(file), {});
-    if (!file.is_open() || file.bad()) return "cannot be read";
-    return "";
+    return readNamedFile(path, largestFile, bytes);
 }
 
 std::string MissionFilesCheck::problem(const std::string& name, Use use) {

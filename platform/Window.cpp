@@ -9,14 +9,16 @@ namespace {
 
 constexpr int32_t fallbackWidth = 1280;  // pixels
 constexpr int32_t fallbackHeight = 720;  // pixels
-constexpr int32_t largestWindowSide = 16384;  // pixels
+// From a small screen's window to an 8K one; anything else is a damaged file.
+constexpr int32_t smallestWidth = 320, smallestHeight = 240;  // pixels
+constexpr int32_t largestWidth = 7680, largestHeight = 4320;  // pixels
 constexpr Uint8 heldButtons = SDL_BUTTON_LMASK | SDL_BUTTON_MMASK | SDL_BUTTON_RMASK;
 
 int32_t windowHeight = fallbackHeight;  // for turning the library's rows upside down
 
 bool usable(const WindowMode& mode) {
-    return mode.width > 0 && mode.height > 0 && mode.width <= largestWindowSide &&
-           mode.height <= largestWindowSide;
+    return mode.width >= smallestWidth && mode.height >= smallestHeight &&
+           mode.width <= largestWidth && mode.height <= largestHeight;
 }
 
 bool setVideoMode(const WindowMode& mode) {

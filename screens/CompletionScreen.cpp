@@ -207,6 +207,10 @@ void CompletionScreen::draw() {
     drawMedalTargets(ui, *mission, kept ? bestAfterRun(run, best) : best);
     glColor3f(0.7f, 0.7f, 0.7f);
     drawCentred(ui, scoreBreakdown(*mission, run), 100.0f);
+    if (showingSaveProblem) {
+        glColor3f(0.9f, 0.45f, 0.45f);
+        drawCentred(ui, "Could not save: " + scores.problem(), 40.0f);
+    }
     glColor3f(0.45f, 0.45f, 0.6f);
     drawCentred(ui, "Press Space or Return to go on", 6.0f);
     endMenuFrame(ui);
@@ -227,8 +231,12 @@ bool CompletionScreen::handleEvent(const InputEvent& event) {
 }
 
 void CompletionScreen::dismiss() {
+    recordResult();
+    if (!scores.save(records, std::cout).empty() && !showingSaveProblem) {
+        showingSaveProblem = true;
+        return;
+    }
+    showingSaveProblem = false;
     ui.popScreen();
     entered = true;
-    recordResult();
-    scores.save(records, std::cout);
 }

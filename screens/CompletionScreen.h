@@ -23,7 +23,9 @@ public:
     void draw() override;
     bool handleEvent(const InputEvent& event) override;
 
-    // Pops this screen, records the result and saves.
+    // Records the result, saves and pops this screen. A save that fails
+    // keeps the screen up once more, saying why; the next dismissal tries
+    // again and goes on either way (the result stays in memory).
     void dismiss();
     // Keeps the last run of the current mission as its best when it is the
     // first win or scores no worse than the best (a tie takes the new program).
@@ -36,6 +38,7 @@ private:
     World& world;
     Records& records;
     ScoreFile& scores;
+    bool showingSaveProblem = false;
 };
 
 // The medal a won run earns with `score`: 1 bronze, 2 silver, 3 gold.

@@ -61,7 +61,7 @@ GameScreen::GameScreen(Ui& ui, World& world, const Records& records, std::mt1993
       records(records),
       random(random),
       completion(completion),
-      keptProgramsFile(std::move(keptProgramsFile)) {
+      keptTexts(std::move(keptProgramsFile)) {
     entered = true;
     spaceView = std::make_unique<SpaceView>(ui, world);
     spaceView->parent = this;
@@ -154,6 +154,7 @@ void GameScreen::update() {
         setRunning(!world.running);
     }
     applyEdits();
+    keepEditsSoon();
     bool left = false;
     if (takeClick(quitButton)) {
         keepEditedProgram();

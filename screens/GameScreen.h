@@ -66,6 +66,10 @@ public:
     // Puts the program last edited on the current mission into the ship, if
     // one was kept ("programs.dat"); false if none.
     bool restoreEditedProgram();
+    // Keeps the ship's program as the one edited on this mission, written at once.
+    void keepEditedProgram();
+    // Writes the edits not yet in the file (at the end of the game).
+    void writeKeptPrograms();
 
 private:
     Button* addButton(const char* label, float x);
@@ -87,19 +91,18 @@ private:
     bool coversPreviewEnd(const LabelBox& box) const;
     // Ends a run that has flown past the horizon without winning or failing.
     void outOfTime();
-    // Keeps the ship's program as the one edited on this mission.
-    void keepEditedProgram();
+    // Notes the program being edited; it is written a moment after the edit.
+    void keepEditsSoon();
     // Replaces the ship's program with the mission's best.
     void loadBestProgram();
     // The kept programs, read on first use.
-    EditedPrograms& keptPrograms();
+    EditedProgramsFile& keptPrograms();
 
     World& world;
     const Records& records;  // the bests the preview and the optimizer measure against
     std::mt19937& random;  // the optimizer's draws
     Widget& completion;
-    const std::string keptProgramsFile;
-    EditedPrograms keptTexts;  // read from keptProgramsFile on first use
+    EditedProgramsFile keptTexts;  // read on first use
     bool keptRead = false;
     std::vector<std::unique_ptr<Button>> buttons;
 

@@ -2,36 +2,50 @@
 
 #include "missions/EditedPrograms.h"
 #include "missions/Mission.h"
+#include "platform/Clock.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
 
-EditedPrograms& GameScreen::keptPrograms() {
-    if (!keptRead && !keptProgramsFile.empty())
-        keptTexts = readEditedPrograms(keptProgramsFile, std::cout);
+EditedProgramsFile& GameScreen::keptPrograms() {
+    if (!keptRead) keptTexts.load(std::cout);
     keptRead = true;
     return keptTexts;
 }
 
+namespace {
+
+// The ship's program in the form "programs.dat" keeps.
+std::string editedText(const World& world) {
+    std::string text = programText(world.rocket->program);
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
 bool GameScreen::restoreEditedProgram() {
     if (!world.mission || !world.rocket) return false;
-    const auto found = keptPrograms().find(nameOf(world));
-    if (found == keptPrograms().end()) return false;
-    parseProgramText(found->second, world.rocket->program);
-    return true;
+    const std::string* kept = keptPrograms().find(nameOf(world));
+    return kept && parseProgramText(*kept, world.rocket->program);
 }
 
 void GameScreen::keepEditedProgram() {
     if (!world.mission || !world.rocket) return;
-    std::string text = programText(world.rocket->program);
-    if (!text.empty() && text.back() == '\n') text.pop_back();
-    std::string& kept = keptPrograms()[missionOf(world)->name];
-    if (kept == text) return;
-    kept = text;
-    if (!keptProgramsFile.empty()) writeEditedPrograms(keptProgramsFile, keptPrograms(), std::cout);
+    keptPrograms().edit(nameOf(world), editedText(world), secondsSinceStart());
+    keptPrograms().write(std::cout);
 }
+
+void GameScreen::keepEditsSoon() {
+    if (!world.mission || !world.rocket || world.running) return;
+    const double now = secondsSinceStart();
+    keptPrograms().edit(nameOf(world), editedText(world), now);
+    keptPrograms().writeIfDue(now, std::cout);
+}
+
+void GameScreen::writeKeptPrograms() { keptPrograms().write(std::cout); }
 
 void GameScreen::loadBestProgram() {
     if (!world.mission || !world.rocket) return;

@@ -7,6 +7,7 @@
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "missions/Records.h"
+#include "missions/ScoreFile.h"
 #include "render/Font.h"
 #include "render/Texture.h"
 #include "screens/MissionMenu.h"
@@ -36,11 +37,13 @@ int lowestMedal(const MissionRegistry& missions, const Records& records,
 }  // namespace
 
 MainMenu::MainMenu(Ui& ui, const MissionRegistry& missions, const Records& records,
-                   const GameFolders& folders, MissionMenu& missionMenu, Widget& optionsMenu)
+                   const GameFolders& folders, const ScoreFile& scores, MissionMenu& missionMenu,
+                   Widget& optionsMenu)
     : ListMenu(ui),
       missions(missions),
       records(records),
       folders(folders),
+      scores(scores),
       missionMenu(missionMenu),
       optionsMenu(optionsMenu) {
     title = "Quorrin : Astrello";
@@ -106,9 +109,10 @@ void MainMenu::draw() {
         }
         drawText(*ui.font, items[i], at);
     }
-    if (!folders.canSave) {
+    if (!folders.canSave || !scores.problem().empty()) {
         // Said where the player looks, not only on standard output.
-        std::string notice = folders.saveUnknown
+        std::string notice = !scores.problem().empty() ? "Could not save: " + scores.problem()
+                             : folders.saveUnknown
                                  ? "Scores cannot be saved: there is no home folder."
                                  : "Scores cannot be saved: cannot write to " +
                                        shownFolder(folders.save);

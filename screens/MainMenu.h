@@ -7,6 +7,7 @@
 
 class MissionMenu;
 class Records;
+class ScoreFile;
 struct GameFolders;
 
 // The title menu: the four rank groups with their group medals and locks,
@@ -16,8 +17,10 @@ struct GameFolders;
 class MainMenu : public ListMenu {
 public:
     // The rank groups are the pages of `missionMenu`; "Options" shows `optionsMenu`.
+    // A save that failed is said beneath the items, as `scores` last reported it.
     MainMenu(Ui& ui, const MissionRegistry& missions, const Records& records,
-             const GameFolders& folders, MissionMenu& missionMenu, Widget& optionsMenu);
+             const GameFolders& folders, const ScoreFile& scores, MissionMenu& missionMenu,
+             Widget& optionsMenu);
 
     // Highest item index of a rank group whose missions all have silver or
     // gold, as found by the last draw() (or assessGroups()); -1 for none.
@@ -41,6 +44,7 @@ private:
     const MissionRegistry& missions;
     const Records& records;
     const GameFolders& folders;
+    const ScoreFile& scores;
     MissionMenu& missionMenu;
     Widget& optionsMenu;
     std::vector<int> medals;  // per item, from assessGroups()

@@ -1,12 +1,9 @@
 #include "sim/ProgramText.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
-#include "core/Decimal.h"
-#include "core/TextSplit.h"
+#include "sim/ProgramEdits.h"
 
 std::string programText(const Program& program) {
     char item[32];
@@ -24,7 +21,8 @@ std::string programText(const Program& program) {
 
 namespace {
 
-std::vector<std::string> tokens(const std::string& text) {
+// Spaces, tabs and line ends all separate words, wherever a program is read.
+std::vector<std::string> words(const std::string& text) {
     std::vector<std::string> out;
     std::string current;
     for (char c : text) {
@@ -39,17 +37,15 @@ std::vector<std::string> tokens(const std::string& text) {
     return out;
 }
 
-bool isInteger(const std::string& token, bool allowSign) {
-    size_t start = (allowSign && token[0] == '-') ? 1 : 0;
-    if (start == token.size()) return false;
-    for (size_t i = start; i < token.size(); ++i)
-        if (token[i] < '0' || token[i] > '9') return false;
-    errno = 0;
-    long long value = std::strtoll(token.c_str(), nullptr, 10);
-    return errno == 0 && value >= -2147483648LL && value <= 2147483647LL;
-}
-int32_t decimal(const std::string& word) {
-    return parseDecimal(word.data(), word.data() + word.size());
+// A whole decimal number from 0 to `most`, without a sign.
+bool readNumber(const std::string& word, long most, long& value) {
+    if (word.empty() || word.size() > 9) return false;
+    value = 0;
+    for (char c : word) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    return value <= most;
 }
 
 bool opcodeOfLetter(const std::string& letter, uint8_t& opcode) {
@@ -66,50 +62,48 @@ bool opcodeOfLetter(const std::string& letter, uint8_t& opcode) {
 
 }  // namespace
 
-void parseProgramText(const std::string& text, Program& program) {
-    StringArray tokens = splitText(text, " \n");
-    if (tokens.count == 0) return;
-    // A damaged text may announce more instructions than it holds, or a
-    // negative number: read only the (letter, value) pairs really there.
-    int count = decimal(tokens[0]);
-    int present = (tokens.count - 1) / 2;
-    if (count < 0) count = 0;
-    if (count > present) count = present;
-    program.resize(size_t(count));
-    for (int i = 0; i < count; ++i) {
-        uint8_t opcode;
-        if (opcodeOfLetter(tokens[1 + 2 * i], opcode)) {
-            program[size_t(i)] = Instruction{opcode, decimal(tokens[2 + 2 * i])};
-        }
-    }
-}
-
-bool isProgramText(const std::string& text, std::string& why) {
-    const std::vector<std::string> t = tokens(text);
+bool readProgramText(const std::string& text, Program& program, std::string& why) {
+    const std::vector<std::string> t = words(text);
     if (t.empty()) {
         why = "empty program text";
         return false;
     }
-    if (!isInteger(t[0], false)) {
-        why = "instruction count '" + t[0] + "' is not a number";
+    long count = 0;
+    if (!readNumber(t[0], maxProgramSize, count)) {
+        why = "instruction count '" + t[0] + "' is not a number from 0 to " +
+              std::to_string(maxProgramSize);
         return false;
     }
-    const long long count = std::strtoll(t[0].c_str(), nullptr, 10);
-    if (count != (long long)(t.size() - 1) / 2 || (t.size() - 1) % 2 != 0) {
+    if (size_t(count) * 2 != t.size() - 1) {
         why = "count " + t[0] + " needs " + t[0] + " letter-value pairs, found " +
-              std::to_string(t.size() - 1) + " tokens";
+              std::to_string(t.size() - 1) + " words";
         return false;
     }
-    for (size_t i = 1; i < t.size(); i += 2) {
-        const std::string& letter = t[i];
-        if (letter != "T" && letter != "L" && letter != "R" && letter != "W" && letter != "S") {
+    Program read(static_cast<size_t>(count));
+    for (size_t i = 0; i < read.size(); ++i) {
+        const std::string& letter = t[1 + 2 * i];
+        const std::string& number = t[2 + 2 * i];
+        long value = 0;
+        if (!opcodeOfLetter(letter, read[i].opcode)) {
             why = "unknown command '" + letter + "'";
             return false;
         }
-        if (!isInteger(t[i + 1], true)) {
-            why = "value '" + t[i + 1] + "' is not a number";
+        if (!readNumber(number, maxValue, value)) {
+            why = "value '" + number + "' is not a number from 0 to " + std::to_string(maxValue);
             return false;
         }
+        read[i].value = int32_t(value);
     }
+    program = std::move(read);
     return true;
+}
+
+bool parseProgramText(const std::string& text, Program& program) {
+    std::string why;
+    return readProgramText(text, program, why);
+}
+
+bool isProgramText(const std::string& text, std::string& why) {
+    Program program;
+    return readProgramText(text, program, why);
 }

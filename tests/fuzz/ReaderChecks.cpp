@@ -14,8 +14,8 @@
 #include "missions/MissionFile.h"
 #include "missions/Missions.h"
 #include "render/Mesh.h"
-#include "core/TextSplit.h"
 #include "missions/ScoreFile.h"
+#include "sim/ProgramEdits.h"
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -41,15 +41,16 @@ std::string scratchFile(const char* name) {
 }
 
 std::string checkProgramText(const std::string& input) {
-    Program program;
-    parseProgramText(input, program);
-    int tokens = splitText(input, " \n").count;
-    if (tokens > 0 && program.size() > size_t(tokens - 1) / 2)
-        return "more instructions than the text holds";
-    if (tokens == 0 && !program.empty()) return "a text without words changed the program";
+    const Program before = {{Thrust, 7}};
+    Program program = before;
+    std::string why;
+    if (!readProgramText(input, program, why))
+        return programText(program) == programText(before) ? "" : "a refused text changed the program";
+    if (program.size() > size_t(maxProgramSize)) return "more instructions than the editor holds";
+    for (const Instruction& instruction : program)
+        if (instruction.value < 0 || instruction.value > maxValue) return "a value the editor cannot make";
     Program again;
-    parseProgramText(programText(program), again);
-    if (programText(program) != programText(again))
+    if (!readProgramText(programText(program), again, why) || programText(program) != programText(again))
         return "the program does not survive its own text form";
     return "";
 }
@@ -102,13 +103,7 @@ std::string checkObj(const std::string& input) {
 
 // Reads `bytes` as a score file into `records`; the reader's own report.
 std::string readScores(const std::string& bytes, Records& records) {
-    // fmemopen cannot open an empty buffer everywhere; an empty file can.
-    std::FILE* file = bytes.empty() ? std::fopen("/dev/null", "rb")
-                                    : fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
-    if (!file) return "cannot open";
-    std::string problem = readScoreRecords(file, records);
-    std::fclose(file);
-    return problem;
+    return readScoreRecords(bytes, records);
 }
 
 std::string checkScoreFile(const std::string& input) {

@@ -52,6 +52,12 @@ TEST(MissionFile, EachProblemIsOneErrorLineWithItsPlaceAndTheMissionIsRefused) {
         {replaced("[\"goal\"]", "[\"mars\"]"), "t.toml:19: objective[1] bodies: no body is named 'mars'"},
         {replaced("\"visit\"", "\"orbit\""), "t.toml:18: objective[1] kind: 'orbit' is none of"},
         {replaced("1 T 59", "1 T"), "t.toml:3: reference: not a program text"},
+        // Escapes make letters the file does not hold; one-line texts stay one line.
+        {replaced("text = \"Go.\"", "text = \"Caf\\u00e9\""),
+         "t.toml:5: briefing.text: a character that is not ASCII text"},
+        {replaced("title = \"Test\"", "title = \"Test\"\ngroup = \"Custom\\nMissions\""),
+         "t.toml:3: group: must be one line of text"},
+        {replaced("1 T 59", "1 T -59"), "t.toml:3: reference: not a program text: value '-59'"},
         {replaced("solid = false", "texture = \"../../etc/passwd\""),
          "t.toml:16: body[1] texture: '../../etc/passwd' must be a file under the data folder"},
         {replaced("kind = \"visit\"\nbodies = [\"goal\"]\nradius = 50", "kind = \"hold\"\nsteps = 5\npoint = [0, 0]"),

@@ -161,7 +161,7 @@ TEST_F(SaveFile, ABadRecordIsSkippedWhileTheFramingHoldsAndBrokenFramingStopsThe
 }
 
 TEST_F(SaveFile, ABestTheReaderWouldRefuseIsWrittenAsNoBest) {
-    Program longest(maxProgramSize, Instruction{Thrust, INT_MIN});
+    Program longest(maxProgramSize, Instruction{Thrust, 1000});
     int selected = maxProgramSize;
     insertInstruction(longest, selected, Left);  // refused: the editor's limit
     std::string longestText = programText(longest);
@@ -170,11 +170,13 @@ TEST_F(SaveFile, ABestTheReaderWouldRefuseIsWrittenAsNoBest) {
         float score;
         std::string program;
         bool kept;
-    } cases[] = {{-4.0f, "1 T -5\n", false},   {std::nanf(""), "1 T 5\n", false},
-                 {INFINITY, "1 T 5\n", false}, {7.0f, programText(longest), false},
-                 {7.0f, longestText, true},    {0.0f, "", true}};
+    } cases[] = {{-4.0f, "1 T 5\n", false},    {std::nanf(""), "1 T 5\n", false},
+                 {INFINITY, "1 T 5\n", false},  {7.0f, programText(longest), false},
+                 {7.0f, "1 T -5\n", false},     {7.0f, "1 T 1001\n", false},
+                 {7.0f, longestText, true},     {0.0f, "", true}};
     for (const Case& c : cases) {
         forgetRecords();
+        std::filesystem::remove("save.dat");  // whose best would be merged in
         records().put("Turn", Record{c.score, c.program});
         saveScores();
         EXPECT_EQ(loadBytes(readFile("save.dat")), "Loading game.\n") << c.score;
@@ -210,12 +212,17 @@ TEST_F(SaveFile, ASaveKeepsTheScoresItChangesAndNeverTheDamagedOnesAsTheBackup) 
 }
 
 TEST_F(SaveFile, ADamagedFileThatCannotBeCopiedAsideIsNotReplaced) {
-    std::filesystem::create_directory("save.dat.damaged");  // in the way of the copy
+    // Every name a copy could take is in the way.
+    std::filesystem::create_directory("save.dat.damaged");
+    for (int k = 2; k <= 99; ++k) std::filesystem::create_directory("save.dat.damaged." + std::to_string(k));
     const std::string damaged = int32(2) + record("Turn", -1.0f, "");
     writeFile("save.dat", damaged);
     std::string output = loadScores();
     output += saveScores();
-    EXPECT_EQ(errorLines(output), 3) << output;  // the damage, and no copy at load and at save
+    // The damage, no copy at load and at save, and the save that could not be.
+    EXPECT_EQ(errorLines(output), 4) << output;
+    EXPECT_NE(output.find("ERROR: Could not save: a copy of the damaged save.dat could not be kept\n"),
+              std::string::npos) << output;
     EXPECT_EQ(readFile("save.dat"), damaged);
 }
 

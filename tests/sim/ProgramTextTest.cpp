@@ -5,34 +5,44 @@
 
 #include "sim/ProgramText.h"
 
-// Read, then written back: the written form is checked here as well.
-TEST(ProgramText, ReadsWhatIsThereAndKeepsTheRestOfTheOldProgramOnlyWhereSaid) {
+// One reader for every program text: what it accepts flies as written, what
+// it refuses leaves the program as it was.
+TEST(ProgramText, AcceptsOnlyWhatTheEditorCanMakeAndSaysWhyNot) {
+    std::string thousand = "1000";
+    for (int i = 0; i < 1000; ++i) thousand += " W 1";
     struct Case {
-        const char* text;
-        Program before;
-        const char* after;  // the program read, written back
+        std::string text;
+        const char* read;  // written back, or "" when refused
     };
     const std::vector<Case> cases = {
-        {"5 R 1 L 2 W 3 S 4 T 5\n", {}, "5 R 1 L 2 W 3 S 4 T 5\n"},
-        {"\n  2  T\n\n100 R   30  \n", {}, "2 T 100 R 30\n"},
-        // No tokens: the program stays as it was.
-        {"\n \n", {{Thrust, 9}}, "1 T 9\n"},
-        // An unknown letter keeps the instruction there, or Thrust 0 on a new one.
-        {"3 T 1 X 2 L 3", {{Wait, 40}, {Wait, 50}}, "3 T 1 W 50 L 3\n"},
-        {"3 T 12abc L -4x W zz", {}, "3 T 12 L -4 W 0\n"},
-        {"1 T 5 L 6", {{Wait, 1}, {Wait, 2}, {Wait, 3}}, "1 T 5\n"},
-        // Damaged texts read only the instructions present.
-        {"5 T 1 L 2", {}, "2 T 1 L 2\n"},
-        {"3 T 1 L", {}, "1 T 1\n"},
-        {"2000000000 T 1", {}, "1 T 1\n"},
-        {"99999999999999999999999 W 3", {}, "1 W 3\n"},
-        {"garbage T 1", {}, "0\n"},
-        {"-3 T 1 T 2", {{Thrust, 1}}, "0\n"},
-        {"2 T 99999999999 L -99999999999", {}, "2 T 2147483647 L -2147483648\n"},
+        {"5 R 1 L 2 W 3 S 4 T 1000\n", "5 R 1 L 2 W 3 S 4 T 1000\n"},
+        {"\n  2  T\n\n100 R   30  \r\n", "2 T 100 R 30\n"},
+        {"2 W 100\tT 1000", "2 W 100 T 1000\n"},  // a tab separates like a space
+        {"0", "0\n"},
+        {thousand, nullptr},                        // checked by size below
+        {"1001" + thousand.substr(4) + " W 1", ""},  // more than the editor holds
+        {"1 T -1000", ""},
+        {"1 T 1001", ""},
+        {"1 L +5", ""},
+        {"1 W 99999999999999999999", ""},
+        {"3 T 1 X 2 L 3", ""},
+        {"3 T 12abc L 4 W 1", ""},
+        {"5 T 1 L 2", ""},
+        {"1 T 1 L", ""},
+        {"-1", ""},
+        {"\n \n", ""},
+        {"garbage T 1", ""},
     };
     for (const Case& c : cases) {
-        Program program = c.before;
-        parseProgramText(c.text, program);
-        EXPECT_EQ(programText(program), c.after) << '"' << c.text << '"';
+        Program program = {{Thrust, 9}};
+        std::string why;
+        const bool read = readProgramText(c.text, program, why);
+        if (!c.read) {
+            EXPECT_TRUE(read && program.size() == 1000) << c.text.substr(0, 20);
+            continue;
+        }
+        EXPECT_EQ(read, *c.read != '\0') << '"' << c.text << '"';
+        EXPECT_EQ(programText(program), read ? c.read : "1 T 9\n") << '"' << c.text << '"';
+        EXPECT_EQ(why.empty(), read) << '"' << c.text << '"';
     }
 }

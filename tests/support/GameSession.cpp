@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -99,6 +100,10 @@ GameSession::GameSession(const std::string& binary, const GameSetup& setup) {
     if (fs::exists("campaign"))
         fs::create_directory_symlink(fs::canonical("campaign"), fs::path(folder) / "campaign");
     for (const auto& [name, bytes] : setup.files) writeFile(folder + "/" + name, bytes);
+    if (setup.prepare) setup.prepare(folder);
+    std::vector<char*> argv = {const_cast<char*>(binary.c_str())};
+    for (const std::string& argument : setup.arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     pid = fork();
     if (pid == 0) {
         if (chdir(folder.c_str()) != 0) _exit(126);
@@ -114,7 +119,15 @@ GameSession::GameSession(const std::string& binary, const GameSetup& setup) {
         redirect(STDIN_FILENO, "/dev/null", O_RDONLY);
         redirect(STDOUT_FILENO, "stdout.log", O_WRONLY | O_CREAT | O_TRUNC);
         redirect(STDERR_FILENO, "stderr.log", O_WRONLY | O_CREAT | O_TRUNC);
-        execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+        if (setup.fileSizeLimit > 0) {
+            signal(SIGXFSZ, SIG_IGN);
+            // The hard limit stays, so that the test can lift the soft one later.
+            struct rlimit limit;
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = rlim_t(setup.fileSizeLimit);
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        execv(binary.c_str(), argv.data());
         _exit(127);
     }
 }

@@ -33,6 +33,13 @@ struct GameSetup {
     bool models = true;
     std::map<std::string, std::string> files;  // name -> bytes, written before the start
     std::vector<std::string> environment;      // extra "NAME=value" entries
+    std::vector<std::string> arguments;        // given to the game
+    // Called with the game's folder after the files are written: links,
+    // FIFOs and folders where files are expected.
+    std::function<void(const std::string& folder)> prepare;
+    // The largest file the game may write, in bytes (0: no limit), as on a
+    // full disk; a larger write fails instead of ending the game.
+    long fileSizeLimit = 0;
 };
 
 // One run of the game in its own working directory under the current one,

@@ -70,17 +70,17 @@ int optimizeCommand(RunContext& run, const RunArgs& given, std::ostream& out, st
     }
     std::string why;
     if (!isProgramText(args[0], why)) {
-        err << "unreadable program: " << why << "\n";
+        err << "ERROR: unreadable program: " << why << "\n";
         return badInput;
     }
     uint32_t seed = 0;
     if (!parseSeed(args[1], seed)) {
-        err << "not a seed from 0 to 4294967295: " << args[1] << "\n";
+        err << "ERROR: not a seed from 0 to 4294967295: " << args[1] << "\n";
         return badInput;
     }
     float best = 0.0f;
     if (args.size() == 3 && !parseBest(args[2], best)) {
-        err << "not a best score of 0 or more: " << args[2] << "\n";
+        err << "ERROR: not a best score of 0 or more: " << args[2] << "\n";
         return badInput;
     }
 

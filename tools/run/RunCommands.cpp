@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <cstdint>
 #include <iostream>
 #include <ostream>
 #include <sstream>
 
+#include "core/FileAccess.h"
 #include "missions/DataMission.h"
 #include "missions/Flight.h"
 #include "missions/Mission.h"
@@ -29,7 +30,7 @@ const int badInput = 2;
 Mission* findMission(const MissionRegistry& missions, const std::string& name, std::ostream& err) {
     auto found = missions.find(name);
     if (found == missions.end()) {
-        err << "unknown mission: " << name << "\n";
+        err << "ERROR: unknown mission: " << name << "\n";
         return nullptr;
     }
     return found->second;
@@ -38,16 +39,22 @@ Mission* findMission(const MissionRegistry& missions, const std::string& name, s
 bool readProgram(const std::string& text, std::ostream& err) {
     std::string why;
     if (isProgramText(text, why)) return true;
-    err << "unreadable program: " << why << "\n";
+    err << "ERROR: unreadable program: " << why << "\n";
     return false;
 }
 
-// A non-negative step count, or false with an error.
+// A step count the runner can fly, or false with an error: a flight's time
+// is a 32-bit count of steps, so no more than that, and never clamped.
 bool readCount(const std::string& text, long& count, std::ostream& err) {
-    char* end = nullptr;
-    long value = text.empty() ? -1 : std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || value < 0) {
-        err << "not a step count: " << text << "\n";
+    const long most = INT32_MAX;
+    bool digits = !text.empty() && text.size() <= 10;
+    long value = 0;
+    for (size_t i = 0; digits && i < text.size(); ++i) {
+        digits = text[i] >= '0' && text[i] <= '9';
+        value = value * 10 + (text[i] - '0');
+    }
+    if (!digits || value > most) {
+        err << "ERROR: not a step count from 0 to " << most << ": " << text << "\n";
         return false;
     }
     count = value;
@@ -135,15 +142,17 @@ int listCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::os
 
 int checkCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) return usage("check FILE", err);
-    std::ifstream file(args[0]);
-    if (!file) {
-        err << "cannot open " << args[0] << "\n";
+    std::string text, why;
+    if (readRegularFile(args[0], maxListSize, text, why) != ReadStatus::ok) {
+        err << "ERROR: " << args[0] << " cannot be read: " << why << "\n";
         return badInput;
     }
-    int status = 0;
+    int status = 0, checked = 0;
+    std::istringstream file(text);
     std::string line;
     for (int number = 1; std::getline(file, line); ++number) {
         if (line.empty() || line[0] == '#') continue;  // blank lines and comments
+        ++checked;
         std::ostringstream problem;
         const size_t tab = line.find('\t');
         Mission* mission = nullptr;
@@ -158,8 +167,14 @@ int checkCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::o
             if (status == 0 && std::string(result.result) != "won") status = 1;
             continue;
         }
-        err << args[0] << ":" << number << ": " << problem.str();
+        std::string said = problem.str();
+        if (said.rfind("ERROR: ", 0) == 0) said.erase(0, 7);
+        err << "ERROR: " << args[0] << ":" << number << ": " << said;
         status = badInput;
+    }
+    if (checked == 0) {
+        err << "ERROR: " << args[0] << ": no programs to check\n";
+        return badInput;
     }
     return status;
 }

@@ -42,5 +42,7 @@ int listCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::os
 // check FILE: a result line for each "MISSION NAME<TAB>PROGRAM TEXT" line;
 // a name ending in ".toml" is a mission file, found from FILE's folder.
 int checkCommand(RunContext& run, const RunArgs& args, std::ostream& out, std::ostream& err);
+// The longest list `check` reads.
+constexpr size_t maxListSize = size_t(64) << 20;  // bytes
 // Steps a run may take unless told otherwise: as many as the game allows.
 constexpr long defaultMaxSteps = flightHorizon;

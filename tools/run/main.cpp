@@ -47,6 +47,11 @@ int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "--data-dir") == 0) {
         campaign = (fs::path(argv[2]) / "campaign").string();
         first = 3;
+        std::error_code error;
+        if (!fs::is_directory(campaign, error)) {
+            std::cerr << "ERROR: no campaign folder in " << argv[2] << "\n";
+            return 2;
+        }
     }
     setCampaignFolder(campaign.empty() ? findCampaign() : campaign);
     if (argc > first) {
