@@ -87,23 +87,20 @@ void Application::run() {
     ui.stepCount = 0;
     if (quitSignalled()) ui.running = false;
     if (!ui.running) return;
-    RedrawGate gate(redrawAlways());
 #ifdef __EMSCRIPTEN__
     // The browser asks for each frame when it can show one: the page never
-    // blocks. This call does not return, and the frames of main() and of this
-    // call, which hold the game and the gate, stay as they are.
-    struct Loop {
-        Application* game;
-        RedrawGate* gate;
-    } loop{this, &gate};
+    // blocks. This call does not return; main()'s frame, which holds the game,
+    // stays, but not this one's, so the gate is kept aside.
+    static RedrawGate gate(redrawAlways());
     emscripten_set_main_loop_arg(
-        [](void* arg) {
-            Loop& loop = *static_cast<Loop*>(arg);
-            loop.game->runFrame(*loop.gate);
-            if (!loop.game->ui.running) emscripten_cancel_main_loop();
+        [](void* game) {
+            Application& self = *static_cast<Application*>(game);
+            self.runFrame(gate);
+            if (!self.ui.running) emscripten_cancel_main_loop();
         },
-        &loop, 0, true);
+        this, 0, true);
 #else
+    RedrawGate gate(redrawAlways());
     FramePacer pacer(gameFrameRate());
     while (ui.running) {
         runFrame(gate);
