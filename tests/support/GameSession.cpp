@@ -179,10 +179,9 @@ Screenshot GameSession::screenshot() const {
     const size_t start = size_t(in.tellg()) + 1, count = size_t(shot.width) * size_t(shot.height);
     if (magic != "P6" || maxval != 255 || shot.width <= 0 || bytes.size() < start + count * 3)
         return Screenshot{};
-    for (size_t i = 0; i < count; ++i) {
-        const char* p = bytes.data() + start + i * 3;
-        shot.pixels.push_back({uint8_t(p[0]), uint8_t(p[1]), uint8_t(p[2])});
-    }
+    static_assert(sizeof(Screenshot::Rgb) == 3, "pixels are copied as the file's bytes");
+    shot.pixels.resize(count);
+    std::memcpy(shot.pixels.data(), bytes.data() + start, count * 3);
     return shot;
 }
 
