@@ -38,7 +38,7 @@ IntroScreen::IntroScreen(Ui& ui, std::mt19937& random, Widget& mainMenu)
     drift.init(ui.window());
     exhaust.init();
     entered = true;
-    shipMesh.load("models/ship_test.obj");
+    shipMesh.load(textureCache().path("models/ship_test.obj"));
     shipTexture = getTexture("models/test_tex.png");
 }
 

@@ -48,7 +48,7 @@ MainMenu::MainMenu(Ui& ui, const MissionRegistry& missions, const Records& recor
       optionsMenu(optionsMenu) {
     title = "Quorrin : Astrello";
     // The four rank groups, then "Custom Missions" when the player has any.
-    for (const RankGroup& group : rankGroups()) items.push_back(group.title);
+    items = missionMenu.pageOrder;
     items.insert(items.end(), {"Options", "Intro", "Quit"});
     entered = true;
 }

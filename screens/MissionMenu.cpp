@@ -50,19 +50,32 @@ void drawRefused(const Ui& ui, const std::string& name, const std::string& probl
 
 }  // namespace
 
-MissionMenu::MissionMenu(Ui& ui, const MissionRegistry& missions, const Records& records,
-                         World& world, Widget& briefing)
+const char* const rankGroupTitles[MissionGroups::rankCount] = {
+    "Cadet Missions", "Ensign Missions", "Lieutenant Missions", "Commander Missions"};
+const char* const customGroupTitle = "Custom Missions";
+
+MissionMenu::MissionMenu(Ui& ui, const MissionRegistry& missions, const MissionGroups& groups,
+                         const Records& records, World& world, Widget& briefing)
     : Widget(ui), missions(missions), records(records), world(world), briefing(briefing) {
     entered = true;
-    for (const RankGroup& group : rankGroups()) {
-        std::vector<std::string>& entries = pages[group.title];
-        entries.push_back(backEntry);
-        entries.insert(entries.end(), group.missions.begin(), group.missions.end());
-        for (const RefusedMission& file : group.refused) {
+    for (int rank = 0; rank < MissionGroups::rankCount; ++rank)
+        addPage(rankGroupTitles[rank], groups.ranks[rank]);
+    if (!groups.custom.empty() || !groups.refused.empty()) {
+        std::vector<std::string>& entries = addPage(customGroupTitle, groups.custom);
+        for (const RefusedMission& file : groups.refused) {
             entries.push_back(file.file);
             refused[file.file] = file.problem;
         }
     }
+}
+
+std::vector<std::string>& MissionMenu::addPage(const std::string& title,
+                                                const std::vector<std::string>& titles) {
+    pageOrder.push_back(title);
+    std::vector<std::string>& entries = pages[title];
+    entries.push_back(backEntry);
+    entries.insert(entries.end(), titles.begin(), titles.end());
+    return entries;
 }
 
 int MissionMenu::entryCount() const {
