@@ -1,10 +1,10 @@
 #include "screens/MissionMenu.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 
 #include "app/ListMenu.h"
+#include "render/FlatShapes.h"
+#include "render/MenuFrame.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "missions/Records.h"
@@ -19,7 +19,7 @@ const char* const backEntry = "<- Back -<<";
 constexpr int rowHeight = 16;  // pixels of a row that the pointer selects
 
 void drawMedalIcons(int medal, Vec2f at) {
-    glColor3f(1, 1, 1);
+    setColour(1, 1, 1);
     if (medal >= 3) drawImage(*getTexture("images/little_gold.png"), Vec2f(at.x - 90, at.y - 4));
     if (medal >= 2) {
         drawImage(*getTexture("images/little_silver.png"), Vec2f(at.x - 61, at.y - 4));
@@ -33,7 +33,7 @@ void drawMedalIcons(int medal, Vec2f at) {
 // moved left as far as a long message needs to stay in the window, and cut
 // short if even that is not enough (standard output has it whole).
 void drawRefused(const Ui& ui, const std::string& name, const std::string& problem, Vec2f at) {
-    glColor3f(0.4f, 0.4f, 0.4f);
+    setColour(0.4f, 0.4f, 0.4f);
     drawText(*ui.font, name, at);
     const float room = float(ui.width) - 16.0f;
     std::string shown = problem;
@@ -44,7 +44,7 @@ void drawRefused(const Ui& ui, const std::string& name, const std::string& probl
         width = textSize(*ui.smallFont, shown).x;
     }
     const float x = std::max(8.0f, std::min(at.x, float(ui.width) - 8.0f - width));
-    glColor3f(0.8f, 0.45f, 0.45f);
+    setColour(0.8f, 0.45f, 0.45f);
     drawText(*ui.smallFont, shown, Vec2f(x, at.y - 13.0f));
 }
 
@@ -91,13 +91,13 @@ Vec2f MissionMenu::rowPosition(int i) const {
 void MissionMenu::update() { menuUpdate(*this); }
 
 void MissionMenu::draw() {
-    beginMenuFrame(ui);
+    beginMenuFrame(ui.window());
     int top = 16 * entryCount() - 40;
-    glColor3f(1, 1, 1);
+    setColour(1, 1, 1);
     float titleWidth = textSize(*ui.font, currentPage).x;
     drawText(*ui.font, currentPage,
              Vec2f(float(ui.width / 2) - titleWidth * 0.5f, float(ui.height / 2 + top + 40)));
-    glColor3f(0.3f, 0.3f, 0.5f);
+    setColour(0.3f, 0.3f, 0.5f);
     drawText(*ui.font, "------------------------------*", rowPosition(selected));
     auto page = pages.find(currentPage);
     for (int i = 0; page != pages.end() && i < int(page->second.size()); ++i) {
@@ -108,14 +108,14 @@ void MissionMenu::draw() {
             drawRefused(ui, entry, problem->second, at);
             continue;
         }
-        glColor3f(0.7f, 0.7f, 0.7f);
+        setColour(0.7f, 0.7f, 0.7f);
         drawText(*ui.font, entry, at);
         auto mission = missions.find(entry);
         if (mission != missions.end()) {
             drawMedalIcons(medalFor(records.best(mission->first), *mission->second), at);
         }
     }
-    endMenuFrame(ui);
+    endMenuFrame(*ui.stars, ui.window());
 }
 
 bool MissionMenu::handleEvent(const InputEvent& event) {
