@@ -55,6 +55,7 @@ public:
     StarField stars;  // draws from `random`
     std::unique_ptr<Font> font, smallFont;
     MissionRegistry missions;  // missions by name, owned
+    MissionGroups missionGroups;  // which are the campaign's, by rank, and which the player's
     ScoreFile scores;          // "save.dat" of the missions
     Records records;           // the player's best scores and programs, as "save.dat" keeps them
     World world;

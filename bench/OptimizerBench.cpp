@@ -25,8 +25,8 @@ namespace {
 const uint32_t seed = 20240601;
 const int resetsPerRun = 102;  // 101 evaluations and the final reset
 
-double timeOptimizer(World& world, const Solution& solution) {
-    loadMission(world, solution);
+double timeOptimizer(const MissionRegistry& missions, World& world, const Solution& solution) {
+    loadMission(missions, world, solution);
     std::mt19937 random(seed);
     double start = threadSeconds();
     optimizeProgram(world, world.mission->goldLimit, random, [](const std::string& text) { fputs(text.c_str(), stdout); });
@@ -43,8 +43,8 @@ double timeResets(World& world) {
 // The steps one run takes, counted by repeating its search with the same
 // draws: every evaluation ends after the step that won, failed or passed
 // the cut-off, and `time` has counted all the steps before that one.
-long stepsOfRun(World& world, const Solution& solution) {
-    loadMission(world, solution);
+long stepsOfRun(const MissionRegistry& missions, World& world, const Solution& solution) {
+    loadMission(missions, world, solution);
     const float limit = Optimizer::cutOff(world.mission->goldLimit);
     std::mt19937 random(seed);
     Program accepted = canonicalize(world.rocket->program);
@@ -65,8 +65,9 @@ long stepsOfRun(World& world, const Solution& solution) {
     return steps;
 }
 
-double timeGravity(World& world, const Solution& solution, long steps) {
-    loadMission(world, solution);
+double timeGravity(const MissionRegistry& missions, World& world, const Solution& solution,
+                   long steps) {
+    loadMission(missions, world, solution);
     BareGravity gravity(world);
     double start = threadSeconds();
     for (long i = 0; i < steps; ++i) gravity.step();
@@ -77,18 +78,19 @@ double timeGravity(World& world, const Solution& solution, long steps) {
 
 }  // namespace
 
-void benchOptimizer(World& world, const std::vector<Solution>& solutions, int rounds) {
+void benchOptimizer(const MissionRegistry& missions, World& world,
+                    const std::vector<Solution>& solutions, int rounds) {
     for (const Solution& solution : solutions) {
-        if (!loadMission(world, solution)) continue;
+        if (!loadMission(missions, world, solution)) continue;
         std::vector<double> total, resets;
         for (int r = 0; r < rounds; ++r) {
-            total.push_back(timeOptimizer(world, solution) * 1e3);
+            total.push_back(timeOptimizer(missions, world, solution) * 1e3);
             resets.push_back(timeResets(world) * 1e3);
         }
-        long steps = stepsOfRun(world, solution);
+        long steps = stepsOfRun(missions, world, solution);
         std::vector<double> gravity;
         for (int r = 0; r < rounds; ++r)
-            gravity.push_back(timeGravity(world, solution, steps) * 1e3);
+            gravity.push_back(timeGravity(missions, world, solution, steps) * 1e3);
         double totalMs = median(total), resetMs = median(resets), gravityMs = median(gravity);
         double steppingMs = totalMs > resetMs ? totalMs - resetMs : 0.0;
         const std::string& name = solution.mission;
@@ -133,10 +135,8 @@ double timeOptimizeProcess(const std::string& runner, const Solution& solution, 
 
 }  // namespace
 
-void benchOptimizerProcess(const std::string& runner, const std::vector<Solution>& solutions,
-                           int rounds) {
-    MissionRegistry missions;
-    registerMissions(missions);
+void benchOptimizerProcess(const std::string& runner, const MissionRegistry& missions,
+                           const std::vector<Solution>& solutions, int rounds) {
     for (const Solution& solution : solutions) {
         const auto found = missions.find(solution.mission);
         const float gold = found != missions.end() ? found->second->goldLimit : 155.0f;

@@ -102,3 +102,22 @@ void drawImageRegion(const Texture& texture, Vec2f src, Vec2f size, Vec2f pos) {
     float wa = float(texture.texWidth), ha = float(texture.texHeight);
     drawQuad(texture, rx / wa, ry / ha, (rx + rw) / wa, (ry + rh) / ha, pos, Vec2f(rw, rh));
 }
+
+void drawImageTiled(const Texture& texture, float w, float h) {
+    if (texture.width == 0 || texture.height == 0) return;
+    float s = w / float(texture.width);
+    float t = h / float(texture.height);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture.glName);
+    glColor3f(1, 1, 1);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2f(0, 0);
+    glTexCoord2f(s, 0);
+    glVertex2f(w, 0);
+    glTexCoord2f(s, t);
+    glVertex2f(w, h);
+    glTexCoord2f(0, t);
+    glVertex2f(0, h);
+    glEnd();
+}

@@ -31,3 +31,6 @@ void drawImage(const Texture& texture, Vec2f pos);
 // The part of the image at `src` (pixels from its bottom-left) of `size`,
 // cut to the image, drawn at `pos` at its pixel size.
 void drawImageRegion(const Texture& texture, Vec2f src, Vec2f size, Vec2f pos);
+// The image repeated from (0, 0) over `width` x `height` pixels, one texel
+// per pixel, in white; nothing for an image that failed to load.
+void drawImageTiled(const Texture& texture, float width, float height);

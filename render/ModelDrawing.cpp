@@ -19,7 +19,7 @@ const Mesh& meshFor(const std::string& fileName) {
     auto found = meshes.find(fileName);
     if (found != meshes.end()) return found->second;
     Mesh& mesh = meshes[fileName];
-    mesh.load(fileName);
+    mesh.load(textureCache().path(fileName));
     return mesh;
 }
 

@@ -8,8 +8,9 @@ class Mesh;
 struct Body;
 class Rocket;
 
-// The mesh read from `fileName`, read on first use and kept until the
-// process ends (a file that cannot be read gives an empty mesh).
+// The mesh of the data file `fileName`, found where the texture cache finds
+// images, read on first use and kept until the process ends (a file that
+// cannot be read gives an empty mesh).
 const Mesh& meshFor(const std::string& fileName);
 
 // With the transformation saved: `model` textured with `texture` (either may

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "render/DataFile.h"
+#include "core/GameFolders.h"
 #include "render/ImageFile.h"
 
 namespace {
@@ -38,9 +38,8 @@ std::vector<uint8_t> paddedTexels(const ImageFile& image, uint32_t texWidth, uin
 
 }  // namespace
 
-Texture::Texture(const std::string& name, bool upload) : fileName(name) {
+Texture::Texture(const std::string& name, const std::string& path, bool upload) : fileName(name) {
     if (!upload) return;
-    std::string path = dataFile(fileName);
     const ImageFile image(path);
     if (!image.ok()) {
         std::printf("failed to load texture: %s\n", path.c_str());
@@ -68,7 +67,7 @@ Texture* TextureCache::get(const std::string& fileName) {
     auto found = entries.find(fileName);
     if (found == entries.end()) {
         Entry entry;
-        entry.texture = new Texture(fileName, !headless);
+        entry.texture = new Texture(fileName, path(fileName), !headless);
         entry.useCount = 1;
         entries.emplace(fileName, entry);
         return entry.texture;
@@ -77,6 +76,8 @@ Texture* TextureCache::get(const std::string& fileName) {
     if (entry.useCount < maxUseCount) entry.useCount += 1;
     return entry.texture;
 }
+
+std::string TextureCache::path(const std::string& name) const { return fileIn(dataFolder, name); }
 
 TextureCache& textureCache() {
     static TextureCache cache;

@@ -6,7 +6,8 @@
 
 // One image loaded into an OpenGL texture. Only the cache creates textures.
 struct Texture {
-    explicit Texture(const std::string& fileName, bool upload = true);
+    // `fileName` as the game names it, read from `path`.
+    Texture(const std::string& fileName, const std::string& path, bool upload = true);
 
     uint32_t width = 0;  // image pixels (0 if loading failed)
     uint32_t height = 0;
@@ -31,8 +32,13 @@ struct TextureCache {
     // Without a GL context (tests of layout without a window) textures are
     // recorded without reading or uploading anything.
     bool headless = false;
+    // Where names are found ("" is the working directory): the game's data
+    // folder, given once before anything is drawn.
+    std::string dataFolder;
 
     Texture* get(const std::string& fileName);
+    // The path of the data file `name`; an absolute name stays as it is.
+    std::string path(const std::string& name) const;
 };
 
 // The process's one cache.

@@ -29,9 +29,9 @@ public:
 
 private:
     void drawStillPart(const Texture& backdrop, float w, float h);
-    void drawBackdrop(const Texture& backdrop, float w, float h) const;
     void drawScene(float w, float h);
-    bool applyCamera(float w, float h) const;
+    // What lives in world units; false when the camera frames nothing yet.
+    bool drawWorld(float w, float h);
     ViewLayerKey stillPartKey(const Texture& backdrop, float w, float h) const;
 
     World& world;

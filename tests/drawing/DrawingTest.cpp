@@ -18,6 +18,7 @@
 #include "app/Ui.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
+#include "tests/support/SimSupport.h"
 #include "render/Font.h"
 #include "platform/Window.h"
 #include "render/DrawingSetup.h"
@@ -137,7 +138,7 @@ protected:
     }
     // The game screen of a mission as the player sees it while editing.
     GameScreen& play(const std::string& name) {
-        if (missions.empty()) registerMissions(missions);
+        if (missions.empty()) loadTestCampaign(missions);
         if (!game) game = std::make_unique<GameScreen>(ui, world, records, random, options, completion);
         ui.screens.clear();
         world.running = false;

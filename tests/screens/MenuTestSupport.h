@@ -25,7 +25,7 @@ struct ScreenTestBed {
         ui.font = &large;
         ui.smallFont = &small;
         ui.stars = &stars;
-        registerMissions(missions);
+        loadCampaign(std::string(ASTRELLO_SOURCE_DIR) + "/campaign", missions, groups, std::cout);
     }
     Mission& mission(const std::string& name) { return *missions.at(name); }
 
@@ -36,6 +36,7 @@ struct ScreenTestBed {
     StarField stars{0, random};
     Ui ui;
     MissionRegistry missions;
+    MissionGroups groups;
     Records records;
     World world;
     StoredOptions options{"options.dat", Settings()};

@@ -20,7 +20,7 @@ std::string optimize(const std::string& program, const std::string& seed,
     mission(name);
     std::ostringstream out, err;
     testing::internal::CaptureStdout();
-    RunContext run;
+    RunContext run(ASTRELLO_SOURCE_DIR);
     RunArgs args = {name, program, seed};
     if (!best.empty()) args.push_back(best);
     if (!threads.empty()) args.insert(args.end(), {"--threads", threads});
