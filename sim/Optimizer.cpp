@@ -187,17 +187,16 @@ float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* st
         steps = point->steps;
         if (world.bodyTrack) world.bodyTrack->seek(size_t(steps));
     }
-    int lastPc = world.rocket->pc, lastCounter = world.rocket->waitCounter;
+    long keepAt = keep ? Waypoints::nextKeep(world, steps) : -1;
     float score;
     for (;;) {
         world.step();
         score = programCost + float(world.time) * rules.timeRate;
         if (score > limit || run.won || run.failed || ++steps >= maxSteps) break;
         if (stop && (steps & 1023) == 0 && stop->load(std::memory_order_relaxed)) break;
-        if (keep && Waypoints::worthKeeping(world, lastPc, lastCounter)) {
+        if (steps == keepAt) {
             keep->add(world, steps);
-            lastPc = world.rocket->pc;
-            lastCounter = world.rocket->waitCounter;
+            keepAt = Waypoints::nextKeep(world, steps);
         }
     }
     world.computeScore();  // the run's score fields as after the last step

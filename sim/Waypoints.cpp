@@ -26,6 +26,19 @@ Waypoints Waypoints::sharedWith(const Program& other, long steps) const {
     return shared;
 }
 
+long Waypoints::nextKeep(const World& world, long steps) {
+    // A wait is kept at its end, and a few steps before, so that a variant
+    // waiting up to that much less (one draw moves a value by at most 4)
+    // still finds a point in it; the farther one serves a Wait shortened
+    // again and again.
+    const Rocket& ship = *world.rocket;
+    const long left = ship.waitCounter;
+    if (left > 40) return steps + left - 40;
+    if (left > 4) return steps + left - 4;
+    if (left > 0) return steps + left;
+    return size_t(std::max(0, ship.pc)) < ship.program.size() ? steps + 1 : -1;
+}
+
 void Waypoints::add(const World& world, long steps) {
     Point point;
     point.world = std::make_shared<const World>(world);
@@ -51,5 +64,6 @@ void Waypoints::resume(World& world, const Point& point) const {
     world.bodyTrack = track;
     Rocket& ship = *world.rocket;
     ship.program = std::move(program);
-    if (point.waited >= 0) ship.waitCounter = ship.program[size_t(ship.pc - 1)].value - point.waited;
+    if (point.waited >= 0)
+        ship.waitCounter = ship.program[size_t(ship.pc - 1)].value - point.waited;
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "sim/Instruction.h"
-#include "sim/Rocket.h"
 #include "sim/World.h"
 
 // Points along one program's run from which a variant of it can fly on
@@ -38,14 +37,10 @@ public:
     // The points `other` passes through up to `steps` steps, as the first
     // points of its own run.
     Waypoints sharedWith(const Program& other, long steps) const;
-    // Whether a run should keep the state it is in, its last kept with the
-    // ship's program counter at `lastPc` and wait counter at `lastCounter`:
-    // after the step that begins a command, and at counters kept() in a
-    // wait. Asked every step, so inline.
-    static bool worthKeeping(const World& world, int lastPc, int lastCounter) {
-        const Rocket& ship = *world.rocket;
-        return ship.pc != lastPc || (ship.waitCounter != lastCounter && kept(ship.waitCounter));
-    }
+    // The step after which a run in `world`'s state after `steps` steps
+    // should next keep its state: the step that begins a command, and the
+    // steps at which a wait has kept() steps left. -1 when no command is left.
+    static long nextKeep(const World& world, long steps);
     // Keeps `world` (flying this program) as it is after `steps` steps.
     void add(const World& world, long steps);
     // Sets `world` to `point` of this run, flying on with the program it
@@ -54,12 +49,6 @@ public:
     void resume(World& world, const Point& point) const;
 
 private:
-    // Counters at which a wait is kept: its end, and a few steps before, so
-    // that a variant waiting up to that much less (one draw moves a value by
-    // at most 4) still finds a point in it; the farther one serves a Wait
-    // shortened again and again.
-    static bool kept(int counter) { return counter == 0 || counter == 4 || counter == 40; }
-
     Program program_;
     std::vector<Point> points_;  // in step order
 };

@@ -44,12 +44,17 @@ void landIfTouching(Rocket& ship, Body& body) {
 }
 
 void moveBodies(std::vector<Body>& bodies) {
-    // Only solid bodies pull: markers alone just drift, without the pairs to walk.
-    const bool pulled = std::any_of(bodies.begin(), bodies.end(), [](const Body& b) { return b.solid; });
-    for (size_t i = 0; i < bodies.size(); ++i) {
-        Body& body = bodies[i];
-        for (size_t j = 0; pulled && j < bodies.size(); ++j) {
-            const Body& other = bodies[j];
+    // The count and the first solid body (pairs are walked from there, so
+    // markers with nothing to pull them just drift) are read once: the
+    // writes below could alias them as far as the compiler knows.
+    Body* const all = bodies.data();
+    const size_t count = bodies.size();
+    size_t firstSolid = 0;
+    while (firstSolid < count && !all[firstSolid].solid) ++firstSolid;
+    for (size_t i = 0; i < count; ++i) {
+        Body& body = all[i];
+        for (size_t j = firstSolid; j < count; ++j) {
+            const Body& other = all[j];
             if (j == i || !other.solid) continue;
             pull(body.velocity, other.mass, other.position - body.position);
         }
@@ -87,7 +92,8 @@ bool flyUntouched(Rocket& ship, const std::vector<Body>& bodies) {
 
 }  // namespace
 
-World::HeadingTrig::HeadingTrig() : angle(std::nan("")), cos(0), sin(0), cosQuarter(0), sinQuarter(0) {}
+World::HeadingTrig::HeadingTrig()
+    : angle(std::nan("")), cos(0), sin(0), cosQuarter(0), sinQuarter(0) {}
 
 const World::HeadingTrig& World::HeadingTrig::of(double a) {
     if (std::memcmp(&a, &angle, sizeof a) != 0) {
@@ -117,7 +123,8 @@ World::World(const World& other)
       judge(other.judge ? other.judge->clone() : nullptr),
       headingTrig(other.headingTrig) {
     // The ship rests on this world's copy of its body.
-    if (rocket && rocket->landedOn) rocket->landedOn = &bodies[size_t(other.rocket->landedOn - other.bodies.data())];
+    if (rocket && rocket->landedOn)
+        rocket->landedOn = &bodies[size_t(other.rocket->landedOn - other.bodies.data())];
 }
 
 World& World::operator=(const World& other) {

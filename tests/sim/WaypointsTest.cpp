@@ -85,7 +85,8 @@ TEST(Waypoints, AVariantGoingOnFromWhereItPartedFliesAsFromTheStart) {
             const std::string expected = flight(world, variant, c.limit, nullptr, fromStart);
             EXPECT_EQ(flight(world, variant, c.limit, points.get(), *goingOn), expected)
                 << c.mission << " " << programText(variant);
-            wentOn += !goingOn->points().empty() && goingOn->points()[0].world == points->points()[0].world;
+            wentOn += !goingOn->points().empty() &&
+                      goingOn->points()[0].world == points->points()[0].world;
             points = std::move(goingOn);
         }
         EXPECT_GT(wentOn, 0) << c.mission;
