@@ -55,8 +55,8 @@ public:
     Optimizer& operator=(const Optimizer&) = delete;
 
     // Flies runs until the search is over or `more` (asked before each batch
-    // of runs and about every millisecond while one is flown) says stop.
-    // True once the search is over.
+    // of runs and about every millisecond while one is flown) says stop;
+    // without `more`, until the search is over. True once the search is over.
     bool advance(const std::function<bool()>& more);
     bool finished() const { return iteration == iterations; }
     // The best program found, in the form the player wrote it.

@@ -41,8 +41,8 @@ public:
     // each for at most `maxSteps` steps.
     void start(std::vector<Job> jobs, float limit, long maxSteps);
     bool busy() const { return pending; }
-    // Waits for the batch, asking `more` about every millisecond whether to
-    // go on waiting. True once every run of the batch has ended.
+    // Waits for the batch, asking `more` (if any) about every millisecond
+    // whether to go on waiting. True once every run of the batch has ended.
     bool wait(const std::function<bool()>& more);
     // The batch's outcomes, in the order of its programs.
     const std::vector<Outcome>& outcomes() const { return results; }
