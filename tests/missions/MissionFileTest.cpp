@@ -3,6 +3,7 @@
 // the campaign without taking its titles; the objectives no built-in mission
 // uses keep their rules. The built-in ones are proved by the solutions replay.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -190,7 +191,9 @@ TEST(MissionFile, PlayersMissionsLoadBesideTheCampaignButNeverTakeItsTitles) {
     std::ostringstream log;
     EXPECT_EQ(loadCampaign(std::string(ASTRELLO_SOURCE_DIR) + "/campaign", registry, groups, log), 0);
     EXPECT_EQ(registry.size(), 21u);
-    const auto folder = std::filesystem::temp_directory_path() / "astrello-custom-test";
+    // Of this process alone: other test runs may share the machine.
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("astrello-custom-" + std::to_string(getpid()));
     const auto missions = folder / "custom-missions";
     std::filesystem::create_directories(missions);
     std::ofstream(missions / "a_good.toml") << base;
