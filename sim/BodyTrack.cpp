@@ -99,3 +99,8 @@ void BodyTrack::rewind() {
     cursor = 0;
     following = true;
 }
+
+void BodyTrack::seek(size_t frame) {
+    cursor = frame;
+    following = true;
+}

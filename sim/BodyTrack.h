@@ -27,6 +27,8 @@ public:
     void record(const std::vector<Body>& bodies);
     // A new run starts: follow the recording from its first state again.
     void rewind();
+    // A run goes on from the state it had after `frame` steps.
+    void seek(size_t frame);
 
     size_t frameCount() const { return recorded; }
     size_t replayed = 0;  // steps served from the recording, for the benchmarks

@@ -10,6 +10,7 @@
 #include "sim/BodyTrack.h"
 #include "sim/FlightHorizon.h"
 #include "sim/Rocket.h"
+#include "sim/Waypoints.h"
 
 namespace {
 
@@ -144,8 +145,28 @@ float Optimizer::cutOff(float best) {
     return std::isfinite(limit) ? limit : cutOffMargin;
 }
 
-float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* stop,
-                          long cap) {
+namespace {
+
+// The latest of `from`'s points that the run of `world`'s program passes
+// through and would not have ended before: its score only grows with time,
+// so a score within the limit at the point was within it at every step before.
+const Waypoints::Point* startingPoint(const World& world, const Waypoints& from, float programCost,
+                                      float limit, long maxSteps) {
+    const Rules& rules = *world.mission;
+    if (!(rules.timeRate >= 0.0f)) return nullptr;
+    const std::vector<Waypoints::Point>& points = from.points();
+    for (auto point = points.rbegin(); point != points.rend(); ++point) {
+        if (point->steps >= maxSteps) continue;
+        if (programCost + float(point->world->time) * rules.timeRate > limit) continue;
+        if (from.leadsTo(*point, world.rocket->program)) return &*point;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* stop, long cap,
+                          const Waypoints* from, Waypoints* keep) {
     world.reset();
     if (world.bodyTrack) world.bodyTrack->rewind();
     const Rules& rules = *world.mission;
@@ -158,27 +179,42 @@ float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* st
     const double stepsToLimit =
         std::max(0.0, double(limit) - double(programCost)) / double(rules.timeRate);
     const long maxSteps = long(std::min(double(cap), stepsToLimit + 1000.0));
-    float score;
     long steps = 0;
-    do {
+    if (const Waypoints::Point* point =
+            from ? startingPoint(world, *from, programCost, limit, maxSteps) : nullptr) {
+        if (keep) *keep = from->sharedWith(world.rocket->program, point->steps);
+        from->resume(world, *point);
+        steps = point->steps;
+        if (world.bodyTrack) world.bodyTrack->seek(size_t(steps));
+    }
+    int lastPc = world.rocket->pc, lastCounter = world.rocket->waitCounter;
+    float score;
+    for (;;) {
         world.step();
         score = programCost + float(world.time) * rules.timeRate;
-    } while (!(score > limit) && !run.won && !run.failed && ++steps < maxSteps &&
-             !(stop && (steps & 1023) == 0 && stop->load(std::memory_order_relaxed)));
+        if (score > limit || run.won || run.failed || ++steps >= maxSteps) break;
+        if (stop && (steps & 1023) == 0 && stop->load(std::memory_order_relaxed)) break;
+        if (keep && Waypoints::worthKeeping(world, lastPc, lastCounter)) {
+            keep->add(world, steps);
+            lastPc = world.rocket->pc;
+            lastCounter = world.rocket->waitCounter;
+        }
+    }
     world.computeScore();  // the run's score fields as after the last step
     if (score > limit || run.won) return score;
     return limit;
 }
 
 Optimizer::Optimizer(const Rules& rules, float best, const Program& program,
-                     std::mt19937& random_, ProgressSink progress_, unsigned threads)
+                     std::mt19937& random_, ProgressSink progress_, unsigned threads, bool goOn_)
     : pool(std::make_unique<RunPool>(rules, threads)),
       random(random_),
       progress(std::move(progress_)),
       neverWon(!(best > 0.0f) || !std::isfinite(best)),
       // Never won: the given program's run goes on until it would run out of
       // time in the game.
-      limit(neverWon ? std::numeric_limits<float>::infinity() : cutOff(best)) {
+      limit(neverWon ? std::numeric_limits<float>::infinity() : cutOff(best)),
+      goOn(goOn_) {
     accepted = canonicalize(program);
     found = accepted;
     if (progress) progress("optimizing\n");
@@ -210,9 +246,10 @@ void Optimizer::launch() {
         mutate(variant, drawsFor(next));
         batch.push_back(Candidate{next, std::move(variant), accepted});
     }
-    std::vector<Program> programs;
-    for (const Candidate& c : batch) programs.push_back(c.program);
-    pool->start(std::move(programs), limit, stepCap);
+    std::vector<RunPool::Job> jobs;
+    for (const Candidate& c : batch)
+        jobs.push_back(RunPool::Job{c.program, c.iteration < 0 ? nullptr : acceptedPoints, goOn});
+    pool->start(std::move(jobs), limit, stepCap);
 }
 
 // The batch's runs in order, as the search flies them one after the other;
@@ -224,6 +261,7 @@ void Optimizer::take() {
         float s = outcomes[k].score;
         if (c.iteration < 0) {
             acceptedScore = foundScore = startScore = s;
+            acceptedPoints = outcomes[k].points;
             startWon = outcomes[k].won;
             iteration = 0;
             if (neverWon && startWon) limit = startScore + cutOffMargin;
@@ -235,6 +273,8 @@ void Optimizer::take() {
         if (acceptedScore < s) {
             taken = accepted;
             s = acceptedScore;
+        } else {
+            acceptedPoints = outcomes[k].points;
         }
         if (s < foundScore) {
             foundScore = s;
@@ -260,9 +300,9 @@ bool Optimizer::advance(const std::function<bool()>& more) {
 }
 
 void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress,
-                     unsigned threads) {
+                     unsigned threads, bool goOn) {
     if (!world.mission || !world.rocket) return;
-    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress, threads);
+    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress, threads, goOn);
     optimizer.advance([] { return true; });
     world.reset();
     world.rocket->program = optimizer.result();

@@ -14,6 +14,7 @@
 #include "sim/World.h"
 
 class BodyTrack;
+class Waypoints;
 
 // Where the optimizer's progress lines go ("optimizing\n", "iter ...\n"),
 // each given whole, newline included.
@@ -44,8 +45,11 @@ class Optimizer {
 public:
     // `best`: the player's best score on the mission, 0 if never won.
     // `threads`: runs flown at once; 0 for one per core.
+    // `goOn`: a variant's run goes on from where the run of the program it
+    // comes from was when they parted; false flies every run from the start
+    // (the same results, only slower).
     Optimizer(const Rules& rules, float best, const Program& program, std::mt19937& random,
-              ProgressSink progress, unsigned threads = 0);
+              ProgressSink progress, unsigned threads = 0, bool goOn = true);
     ~Optimizer();
     Optimizer(const Optimizer&) = delete;
     Optimizer& operator=(const Optimizer&) = delete;
@@ -67,8 +71,12 @@ public:
     // when it wins or passes `limit`, `limit` when it fails or reaches the
     // step cap. A run ends early, its score meaningless, once `stop` is set.
     // A run also ends after `maxSteps` steps.
+    // With `from`, the run goes on from the latest of those points its own
+    // flight passes through, where it would not have ended yet; into `keep`
+    // (a run of the same program) go the points of this run.
     static float evaluate(World& world, float limit, const std::atomic<bool>* stop = nullptr,
-                          long maxSteps = stepCap);
+                          long maxSteps = stepCap, const Waypoints* from = nullptr,
+                          Waypoints* keep = nullptr);
     // Steps a run may take at most: the game's own horizon, past which no
     // run wins. A damaged best score could otherwise put the cut-off out of reach.
     static constexpr long stepCap = flightHorizon;
@@ -99,9 +107,11 @@ private:
     int iteration = -1;  // -1 until the starting program has been flown
     std::vector<std::vector<uint32_t>> draws;  // per iteration, drawn in order
     std::vector<Candidate> batch;              // being flown
+    bool goOn;
+    std::shared_ptr<const Waypoints> acceptedPoints;  // of the accepted program's run
 };
 
 // A whole search on the current mission of `world` (best score `best`),
 // whose ship then holds the best program found, after a reset.
 void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress,
-                     unsigned threads = 0);
+                     unsigned threads = 0, bool goOn = true);

@@ -7,6 +7,7 @@
 
 #include "sim/BodyTrack.h"
 #include "sim/Optimizer.h"
+#include "sim/Waypoints.h"
 #include "sim/World.h"
 
 struct RunPool::Worker {
@@ -38,10 +39,10 @@ RunPool::~RunPool() {
     for (std::thread& thread : threads) thread.join();
 }
 
-void RunPool::start(std::vector<Program> programs, float limit_, long maxSteps) {
+void RunPool::start(std::vector<Job> batchJobs, float limit_, long maxSteps) {
     {
         std::lock_guard<std::mutex> lock(mutex);
-        jobs = std::move(programs);
+        jobs = std::move(batchJobs);
         results.assign(jobs.size(), Outcome());
         limit = limit_;
         steps = maxSteps;
@@ -72,17 +73,18 @@ bool RunPool::wait(const std::function<bool()>& more) {
     return true;
 }
 
-RunPool::Outcome RunPool::fly(Worker& worker, const Program& program, float runLimit,
-                              long runSteps) {
+RunPool::Outcome RunPool::fly(Worker& worker, const Job& job, float runLimit, long runSteps) {
     World& world = worker.world;
-    world.rocket->program = program;
+    world.rocket->program = job.program;
     if (!worker.track) {
         worker.track = Optimizer::trackFor(world, runLimit);
         world.bodyTrack = worker.track.get();
     }
     Outcome outcome;
-    outcome.score = Optimizer::evaluate(world, runLimit, &cancel, runSteps);
+    std::shared_ptr<Waypoints> points = job.keep ? std::make_shared<Waypoints>(job.program) : nullptr;
+    outcome.score = Optimizer::evaluate(world, runLimit, &cancel, runSteps, job.from.get(), points.get());
     outcome.won = world.result.won;
+    outcome.points = std::move(points);
     return outcome;
 }
 
@@ -91,7 +93,7 @@ void RunPool::work(Worker& worker, size_t index) {
     for (;;) {
         float runLimit;
         long runSteps;
-        Program job;
+        Job job;
         {
             std::unique_lock<std::mutex> lock(mutex);
             started.wait(lock, [&] { return stopping || batch != seen; });

@@ -44,9 +44,11 @@ void landIfTouching(Rocket& ship, Body& body) {
 }
 
 void moveBodies(std::vector<Body>& bodies) {
+    // Only solid bodies pull: markers alone just drift, without the pairs to walk.
+    const bool pulled = std::any_of(bodies.begin(), bodies.end(), [](const Body& b) { return b.solid; });
     for (size_t i = 0; i < bodies.size(); ++i) {
         Body& body = bodies[i];
-        for (size_t j = 0; j < bodies.size(); ++j) {
+        for (size_t j = 0; pulled && j < bodies.size(); ++j) {
             const Body& other = bodies[j];
             if (j == i || !other.solid) continue;
             pull(body.velocity, other.mass, other.position - body.position);

@@ -16,7 +16,7 @@ namespace {
 // Runs the optimize command: its progress lines, then the program found.
 std::string optimize(const std::string& program, const std::string& seed,
                      const std::string& best = "1010", const std::string& threads = "",
-                     const std::string& name = "Thrust") {
+                     const std::string& name = "Thrust", bool fromStart = false) {
     mission(name);
     std::ostringstream out, err;
     testing::internal::CaptureStdout();
@@ -24,6 +24,7 @@ std::string optimize(const std::string& program, const std::string& seed,
     RunArgs args = {name, program, seed};
     if (!best.empty()) args.push_back(best);
     if (!threads.empty()) args.insert(args.end(), {"--threads", threads});
+    if (fromStart) args.push_back("--from-start");
     EXPECT_EQ(optimizeCommand(run, args, out, err), 0) << err.str();
     return testing::internal::GetCapturedStdout() + out.str();
 }
@@ -101,19 +102,21 @@ TEST(Optimizer, TheSameSeedFindsTheSameProgramAndNeverAWorseOne) {
 }
 // A run under a best no run reaches ends too: the end-to-end table starts F1 under one.
 
-TEST(Optimizer, EveryNumberOfThreadsPrintsTheOneThreadSearchLineForLine) {
-    // Thrust accepts often (variants are redone), Turn III seldom; with a best and without.
+TEST(Optimizer, EveryNumberOfThreadsPrintsTheOneThreadSearchFromTheStartLineForLine) {
+    // Thrust accepts often (variants are redone, points handed on), Turn III
+    // seldom, Binary Center's runs go on from its first long Wait; with a best and without.
     const struct {
         const char* mission;
         const char* program;
         const char* best;
     } cases[] = {{"Thrust", "2 T 1000 L 3", "1010"},
-                 {"Thrust", "1 T 59", ""},
-                 {"Turn III", "11 R 72 S 1 W 2 T 18 S 3 W 317 T 60 L 7 S 7 W 794 T 91", "354.57"}};
+                 {"Thrust", "3 W 3 T 59 W 200", ""},
+                 {"Turn III", "11 R 72 S 1 W 2 T 18 S 3 W 317 T 60 L 7 S 7 W 794 T 91", "354.57"},
+                 {"Binary Center", "6 S 6 W 21 T 224 R 38 W 847 T 119", "482.32"}};
     for (const auto& c : cases) {
-        const std::string one = optimize(c.program, "7", c.best, "1", c.mission);
+        const std::string one = optimize(c.program, "7", c.best, "1", c.mission, true);
         EXPECT_EQ(one.rfind("optimizing\n", 0), 0u) << one;
-        for (const char* threads : {"2", "3", "5"})
+        for (const char* threads : {"1", "2", "3", "5"})
             EXPECT_EQ(optimize(c.program, "7", c.best, threads, c.mission), one)
                 << c.mission << " on " << threads << " threads";
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <ostream>
 #include <random>
@@ -60,12 +61,17 @@ int optimizeCommand(RunContext& run, const RunArgs& given, std::ostream& out, st
         args.erase(args.begin() + long(i), args.begin() + long(i) + 2);
         break;
     }
+    // --from-start: every run flown from the start, not from where the run it
+    // varies parted from it (the same lines, slower: to compare the two).
+    const auto fromStart = std::find(args.begin(), args.end(), "--from-start");
+    const bool goOn = fromStart == args.end();
+    if (!goOn) args.erase(fromStart);
     const size_t named = args.size();
     Mission* mission = args.size() < 3 ? nullptr : takeMission(run, args, err);
     if (named >= 3 && !mission) return badInput;
     if (!mission || args.size() < 2 || args.size() > 3) {
         err << "usage: astrello-run optimize \"MISSION NAME\"|--mission FILE \"PROGRAM TEXT\" SEED "
-               "[BEST] [--threads N]\n";
+               "[BEST] [--threads N] [--from-start]\n";
         return badInput;
     }
     std::string why;
@@ -92,7 +98,8 @@ int optimizeCommand(RunContext& run, const RunArgs& given, std::ostream& out, st
     parseProgramText(args[0], world.rocket->program);
     std::mt19937 random(seed);
     optimizeProgram(
-        world, best, random, [&out](const std::string& text) { out << text << std::flush; }, threads);
+        world, best, random, [&out](const std::string& text) { out << text << std::flush; }, threads,
+        goOn);
     out << programText(world.rocket->program) << std::flush;
     return 0;
 }
