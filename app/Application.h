@@ -23,8 +23,9 @@ class OptionsMenu;
 struct Font;
 
 // The game once its folders are chosen: it owns the window's state, the
-// textures, the fonts, the missions, the scores, the world, the random generator, the star
-// field and the screens, and hands each screen what it works with.
+// textures, the fonts, the missions, the scores, the world, the random
+// generator, the star field and the screens, and hands each screen what it
+// works with.
 class RedrawGate;
 
 class Application {

@@ -26,7 +26,7 @@ public:
     // headless cache (tests of layout without a GL context) records textures
     // without reading or uploading anything.
     explicit TextureCache(std::string dataFolder = "", bool headless = false);
-    // Only at exit: the GL context is gone by then, so no texture names are freed.
+    // Frees no texture names: the window, and its GL context, close first.
     ~TextureCache() = default;
     TextureCache(const TextureCache&) = delete;
     TextureCache& operator=(const TextureCache&) = delete;
