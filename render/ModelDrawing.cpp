@@ -3,9 +3,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
-#include <map>
 
-#include "render/Mesh.h"
 #include "render/Texture.h"
 #include "sim/Body.h"
 #include "sim/Rocket.h"
@@ -14,18 +12,16 @@ namespace {
 const double pi = 3.141592653589793;
 }  // namespace
 
-const Mesh& meshFor(const TextureCache& textures, const std::string& fileName) {
-    static std::map<std::string, Mesh> meshes;  // by path: caches may read different folders
-    const std::string path = textures.path(fileName);
-    auto found = meshes.find(path);
+const Mesh& ModelDrawer::mesh(const std::string& fileName) {
+    auto found = meshes.find(fileName);
     if (found != meshes.end()) return found->second;
-    Mesh& mesh = meshes[path];
-    mesh.load(path);
+    Mesh& mesh = meshes[fileName];
+    mesh.load(textures.path(fileName));
     return mesh;
 }
 
-void drawModel(TextureCache& textures, const std::string& model, const std::string& texture,
-               Vec2 position, double radius, double degrees) {
+void ModelDrawer::drawModel(const std::string& model, const std::string& texture, Vec2 position,
+                            double radius, double degrees) {
     glPushMatrix();
     glTranslatef(float(position.x), float(position.y), 0.0f);
     glScalef(float(radius), float(radius), float(radius));
@@ -33,18 +29,18 @@ void drawModel(TextureCache& textures, const std::string& model, const std::stri
     glColor3f(1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
     if (!texture.empty()) glBindTexture(GL_TEXTURE_2D, textures.get(texture)->glName);
-    if (!model.empty()) meshFor(textures, model).draw();
+    if (!model.empty()) mesh(model).draw();
     glPopMatrix();
 }
 
-void drawBody(TextureCache& textures, const Body& body) {
-    drawModel(textures, body.model, body.texture, body.position, body.radius, body.angle * 180.0 / pi);
+void ModelDrawer::drawBody(const Body& body) {
+    drawModel(body.model, body.texture, body.position, body.radius, body.angle * 180.0 / pi);
 }
 
-void drawShip(TextureCache& textures, const Rocket& ship) {
+void ModelDrawer::drawShip(const Rocket& ship) {
     glDisable(GL_CULL_FACE);
     // The model points along +y; the heading is measured from +x.
-    drawModel(textures, ship.model, ship.texture, ship.position, ship.radius, ship.angle * 180.0 / pi - 90.0);
+    drawModel(ship.model, ship.texture, ship.position, ship.radius, ship.angle * 180.0 / pi - 90.0);
 }
 
 void drawHeadingMarker(const Rocket& ship, double pixel) {

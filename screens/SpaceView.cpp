@@ -42,7 +42,7 @@ ViewLayerKey SpaceView::stillPartKey(const Texture& backdrop, float w, float h) 
     return key;
 }
 
-SpaceView::SpaceView(Ui& ui, World& world) : Widget(ui), world(world) {}
+SpaceView::SpaceView(Ui& ui, World& world) : Widget(ui), world(world), models(*ui.textures) {}
 
 void SpaceView::update() { restartTimer(); }
 
@@ -94,8 +94,8 @@ bool SpaceView::drawWorld(float w, float h) {
     }
     const double pixel = 1.0 / (double(std::min(w, h)) * framed.scale);
     if (paths) drawFlightOverlay(paths->overlay(), pixel);
-    for (const Body& body : world.bodies) drawBody(*ui.textures, body);
-    if (world.rocket) drawShip(*ui.textures, *world.rocket);
+    for (const Body& body : world.bodies) models.drawBody(body);
+    if (world.rocket) models.drawShip(*world.rocket);
     if (paths) drawFlightMarks(paths->overlay(), pixel);
     if (world.rocket) drawHeadingMarker(*world.rocket, pixel);
     return true;
