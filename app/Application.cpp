@@ -37,11 +37,13 @@ constexpr int starCount = 1000;
 Application::Application(const GameFolders& folders_)
     : folders(folders_),
       stars(starCount, random),
+      textures(folders_.data),
       scores(folders_.save, !folders_.saveUnknown) {
     random.seed(static_cast<uint32_t>(std::time(nullptr)));
     random.discard(100);
     options.file = folders.configFile("options.dat");
     ui.stars = &stars;
+    ui.textures = &textures;
 }
 
 // Members go in reverse order: the screens first, then the world, then the
@@ -71,9 +73,8 @@ void Application::start() {
     ui.width = mode.width;
     ui.height = mode.height;
     setUpDrawing();
-    textureCache().dataFolder = folders.data;  // before the fonts read their images
-    font = std::make_unique<Font>("images/font.png", -5, 2);
-    smallFont = std::make_unique<Font>("images/font_small.png", -9, -5);
+    font = std::make_unique<Font>(textures, "images/font.png", -5, 2);
+    smallFont = std::make_unique<Font>(textures, "images/font_small.png", -9, -5);
     ui.font = font.get();
     ui.smallFont = smallFont.get();
     // The world needs no set-up of its own: a mission's first reset builds it.

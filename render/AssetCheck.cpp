@@ -4,7 +4,6 @@
 #include <ostream>
 
 #include "core/GameFolders.h"
-#include "core/PngImage.h"
 #include "render/ImageFile.h"
 #include "render/Mesh.h"
 
@@ -14,10 +13,8 @@ constexpr int fontGrid = 16;        // cells per row and per column
 
 std::string imageProblem(const Asset& asset, const std::string& path) {
     const ImageFile image(path);
-    if (!image.ok()) return "does not decode: " + image.error;
+    if (!image.ok()) return image.error;
     const int width = image.width, height = image.height;
-    if (width <= 0 || height <= 0) return "is empty";
-    if (width > largestTextureSide || height > largestTextureSide) return "is too large for a texture";
     if (asset.kind == Asset::FontSheet && (width % fontGrid != 0 || height % fontGrid != 0))
         return "does not split into 16 x 16 equal cells";
     return "";

@@ -6,8 +6,9 @@
 
 #include "render/Texture.h"
 
-Font::Font(const std::string& imageFile, int32_t charSpacing_, int32_t lineSpacing_)
-    : texture(getTexture(imageFile)),
+Font::Font(TextureCache& textures, const std::string& imageFile, int32_t charSpacing_,
+           int32_t lineSpacing_)
+    : texture(textures.get(imageFile)),
       glyphWidth(float(texture->width) / 16.0f),
       glyphHeight(float(texture->height) / 16.0f),
       charSpacing(charSpacing_),

@@ -5,11 +5,14 @@
 
 #include "render/Vec2f.h"
 
+class TextureCache;
 struct Texture;
 
 // A bitmap font: a 16 x 16 grid of character cells in one image.
 struct Font {
-    Font(const std::string& imageFile, int32_t charSpacing, int32_t lineSpacing);
+    // The sheet `imageFile` from `textures`, which keeps it.
+    Font(TextureCache& textures, const std::string& imageFile, int32_t charSpacing,
+         int32_t lineSpacing);
 
     Texture* texture = nullptr;
     float glyphWidth = 0.0f;   // cell width, pixels (image width / 16)

@@ -193,7 +193,7 @@ void CompletionScreen::draw() {
     const RunResult& run = world.result;
     int medal = runMedal(*mission, run);
     setColour(1, 1, 1);
-    drawImageOverStars(*getTexture(medalImages[medal - 1]),
+    drawImageOverStars(*ui.textures->get(medalImages[medal - 1]),
               Vec2f(float(ui.width / 2 - 256), float(ui.height / 2 - 206)));
     drawCentred(ui, "Congratulations!", float(ui.height - 40));
     drawCentred(ui, medalSentence(medal), float(ui.height - 70));

@@ -38,8 +38,8 @@ IntroScreen::IntroScreen(Ui& ui, std::mt19937& random, Widget& mainMenu)
     drift.init(ui.window());
     exhaust.init();
     entered = true;
-    shipMesh.load(textureCache().path("models/ship_test.obj"));
-    shipTexture = getTexture("models/test_tex.png");
+    shipMesh.load(ui.textures->path("models/ship_test.obj"));
+    shipTexture = ui.textures->get("models/test_tex.png");
 }
 
 void IntroScreen::update() {

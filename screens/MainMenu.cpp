@@ -10,12 +10,11 @@
 #include "render/Font.h"
 #include "render/MenuFrame.h"
 #include "render/Texture.h"
+#include "screens/MedalTargets.h"
 #include "screens/MissionMenu.h"
 #include "core/GameFolders.h"
 
 namespace {
-
-void drawIcon(const char* image, float x, float y) { drawImage(*getTexture(image), Vec2f(x, y)); }
 
 // The lowest medal among the missions; a mission missing from the registry
 // has none. Files the game refused (`refused`) are no missions.
@@ -99,12 +98,10 @@ void MainMenu::draw() {
         int medal = groupMedal(i);
         setColour(1, 1, 1);
         if (locked(i)) {
-            drawIcon("images/little_locked.png", x - 32, y - 4);
+            drawImage(*ui.textures->get("images/little_locked.png"), Vec2f(x - 32, y - 4));
             setColour(0.7f, 0.4f, 0.4f);
         } else {
-            if (medal >= 3) drawIcon("images/little_gold.png", x - 90, y - 4);
-            if (medal >= 2) drawIcon("images/little_silver.png", x - 61, y - 4);
-            if (medal >= 1) drawIcon("images/little_bronze.png", x - 32, y - 4);
+            drawMedalIcons(*ui.textures, medal, Vec2f(x, y));
             setColour(0.7f, 0.7f, 0.7f);
         }
         drawText(*ui.font, items[i], at);

@@ -47,11 +47,18 @@ void drawMedalTargets(const Ui& ui, const Mission& mission, float best) {
     drawLabel(ui, "silver", half, labelsY);
     drawLabel(ui, "your best", half + 200, labelsY);
     setColour(1.0f, 1.0f, 1.0f);
-    drawImage(*getTexture("images/little_gold.png"), Vec2f(float(half - 260), 134.0f));
-    drawImage(*getTexture("images/little_silver.png"), Vec2f(float(half - 60), 134.0f));
-    drawImage(*getTexture("images/little_ship.png"), Vec2f(float(half + 140), 134.0f));
+    drawImage(*ui.textures->get("images/little_gold.png"), Vec2f(float(half - 260), 134.0f));
+    drawImage(*ui.textures->get("images/little_silver.png"), Vec2f(float(half - 60), 134.0f));
+    drawImage(*ui.textures->get("images/little_ship.png"), Vec2f(float(half + 140), 134.0f));
     setColour(0.7f, 0.7f, 0.7f);
     drawColumnText(ui, limitText(mission.goldLimit), half - 200);
     drawColumnText(ui, limitText(mission.silverLimit), half);
     drawColumnText(ui, best == 0.0f ? "  ---.-\n" : limitText(best), half + 200);
+}
+
+void drawMedalIcons(TextureCache& textures, int medal, Vec2f at) {
+    setColour(1, 1, 1);
+    if (medal >= 3) drawImage(*textures.get("images/little_gold.png"), Vec2f(at.x - 90, at.y - 4));
+    if (medal >= 2) drawImage(*textures.get("images/little_silver.png"), Vec2f(at.x - 61, at.y - 4));
+    if (medal >= 1) drawImage(*textures.get("images/little_bronze.png"), Vec2f(at.x - 32, at.y - 4));
 }

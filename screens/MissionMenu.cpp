@@ -9,7 +9,7 @@
 #include "missions/Missions.h"
 #include "missions/Records.h"
 #include "render/Font.h"
-#include "render/Texture.h"
+#include "screens/MedalTargets.h"
 #include "screens/MissionBriefingScreen.h"
 #include "sim/World.h"
 
@@ -17,17 +17,6 @@ namespace {
 
 const char* const backEntry = "<- Back -<<";
 constexpr int rowHeight = 16;  // pixels of a row that the pointer selects
-
-void drawMedalIcons(int medal, Vec2f at) {
-    setColour(1, 1, 1);
-    if (medal >= 3) drawImage(*getTexture("images/little_gold.png"), Vec2f(at.x - 90, at.y - 4));
-    if (medal >= 2) {
-        drawImage(*getTexture("images/little_silver.png"), Vec2f(at.x - 61, at.y - 4));
-    }
-    if (medal >= 1) {
-        drawImage(*getTexture("images/little_bronze.png"), Vec2f(at.x - 32, at.y - 4));
-    }
-}
 
 // A refused file: its name greyed, and beneath it, in small letters, why;
 // moved left as far as a long message needs to stay in the window, and cut
@@ -112,7 +101,7 @@ void MissionMenu::draw() {
         drawText(*ui.font, entry, at);
         auto mission = missions.find(entry);
         if (mission != missions.end()) {
-            drawMedalIcons(medalFor(records.best(mission->first), *mission->second), at);
+            drawMedalIcons(*ui.textures, medalFor(records.best(mission->first), *mission->second), at);
         }
     }
     endMenuFrame(*ui.stars, ui.window());

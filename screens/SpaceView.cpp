@@ -42,7 +42,7 @@ ViewLayerKey SpaceView::stillPartKey(const Texture& backdrop, float w, float h) 
     return key;
 }
 
-SpaceView::SpaceView(Ui& ui, World& world) : Widget(ui), world(world) {}
+SpaceView::SpaceView(Ui& ui, World& world) : Widget(ui), world(world), models(*ui.textures) {}
 
 void SpaceView::update() { restartTimer(); }
 
@@ -60,7 +60,7 @@ void SpaceView::draw() {
     RegionProjection region(ui.window(), min, w, h, 10000);
     framed = frameCamera(world, w, h, framed);
 
-    const Texture& backdrop = *getTexture("images/space1.png");
+    const Texture& backdrop = *ui.textures->get("images/space1.png");
     auto paint = [&] { drawStillPart(backdrop, w, h); };
     // A picture is only kept of a view the backdrop covers whole.
     if (backdrop.width == 0 || backdrop.height == 0)
@@ -94,8 +94,8 @@ bool SpaceView::drawWorld(float w, float h) {
     }
     const double pixel = 1.0 / (double(std::min(w, h)) * framed.scale);
     if (paths) drawFlightOverlay(paths->overlay(), pixel);
-    for (const Body& body : world.bodies) drawBody(body);
-    if (world.rocket) drawShip(*world.rocket);
+    for (const Body& body : world.bodies) models.drawBody(body);
+    if (world.rocket) models.drawShip(*world.rocket);
     if (paths) drawFlightMarks(paths->overlay(), pixel);
     if (world.rocket) drawHeadingMarker(*world.rocket, pixel);
     return true;

@@ -3,6 +3,7 @@
 #include "app/Widget.h"
 #include "sim/Goal.h"
 #include "render/Camera.h"
+#include "render/ModelDrawing.h"
 #include "render/ViewLayer.h"
 
 class FlightPaths;
@@ -36,6 +37,7 @@ private:
 
     World& world;
     ViewLayer stillPart;  // the backdrop and fixed goals, kept between frames
+    ModelDrawer models;   // the bodies' and the ship's meshes, read once
     Camera framed;        // kept while there is no ship to frame
     Goals goals;          // the mission's goals of this frame; kept for its storage
 };
