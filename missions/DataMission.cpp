@@ -1,6 +1,7 @@
 #include "missions/DataMission.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "missions/MissionParts.h"
@@ -28,6 +29,7 @@ public:
     explicit MissionJudge(const DataMission& mission);
     std::unique_ptr<Judge> clone() const override { return std::make_unique<MissionJudge>(*this); }
     void update(World& world) override;
+    long earliestEnd(const World& world) const override;
     void goals(const World& world, Goals& out) const override;
     std::string progressReport() const override;
 
@@ -185,6 +187,28 @@ void MissionJudge::update(World& world) {
     const double d = distanceTo(stage, world);
     double& nearest = world.result.nearestGoal;
     if (d >= 0 && (nearest < 0 || d < nearest)) nearest = d;
+}
+
+// Only a time limit can fail such a run, and only an objective of time can
+// be told not to be met yet: a hold (which starts again on every entry) or a
+// wait that follows the objective before.
+long MissionJudge::earliestEnd(const World& world) const {
+    const long now = world.time;
+    long earliest = std::numeric_limits<long>::max();
+    for (const FailureDef& f : def_.failures) {
+        if (f.kind != FailureDef::TimeLimit) return now;
+        earliest = std::min(earliest, long(f.steps) + 1);
+    }
+    if (stage >= def_.objectives.size()) return now;
+    const ObjectiveDef& o = def_.objectives[stage];
+    const Progress& p = progress[stage];
+    long met = now;
+    if (o.kind == ObjectiveDef::Hold) {
+        met = (p.inRange ? long(p.rangeStart) : now) + o.steps + 1;
+    } else if (o.kind == ObjectiveDef::Survive) {
+        met = long(stageStart) + o.steps + 1;
+    }
+    return std::max(now, std::min(earliest, met));
 }
 
 double MissionJudge::distanceTo(size_t index, const World& world) const {

@@ -1,6 +1,7 @@
 #include "sim/Optimizer.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -73,10 +74,10 @@ std::string iterationLine(int i, float accepted, float score, const Program& pro
 }
 
 bool sameProgram(const Program& a, const Program& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](const Instruction& x, const Instruction& y) {
-               return x.opcode == y.opcode && x.value == y.value;
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](const Instruction& x, const Instruction& y) {
+                                                  return x.opcode == y.opcode && x.value == y.value;
+                                              });
 }
 
 }  // namespace
@@ -163,6 +164,53 @@ const Waypoints::Point* startingPoint(const World& world, const Waypoints& from,
     return nullptr;
 }
 
+// When a run's score first passes the limit: the score grows with time
+// alone (while the run is neither won nor failed), so that time is found by
+// halving, not by flying there.
+class CutOffTime {
+public:
+    CutOffTime(float programCost_, float limit_, float rate_)
+        : programCost(programCost_), limit(limit_), rate(rate_) {}
+    // The first time whose score passes the limit; none (LONG_MAX) if no time within an
+    // int does, or if the score does not grow with time.
+    long first() {
+        if (found < 0) found = search();
+        return found;
+    }
+    float scoreAt(long time) const { return programCost + float(time) * rate; }
+
+private:
+    long search() const {
+        long low = 0, high = INT32_MAX;
+        if (!(rate > 0.0f) || !(scoreAt(high) > limit)) return LONG_MAX;
+        if (scoreAt(low) > limit) return low;
+        while (high - low > 1) {  // scoreAt(low) within the limit, scoreAt(high) past it
+            const long middle = low + (high - low) / 2;
+            (scoreAt(middle) > limit ? high : low) = middle;
+        }
+        return high;
+    }
+
+    float programCost, limit, rate;
+    long found = -1;
+};
+
+// A run nothing can win or fail before it ends (its score past the limit, or
+// the step cap reached) ends now, its steps counted: true then, with `steps`
+// and `score` as the flight would have left them.
+bool settle(const World& world, CutOffTime& cutOff, long& steps, long maxSteps, float& score) {
+    const long now = world.time;
+    const long earliest = world.earliestEnd();
+    if (earliest <= now) return false;
+    // Each step adds one to both the time and the step count.
+    const long capped = now + (maxSteps - steps);
+    const long end = std::min(cutOff.first(), capped);
+    if (end > earliest) return false;  // the step into `end` is judged at end - 1
+    steps += end - now;
+    score = cutOff.scoreAt(end);
+    return true;
+}
+
 }  // namespace
 
 float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* stop, long cap,
@@ -188,12 +236,16 @@ float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* st
         if (world.bodyTrack) world.bodyTrack->seek(size_t(steps));
     }
     long keepAt = keep ? Waypoints::nextKeep(world, steps) : -1;
+    CutOffTime cutOffTime(programCost, limit, rules.timeRate);
     float score;
     for (;;) {
         world.step();
         score = programCost + float(world.time) * rules.timeRate;
         if (score > limit || run.won || run.failed || ++steps >= maxSteps) break;
-        if (stop && (steps & 1023) == 0 && stop->load(std::memory_order_relaxed)) break;
+        if ((steps & 1023) == 0) {
+            if (stop && stop->load(std::memory_order_relaxed)) break;
+            if (settle(world, cutOffTime, steps, maxSteps, score)) break;
+        }
         if (steps == keepAt) {
             keep->add(world, steps);
             keepAt = Waypoints::nextKeep(world, steps);
@@ -204,8 +256,8 @@ float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* st
     return limit;
 }
 
-Optimizer::Optimizer(const Rules& rules, float best, const Program& program,
-                     std::mt19937& random_, ProgressSink progress_, unsigned threads, bool goOn_)
+Optimizer::Optimizer(const Rules& rules, float best, const Program& program, std::mt19937& random_,
+                     ProgressSink progress_, unsigned threads, bool goOn_)
     : pool(std::make_unique<RunPool>(rules, threads)),
       random(random_),
       progress(std::move(progress_)),
@@ -301,7 +353,8 @@ bool Optimizer::advance(const std::function<bool()>& more) {
 void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress,
                      unsigned threads, bool goOn) {
     if (!world.mission || !world.rocket) return;
-    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress, threads, goOn);
+    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress, threads,
+                        goOn);
     optimizer.advance(nullptr);
     world.reset();
     world.rocket->program = optimizer.result();

@@ -218,6 +218,8 @@ void World::check() {
     if (judge) judge->update(*this);
 }
 
+long World::earliestEnd() const { return judge ? judge->earliestEnd(*this) : time; }
+
 std::string World::progressReport() const { return judge ? judge->progressReport() : ""; }
 
 void World::goals(Goals& out) const {

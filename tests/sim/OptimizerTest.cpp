@@ -88,6 +88,36 @@ TEST(Optimizer, EveryRunScoresAsScoringEveryStepWouldWithOrWithoutARecordedMotio
     }
 }
 
+TEST(Optimizer, ARunThatCanNoLongerWinBeforeItsCutOffScoresAsFlownToTheEnd) {
+    // Holds the ship leaves, stays in, or never reaches; under cut-offs near and
+    // far (within the step cap, which the runs step by step here do not know).
+    const struct {
+        const char* mission;
+        const char* program;
+    } cases[] = {{"Binary Orbit", "5 T 300 L 51 S 1 W 826 T 178"},
+                 {"Binary Orbit", "5 T 296 L 55 S 1 W 822 T 182"},
+                 {"Lunar Orbit", "1 T 100"},
+                 {"Lunar Orbit", "7 S 7 W 717 T 438 L 8 S 6 W 198 T 66"},
+                 {"Geostationary II", "7 T 198 L 202 W 508 T 173 S 2 W 685 T 13"},
+                 {"Binary Center", "6 S 6 W 21 T 224 R 38 W 847 T 119"}};
+    int settled = 0;
+    for (const auto& c : cases) {
+        for (float limit : {600.0f, 800.0f, 950.0f}) {
+            World world;
+            world.mission = &mission(c.mission);
+            world.reset();
+            parseProgramText(c.program, world.rocket->program);
+            const float expected = scoreStepByStep(world, limit);
+            const bool won = world.result.won;
+            const int end = world.time;
+            EXPECT_EQ(Optimizer::evaluate(world, limit), expected) << c.mission << " " << limit;
+            EXPECT_EQ(world.result.won, won) << c.mission << " " << limit;
+            settled += world.time < end;
+        }
+    }
+    EXPECT_GT(settled, 0);
+}
+
 TEST(Optimizer, TheSameSeedFindsTheSameProgramAndNeverAWorseOne) {
     const std::string start = "2 T 1000 L 3";
     const std::string first = optimize(start, "31337");
@@ -128,7 +158,9 @@ TEST(Optimizer, OnAMissionNeverWonTheSearchNeverHandsBackAWorseOrLosingProgram) 
     const struct {
         const char* mission;
         const char* program;
-    } cases[] = {{"Turn", "3 L 95 W 947 T 59"}, {"First Launch", "1 T 200"}, {"Moving Start", "1 W 1"},
+    } cases[] = {{"Turn", "3 L 95 W 947 T 59"},
+                 {"First Launch", "1 T 200"},
+                 {"Moving Start", "1 W 1"},
                  {"First Launch", "1 T 1"}};
     for (const auto& c : cases) {
         const FlightResult before = flyMission(testWorld(), mission(c.mission), c.program, 2000000);
