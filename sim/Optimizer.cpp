@@ -214,7 +214,9 @@ bool settle(const World& world, CutOffTime& cutOff, long& steps, long maxSteps, 
 }  // namespace
 
 float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* stop, long cap,
-                          const Waypoints* from, Waypoints* keep) {
+                          const RunShortcuts& shortcuts) {
+    const Waypoints* from = shortcuts.from;
+    Waypoints* keep = shortcuts.keep;
     world.reset();
     if (world.bodyTrack) world.bodyTrack->rewind();
     const Rules& rules = *world.mission;
@@ -244,7 +246,7 @@ float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* st
         if (score > limit || run.won || run.failed || ++steps >= maxSteps) break;
         if ((steps & 1023) == 0) {
             if (stop && stop->load(std::memory_order_relaxed)) break;
-            if (settle(world, cutOffTime, steps, maxSteps, score)) break;
+            if (shortcuts.settle && settle(world, cutOffTime, steps, maxSteps, score)) break;
         }
         if (steps == keepAt) {
             keep->add(world, steps);
@@ -257,7 +259,7 @@ float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* st
 }
 
 Optimizer::Optimizer(const Rules& rules, float best, const Program& program, std::mt19937& random_,
-                     ProgressSink progress_, unsigned threads, bool goOn_)
+                     ProgressSink progress_, unsigned threads, bool shortcuts_)
     : pool(std::make_unique<RunPool>(rules, threads)),
       random(random_),
       progress(std::move(progress_)),
@@ -265,7 +267,7 @@ Optimizer::Optimizer(const Rules& rules, float best, const Program& program, std
       // Never won: the given program's run goes on until it would run out of
       // time in the game.
       limit(neverWon ? std::numeric_limits<float>::infinity() : cutOff(best)),
-      goOn(goOn_) {
+      shortcuts(shortcuts_) {
     accepted = canonicalize(program);
     found = accepted;
     if (progress) progress("optimizing\n");
@@ -299,7 +301,8 @@ void Optimizer::launch() {
     }
     std::vector<RunPool::Job> jobs;
     for (const Candidate& c : batch)
-        jobs.push_back(RunPool::Job{c.program, c.iteration < 0 ? nullptr : acceptedPoints, goOn});
+        jobs.push_back(
+            RunPool::Job{c.program, c.iteration < 0 ? nullptr : acceptedPoints, shortcuts});
     pool->start(std::move(jobs), limit, stepCap);
 }
 
@@ -351,10 +354,10 @@ bool Optimizer::advance(const std::function<bool()>& more) {
 }
 
 void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress,
-                     unsigned threads, bool goOn) {
+                     unsigned threads, bool shortcuts) {
     if (!world.mission || !world.rocket) return;
     Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress, threads,
-                        goOn);
+                        shortcuts);
     optimizer.advance(nullptr);
     world.reset();
     world.rocket->program = optimizer.result();

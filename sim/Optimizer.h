@@ -29,6 +29,16 @@ void mutate(Program& program, std::mt19937& random);
 // The same with the draws given, one per instruction.
 void mutate(Program& program, const std::vector<uint32_t>& draws);
 
+// Ways a run saves steps without changing its score.
+struct RunShortcuts {
+    // Points to go on from: the latest of them the run's own flight passes
+    // through, where it would not have ended yet.
+    const Waypoints* from = nullptr;
+    Waypoints* keep = nullptr;  // for the points of this run (of its program)
+    // End the run as soon as nothing can win or fail it before its cut-off.
+    bool settle = true;
+};
+
 // A random search over the values of a program on one mission: the program
 // as given and 100 variants. A run is abandoned 100 points above `best`,
 // the player's best on the mission; on a mission never won (best 0), 100
@@ -45,11 +55,12 @@ class Optimizer {
 public:
     // `best`: the player's best score on the mission, 0 if never won.
     // `threads`: runs flown at once; 0 for one per core.
-    // `goOn`: a variant's run goes on from where the run of the program it
-    // comes from was when they parted; false flies every run from the start
-    // (the same results, only slower).
+    // `shortcuts`: a variant's run goes on from where the run of the program
+    // it comes from was when they parted, and a run ends once its score is
+    // certain; false flies every run from its start to its end (the same
+    // results, only slower).
     Optimizer(const Rules& rules, float best, const Program& program, std::mt19937& random,
-              ProgressSink progress, unsigned threads = 0, bool goOn = true);
+              ProgressSink progress, unsigned threads = 0, bool shortcuts = true);
     ~Optimizer();
     Optimizer(const Optimizer&) = delete;
     Optimizer& operator=(const Optimizer&) = delete;
@@ -71,12 +82,8 @@ public:
     // when it wins or passes `limit`, `limit` when it fails or reaches the
     // step cap. A run ends early, its score meaningless, once `stop` is set.
     // A run also ends after `maxSteps` steps.
-    // With `from`, the run goes on from the latest of those points its own
-    // flight passes through, where it would not have ended yet; into `keep`
-    // (a run of the same program) go the points of this run.
     static float evaluate(World& world, float limit, const std::atomic<bool>* stop = nullptr,
-                          long maxSteps = stepCap, const Waypoints* from = nullptr,
-                          Waypoints* keep = nullptr);
+                          long maxSteps = stepCap, const RunShortcuts& shortcuts = RunShortcuts());
     // Steps a run may take at most: the game's own horizon, past which no
     // run wins. A damaged best score could otherwise put the cut-off out of reach.
     static constexpr long stepCap = flightHorizon;
@@ -103,15 +110,15 @@ private:
     float acceptedScore = 0.0f, foundScore = 0.0f, startScore = 0.0f;
     bool neverWon;  // the limit waits for the given program's own run
     bool startWon = false;
-    float limit;  // the cut-off
-    int iteration = -1;  // -1 until the starting program has been flown
+    float limit;                               // the cut-off
+    int iteration = -1;                        // -1 until the starting program has been flown
     std::vector<std::vector<uint32_t>> draws;  // per iteration, drawn in order
     std::vector<Candidate> batch;              // being flown
-    bool goOn;
+    bool shortcuts;
     std::shared_ptr<const Waypoints> acceptedPoints;  // of the accepted program's run
 };
 
 // A whole search on the current mission of `world` (best score `best`),
 // whose ship then holds the best program found, after a reset.
 void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress,
-                     unsigned threads = 0, bool goOn = true);
+                     unsigned threads = 0, bool shortcuts = true);

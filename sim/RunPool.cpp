@@ -89,9 +89,12 @@ RunPool::Outcome RunPool::fly(Worker& worker, const Job& job, float runLimit, lo
     }
     Outcome outcome;
     std::shared_ptr<Waypoints> points =
-        job.keep ? std::make_shared<Waypoints>(job.program) : nullptr;
-    outcome.score =
-        Optimizer::evaluate(world, runLimit, &cancel, runSteps, job.from.get(), points.get());
+        job.shortcuts ? std::make_shared<Waypoints>(job.program) : nullptr;
+    RunShortcuts shortcuts;
+    shortcuts.from = job.shortcuts ? job.from.get() : nullptr;
+    shortcuts.keep = points.get();
+    shortcuts.settle = job.shortcuts;
+    outcome.score = Optimizer::evaluate(world, runLimit, &cancel, runSteps, shortcuts);
     outcome.won = world.result.won;
     outcome.points = std::move(points);
     return outcome;

@@ -21,7 +21,9 @@ public:
     struct Job {
         Program program;
         std::shared_ptr<const Waypoints> from;  // points to go on from; none: from the start
-        bool keep = false;                      // keep this run's own points
+        // Keep this run's own points, end it once its score is certain;
+        // false: fly it from its start to its end.
+        bool shortcuts = false;
     };
     struct Outcome {
         float score = 0.0f;  // as Optimizer::evaluate() gives it

@@ -40,7 +40,10 @@ std::string stateOf(const World& world) {
 std::string flight(World& world, const Program& program, float limit, const Waypoints* from,
                    Waypoints& kept) {
     world.rocket->program = program;
-    const float score = Optimizer::evaluate(world, limit, nullptr, Optimizer::stepCap, from, &kept);
+    RunShortcuts shortcuts;
+    shortcuts.from = from;
+    shortcuts.keep = &kept;
+    const float score = Optimizer::evaluate(world, limit, nullptr, Optimizer::stepCap, shortcuts);
     return std::to_string(score) + " " + stateOf(world) + bits(world.result.score);
 }
 

@@ -1,10 +1,10 @@
 #include "tools/run/OptimizeCommand.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <algorithm>
 #include <cstdlib>
 #include <ostream>
 #include <random>
@@ -61,11 +61,12 @@ int optimizeCommand(RunContext& run, const RunArgs& given, std::ostream& out, st
         args.erase(args.begin() + long(i), args.begin() + long(i) + 2);
         break;
     }
-    // --from-start: every run flown from the start, not from where the run it
-    // varies parted from it (the same lines, slower: to compare the two).
+    // --from-start: every run flown from its start to its end, not from where
+    // the run it varies parted from it, nor ended once its score is certain
+    // (the same lines, slower: to compare the two).
     const auto fromStart = std::find(args.begin(), args.end(), "--from-start");
-    const bool goOn = fromStart == args.end();
-    if (!goOn) args.erase(fromStart);
+    const bool shortcuts = fromStart == args.end();
+    if (!shortcuts) args.erase(fromStart);
     const size_t named = args.size();
     Mission* mission = args.size() < 3 ? nullptr : takeMission(run, args, err);
     if (named >= 3 && !mission) return badInput;
@@ -98,8 +99,8 @@ int optimizeCommand(RunContext& run, const RunArgs& given, std::ostream& out, st
     parseProgramText(args[0], world.rocket->program);
     std::mt19937 random(seed);
     optimizeProgram(
-        world, best, random, [&out](const std::string& text) { out << text << std::flush; }, threads,
-        goOn);
+        world, best, random, [&out](const std::string& text) { out << text << std::flush; },
+        threads, shortcuts);
     out << programText(world.rocket->program) << std::flush;
     return 0;
 }
