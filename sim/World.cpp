@@ -51,6 +51,13 @@ void moveBodies(std::vector<Body>& bodies) {
     const size_t count = bodies.size();
     size_t firstSolid = 0;
     while (firstSolid < count && !all[firstSolid].solid) ++firstSolid;
+    if (firstSolid == count) {
+        for (size_t i = 0; i < count; ++i) {
+            all[i].position += all[i].velocity;
+            all[i].angle += all[i].spin;
+        }
+        return;
+    }
     for (size_t i = 0; i < count; ++i) {
         Body& body = all[i];
         for (size_t j = firstSolid; j < count; ++j) {
