@@ -17,6 +17,7 @@
 #include "platform/Window.h"
 #include "render/DrawingSetup.h"
 #include "render/Font.h"
+#include "render/Texture.h"
 #include "screens/CompletionScreen.h"
 #include "screens/GameScreen.h"
 #include "screens/IntroScreen.h"
@@ -36,11 +37,13 @@ constexpr int starCount = 1000;
 Application::Application(const GameFolders& folders_)
     : folders(folders_),
       stars(starCount, random),
+      textures(folders_.data),
       scores(folders_.save, !folders_.saveUnknown) {
     random.seed(static_cast<uint32_t>(std::time(nullptr)));
     random.discard(100);
     options.file = folders.configFile("options.dat");
     ui.stars = &stars;
+    ui.textures = &textures;
 }
 
 // Members go in reverse order: the screens first, then the world, then the
@@ -52,7 +55,8 @@ void Application::createScreens() {
     gameScreen = std::make_unique<GameScreen>(ui, world, records, random, options,
                                               *completionScreen, folders.saveFile("programs.dat"));
     briefingScreen = std::make_unique<MissionBriefingScreen>(ui, world, records, *gameScreen);
-    missionMenu = std::make_unique<MissionMenu>(ui, missions, records, world, *briefingScreen);
+    missionMenu = std::make_unique<MissionMenu>(ui, missions, missionGroups, records, world,
+                                                *briefingScreen);
     optionsMenu = std::make_unique<OptionsMenu>(ui, options);
     mainMenu = std::make_unique<MainMenu>(ui, missions, records, folders, scores, *missionMenu,
                                           *optionsMenu);
@@ -69,15 +73,17 @@ void Application::start() {
     ui.width = mode.width;
     ui.height = mode.height;
     setUpDrawing();
-    font = std::make_unique<Font>("images/font.png", -5, 2);
-    smallFont = std::make_unique<Font>("images/font_small.png", -9, -5);
+    font = std::make_unique<Font>(textures, "images/font.png", -5, 2);
+    smallFont = std::make_unique<Font>(textures, "images/font_small.png", -9, -5);
     ui.font = font.get();
     ui.smallFont = smallFont.get();
     // The world needs no set-up of its own: a mission's first reset builds it.
     // The menus are made from the missions, so these load first; the
     // player's own missions sit beside "save.dat".
-    registerMissions(missions);
-    if (!folders.saveUnknown) loadCustomMissions(folders.save, missions, std::cout);
+    loadCampaign(folders.dataFile("campaign"), missions, missionGroups, std::cout);
+    if (!folders.saveUnknown)
+        loadCustomMissions(folders.saveFile("custom-missions"), folders.data, missions,
+                           missionGroups, std::cout);
     createScreens();
     scores.load(records, std::cout);
 }

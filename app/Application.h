@@ -10,6 +10,7 @@
 #include "missions/Records.h"
 #include "missions/ScoreFile.h"
 #include "render/Particles.h"
+#include "render/Texture.h"
 #include "sim/World.h"
 
 class IntroScreen;
@@ -22,8 +23,9 @@ class OptionsMenu;
 struct Font;
 
 // The game once its folders are chosen: it owns the window's state, the
-// fonts, the missions, the scores, the world, the random generator, the star
-// field and the screens, and hands each screen what it works with.
+// textures, the fonts, the missions, the scores, the world, the random
+// generator, the star field and the screens, and hands each screen what it
+// works with.
 class RedrawGate;
 
 class Application {
@@ -53,8 +55,12 @@ public:
     // the order they draw; seeded from the clock after the first star field.
     std::mt19937 random;
     StarField stars;  // draws from `random`
+    // The images the screens and fonts draw, read from the data folder; owned
+    // here, before the fonts that point into it.
+    TextureCache textures;
     std::unique_ptr<Font> font, smallFont;
     MissionRegistry missions;  // missions by name, owned
+    MissionGroups missionGroups;  // which are the campaign's, by rank, and which the player's
     ScoreFile scores;          // "save.dat" of the missions
     Records records;           // the player's best scores and programs, as "save.dat" keeps them
     World world;

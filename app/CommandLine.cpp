@@ -98,6 +98,6 @@ int answerCommandLine(const CommandLine& line, const GameFolders& folders) {
                     folders.saveUnknown ? "(no home folder)" : shownFolder(folders.save).c_str());
         return 0;
     }
-    if (line.checkAssets) return checkAssetsCommand({}, std::cout, std::cerr);
+    if (line.checkAssets) return checkAssetsCommand(folders.data, std::cout);
     return -1;
 }

@@ -1,9 +1,6 @@
 #include "app/ListMenu.h"
 
-#include <GL/gl.h>
-
 #include "render/Font.h"
-#include "render/WindowProjection.h"
 
 namespace {
 
@@ -85,42 +82,4 @@ void ListMenu::drawMarker(const std::string& marker) const {
 
 void ListMenu::drawItems() const {
     for (int i = 0; i < int(items.size()); ++i) drawText(*ui.font, items[i], itemPosition(i));
-}
-
-void beginMenuFrame(const Ui& ui) {
-    projectOntoWindow(ui.width, ui.height);
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // The stars of endMenuFrame() rely on the depth test.
-    glEnable(GL_DEPTH_TEST);
-    glDepthMask(GL_TRUE);
-    glEnable(GL_TEXTURE_2D);
-}
-
-void drawTextBacking(const Font& font, const std::string& text, Vec2f origin) {
-    const float pad = 3.0f;  // pixels around the letters
-    Vec2f size = textSize(font, text);
-    float lineAdvance = font.glyphHeight + float(font.lineSpacing);
-    float top = origin.y + font.glyphHeight + pad;
-    float bottom = origin.y - (size.y - lineAdvance) - pad;  // below the last line's cell
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.0f, 0.0f, 0.0f, 0.7f);
-    glRectf(origin.x - pad, bottom, origin.x + size.x + pad, top);
-    glEnable(GL_TEXTURE_2D);
-}
-
-void drawImageOverStars(const Texture& texture, Vec2f pos) {
-    glEnable(GL_ALPHA_TEST);
-    glAlphaFunc(GL_GREATER, 0.0f);
-    drawImage(texture, pos);
-    glDisable(GL_ALPHA_TEST);
-}
-
-void endMenuFrame(const Ui& ui) {
-    // Pushed back in depth: every text cell drawn this frame hides the stars
-    // behind it, so none shows between or inside the letters.
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, -0.5f);
-    ui.stars->draw(ui.window());
-    glPopMatrix();
 }

@@ -5,9 +5,6 @@
 
 #include "app/Widget.h"
 
-struct Font;
-struct Texture;
-
 // A screen that is a vertical list of items with a title and a selection
 // marker, worked by mouse motion, presses and the arrow, Return and Escape keys.
 // Each menu decides what activating an item does; the last item is the way out.
@@ -50,16 +47,3 @@ bool menuKeyActivates(Key key, int& selected, int last, int escapeItem);
 // The update shared by the menu-like screens: the timer restart, then one
 // star-field step.
 void menuUpdate(Widget& screen);
-
-// Starts a menu frame: window-pixel projection, black clear, texturing on.
-void beginMenuFrame(const Ui& ui);
-// Ends it with the star field, drawn behind whatever the frame drew: text
-// stays clear of stars. Images keep their see-through parts out of the depth
-// buffer (drawImageOverStars) so stars still show around them.
-void endMenuFrame(const Ui& ui);
-// drawImage() for a menu frame: its fully transparent texels leave the stars
-// behind them alone.
-void drawImageOverStars(const Texture& texture, Vec2f pos);
-// A dark patch the size of `text` drawn at `origin`, so that it stays
-// readable over a picture. Leaves the colour black: set the text's after it.
-void drawTextBacking(const Font& font, const std::string& text, Vec2f origin);

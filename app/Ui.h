@@ -6,11 +6,13 @@
 #include "platform/InputEvent.h"
 #include "render/Particles.h"
 
+class TextureCache;
 class Widget;
 struct Font;
 
 // What every screen and control is handed: the screen stack and the focus,
-// the loop's clock, the window's size, the fonts and the menus' star field.
+// the loop's clock, the window's size, the images, the fonts and the menus'
+// star field.
 // The application owns one; a test makes its own. Nothing here owns a screen.
 struct Ui {
     std::vector<Widget*> screens;  // the screen stack; current = back()
@@ -19,6 +21,7 @@ struct Ui {
     int32_t stepCount = 0;         // fixed updates since the main loop began
     int32_t width = 1280;          // window width, pixels
     int32_t height = 720;          // window height, pixels
+    TextureCache* textures = nullptr;  // every image drawn, and the fonts' sheets
     const Font* font = nullptr;       // large bitmap font
     const Font* smallFont = nullptr;  // small bitmap font
     StarField* stars = nullptr;       // behind the menus

@@ -4,16 +4,12 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "core/GameFolders.h"
-#include "missions/Missions.h"
-#include "render/DataFile.h"
 
 int main(int argc, char** argv) {
     // Line-buffered even into a pipe, so each message is seen as it is printed.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     CommandLine line = parseCommandLine(argc, argv);
     GameFolders folders = chooseGameFolders(currentFolderEnvironment(), line.folders);
-    setDataFolder(folders.data);
-    setCampaignFolder(folders.dataFile("campaign"));
     int answered = answerCommandLine(line, folders);
     if (answered >= 0) return answered;
     prepareGameFolders(folders, std::cout);

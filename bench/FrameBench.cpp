@@ -78,7 +78,7 @@ std::string prepareIntro() {
 
 // The game screen on the busiest mission, its winning program loaded.
 Mission* prepareGame(const Solution& busy) {
-    Mission* mission = loadMission(app->world, busy);
+    Mission* mission = loadMission(app->missions, app->world, busy);
     if (!mission) return nullptr;
     app->gameScreen->entered = true;
     app->gameScreen->update();
@@ -88,7 +88,7 @@ Mission* prepareGame(const Solution& busy) {
 // A won run of `busy`, as the completion screen shows it.
 void prepareCompletion(const Solution& busy) {
     const RunResult& run = app->world.result;
-    if (!loadMission(app->world, busy)) return;
+    if (!loadMission(app->missions, app->world, busy)) return;
     for (long i = 0; i < 2000000 && !run.won && !run.failed; ++i) app->world.step();
     app->world.reset();
 }
@@ -98,7 +98,7 @@ const Solution* longestFlight(const std::vector<Solution>& solutions, long& step
     const Solution* longest = nullptr;
     steps = 0;
     for (const Solution& s : solutions) {
-        if (!loadMission(app->world, s)) continue;
+        if (!loadMission(app->missions, app->world, s)) continue;
         const RunResult& run = app->world.result;
         long n = 0;
         while (!run.won && !run.failed && n < 2000000) {
@@ -189,7 +189,7 @@ void benchFrames(const std::vector<Solution>& solutions, const std::string& busy
         fprintf(stderr, "frames: no solution for %s\n", busyMission.c_str());
         return;
     }
-    loadMission(app->world, *busy);
+    loadMission(app->missions, app->world, *busy);
     app->briefingScreen->entered = true;
     row("briefing, " + busyMission,
         timeFrames([] { app->briefingScreen->draw(); }, frames,

@@ -21,18 +21,9 @@ std::vector<Solution> readSolutions(const std::string& fileName) {
     return solutions;
 }
 
-namespace {
-
-const MissionRegistry* flown = nullptr;
-
-}  // namespace
-
-void flyMissions(const MissionRegistry& missions) { flown = &missions; }
-
-Mission* loadMission(World& world, const Solution& solution) {
-    if (!flown) return nullptr;
-    auto found = flown->find(solution.mission);
-    if (found == flown->end()) return nullptr;
+Mission* loadMission(const MissionRegistry& missions, World& world, const Solution& solution) {
+    auto found = missions.find(solution.mission);
+    if (found == missions.end()) return nullptr;
     world.mission = found->second.get();
     world.clearProgramAndReset();
     parseProgramText(solution.program, world.rocket->program);

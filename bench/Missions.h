@@ -17,11 +17,9 @@ struct Solution {
 // Reads "MISSION NAME<TAB>PROGRAM TEXT" lines; blank lines and '#' comments are skipped.
 std::vector<Solution> readSolutions(const std::string& fileName);
 
-// The missions the benchmarks fly: the game's own when its window is open,
-// else the campaign's read by the benchmark itself. Set once, before any flight.
-void flyMissions(const MissionRegistry& missions);
-// Makes `mission` current with `program` loaded as the game does; null if unknown.
-Mission* loadMission(World& world, const Solution& solution);
+// Makes the solution's mission of `missions` current in `world` with its
+// program loaded as the game does; null if unknown.
+Mission* loadMission(const MissionRegistry& missions, World& world, const Solution& solution);
 
 // The bodies' and ship's state after a reset, stepped with nothing but the
 // gravity arithmetic of the world step: the floor a step can cost.

@@ -60,11 +60,12 @@ double timePreview(FlightPreview& preview, World& world, const Program* const pr
 
 }  // namespace
 
-void benchPreview(World& world, const std::vector<Solution>& solutions, int rounds) {
+void benchPreview(const MissionRegistry& missions, World& world,
+                  const std::vector<Solution>& solutions, int rounds) {
     FlightPreview preview;
     FlightPath path, lower, higher;
     for (const Solution& solution : solutions) {
-        if (!loadMission(world, solution)) continue;
+        if (!loadMission(missions, world, solution)) continue;
         preview.best = world.mission->goldLimit;
         const Program program = world.rocket->program;
         const Program down = nudged(program, -10), up = nudged(program, +10);

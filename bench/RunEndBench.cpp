@@ -68,7 +68,8 @@ Waited waitForEnd(World& world, bool growing, bool skip) {
 
 }  // namespace
 
-void benchRunEnd(World& world, const std::vector<Solution>& solutions) {
+void benchRunEnd(const MissionRegistry& missions, World& world,
+                 const std::vector<Solution>& solutions) {
     // Per mission: the empty program and its first stored solution.
     std::vector<Solution> runs;
     std::set<std::string> seen;
@@ -80,7 +81,7 @@ void benchRunEnd(World& world, const std::vector<Solution>& solutions) {
     Waited slowest, slowestBefore, slowestSkip;
     std::string which;
     for (const Solution& run : runs) {
-        if (!loadMission(world, run)) continue;
+        if (!loadMission(missions, world, run)) continue;
         const Waited now = waitForEnd(world, true, false);
         const Waited before = waitForEnd(world, false, false);
         const Waited skip = waitForEnd(world, true, true);

@@ -9,16 +9,20 @@ class Application;
 struct World;
 
 // Each section prints its rows of the table; `rounds` samples per figure,
-// of which the median is shown.
-void benchWorldSteps(World& world, const std::vector<Solution>& solutions, int rounds);
-void benchOptimizer(World& world, const std::vector<Solution>& solutions, int rounds);
-void benchPreview(World& world, const std::vector<Solution>& solutions, int rounds);
+// of which the median is shown. The solutions fly the missions of `missions`.
+void benchWorldSteps(const MissionRegistry& missions, World& world,
+                     const std::vector<Solution>& solutions, int rounds);
+void benchOptimizer(const MissionRegistry& missions, World& world,
+                    const std::vector<Solution>& solutions, int rounds);
+void benchPreview(const MissionRegistry& missions, World& world,
+                  const std::vector<Solution>& solutions, int rounds);
 // Wall seconds until a run ends with turbo, on every mission, empty and solved.
-void benchRunEnd(World& world, const std::vector<Solution>& solutions);
+void benchRunEnd(const MissionRegistry& missions, World& world,
+                 const std::vector<Solution>& solutions);
 // The whole `astrello-run optimize` process per mission from the gold limit,
 // on every core beside one thread (--threads 1).
-void benchOptimizerProcess(const std::string& runner, const std::vector<Solution>& solutions,
-                           int rounds);
+void benchOptimizerProcess(const std::string& runner, const MissionRegistry& missions,
+                           const std::vector<Solution>& solutions, int rounds);
 
 // Programs and folders the start-up and frame sections need.
 struct BenchPaths {

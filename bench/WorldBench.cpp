@@ -43,10 +43,11 @@ double timeGravity(const World& world, long steps, double& sink) {
 
 }  // namespace
 
-void benchWorldSteps(World& world, const std::vector<Solution>& solutions, int rounds) {
+void benchWorldSteps(const MissionRegistry& missions, World& world,
+                     const std::vector<Solution>& solutions, int rounds) {
     double sink = 0.0;
     for (const Solution& solution : solutions) {
-        if (!loadMission(world, solution)) {
+        if (!loadMission(missions, world, solution)) {
             fprintf(stderr, "unknown mission in the solutions file: %s\n",
                     solution.mission.c_str());
             continue;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <string>
 #include <thread>
 
@@ -103,24 +104,27 @@ int main(int argc, char** argv) {
     BenchPaths paths{ASTRELLO_GAME, ASTRELLO_BARE_WINDOW, ASTRELLO_FRAME_PROBE, scratchFolder()};
     separateTableFromGameOutput();
     const bool frames = options.wants("frame");
+    // The game's own missions and world when its window is open, else the
+    // campaign's read here.
     MissionRegistry ownMissions;
     World ownWorld;
+    const MissionRegistry* missions = &ownMissions;
     World* world = &ownWorld;
     if (frames) {
         Application& game = initializeGameForFrames(paths.scratch);  // a window, screens, real textures
-        flyMissions(game.missions);
+        missions = &game.missions;
         world = &game.world;
     } else {
-        setCampaignFolder(std::string(ASTRELLO_SOURCE_DIR) + "/campaign");
-        registerMissions(ownMissions);
-        flyMissions(ownMissions);
+        MissionGroups groups;
+        loadCampaign(std::string(ASTRELLO_SOURCE_DIR) + "/campaign", ownMissions, groups, std::cerr);
     }
     printHeader(machine().c_str());
-    if (options.wants("step")) benchWorldSteps(*world, solutions, options.rounds);
-    if (options.wants("F1")) benchOptimizer(*world, solutions, options.rounds);
-    if (options.wants("F1-process")) benchOptimizerProcess(ASTRELLO_RUN, solutions, options.rounds);
-    if (options.wants("preview")) benchPreview(*world, solutions, options.rounds);
-    if (options.wants("run-end")) benchRunEnd(*world, solutions);
+    if (options.wants("step")) benchWorldSteps(*missions, *world, solutions, options.rounds);
+    if (options.wants("F1")) benchOptimizer(*missions, *world, solutions, options.rounds);
+    if (options.wants("F1-process"))
+        benchOptimizerProcess(ASTRELLO_RUN, *missions, solutions, options.rounds);
+    if (options.wants("preview")) benchPreview(*missions, *world, solutions, options.rounds);
+    if (options.wants("run-end")) benchRunEnd(*missions, *world, solutions);
     if (frames) benchFrames(solutions, options.busyMission, options.rounds);
     if (options.wants("start-up")) benchStartup(paths, options.rounds);
     if (options.wants("idle")) benchIdle(paths);

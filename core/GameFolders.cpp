@@ -44,9 +44,7 @@ std::string environmentValue(const char* name) {
 }
 
 std::string joined(const std::string& folder, bool unknown, const std::string& name) {
-    if (unknown) return "";
-    if (folder.empty() || isAbsolute(name)) return name;
-    return (fs::path(folder) / name).string();
+    return unknown ? "" : fileIn(folder, name);
 }
 
 // mkdir -p, each new folder private to the player. Returns "" or the reason.
@@ -143,6 +141,11 @@ std::string GameFolders::configFile(const std::string& name) const {
 
 std::string GameFolders::saveFile(const std::string& name) const {
     return joined(save, saveUnknown, name);
+}
+
+std::string fileIn(const std::string& folder, const std::string& name) {
+    if (folder.empty() || isAbsolute(name)) return name;
+    return (fs::path(folder) / name).string();
 }
 
 std::string shownFolder(const std::string& folder) {

@@ -55,5 +55,9 @@ FolderEnvironment currentFolderEnvironment();
 // and a save folder that cannot be used clears `folders.canSave`.
 void prepareGameFolders(GameFolders& folders, std::ostream& log);
 
+// The path of the file `name` in `folder`: "" is the working directory, and
+// an absolute name is kept as it is.
+std::string fileIn(const std::string& folder, const std::string& name);
+
 // The folder as a person should read it: the working directory spelled out.
 std::string shownFolder(const std::string& folder);

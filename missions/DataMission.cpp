@@ -1,6 +1,7 @@
 #include "missions/DataMission.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "missions/MissionParts.h"
@@ -18,9 +19,9 @@ Vec2 centreOf(const Centre& centre, const World& world) {
 // A place on a body's surface, worked out in single precision.
 Vec2 placeOn(const ObjectiveDef& objective, const World& world) {
     const Vec2& body = world.bodies[size_t(objective.centre.body)].position;
-    return Vec2(float(body.x) + float(objective.offset.x), float(body.y) + float(objective.offset.y));
+    return Vec2(float(body.x) + float(objective.offset.x),
+                float(body.y) + float(objective.offset.y));
 }
-
 
 // One run's progress through a mission's objectives.
 class MissionJudge : public Judge {
@@ -28,6 +29,7 @@ public:
     explicit MissionJudge(const DataMission& mission);
     std::unique_ptr<Judge> clone() const override { return std::make_unique<MissionJudge>(*this); }
     void update(World& world) override;
+    long earliestEnd(const World& world) const override;
     void goals(const World& world, Goals& out) const override;
     std::string progressReport() const override;
 
@@ -53,8 +55,7 @@ private:
     int stageStart = 0;                  // world time at which the current objective began
 };
 
-MissionJudge::MissionJudge(const DataMission& mission_)
-    : mission(&mission_), def_(mission_.def()) {
+MissionJudge::MissionJudge(const DataMission& mission_) : mission(&mission_), def_(mission_.def()) {
     progress.resize(def_.objectives.size());
     for (size_t i = 0; i < progress.size(); ++i)
         progress[i].visited.assign(def_.objectives[i].bodies.size(), 0);
@@ -72,7 +73,11 @@ DataMission::DataMission(const MissionDef& def)
     for (const ObjectiveDef& objective : def_.objectives) {
         if (objective.kind == ObjectiveDef::Hold && objective.hasSector && sectorBody < 0)
             sectorBody = objective.centre.body;
+        objectiveLimits_.push_back(Limits{DistanceLimit(objective.radius),
+                                          DistanceLimit(objective.inner),
+                                          DistanceLimit(objective.outer)});
     }
+    for (const FailureDef& failure : def_.failures) failureRadii.emplace_back(failure.radius);
 }
 
 std::unique_ptr<Judge> DataMission::judge() const { return std::make_unique<MissionJudge>(*this); }
@@ -98,31 +103,39 @@ void DataMission::setup(World& world) const {
 
 bool MissionJudge::met(size_t index, World& world) {
     const ObjectiveDef& o = def_.objectives[index];
+    const DataMission::Limits& limits = mission->objectiveLimits(index);
     Progress& p = progress[index];
     const bool landed = world.rocket->landed;
     switch (o.kind) {
         case ObjectiveDef::Visit: {
             size_t reached = 0;
-            for (size_t i = 0; i < o.bodies.size(); ++i) {
+            const size_t count = o.bodies.size();
+            for (size_t i = 0; i < count; ++i) {
                 const bool open = !o.inOrder || i == 0 || p.visited[i - 1];
-                if (open && shipSquaredDistanceToBody(world, o.bodies[i]).below(o.radius))
+                if (open && shipSquaredDistanceToBody(world, o.bodies[i]).below(limits.radius))
                     p.visited[i] = 1;
-                if (p.visited[i]) ++reached;
+                if (p.visited[i]) {
+                    ++reached;
+                } else if (o.inOrder) {
+                    break;  // circles are entered in order: none after this one yet
+                }
             }
-            return reached == o.bodies.size();
+            return reached == count;
         }
         case ObjectiveDef::Leave:
-            return shipSquaredDistance(world, centreOf(o.centre, world)).above(o.radius);
+            return shipSquaredDistance(world, centreOf(o.centre, world)).above(limits.radius);
         case ObjectiveDef::Land:
-            return landed && (o.centre.body < 0 || shipDistanceToBody(world, o.centre.body) < o.radius);
+            return landed &&
+                   (o.centre.body < 0 || shipDistanceToBody(world, o.centre.body) < o.radius);
         case ObjectiveDef::LandAt:
-            return shipSquaredDistance(world, placeOn(o, world)).below(o.radius) && landed;
+            return shipSquaredDistance(world, placeOn(o, world)).below(limits.radius) && landed;
         case ObjectiveDef::Launch:
             return !landed;
         case ObjectiveDef::Hold: {
             const Vec2 centre = centreOf(o.centre, world);
             const SquaredDistance d = shipSquaredDistance(world, centre);
-            bool inside = (!o.hasInner || d.above(o.inner)) && (!o.hasOuter || d.below(o.outer));
+            bool inside =
+                (!o.hasInner || d.above(limits.inner)) && (!o.hasOuter || d.below(limits.outer));
             if (inside && o.hasSector) {
                 const Body& body = world.bodies[size_t(o.centre.body)];
                 const Vec2& ship = world.rocket->position;
@@ -142,7 +155,8 @@ bool MissionJudge::failing(size_t index, World& world) {
     const bool landed = world.rocket->landed;
     switch (f.kind) {
         case FailureDef::Beyond:
-            return shipSquaredDistance(world, centreOf(f.centre, world)).above(f.radius);
+            return shipSquaredDistance(world, centreOf(f.centre, world))
+                .above(mission->failureRadius(index));
         case FailureDef::Land:
             if (!landed) flown[index] = true;
             return flown[index] && landed;
@@ -153,18 +167,19 @@ bool MissionJudge::failing(size_t index, World& world) {
 }
 
 void MissionJudge::update(World& world) {
-    for (size_t i = 0; i < def_.failures.size(); ++i) {
+    const size_t failures = def_.failures.size(), objectives = def_.objectives.size();
+    for (size_t i = 0; i < failures; ++i) {
         if (failing(i, world) && !world.result.failed) {
             world.result.failed = true;
             world.result.failReason = mission->failureReason(i);
         }
     }
-    while (stage < def_.objectives.size() && met(stage, world)) {
+    while (stage < objectives && met(stage, world)) {
         ++stage;
         stageStart = world.time;
         world.result.nearestGoal = -1.0;  // a new objective: its own closest approach
     }
-    if (stage == def_.objectives.size()) {
+    if (stage == objectives) {
         winMission(world);
         return;
     }
@@ -172,6 +187,28 @@ void MissionJudge::update(World& world) {
     const double d = distanceTo(stage, world);
     double& nearest = world.result.nearestGoal;
     if (d >= 0 && (nearest < 0 || d < nearest)) nearest = d;
+}
+
+// Only a time limit can fail such a run, and only an objective of time can
+// be told not to be met yet: a hold (which starts again on every entry) or a
+// wait that follows the objective before.
+long MissionJudge::earliestEnd(const World& world) const {
+    const long now = world.time;
+    long earliest = std::numeric_limits<long>::max();
+    for (const FailureDef& f : def_.failures) {
+        if (f.kind != FailureDef::TimeLimit) return now;
+        earliest = std::min(earliest, long(f.steps) + 1);
+    }
+    if (stage >= def_.objectives.size()) return now;
+    const ObjectiveDef& o = def_.objectives[stage];
+    const Progress& p = progress[stage];
+    long met = now;
+    if (o.kind == ObjectiveDef::Hold) {
+        met = (p.inRange ? long(p.rangeStart) : now) + o.steps + 1;
+    } else if (o.kind == ObjectiveDef::Survive) {
+        met = long(stageStart) + o.steps + 1;
+    }
+    return std::max(now, std::min(earliest, met));
 }
 
 double MissionJudge::distanceTo(size_t index, const World& world) const {
@@ -231,7 +268,8 @@ std::string MissionJudge::progressReport() const {
     // A long list would run past the view: the count says enough.
     const size_t longest = 48;
     if (met.size() > longest)
-        met = std::to_string(stage) + " of " + std::to_string(def_.objectives.size()) + " objectives";
+        met =
+            std::to_string(stage) + " of " + std::to_string(def_.objectives.size()) + " objectives";
     return (stage ? "Met: " + met + ". " : std::string()) + "Missed: " + objectiveText(stage) + ".";
 }
 
@@ -242,8 +280,8 @@ std::string MissionJudge::objectiveText(size_t index) const {
         case ObjectiveDef::Visit: {
             const size_t count = o.bodies.size();
             if (count == 1) return "reach the red circle";
-            const auto reached = std::count(progress[index].visited.begin(),
-                                            progress[index].visited.end(), 1);
+            const auto reached =
+                std::count(progress[index].visited.begin(), progress[index].visited.end(), 1);
             return "reach the " + std::to_string(count) + " red circles" +
                    (o.inOrder ? " in order" : "") + " (" + std::to_string(reached) + " reached)";
         }
@@ -281,8 +319,8 @@ void MissionJudge::goals(const World& world, Goals& out) const {
         switch (o.kind) {
             case ObjectiveDef::Visit:
                 for (size_t k = 0; k < o.bodies.size(); ++k)
-                    addGoalCircles(out, p.visited[k] != 0, world.bodies[size_t(o.bodies[k])].position,
-                                   {o.radius}, framed);
+                    addGoalCircles(out, p.visited[k] != 0,
+                                   world.bodies[size_t(o.bodies[k])].position, {o.radius}, framed);
                 break;
             case ObjectiveDef::Leave:
                 addGoalCircles(out, done, centreOf(o.centre, world), {o.radius});
@@ -306,7 +344,8 @@ void MissionJudge::goals(const World& world, Goals& out) const {
         }
     }
     for (const FailureDef& f : def_.failures)
-        if (f.kind == FailureDef::Beyond) addGoalCircles(out, false, centreOf(f.centre, world), {f.radius});
+        if (f.kind == FailureDef::Beyond)
+            addGoalCircles(out, false, centreOf(f.centre, world), {f.radius});
 }
 
 void DataMission::fixedGoals(const World& world, Goals& out) const {

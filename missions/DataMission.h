@@ -2,9 +2,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "missions/Mission.h"
 #include "missions/MissionFile.h"
+#include "missions/MissionParts.h"
 
 // A mission made from its file: bodies and ship as listed, objectives met
 // one after the other, failures checked every step.
@@ -22,10 +24,18 @@ public:
     Vec2 fixedGoalsCentre(const World& world) const override;
 
     const MissionDef& def() const { return def_; }
+    // An objective's distances, a failure's radius, as limits to compare with.
+    struct Limits {
+        DistanceLimit radius, inner, outer;
+    };
+    const Limits& objectiveLimits(size_t index) const { return objectiveLimits_[index]; }
+    const DistanceLimit& failureRadius(size_t index) const { return failureRadii[index]; }
     // What the player is told when failure `index` ends a run.
     std::string failureReason(size_t index) const;
 
 private:
     MissionDef def_;
     int sectorBody = -1;
+    std::vector<Limits> objectiveLimits_;     // per objective
+    std::vector<DistanceLimit> failureRadii;  // per failure
 };

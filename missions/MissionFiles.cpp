@@ -1,17 +1,16 @@
 #include "missions/MissionFiles.h"
 
-#include <filesystem>
 #include <ostream>
 #include <utility>
 
 #include "core/FileAccess.h"
+#include "core/GameFolders.h"
 #include "core/ObjModel.h"
 #include "core/PngImage.h"
 #include "missions/MissionFile.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 
 const size_t largestFile = size_t(64) << 20;  // bytes
 
@@ -21,9 +20,7 @@ MissionFilesCheck::MissionFilesCheck(std::string dataFolder_) : dataFolder(std::
 
 // The bytes of the data file `name`, or why there are none.
 std::string MissionFilesCheck::read(const std::string& name, std::string& bytes) const {
-    const std::string path =
-        dataFolder.empty() ? name : (fs::path(dataFolder) / name).string();
-    return readNamedFile(path, largestFile, bytes);
+    return readNamedFile(fileIn(dataFolder, name), largestFile, bytes);
 }
 
 std::string MissionFilesCheck::problem(const std::string& name, Use use) {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "sim/Goal.h"
 #include "sim/Body.h"
+#include "sim/Goal.h"
 #include "sim/Rocket.h"
 #include "sim/Vec2.h"
 #include "sim/World.h"
@@ -20,6 +20,24 @@ void placeShip(World& world, Vec2 position, Vec2 velocity, double angle,
 // Length of a − b, as sqrt(x*x + y*y).
 double distance(Vec2 a, Vec2 b);
 
+// A distance limit, with its square and the band about it worked out once:
+// objectives compare with the same few limits every step.
+struct DistanceLimit {
+    double limit = 0.0;
+    double square = 0.0;
+    // Outside [low, high] the squares decide; false for limits whose square
+    // could overflow or underflow.
+    bool banded = false;
+    double low = 0.0, high = 0.0;
+
+    DistanceLimit() = default;
+    explicit DistanceLimit(double limit_) : limit(limit_), square(limit_ * limit_) {
+        banded = limit > 1e-100 && limit < 1e100;
+        low = square * (1.0 - 1e-9);
+        high = square * (1.0 + 1e-9);
+    }
+};
+
 // A distance held as its square x*x + y*y, compared with a limit exactly as
 // its square root would compare. The root is correctly rounded and
 // monotonic, so wherever the square lies more than a billionth away from the
@@ -27,21 +45,19 @@ double distance(Vec2 a, Vec2 b);
 struct SquaredDistance {
     double squared;
 
-    bool above(double limit) const {
-        if (clearOf(limit)) return squared > limit * limit;
-        return std::sqrt(squared) > limit;
+    bool above(const DistanceLimit& limit) const {
+        if (clearOf(limit)) return squared > limit.square;
+        return std::sqrt(squared) > limit.limit;
     }
-    bool below(double limit) const {
-        if (clearOf(limit)) return squared < limit * limit;
-        return std::sqrt(squared) < limit;
+    bool below(const DistanceLimit& limit) const {
+        if (clearOf(limit)) return squared < limit.square;
+        return std::sqrt(squared) < limit.limit;
     }
 
 private:
-    // False also for NaN, and for limits whose square could overflow or underflow.
-    bool clearOf(double limit) const {
-        if (!(limit > 1e-100 && limit < 1e100)) return false;
-        const double l2 = limit * limit;
-        return squared > l2 * (1.0 + 1e-9) || squared < l2 * (1.0 - 1e-9);
+    // False also for NaN.
+    bool clearOf(const DistanceLimit& limit) const {
+        return limit.banded && (squared > limit.high || squared < limit.low);
     }
 };
 // The ship's distance from `point`, as shipDistance() measures it, squared.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 #include <sstream>
 #include <system_error>
 
@@ -10,38 +10,15 @@
 #include "missions/MissionFile.h"
 #include "missions/MissionFiles.h"
 
-const char* const customGroupTitle = "Custom Missions";
-
 namespace {
 
 namespace fs = std::filesystem;
 
-const char* const rankTitles[] = {"Cadet Missions", "Ensign Missions", "Lieutenant Missions",
-                                  "Commander Missions"};
-
-struct Groups {
-    std::vector<std::string> ranks[4];
-    std::vector<std::string> custom;
-    std::vector<RefusedMission> refused;  // custom files left out
-    std::vector<RankGroup> shown;
-
-    void refresh() {
-        shown.clear();
-        for (int i = 0; i < 4; ++i) shown.push_back(RankGroup{rankTitles[i], ranks[i], {}});
-        if (!custom.empty() || !refused.empty())
-            shown.push_back(RankGroup{customGroupTitle, custom, refused});
-    }
-};
-
-Groups& groups() {
-    static Groups store;
-    return store;
-}
-
-std::string& folderSetting() {
-    static std::string folder = "campaign";
-    return folder;
-}
+// What a mission file may give as its group: a campaign file one of the
+// ranks, first to last; a player's file, if it names one, the last.
+const char* const rankNames[MissionGroups::rankCount] = {"Cadet Missions", "Ensign Missions",
+                                                         "Lieutenant Missions", "Commander Missions"};
+const char* const customGroupName = "Custom Missions";
 
 // The "*.toml" files of `folder` in name order; false if it cannot be listed.
 bool missionFiles(const std::string& folder, std::vector<std::string>& files) {
@@ -59,14 +36,14 @@ bool missionFiles(const std::string& folder, std::vector<std::string>& files) {
 }
 
 int rankOf(const std::string& group) {
-    for (int i = 0; i < 4; ++i)
-        if (group == rankTitles[i]) return i;
+    for (int i = 0; i < MissionGroups::rankCount; ++i)
+        if (group == rankNames[i]) return i;
     return -1;
 }
 
 std::string rankList() {
     std::string list;
-    for (const char* title : rankTitles) list += std::string(list.empty() ? "" : ", ") + title;
+    for (const char* title : rankNames) list += std::string(list.empty() ? "" : ", ") + title;
     return list;
 }
 
@@ -123,42 +100,35 @@ const Campaign& campaign(const std::string& folder) {
 
 }  // namespace
 
-const std::string& campaignFolder() { return folderSetting(); }
-
-void setCampaignFolder(const std::string& folder) { folderSetting() = folder; }
-
-void registerMissions(MissionRegistry& registry) {
-    loadCampaign(campaignFolder(), registry, std::cout);
+bool MissionGroups::isCampaign(const std::string& title) const {
+    for (const auto& rank : ranks)
+        if (std::find(rank.begin(), rank.end(), title) != rank.end()) return true;
+    return false;
 }
 
-int loadCampaign(const std::string& folder, MissionRegistry& registry, std::ostream& log) {
+int loadCampaign(const std::string& folder, MissionRegistry& registry, MissionGroups& groups,
+                 std::ostream& log) {
     const Campaign& c = campaign(folder);
     log << c.messages;
-    Groups& g = groups();
-    for (auto& rank : g.ranks) rank.clear();
+    for (auto& rank : groups.ranks) rank.clear();
     for (size_t i = 0; i < c.defs.size(); ++i) {
         const MissionDef& def = c.defs[i];
-        g.ranks[c.ranks[i]].push_back(def.title);
+        groups.ranks[c.ranks[i]].push_back(def.title);
         // Missions live for the whole run; the registry owns them.
         if (!registry.count(def.title)) registry[def.title] = std::make_unique<DataMission>(def);
     }
-    g.refresh();
     return c.errors;
 }
 
-std::string missionDataFolder() { return fs::path(campaignFolder()).parent_path().string(); }
-
-bool readCustomMission(const std::string& file, MissionDef& def, MissionFilesCheck& files,
-                       std::ostream& log) {
+bool readCustomMission(const std::string& file, const MissionGroups& campaign, MissionDef& def,
+                       MissionFilesCheck& files, std::ostream& log) {
     if (!readMissionFile(file, def, log)) return false;
-    if (!def.group.empty() && def.group != customGroupTitle) {
+    if (!def.group.empty() && def.group != customGroupName) {
         log << "ERROR: " << file << ":" << def.groupLine << ": group: a custom mission belongs to '"
-            << customGroupTitle << "', not '" << def.group << "'\n";
+            << customGroupName << "', not '" << def.group << "'\n";
         return false;
     }
-    const Groups& g = groups();
-    for (const auto& rank : g.ranks) {
-        if (std::find(rank.begin(), rank.end(), def.title) == rank.end()) continue;
+    if (campaign.isCampaign(def.title)) {
         log << "ERROR: " << file << ":" << def.titleLine << ": title: '" << def.title
             << "' is the title of a built-in mission\n";
         return false;
@@ -180,12 +150,10 @@ RefusedMission refusal(const std::string& file, const std::string& messages) {
 
 }  // namespace
 
-int loadCustomMissions(const std::string& saveFolder, MissionRegistry& registry,
-                       std::ostream& log) {
-    const std::string folder = (fs::path(saveFolder) / "custom-missions").string();
-    Groups& g = groups();
-    g.custom.clear();
-    g.refused.clear();
+int loadCustomMissions(const std::string& folder, const std::string& dataFolder,
+                       MissionRegistry& registry, MissionGroups& groups, std::ostream& log) {
+    groups.custom.clear();
+    groups.refused.clear();
     int refused = 0;
     std::vector<std::string> files;
     std::error_code error;
@@ -193,12 +161,12 @@ int loadCustomMissions(const std::string& saveFolder, MissionRegistry& registry,
         log << "ERROR: Cannot read the mission folder " << folder << ". No custom missions loaded.\n";
         ++refused;
     }
-    MissionFilesCheck check(missionDataFolder());
+    MissionFilesCheck check(dataFolder);
     std::map<std::string, std::string> loaded;  // title -> file
     for (const std::string& file : files) {
         MissionDef def;
         std::ostringstream messages;
-        bool good = readCustomMission(file, def, check, messages);
+        bool good = readCustomMission(file, groups, def, check, messages);
         if (good && loaded.count(def.title)) {
             messages << "WARNING: " << file << ":" << def.titleLine << ": title: '" << def.title
                      << "' is also the title of " << fs::path(loaded[def.title]).filename().string()
@@ -207,20 +175,13 @@ int loadCustomMissions(const std::string& saveFolder, MissionRegistry& registry,
         }
         log << messages.str();
         if (!good) {
-            g.refused.push_back(refusal(file, messages.str()));
+            groups.refused.push_back(refusal(file, messages.str()));
             ++refused;
             continue;
         }
         loaded[def.title] = file;
-        g.custom.push_back(def.title);
+        groups.custom.push_back(def.title);
         if (!registry.count(def.title)) registry[def.title] = std::make_unique<DataMission>(def);
     }
-    g.refresh();
     return refused;
-}
-
-const std::vector<RankGroup>& rankGroups() {
-    Groups& g = groups();
-    if (g.shown.empty()) g.refresh();
-    return g.shown;
 }

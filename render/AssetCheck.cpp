@@ -3,8 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "core/PngImage.h"
-#include "render/DataFile.h"
+#include "core/GameFolders.h"
 #include "render/ImageFile.h"
 #include "render/Mesh.h"
 
@@ -12,25 +11,23 @@ namespace {
 
 constexpr int fontGrid = 16;        // cells per row and per column
 
-std::string imageProblem(const Asset& asset) {
-    const ImageFile image(dataFile(asset.path));
-    if (!image.ok()) return "does not decode: " + image.error;
+std::string imageProblem(const Asset& asset, const std::string& path) {
+    const ImageFile image(path);
+    if (!image.ok()) return image.error;
     const int width = image.width, height = image.height;
-    if (width <= 0 || height <= 0) return "is empty";
-    if (width > largestTextureSide || height > largestTextureSide) return "is too large for a texture";
     if (asset.kind == Asset::FontSheet && (width % fontGrid != 0 || height % fontGrid != 0))
         return "does not split into 16 x 16 equal cells";
     return "";
 }
 
-std::string modelProblem(const Asset& asset) {
-    if (std::FILE* file = std::fopen(dataFile(asset.path).c_str(), "rb")) {
+std::string modelProblem(const std::string& path) {
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
         std::fclose(file);
     } else {
         return "cannot be opened";
     }
     Mesh mesh;
-    mesh.load(asset.path);
+    mesh.load(path);
     return objModelProblem(mesh, true);
 }
 
@@ -52,14 +49,15 @@ const std::vector<Asset>& gameAssets() {
     return assets;
 }
 
-std::string assetProblem(const Asset& asset) {
-    return asset.kind == Asset::Model ? modelProblem(asset) : imageProblem(asset);
+std::string assetProblem(const Asset& asset, const std::string& dataFolder) {
+    const std::string path = fileIn(dataFolder, asset.path);
+    return asset.kind == Asset::Model ? modelProblem(path) : imageProblem(asset, path);
 }
 
-int checkAssets(const std::vector<Asset>& assets, std::ostream& out) {
+int checkAssets(const std::vector<Asset>& assets, const std::string& dataFolder, std::ostream& out) {
     int problems = 0;
     for (const Asset& asset : assets) {
-        std::string problem = assetProblem(asset);
+        std::string problem = assetProblem(asset, dataFolder);
         if (problem.empty()) {
             out << "ok " << asset.path << '\n';
         } else {
@@ -70,14 +68,8 @@ int checkAssets(const std::vector<Asset>& assets, std::ostream& out) {
     return problems;
 }
 
-int checkAssetsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() == 2 && args[0] == "--data-dir" && !args[1].empty()) {
-        setDataFolder(args[1]);
-    } else if (!args.empty()) {
-        err << "usage: astrello --check-assets [--data-dir DIR]\n";
-        return 2;
-    }
-    int problems = checkAssets(gameAssets(), out);
+int checkAssetsCommand(const std::string& dataFolder, std::ostream& out) {
+    int problems = checkAssets(gameAssets(), dataFolder, out);
     out << gameAssets().size() << " assets, " << problems << " with problems\n";
     return problems == 0 ? 0 : 1;
 }

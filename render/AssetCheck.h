@@ -15,15 +15,15 @@ struct Asset {
 // Every image, font sheet and model the game uses.
 const std::vector<Asset>& gameAssets();
 
-// What is wrong with `asset` as found in the data folder (dataFile()), or "".
+// What is wrong with `asset` as found in `dataFolder` ("" is the working
+// directory), or "".
 // Images must decode; font sheets must also split into 16 x 16 equal cells;
 // models must hold triangles whose indices all lie inside their lists.
-std::string assetProblem(const Asset& asset);
+std::string assetProblem(const Asset& asset, const std::string& dataFolder);
 
 // One line per asset on `out`; returns how many have a problem.
-int checkAssets(const std::vector<Asset>& assets, std::ostream& out);
+int checkAssets(const std::vector<Asset>& assets, const std::string& dataFolder, std::ostream& out);
 
-// astrello --check-assets [--data-dir DIR]: checks gameAssets() in the
-// game's data folder or DIR; exit code 0 when all are sound, 1 otherwise, 2
-// for stray arguments.
-int checkAssetsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// astrello [--data-dir DIR] --check-assets: checks gameAssets() in the
+// game's data folder; exit code 0 when all are sound, 1 otherwise.
+int checkAssetsCommand(const std::string& dataFolder, std::ostream& out);

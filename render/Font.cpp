@@ -6,8 +6,9 @@
 
 #include "render/Texture.h"
 
-Font::Font(const std::string& imageFile, int32_t charSpacing_, int32_t lineSpacing_)
-    : texture(getTexture(imageFile)),
+Font::Font(TextureCache& textures, const std::string& imageFile, int32_t charSpacing_,
+           int32_t lineSpacing_)
+    : texture(textures.get(imageFile)),
       glyphWidth(float(texture->width) / 16.0f),
       glyphHeight(float(texture->height) / 16.0f),
       charSpacing(charSpacing_),
@@ -101,4 +102,23 @@ void drawImageRegion(const Texture& texture, Vec2f src, Vec2f size, Vec2f pos) {
     float rh = std::max(0.0f, clampTo(src.y + size.y, 0.0f, h) - ry);
     float wa = float(texture.texWidth), ha = float(texture.texHeight);
     drawQuad(texture, rx / wa, ry / ha, (rx + rw) / wa, (ry + rh) / ha, pos, Vec2f(rw, rh));
+}
+
+void drawImageTiled(const Texture& texture, float w, float h) {
+    if (texture.width == 0 || texture.height == 0) return;
+    float s = w / float(texture.width);
+    float t = h / float(texture.height);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture.glName);
+    glColor3f(1, 1, 1);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2f(0, 0);
+    glTexCoord2f(s, 0);
+    glVertex2f(w, 0);
+    glTexCoord2f(s, t);
+    glVertex2f(w, h);
+    glTexCoord2f(0, t);
+    glVertex2f(0, h);
+    glEnd();
 }

@@ -5,11 +5,14 @@
 
 #include "render/Vec2f.h"
 
+class TextureCache;
 struct Texture;
 
 // A bitmap font: a 16 x 16 grid of character cells in one image.
 struct Font {
-    Font(const std::string& imageFile, int32_t charSpacing, int32_t lineSpacing);
+    // The sheet `imageFile` from `textures`, which keeps it.
+    Font(TextureCache& textures, const std::string& imageFile, int32_t charSpacing,
+         int32_t lineSpacing);
 
     Texture* texture = nullptr;
     float glyphWidth = 0.0f;   // cell width, pixels (image width / 16)
@@ -31,3 +34,6 @@ void drawImage(const Texture& texture, Vec2f pos);
 // The part of the image at `src` (pixels from its bottom-left) of `size`,
 // cut to the image, drawn at `pos` at its pixel size.
 void drawImageRegion(const Texture& texture, Vec2f src, Vec2f size, Vec2f pos);
+// The image repeated from (0, 0) over `width` x `height` pixels, one texel
+// per pixel, in white; nothing for an image that failed to load.
+void drawImageTiled(const Texture& texture, float width, float height);

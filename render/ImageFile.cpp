@@ -1,20 +1,20 @@
 #include "render/ImageFile.h"
 
-// The reader is compiled into this file alone.
-#define STB_IMAGE_IMPLEMENTATION
-#define STB_IMAGE_STATIC
-#include <stb/stb_image.h>
+#include "core/FileAccess.h"
+
+namespace {
+
+// More than the largest texture's pixels could take up in any file.
+constexpr size_t largestImageFile = size_t(largestTextureSide) * largestTextureSide * 4 + (1 << 20);
+
+}  // namespace
 
 ImageFile::ImageFile(const std::string& path) {
-    int w = 0, h = 0, channels = 0;
-    stbi_uc* pixels = stbi_load(path.c_str(), &w, &h, &channels, 4);
-    if (!pixels) {
-        const char* why = stbi_failure_reason();
-        error = why ? why : "unreadable";
+    std::string bytes;
+    const std::string problem = readNamedFile(path, largestImageFile, bytes);
+    if (!problem.empty()) {
+        error = problem;
         return;
     }
-    rgba.assign(pixels, pixels + size_t(w) * size_t(h) * 4);
-    stbi_image_free(pixels);
-    width = w;
-    height = h;
+    static_cast<DecodedImage&>(*this) = decodeImage(bytes);
 }

@@ -1,16 +1,13 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
+
+#include "core/PngImage.h"
 
 // An image file's pixels as bytes R, G, B, A, rows from the top, read the
-// same way in every build (the browser's window library has no exact reader).
-struct ImageFile {
-    int width = 0, height = 0;  // pixels; 0 when the file could not be read
-    std::vector<uint8_t> rgba;
-    std::string error;  // why it could not be read
-
+// same way in every build (the browser's window library has no exact reader)
+// by the game's one decoder. `error` says why a file could not be read:
+// "cannot be opened", "is not a file", "cannot be read: ..." or the decoder's.
+struct ImageFile : DecodedImage {
     explicit ImageFile(const std::string& path);
-    bool ok() const { return width > 0; }
 };

@@ -4,8 +4,6 @@
 
 #include <cstdio>
 
-#include "render/DataFile.h"
-
 namespace {
 
 bool readFile(const std::string& fileName, std::string& contents) {
@@ -20,9 +18,8 @@ bool readFile(const std::string& fileName, std::string& contents) {
 
 }  // namespace
 
-void Mesh::load(const std::string& fileName) {
+void Mesh::load(const std::string& path) {
     std::string text;
-    std::string path = dataFile(fileName);
     if (!readFile(path, text)) {
         printf("failed to load %s\n", path.c_str());
         return;

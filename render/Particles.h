@@ -4,6 +4,8 @@
 #include <random>
 #include <vector>
 
+#include "render/WindowSize.h"
+
 // One point of a particle effect; the spawn rules set every field.
 struct Particle {
     float x, y, z;
@@ -11,12 +13,6 @@ struct Particle {
     float r, g, b;
     float dr, dg, db;
     int32_t life;
-};
-
-// The window the particles are drawn in, pixels.
-struct WindowSize {
-    int32_t width;
-    int32_t height;
 };
 
 // The particles of one effect.

@@ -5,14 +5,13 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <vector>
 
-#include "render/DataFile.h"
+#include "core/GameFolders.h"
 #include "render/ImageFile.h"
 
 namespace {
-
-constexpr int32_t maxUseCount = 2000000000;
 
 uint32_t powerOfTwoAtLeast(uint32_t n) {
     uint32_t p = 1;
@@ -38,9 +37,8 @@ std::vector<uint8_t> paddedTexels(const ImageFile& image, uint32_t texWidth, uin
 
 }  // namespace
 
-Texture::Texture(const std::string& name, bool upload) : fileName(name) {
+Texture::Texture(const std::string& name, const std::string& path, bool upload) : fileName(name) {
     if (!upload) return;
-    std::string path = dataFile(fileName);
     const ImageFile image(path);
     if (!image.ok()) {
         std::printf("failed to load texture: %s\n", path.c_str());
@@ -59,28 +57,13 @@ Texture::Texture(const std::string& name, bool upload) : fileName(name) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
 }
 
-// Only at exit: the GL context is gone by then, so no texture names are freed.
-TextureCache::~TextureCache() {
-    for (auto& entry : entries) delete entry.second.texture;
-}
+TextureCache::TextureCache(std::string dataFolder_, bool headless_)
+    : dataFolder(std::move(dataFolder_)), headless(headless_) {}
 
 Texture* TextureCache::get(const std::string& fileName) {
-    auto found = entries.find(fileName);
-    if (found == entries.end()) {
-        Entry entry;
-        entry.texture = new Texture(fileName, !headless);
-        entry.useCount = 1;
-        entries.emplace(fileName, entry);
-        return entry.texture;
-    }
-    Entry& entry = found->second;
-    if (entry.useCount < maxUseCount) entry.useCount += 1;
-    return entry.texture;
+    std::unique_ptr<Texture>& texture = textures[fileName];
+    if (!texture) texture = std::make_unique<Texture>(fileName, path(fileName), !headless);
+    return texture.get();
 }
 
-TextureCache& textureCache() {
-    static TextureCache cache;
-    return cache;
-}
-
-Texture* getTexture(const std::string& fileName) { return textureCache().get(fileName); }
+std::string TextureCache::path(const std::string& name) const { return fileIn(dataFolder, name); }

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 // One image loaded into an OpenGL texture. Only the cache creates textures.
 struct Texture {
-    explicit Texture(const std::string& fileName, bool upload = true);
+    // `fileName` as the game names it, read from `path`.
+    Texture(const std::string& fileName, const std::string& path, bool upload = true);
 
     uint32_t width = 0;  // image pixels (0 if loading failed)
     uint32_t height = 0;
@@ -16,27 +18,26 @@ struct Texture {
     std::string fileName;
 };
 
-// Images by file name, loaded once and kept until exit. Owns every texture.
-struct TextureCache {
-    TextureCache() = default;
-    ~TextureCache();
+// Images by file name, each loaded on first use and kept while the cache
+// lives, which owns them. Its owner hands it to whatever draws images.
+class TextureCache {
+public:
+    // Names are found in `dataFolder` ("" is the working directory). A
+    // headless cache (tests of layout without a GL context) records textures
+    // without reading or uploading anything.
+    explicit TextureCache(std::string dataFolder = "", bool headless = false);
+    // Frees no texture names: the window, and its GL context, close first.
+    ~TextureCache() = default;
     TextureCache(const TextureCache&) = delete;
     TextureCache& operator=(const TextureCache&) = delete;
 
-    struct Entry {
-        Texture* texture = nullptr;
-        int32_t useCount = 0;  // saturates at 2000000000
-    };
-    std::map<std::string, Entry> entries;
-    // Without a GL context (tests of layout without a window) textures are
-    // recorded without reading or uploading anything.
-    bool headless = false;
-
+    // The texture of `fileName`; never null (a failed load has no pixels).
     Texture* get(const std::string& fileName);
-};
+    // The path of the data file `name`; an absolute name stays as it is.
+    std::string path(const std::string& name) const;
 
-// The process's one cache.
-TextureCache& textureCache();
-// The texture of `fileName` from the process's one cache, which keeps every
-// texture until the process ends; never null.
-Texture* getTexture(const std::string& fileName);
+private:
+    std::map<std::string, std::unique_ptr<Texture>> textures;
+    std::string dataFolder;
+    bool headless;
+};

@@ -1,5 +1,6 @@
 #include "render/ViewLayer.h"
 
+#include <GL/gl.h>
 #include <GL/glext.h>
 
 #include <algorithm>

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <GL/gl.h>
-
+#include <cstdint>
 #include <functional>
 
 // What a picture of the view's still part depends on: a change to any of it
@@ -14,7 +13,7 @@ struct ViewLayerKey {
     double centreX = 0.0, centreY = 0.0;    // the camera's centre, world units
     const void* mission = nullptr;          // the mission whose fixed goals are drawn
     double goalsX = 0.0, goalsY = 0.0;      // where those goals stand, world units
-    GLuint backdrop = 0;                    // the backdrop's texture
+    uint32_t backdrop = 0;                  // the backdrop's texture name
 
     bool operator==(const ViewLayerKey& other) const;
     bool operator!=(const ViewLayerKey& other) const { return !(*this == other); }
@@ -54,7 +53,7 @@ private:
     ViewLayerKey previous;  // the key of the frame before
     // Owned; freed when the size changes, never at exit, when the GL context
     // is already gone.
-    GLuint frameBuffer = 0, colourBuffer = 0, depthBuffer = 0;
+    uint32_t frameBuffer = 0, colourBuffer = 0, depthBuffer = 0;  // GL names
     int bufferWidth = 0, bufferHeight = 0;  // pixels
-    GLbitfield copied = 0;                  // the buffers the copy carries
+    uint32_t copied = 0;                    // the GL buffer bits the copy carries
 };

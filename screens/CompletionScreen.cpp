@@ -1,7 +1,5 @@
 #include "screens/CompletionScreen.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
@@ -9,6 +7,8 @@
 #include <iostream>
 
 #include "app/ListMenu.h"
+#include "render/FlatShapes.h"
+#include "render/MenuFrame.h"
 #include "missions/Mission.h"
 #include "missions/ScoreFile.h"
 #include "render/Font.h"
@@ -41,7 +41,7 @@ void drawCentredBacked(const Ui& ui, const std::string& text, float y, float r, 
     if (text.empty()) return;
     Vec2f at(float(ui.width / 2) - textSize(*ui.font, text).x / 2, y);
     drawTextBacking(*ui.font, text, at);
-    glColor3f(r, g, b);
+    setColour(r, g, b);
     drawText(*ui.font, text, at);
 }
 
@@ -184,16 +184,16 @@ CompletionScreen::CompletionScreen(Ui& ui, World& world, Records& records, Score
 void CompletionScreen::update() { menuUpdate(*this); }
 
 void CompletionScreen::draw() {
-    beginMenuFrame(ui);
+    beginMenuFrame(ui.window());
     const Mission* mission = missionOf(world);
     if (!mission) {
-        endMenuFrame(ui);
+        endMenuFrame(*ui.stars, ui.window());
         return;
     }
     const RunResult& run = world.result;
     int medal = runMedal(*mission, run);
-    glColor3f(1, 1, 1);
-    drawImageOverStars(*getTexture(medalImages[medal - 1]),
+    setColour(1, 1, 1);
+    drawImageOverStars(*ui.textures->get(medalImages[medal - 1]),
               Vec2f(float(ui.width / 2 - 256), float(ui.height / 2 - 206)));
     drawCentred(ui, "Congratulations!", float(ui.height - 40));
     drawCentred(ui, medalSentence(medal), float(ui.height - 70));
@@ -205,15 +205,15 @@ void CompletionScreen::draw() {
     drawCentredBacked(ui, kept ? resultNotes(*mission, run, best) : medalGap(*mission, run),
                       float(ui.height - 100), 1.0f, 0.85f, 0.4f);
     drawMedalTargets(ui, *mission, kept ? bestAfterRun(run, best) : best);
-    glColor3f(0.7f, 0.7f, 0.7f);
+    setColour(0.7f, 0.7f, 0.7f);
     drawCentred(ui, scoreBreakdown(*mission, run), 100.0f);
     if (showingSaveProblem) {
-        glColor3f(0.9f, 0.45f, 0.45f);
+        setColour(0.9f, 0.45f, 0.45f);
         drawCentred(ui, "Could not save: " + scores.problem(), 40.0f);
     }
-    glColor3f(0.45f, 0.45f, 0.6f);
+    setColour(0.45f, 0.45f, 0.6f);
     drawCentred(ui, "Press Space or Return to go on", 6.0f);
-    endMenuFrame(ui);
+    endMenuFrame(*ui.stars, ui.window());
 }
 
 bool CompletionScreen::handleEvent(const InputEvent& event) {

@@ -1,7 +1,5 @@
 #include "screens/GameScreen.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -13,6 +11,7 @@
 #include "app/Button.h"
 #include "missions/Mission.h"
 #include "platform/Clock.h"
+#include "render/FlatShapes.h"
 #include "render/Font.h"
 #include "render/PathDrawing.h"
 #include "render/WindowProjection.h"
@@ -335,30 +334,20 @@ void GameScreen::drawMessage() const {
     // Near the bottom of the view instead where it would hide the preview's end.
     if (coversPreviewEnd(LabelBox{left, top - height, left + width, top}))
         top = barHeight + 12 + height;
-    // The view and the editor leave projections of their own behind.
-    projectOntoWindow(ui.width, ui.height);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0, 0, 0, 0.7f);
-    glRectf(left, top - height, left + width, top);
-    glColor3f(1, 0.85f, 0.4f);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(left, top - height);
-    glVertex2f(left + width, top - height);
-    glVertex2f(left + width, top);
-    glVertex2f(left, top);
-    glEnd();
-    glEnable(GL_TEXTURE_2D);
+    DepthTestOff onTop;
+    setColour(0, 0, 0, 0.7f);
+    fillRect(left, top - height, left + width, top);
+    setColour(1, 0.85f, 0.4f);
+    outlineRect(left, top - height, left + width, top);
     drawText(font, message, Vec2f(std::max(0.0f, (viewWidth - size.x) / 2), top - 6 - lineHeight));
-    glColor3f(0.9f, 0.9f, 0.9f);
+    setColour(0.9f, 0.9f, 0.9f);
     float y = top - 6 - lineHeight;
     for (const std::string& line : details) {
         y -= detailHeight;
         drawText(*ui.smallFont, line,
                  Vec2f(std::max(0.0f, (viewWidth - textSize(*ui.smallFont, line).x) / 2), y));
     }
-    glColor3f(1, 1, 1);
-    glEnable(GL_DEPTH_TEST);
+    setColour(1, 1, 1);
 }
 
 // Slow speeds step every few updates; fast ones several times per update,
@@ -407,9 +396,7 @@ void GameScreen::applyEdits() {
 }
 
 void GameScreen::draw() {
-    projectOntoWindow(ui.width, ui.height);
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    beginWindowFrame(ui.window());
 
     if (world.running) drawReadout();
     if (world.mission) {
@@ -435,8 +422,7 @@ void GameScreen::draw() {
 void GameScreen::drawReadout() const {
     const Rocket* rocket = world.rocket.get();
     if (!ui.font || !rocket) return;
-    glEnable(GL_TEXTURE_2D);
-    glColor3f(1, 1, 1);
+    setColour(1, 1, 1);
     char text[512];  // wide enough for any double printed with %f
     std::snprintf(text, sizeof text, "Time: % 7d", world.time);
     drawText(*ui.font, text, Vec2f(110, 8));

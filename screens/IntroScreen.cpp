@@ -1,11 +1,12 @@
 #include "screens/IntroScreen.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 
+#include "render/FlatShapes.h"
 #include "render/Font.h"
+#include "render/IntroDrawing.h"
 #include "render/Texture.h"
+#include "render/WindowProjection.h"
 
 namespace {
 
@@ -22,16 +23,12 @@ constexpr double hintFadeSeconds = 1.0;
 void drawHint(const Ui& ui, double t) {
     if (t < hintAfterSeconds) return;
     float alpha = float(std::min(1.0, (t - hintAfterSeconds) / hintFadeSeconds));
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, ui.width, 0, ui.height, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    projectOntoWindow(ui.width, ui.height);
     const char* hint = "Press Space";
     Vec2f size = textSize(*ui.font, hint);
-    glColor4f(0.8f, 0.8f, 0.8f, alpha);
+    setColour(0.8f, 0.8f, 0.8f, alpha);
     drawText(*ui.font, hint, Vec2f(float(ui.width / 2) - size.x / 2, 40.0f));
-    glColor4f(1, 1, 1, 1);
+    setColour(1, 1, 1, 1);
 }
 
 }  // namespace
@@ -41,8 +38,8 @@ IntroScreen::IntroScreen(Ui& ui, std::mt19937& random, Widget& mainMenu)
     drift.init(ui.window());
     exhaust.init();
     entered = true;
-    shipMesh.load("models/ship_test.obj");
-    shipTexture = getTexture("models/test_tex.png");
+    shipMesh.load(ui.textures->path("models/ship_test.obj"));
+    shipTexture = ui.textures->get("models/test_tex.png");
 }
 
 void IntroScreen::update() {
@@ -59,34 +56,11 @@ void IntroScreen::update() {
 void IntroScreen::draw() {
     double t = ui.clock - enterTime;
     float x = float(ui.width / 10.0 - 20.0 * t);  // the ship's reference, intro units
-    glViewport(0, 0, ui.width, ui.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, ui.width / 10.0, 0, ui.height / 10.0, -10, 10);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    beginIntroFrame(ui.window());
     drift.draw(ui.window());
-
-    glEnable(GL_TEXTURE_2D);
-    glPushMatrix();
-    glTranslatef(x + 50, float(ui.height / 20.0), 0);
-    glRotatef(90, 0, 0, 1);
-    glScalef(20, 20, 20);
-    glColor3f(1, 1, 1);
-    glBindTexture(GL_TEXTURE_2D, shipTexture->glName);
-    shipMesh.draw();
-    glPopMatrix();
-
-    glDisable(GL_TEXTURE_2D);
-    glPushMatrix();
-    glTranslatef(x + 50, 0, 0);
-    exhaust.draw(ui.window());
-    glPopMatrix();
-    glEnable(GL_TEXTURE_2D);
-
-    glColor3f(1, 1, 1);
+    drawIntroShip(shipMesh, *shipTexture, x + 50, float(ui.height / 20.0));
+    drawExhaustAt(exhaust, ui.window(), x + 50);
+    setColour(1, 1, 1);
     Vec2f size = textSize(*ui.font, introBanner);
     drawText(*ui.font, introBanner, Vec2f(x + 150, float(ui.height / 20.0) - size.y / 2));
     drawHint(ui, t);

@@ -1,21 +1,20 @@
 #include "screens/MainMenu.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "missions/Records.h"
 #include "missions/ScoreFile.h"
+#include "render/FlatShapes.h"
 #include "render/Font.h"
+#include "render/MenuFrame.h"
 #include "render/Texture.h"
+#include "screens/MedalTargets.h"
 #include "screens/MissionMenu.h"
 #include "core/GameFolders.h"
 
 namespace {
-
-void drawIcon(const char* image, float x, float y) { drawImage(*getTexture(image), Vec2f(x, y)); }
 
 // The lowest medal among the missions; a mission missing from the registry
 // has none. Files the game refused (`refused`) are no missions.
@@ -48,7 +47,7 @@ MainMenu::MainMenu(Ui& ui, const MissionRegistry& missions, const Records& recor
       optionsMenu(optionsMenu) {
     title = "Quorrin : Astrello";
     // The four rank groups, then "Custom Missions" when the player has any.
-    for (const RankGroup& group : rankGroups()) items.push_back(group.title);
+    items = missionMenu.pageOrder;
     items.insert(items.end(), {"Options", "Intro", "Quit"});
     entered = true;
 }
@@ -86,10 +85,10 @@ bool MainMenu::locked(int index) const {
 }
 
 void MainMenu::draw() {
-    beginMenuFrame(ui);
-    glColor3f(1, 1, 1);
+    beginMenuFrame(ui.window());
+    setColour(1, 1, 1);
     drawTitle();
-    glColor3f(0.4f, 0.4f, 0.7f);
+    setColour(0.4f, 0.4f, 0.7f);
     drawMarker("------------------------------*");
     assessGroups();
     for (int i = 0; i < int(items.size()); ++i) {
@@ -97,15 +96,13 @@ void MainMenu::draw() {
         float x = float(int(at.x));
         float y = float(int(at.y));
         int medal = groupMedal(i);
-        glColor3f(1, 1, 1);
+        setColour(1, 1, 1);
         if (locked(i)) {
-            drawIcon("images/little_locked.png", x - 32, y - 4);
-            glColor3f(0.7f, 0.4f, 0.4f);
+            drawImage(*ui.textures->get("images/little_locked.png"), Vec2f(x - 32, y - 4));
+            setColour(0.7f, 0.4f, 0.4f);
         } else {
-            if (medal >= 3) drawIcon("images/little_gold.png", x - 90, y - 4);
-            if (medal >= 2) drawIcon("images/little_silver.png", x - 61, y - 4);
-            if (medal >= 1) drawIcon("images/little_bronze.png", x - 32, y - 4);
-            glColor3f(0.7f, 0.7f, 0.7f);
+            drawMedalIcons(*ui.textures, medal, Vec2f(x, y));
+            setColour(0.7f, 0.7f, 0.7f);
         }
         drawText(*ui.font, items[i], at);
     }
@@ -116,11 +113,11 @@ void MainMenu::draw() {
                                  ? "Scores cannot be saved: there is no home folder."
                                  : "Scores cannot be saved: cannot write to " +
                                        shownFolder(folders.save);
-        glColor3f(0.9f, 0.45f, 0.45f);
+        setColour(0.9f, 0.45f, 0.45f);
         float width = textSize(*ui.smallFont, notice).x;
         drawText(*ui.smallFont, notice, Vec2f(float(int((ui.width - width) / 2)), 40.0f));
     }
-    endMenuFrame(ui);
+    endMenuFrame(*ui.stars, ui.window());
 }
 
 void MainMenu::activate(int index) {

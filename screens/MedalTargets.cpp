@@ -1,14 +1,13 @@
 #include "screens/MedalTargets.h"
 
-#include <GL/gl.h>
-
 #include <cstdio>
 #include <string>
 
 #include "app/Ui.h"
-#include "app/ListMenu.h"
 #include "missions/Mission.h"
+#include "render/FlatShapes.h"
 #include "render/Font.h"
+#include "render/MenuFrame.h"
 #include "render/Texture.h"
 
 namespace {
@@ -34,7 +33,7 @@ void drawColumnText(const Ui& ui, const std::string& text, int column, float y =
 void drawLabel(const Ui& ui, const std::string& text, int column, float y) {
     Vec2f at(float(column) - textSize(*ui.font, text).x / 2, y);
     drawTextBacking(*ui.font, text, at);
-    glColor3f(0.5f, 0.5f, 0.65f);
+    setColour(0.5f, 0.5f, 0.65f);
     drawText(*ui.font, text, at);
 }
 
@@ -47,12 +46,19 @@ void drawMedalTargets(const Ui& ui, const Mission& mission, float best) {
     drawLabel(ui, "gold", half - 200, labelsY);
     drawLabel(ui, "silver", half, labelsY);
     drawLabel(ui, "your best", half + 200, labelsY);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    drawImage(*getTexture("images/little_gold.png"), Vec2f(float(half - 260), 134.0f));
-    drawImage(*getTexture("images/little_silver.png"), Vec2f(float(half - 60), 134.0f));
-    drawImage(*getTexture("images/little_ship.png"), Vec2f(float(half + 140), 134.0f));
-    glColor3f(0.7f, 0.7f, 0.7f);
+    setColour(1.0f, 1.0f, 1.0f);
+    drawImage(*ui.textures->get("images/little_gold.png"), Vec2f(float(half - 260), 134.0f));
+    drawImage(*ui.textures->get("images/little_silver.png"), Vec2f(float(half - 60), 134.0f));
+    drawImage(*ui.textures->get("images/little_ship.png"), Vec2f(float(half + 140), 134.0f));
+    setColour(0.7f, 0.7f, 0.7f);
     drawColumnText(ui, limitText(mission.goldLimit), half - 200);
     drawColumnText(ui, limitText(mission.silverLimit), half);
     drawColumnText(ui, best == 0.0f ? "  ---.-\n" : limitText(best), half + 200);
+}
+
+void drawMedalIcons(TextureCache& textures, int medal, Vec2f at) {
+    setColour(1, 1, 1);
+    if (medal >= 3) drawImage(*textures.get("images/little_gold.png"), Vec2f(at.x - 90, at.y - 4));
+    if (medal >= 2) drawImage(*textures.get("images/little_silver.png"), Vec2f(at.x - 61, at.y - 4));
+    if (medal >= 1) drawImage(*textures.get("images/little_bronze.png"), Vec2f(at.x - 32, at.y - 4));
 }

@@ -1,8 +1,8 @@
 #include "screens/MissionBriefingScreen.h"
 
-#include <GL/gl.h>
-
 #include "app/ListMenu.h"
+#include "render/FlatShapes.h"
+#include "render/MenuFrame.h"
 #include "missions/Mission.h"
 #include "render/Font.h"
 #include "screens/GameScreen.h"
@@ -47,22 +47,22 @@ void MissionBriefingScreen::update() {
 }
 
 void MissionBriefingScreen::draw() {
-    beginMenuFrame(ui);
+    beginMenuFrame(ui.window());
     const Mission* mission = missionOf(world);
     if (mission) {
-        glColor3f(1, 1, 1);
+        setColour(1, 1, 1);
         drawCentred(ui, *ui.font, mission->name, ui.height - 40);
-        glColor3f(0.7f, 0.7f, 0.7f);
+        setColour(0.7f, 0.7f, 0.7f);
         drawCentred(ui, briefingFont(ui), mission->briefing, ui.height - 70);
     }
-    glColor3f(0.3f, 0.3f, 0.5f);
+    setColour(0.3f, 0.3f, 0.5f);
     drawCentred(ui, *ui.font, "*-------------------------*", choiceY(selected));
     if (mission) drawMedalTargets(ui, *mission, records.best(mission->name));
     for (size_t i = 0; i < choices.size(); ++i) {
-        glColor3f(0.7f, 0.7f, 0.7f);
+        setColour(0.7f, 0.7f, 0.7f);
         drawCentred(ui, *ui.font, choices[i], choiceY(int(i)));
     }
-    endMenuFrame(ui);
+    endMenuFrame(*ui.stars, ui.window());
 }
 
 bool MissionBriefingScreen::handleEvent(const InputEvent& event) {

@@ -1,15 +1,15 @@
 #include "screens/MissionMenu.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 
 #include "app/ListMenu.h"
+#include "render/FlatShapes.h"
+#include "render/MenuFrame.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
 #include "missions/Records.h"
 #include "render/Font.h"
-#include "render/Texture.h"
+#include "screens/MedalTargets.h"
 #include "screens/MissionBriefingScreen.h"
 #include "sim/World.h"
 
@@ -18,22 +18,11 @@ namespace {
 const char* const backEntry = "<- Back -<<";
 constexpr int rowHeight = 16;  // pixels of a row that the pointer selects
 
-void drawMedalIcons(int medal, Vec2f at) {
-    glColor3f(1, 1, 1);
-    if (medal >= 3) drawImage(*getTexture("images/little_gold.png"), Vec2f(at.x - 90, at.y - 4));
-    if (medal >= 2) {
-        drawImage(*getTexture("images/little_silver.png"), Vec2f(at.x - 61, at.y - 4));
-    }
-    if (medal >= 1) {
-        drawImage(*getTexture("images/little_bronze.png"), Vec2f(at.x - 32, at.y - 4));
-    }
-}
-
 // A refused file: its name greyed, and beneath it, in small letters, why;
 // moved left as far as a long message needs to stay in the window, and cut
 // short if even that is not enough (standard output has it whole).
 void drawRefused(const Ui& ui, const std::string& name, const std::string& problem, Vec2f at) {
-    glColor3f(0.4f, 0.4f, 0.4f);
+    setColour(0.4f, 0.4f, 0.4f);
     drawText(*ui.font, name, at);
     const float room = float(ui.width) - 16.0f;
     std::string shown = problem;
@@ -44,25 +33,38 @@ void drawRefused(const Ui& ui, const std::string& name, const std::string& probl
         width = textSize(*ui.smallFont, shown).x;
     }
     const float x = std::max(8.0f, std::min(at.x, float(ui.width) - 8.0f - width));
-    glColor3f(0.8f, 0.45f, 0.45f);
+    setColour(0.8f, 0.45f, 0.45f);
     drawText(*ui.smallFont, shown, Vec2f(x, at.y - 13.0f));
 }
 
 }  // namespace
 
-MissionMenu::MissionMenu(Ui& ui, const MissionRegistry& missions, const Records& records,
-                         World& world, Widget& briefing)
+const char* const rankGroupTitles[MissionGroups::rankCount] = {
+    "Cadet Missions", "Ensign Missions", "Lieutenant Missions", "Commander Missions"};
+const char* const customGroupTitle = "Custom Missions";
+
+MissionMenu::MissionMenu(Ui& ui, const MissionRegistry& missions, const MissionGroups& groups,
+                         const Records& records, World& world, Widget& briefing)
     : Widget(ui), missions(missions), records(records), world(world), briefing(briefing) {
     entered = true;
-    for (const RankGroup& group : rankGroups()) {
-        std::vector<std::string>& entries = pages[group.title];
-        entries.push_back(backEntry);
-        entries.insert(entries.end(), group.missions.begin(), group.missions.end());
-        for (const RefusedMission& file : group.refused) {
+    for (int rank = 0; rank < MissionGroups::rankCount; ++rank)
+        addPage(rankGroupTitles[rank], groups.ranks[rank]);
+    if (!groups.custom.empty() || !groups.refused.empty()) {
+        std::vector<std::string>& entries = addPage(customGroupTitle, groups.custom);
+        for (const RefusedMission& file : groups.refused) {
             entries.push_back(file.file);
             refused[file.file] = file.problem;
         }
     }
+}
+
+std::vector<std::string>& MissionMenu::addPage(const std::string& title,
+                                                const std::vector<std::string>& titles) {
+    pageOrder.push_back(title);
+    std::vector<std::string>& entries = pages[title];
+    entries.push_back(backEntry);
+    entries.insert(entries.end(), titles.begin(), titles.end());
+    return entries;
 }
 
 int MissionMenu::entryCount() const {
@@ -78,13 +80,13 @@ Vec2f MissionMenu::rowPosition(int i) const {
 void MissionMenu::update() { menuUpdate(*this); }
 
 void MissionMenu::draw() {
-    beginMenuFrame(ui);
+    beginMenuFrame(ui.window());
     int top = 16 * entryCount() - 40;
-    glColor3f(1, 1, 1);
+    setColour(1, 1, 1);
     float titleWidth = textSize(*ui.font, currentPage).x;
     drawText(*ui.font, currentPage,
              Vec2f(float(ui.width / 2) - titleWidth * 0.5f, float(ui.height / 2 + top + 40)));
-    glColor3f(0.3f, 0.3f, 0.5f);
+    setColour(0.3f, 0.3f, 0.5f);
     drawText(*ui.font, "------------------------------*", rowPosition(selected));
     auto page = pages.find(currentPage);
     for (int i = 0; page != pages.end() && i < int(page->second.size()); ++i) {
@@ -95,14 +97,14 @@ void MissionMenu::draw() {
             drawRefused(ui, entry, problem->second, at);
             continue;
         }
-        glColor3f(0.7f, 0.7f, 0.7f);
+        setColour(0.7f, 0.7f, 0.7f);
         drawText(*ui.font, entry, at);
         auto mission = missions.find(entry);
         if (mission != missions.end()) {
-            drawMedalIcons(medalFor(records.best(mission->first), *mission->second), at);
+            drawMedalIcons(*ui.textures, medalFor(records.best(mission->first), *mission->second), at);
         }
     }
-    endMenuFrame(ui);
+    endMenuFrame(*ui.stars, ui.window());
 }
 
 bool MissionMenu::handleEvent(const InputEvent& event) {

@@ -1,11 +1,11 @@
 #include "screens/OptionsMenu.h"
 
-#include <GL/gl.h>
-
 #include <cstdio>
 
 #include "app/Options.h"
+#include "render/FlatShapes.h"
 #include "render/Font.h"
+#include "render/MenuFrame.h"
 
 OptionsMenu::OptionsMenu(Ui& ui, StoredOptions& options) : ListMenu(ui), options(options) {
     title = "Options";
@@ -25,22 +25,22 @@ void OptionsMenu::update() {
 }
 
 void OptionsMenu::draw() {
-    beginMenuFrame(ui);
-    glColor3f(1, 1, 1);
+    beginMenuFrame(ui.window());
+    setColour(1, 1, 1);
     drawTitle();
-    glColor3f(0.3f, 0.3f, 0.5f);
+    setColour(0.3f, 0.3f, 0.5f);
     drawMarker("--------------------------*");
-    glColor3f(0.7f, 0.7f, 0.7f);
+    setColour(0.7f, 0.7f, 0.7f);
     drawItems();
 
     char resolution[32];
     std::snprintf(resolution, sizeof resolution, "%dx%d", pendingWidth, pendingHeight);
     float valueX = float(ui.width / 2 + 100);
-    glColor3f(0.7f, 0.7f, 1.0f);
+    setColour(0.7f, 0.7f, 1.0f);
     drawText(*ui.font, resolution, Vec2f(valueX, itemPosition(ResolutionItem).y));
     drawText(*ui.font, pendingFullscreen ? "Yes" : "No",
              Vec2f(valueX, itemPosition(FullScreenItem).y));
-    endMenuFrame(ui);
+    endMenuFrame(*ui.stars, ui.window());
 }
 
 void OptionsMenu::activate(int index) {

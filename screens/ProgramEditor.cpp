@@ -1,12 +1,12 @@
 #include "screens/ProgramEditor.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cstdio>
 
 #include "platform/Window.h"
+#include "render/FlatShapes.h"
 #include "render/Font.h"
+#include "render/WindowProjection.h"
 #include "sim/ProgramEdits.h"
 #include "sim/Rocket.h"
 #include "sim/World.h"
@@ -19,22 +19,6 @@ constexpr int trackLength = 150;
 constexpr int zoneWidth = 16;  // the "-" and "+" zones beside the track
 // A held "-" or "+" steps again after this long, then at every update.
 constexpr double repeatDelay = 0.4;  // seconds
-
-void lineLoop(float x0, float y0, float x1, float y1) {
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(x0, y0);
-    glVertex2f(x1, y0);
-    glVertex2f(x1, y1);
-    glVertex2f(x0, y1);
-    glEnd();
-}
-
-void line(float x0, float y0, float x1, float y1) {
-    glBegin(GL_LINES);
-    glVertex2f(x0, y0);
-    glVertex2f(x1, y1);
-    glEnd();
-}
 
 void text(const Font* font, const char* s, float x, float y) {
     if (font) drawText(*font, s, Vec2f(x, y));
@@ -195,17 +179,9 @@ void ProgramEditor::draw() {
     if (hidden || !world.rocket) return;
     float w = max.x - min.x;
     float h = max.y - min.y;
-    glViewport(int(min.x), int(min.y), int(w), int(h));
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, w, 0, h, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-
-    glDisable(GL_TEXTURE_2D);
-    glColor3f(1, 1, 1);
-    lineLoop(1, 1, w - 2, h - 2);
-    glEnable(GL_TEXTURE_2D);
+    RegionProjection region(ui.window(), min, w, h);
+    setColour(1, 1, 1);
+    outlineRect(1, 1, w - 2, h - 2);
 
     int n = int(world.rocket->program.size());
     int highlight = highlightRow(*world.rocket);
@@ -218,41 +194,38 @@ void ProgramEditor::draw() {
         keepInView(firstRow, n + 1);  // a shorter program may leave nothing to scroll
     }
     revealPending = false;
-    glPushMatrix();
-    glTranslatef(0, listTop(n + 1), 0);
+    drawRows(n, highlight);
+    drawMore(n + 1);
+}
+
+// Each row below the one before, from the top of the list down.
+void ProgramEditor::drawRows(int n, int highlight) const {
+    MovedOrigin rowOrigin(0, listTop(n + 1));
     const int end = std::min(n + 1, firstRow + visibleRows(n + 1));
     for (int i = firstRow; i < end; ++i) {
         if (!editable && i == highlight) {
-            glColor3f(0.8f, 0.8f, 1.0f);
+            setColour(0.8f, 0.8f, 1.0f);
         } else if (editable && i == selected) {
-            glColor3f(1.0f, 0.8f, 0.8f);
+            setColour(1.0f, 0.8f, 0.8f);
         } else {
-            glColor3f(0.5f, 0.5f, 0.5f);
+            setColour(0.5f, 0.5f, 0.5f);
         }
-        glTranslatef(0, -float(rowHeight), 0);
+        rowOrigin.move(0, -float(rowHeight));
         drawRow(i);
         if (editable) drawMarks(i);
     }
-    glPopMatrix();
-    drawMore(n + 1);
-    glViewport(0, 0, ui.width, ui.height);
 }
 
 void ProgramEditor::drawRow(int row) const {
     float w = max.x - min.x;
     const Program& program = world.rocket->program;
-    glDisable(GL_TEXTURE_2D);
-    lineLoop(5, 0, w - 6, 24);
-    if (row >= int(program.size())) {
-        glEnable(GL_TEXTURE_2D);
-        return;
-    }
+    outlineRect(5, 0, w - 6, 24);
+    if (row >= int(program.size())) return;
     const Instruction& instruction = program[row];
     int knob = trackLeft + int(instruction.value * float(trackLength) / maxValue);
-    line(29, 1, 29, 23);
-    line(trackLeft, 12, trackLeft + trackLength, 12);
-    line(float(knob), 20, float(knob), 4);
-    glEnable(GL_TEXTURE_2D);
+    drawLine(29, 1, 29, 23);
+    drawLine(trackLeft, 12, trackLeft + trackLength, 12);
+    drawLine(float(knob), 20, float(knob), 4);
 
     char letter[2] = {opcodeLetter(instruction.opcode), 0};
     text(ui.font, letter, 11, 4);
@@ -270,24 +243,16 @@ void ProgramEditor::drawMarks(int row) const {
     if (row != selected) return;
     const float w = max.x - min.x;
     const bool endRow = row >= int(world.rocket->program.size());
-    glDisable(GL_TEXTURE_2D);
     if (flashing()) {
-        glColor3f(1.0f, 0.25f, 0.2f);
-        glLineWidth(2.0f);
-        lineLoop(endRow ? 3 : 203, 0, w - 6, 24);
-        glLineWidth(1.0f);
+        setColour(1.0f, 0.25f, 0.2f);
+        outlineRect(endRow ? 3 : 203, 0, w - 6, 24, 2.0f);
     } else if (!endRow) {
-        glColor3f(1.0f, 0.9f, 0.3f);
-        lineLoop(205, 2, w - 8, 22);
+        setColour(1.0f, 0.9f, 0.3f);
+        outlineRect(205, 2, w - 8, 22);
     }
-    glColor3f(0.4f, 1.0f, 0.4f);
-    line(12, -4, w - 6, -4);
-    glBegin(GL_TRIANGLES);
-    glVertex2f(1, -8);
-    glVertex2f(1, 0);
-    glVertex2f(9, -4);
-    glEnd();
-    glEnable(GL_TEXTURE_2D);
+    setColour(0.4f, 1.0f, 0.4f);
+    drawLine(12, -4, w - 6, -4);
+    fillTriangle(Vec2f(1, -8), Vec2f(1, 0), Vec2f(9, -4));
 }
 
 void ProgramEditor::drawMore(int rowCount) const {
@@ -305,14 +270,9 @@ void ProgramEditor::drawMore(int rowCount) const {
     for (const auto& strip : strips) {
         if (strip.count == 0) continue;
         const float mid = strip.y + moreHeight / 2.0f - 2;
-        glDisable(GL_TEXTURE_2D);
-        glColor3f(0.8f, 0.8f, 0.8f);
-        glBegin(GL_TRIANGLES);
-        glVertex2f(w / 2 - 60, mid - 4 * strip.sign);
-        glVertex2f(w / 2 - 50, mid - 4 * strip.sign);
-        glVertex2f(w / 2 - 55, mid + 4 * strip.sign);
-        glEnd();
-        glEnable(GL_TEXTURE_2D);
+        setColour(0.8f, 0.8f, 0.8f);
+        fillTriangle(Vec2f(w / 2 - 60, mid - 4 * strip.sign), Vec2f(w / 2 - 50, mid - 4 * strip.sign),
+                     Vec2f(w / 2 - 55, mid + 4 * strip.sign));
         char label[48];
         std::snprintf(label, sizeof label, "%d more %s", strip.count,
                       strip.sign > 0 ? "above" : "below");

@@ -68,6 +68,8 @@ private:
     // The row whose span holds local height y, or -1. Only rows wholly
     // inside the widget can be hit.
     int rowAt(int y, int rowCount) const;
+    // Rows firstRow.. that fit, of the `n` instructions and the end row.
+    void drawRows(int n, int highlight) const;
     void drawRow(int row) const;
     // Where the next command goes, and which value the digits change.
     void drawMarks(int row) const;

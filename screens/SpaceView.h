@@ -3,6 +3,7 @@
 #include "app/Widget.h"
 #include "sim/Goal.h"
 #include "render/Camera.h"
+#include "render/ModelDrawing.h"
 #include "render/ViewLayer.h"
 
 class FlightPaths;
@@ -29,13 +30,14 @@ public:
 
 private:
     void drawStillPart(const Texture& backdrop, float w, float h);
-    void drawBackdrop(const Texture& backdrop, float w, float h) const;
     void drawScene(float w, float h);
-    bool applyCamera(float w, float h) const;
+    // What lives in world units; false when the camera frames nothing yet.
+    bool drawWorld(float w, float h);
     ViewLayerKey stillPartKey(const Texture& backdrop, float w, float h) const;
 
     World& world;
     ViewLayer stillPart;  // the backdrop and fixed goals, kept between frames
+    ModelDrawer models;   // the bodies' and the ship's meshes, read once
     Camera framed;        // kept while there is no ship to frame
     Goals goals;          // the mission's goals of this frame; kept for its storage
 };

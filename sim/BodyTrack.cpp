@@ -69,7 +69,7 @@ void BodyTrack::startOver(const std::vector<Body>& bodies) {
 
 bool BodyTrack::replay(std::vector<Body>& bodies) {
     if (!following) return false;
-    if (!matches(bodies, cursor)) {
+    if (!settled && !matches(bodies, cursor)) {
         // A new start records anew; a run that strays midway is computed to its end.
         if (cursor == 0 && bodies.size() == bodyCount && capacity > 0) {
             startOver(bodies);
@@ -78,9 +78,13 @@ bool BodyTrack::replay(std::vector<Body>& bodies) {
         }
         return false;
     }
-    if (cursor + 1 >= frameCount()) return false;  // the recording ends here: compute
+    if (cursor + 1 >= frameCount()) {  // the recording ends here: compute
+        settled = false;
+        return false;
+    }
     const double* f = &frames[++cursor * stride];
     for (size_t i = 0; i < bodyCount; ++i, f += 5) std::memcpy(stateOf(bodies[i]), f, stateBytes);
+    settled = trusting;
     ++replayed;
     return true;
 }
@@ -98,4 +102,11 @@ void BodyTrack::record(const std::vector<Body>& bodies) {
 void BodyTrack::rewind() {
     cursor = 0;
     following = true;
+    settled = false;
+}
+
+void BodyTrack::seek(size_t frame) {
+    cursor = frame;
+    following = true;
+    settled = false;
 }

@@ -27,6 +27,12 @@ public:
     void record(const std::vector<Body>& bodies);
     // A new run starts: follow the recording from its first state again.
     void rewind();
+    // For a world that only its steps move: once the bodies have matched the
+    // recording, each frame replayed is the state the next one continues, and
+    // is not compared again until the next rewind() or seek().
+    void trustSteps() { trusting = true; }
+    // A run goes on from the state it had after `frame` steps.
+    void seek(size_t frame);
 
     size_t frameCount() const { return recorded; }
     size_t replayed = 0;  // steps served from the recording, for the benchmarks
@@ -48,4 +54,6 @@ private:
     size_t recorded = 0;    // frames held
     size_t cursor = 0;      // the frame the bodies should be in now
     bool following = true;  // false once this run has left the recording
+    bool trusting = false;
+    bool settled = false;  // trusting, and the bodies hold the frame at `cursor`
 };

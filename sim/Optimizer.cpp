@@ -1,6 +1,7 @@
 #include "sim/Optimizer.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "sim/BodyTrack.h"
 #include "sim/FlightHorizon.h"
 #include "sim/Rocket.h"
+#include "sim/Waypoints.h"
 
 namespace {
 
@@ -72,10 +74,10 @@ std::string iterationLine(int i, float accepted, float score, const Program& pro
 }
 
 bool sameProgram(const Program& a, const Program& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](const Instruction& x, const Instruction& y) {
-               return x.opcode == y.opcode && x.value == y.value;
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](const Instruction& x, const Instruction& y) {
+                                                  return x.opcode == y.opcode && x.value == y.value;
+                                              });
 }
 
 }  // namespace
@@ -144,8 +146,77 @@ float Optimizer::cutOff(float best) {
     return std::isfinite(limit) ? limit : cutOffMargin;
 }
 
-float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* stop,
-                          long cap) {
+namespace {
+
+// The latest of `from`'s points that the run of `world`'s program passes
+// through and would not have ended before: its score only grows with time,
+// so a score within the limit at the point was within it at every step before.
+const Waypoints::Point* startingPoint(const World& world, const Waypoints& from, float programCost,
+                                      float limit, long maxSteps) {
+    const Rules& rules = *world.mission;
+    if (!(rules.timeRate >= 0.0f)) return nullptr;
+    const std::vector<Waypoints::Point>& points = from.points();
+    for (auto point = points.rbegin(); point != points.rend(); ++point) {
+        if (point->steps >= maxSteps) continue;
+        if (programCost + float(point->world->time) * rules.timeRate > limit) continue;
+        if (from.leadsTo(*point, world.rocket->program)) return &*point;
+    }
+    return nullptr;
+}
+
+// When a run's score first passes the limit: the score grows with time
+// alone (while the run is neither won nor failed), so that time is found by
+// halving, not by flying there.
+class CutOffTime {
+public:
+    CutOffTime(float programCost_, float limit_, float rate_)
+        : programCost(programCost_), limit(limit_), rate(rate_) {}
+    // The first time whose score passes the limit; none (LONG_MAX) if no time within an
+    // int does, or if the score does not grow with time.
+    long first() {
+        if (found < 0) found = search();
+        return found;
+    }
+    float scoreAt(long time) const { return programCost + float(time) * rate; }
+
+private:
+    long search() const {
+        long low = 0, high = INT32_MAX;
+        if (!(rate > 0.0f) || !(scoreAt(high) > limit)) return LONG_MAX;
+        if (scoreAt(low) > limit) return low;
+        while (high - low > 1) {  // scoreAt(low) within the limit, scoreAt(high) past it
+            const long middle = low + (high - low) / 2;
+            (scoreAt(middle) > limit ? high : low) = middle;
+        }
+        return high;
+    }
+
+    float programCost, limit, rate;
+    long found = -1;
+};
+
+// A run nothing can win or fail before it ends (its score past the limit, or
+// the step cap reached) ends now, its steps counted: true then, with `steps`
+// and `score` as the flight would have left them.
+bool settle(const World& world, CutOffTime& cutOff, long& steps, long maxSteps, float& score) {
+    const long now = world.time;
+    const long earliest = world.earliestEnd();
+    if (earliest <= now) return false;
+    // Each step adds one to both the time and the step count.
+    const long capped = now + (maxSteps - steps);
+    const long end = std::min(cutOff.first(), capped);
+    if (end > earliest) return false;  // the step into `end` is judged at end - 1
+    steps += end - now;
+    score = cutOff.scoreAt(end);
+    return true;
+}
+
+}  // namespace
+
+float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* stop, long cap,
+                          const RunShortcuts& shortcuts) {
+    const Waypoints* from = shortcuts.from;
+    Waypoints* keep = shortcuts.keep;
     world.reset();
     if (world.bodyTrack) world.bodyTrack->rewind();
     const Rules& rules = *world.mission;
@@ -158,27 +229,45 @@ float Optimizer::evaluate(World& world, float limit, const std::atomic<bool>* st
     const double stepsToLimit =
         std::max(0.0, double(limit) - double(programCost)) / double(rules.timeRate);
     const long maxSteps = long(std::min(double(cap), stepsToLimit + 1000.0));
-    float score;
     long steps = 0;
-    do {
+    if (const Waypoints::Point* point =
+            from ? startingPoint(world, *from, programCost, limit, maxSteps) : nullptr) {
+        if (keep) *keep = from->sharedWith(world.rocket->program, point->steps);
+        from->resume(world, *point);
+        steps = point->steps;
+        if (world.bodyTrack) world.bodyTrack->seek(size_t(steps));
+    }
+    long keepAt = keep ? Waypoints::nextKeep(world, steps) : -1;
+    CutOffTime cutOffTime(programCost, limit, rules.timeRate);
+    float score;
+    for (;;) {
         world.step();
         score = programCost + float(world.time) * rules.timeRate;
-    } while (!(score > limit) && !run.won && !run.failed && ++steps < maxSteps &&
-             !(stop && (steps & 1023) == 0 && stop->load(std::memory_order_relaxed)));
+        if (score > limit || run.won || run.failed || ++steps >= maxSteps) break;
+        if ((steps & 1023) == 0) {
+            if (stop && stop->load(std::memory_order_relaxed)) break;
+            if (shortcuts.settle && settle(world, cutOffTime, steps, maxSteps, score)) break;
+        }
+        if (steps == keepAt) {
+            keep->add(world, steps);
+            keepAt = Waypoints::nextKeep(world, steps);
+        }
+    }
     world.computeScore();  // the run's score fields as after the last step
     if (score > limit || run.won) return score;
     return limit;
 }
 
-Optimizer::Optimizer(const Rules& rules, float best, const Program& program,
-                     std::mt19937& random_, ProgressSink progress_, unsigned threads)
+Optimizer::Optimizer(const Rules& rules, float best, const Program& program, std::mt19937& random_,
+                     ProgressSink progress_, unsigned threads, bool shortcuts_)
     : pool(std::make_unique<RunPool>(rules, threads)),
       random(random_),
       progress(std::move(progress_)),
       neverWon(!(best > 0.0f) || !std::isfinite(best)),
       // Never won: the given program's run goes on until it would run out of
       // time in the game.
-      limit(neverWon ? std::numeric_limits<float>::infinity() : cutOff(best)) {
+      limit(neverWon ? std::numeric_limits<float>::infinity() : cutOff(best)),
+      shortcuts(shortcuts_) {
     accepted = canonicalize(program);
     found = accepted;
     if (progress) progress("optimizing\n");
@@ -210,9 +299,11 @@ void Optimizer::launch() {
         mutate(variant, drawsFor(next));
         batch.push_back(Candidate{next, std::move(variant), accepted});
     }
-    std::vector<Program> programs;
-    for (const Candidate& c : batch) programs.push_back(c.program);
-    pool->start(std::move(programs), limit, stepCap);
+    std::vector<RunPool::Job> jobs;
+    for (const Candidate& c : batch)
+        jobs.push_back(
+            RunPool::Job{c.program, c.iteration < 0 ? nullptr : acceptedPoints, shortcuts});
+    pool->start(std::move(jobs), limit, stepCap);
 }
 
 // The batch's runs in order, as the search flies them one after the other;
@@ -224,6 +315,7 @@ void Optimizer::take() {
         float s = outcomes[k].score;
         if (c.iteration < 0) {
             acceptedScore = foundScore = startScore = s;
+            acceptedPoints = outcomes[k].points;
             startWon = outcomes[k].won;
             iteration = 0;
             if (neverWon && startWon) limit = startScore + cutOffMargin;
@@ -235,6 +327,8 @@ void Optimizer::take() {
         if (acceptedScore < s) {
             taken = accepted;
             s = acceptedScore;
+        } else {
+            acceptedPoints = outcomes[k].points;
         }
         if (s < foundScore) {
             foundScore = s;
@@ -250,7 +344,7 @@ void Optimizer::take() {
 bool Optimizer::advance(const std::function<bool()>& more) {
     while (!finished()) {
         if (!pool->busy()) {
-            if (!more()) return false;
+            if (more && !more()) return false;
             launch();
         }
         if (!pool->wait(more)) return false;
@@ -260,10 +354,11 @@ bool Optimizer::advance(const std::function<bool()>& more) {
 }
 
 void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress,
-                     unsigned threads) {
+                     unsigned threads, bool shortcuts) {
     if (!world.mission || !world.rocket) return;
-    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress, threads);
-    optimizer.advance([] { return true; });
+    Optimizer optimizer(*world.mission, best, world.rocket->program, random, progress, threads,
+                        shortcuts);
+    optimizer.advance(nullptr);
     world.reset();
     world.rocket->program = optimizer.result();
 }

@@ -14,6 +14,7 @@
 #include "sim/World.h"
 
 class BodyTrack;
+class Waypoints;
 
 // Where the optimizer's progress lines go ("optimizing\n", "iter ...\n"),
 // each given whole, newline included.
@@ -27,6 +28,16 @@ Program decanonicalize(const Program& program);
 void mutate(Program& program, std::mt19937& random);
 // The same with the draws given, one per instruction.
 void mutate(Program& program, const std::vector<uint32_t>& draws);
+
+// Ways a run saves steps without changing its score.
+struct RunShortcuts {
+    // Points to go on from: the latest of them the run's own flight passes
+    // through, where it would not have ended yet.
+    const Waypoints* from = nullptr;
+    Waypoints* keep = nullptr;  // for the points of this run (of its program)
+    // End the run as soon as nothing can win or fail it before its cut-off.
+    bool settle = true;
+};
 
 // A random search over the values of a program on one mission: the program
 // as given and 100 variants. A run is abandoned 100 points above `best`,
@@ -44,15 +55,19 @@ class Optimizer {
 public:
     // `best`: the player's best score on the mission, 0 if never won.
     // `threads`: runs flown at once; 0 for one per core.
+    // `shortcuts`: a variant's run goes on from where the run of the program
+    // it comes from was when they parted, and a run ends once its score is
+    // certain; false flies every run from its start to its end (the same
+    // results, only slower).
     Optimizer(const Rules& rules, float best, const Program& program, std::mt19937& random,
-              ProgressSink progress, unsigned threads = 0);
+              ProgressSink progress, unsigned threads = 0, bool shortcuts = true);
     ~Optimizer();
     Optimizer(const Optimizer&) = delete;
     Optimizer& operator=(const Optimizer&) = delete;
 
     // Flies runs until the search is over or `more` (asked before each batch
-    // of runs and about every millisecond while one is flown) says stop.
-    // True once the search is over.
+    // of runs and about every millisecond while one is flown) says stop;
+    // without `more`, until the search is over. True once the search is over.
     bool advance(const std::function<bool()>& more);
     bool finished() const { return iteration == iterations; }
     // The best program found, in the form the player wrote it.
@@ -68,7 +83,7 @@ public:
     // step cap. A run ends early, its score meaningless, once `stop` is set.
     // A run also ends after `maxSteps` steps.
     static float evaluate(World& world, float limit, const std::atomic<bool>* stop = nullptr,
-                          long maxSteps = stepCap);
+                          long maxSteps = stepCap, const RunShortcuts& shortcuts = RunShortcuts());
     // Steps a run may take at most: the game's own horizon, past which no
     // run wins. A damaged best score could otherwise put the cut-off out of reach.
     static constexpr long stepCap = flightHorizon;
@@ -95,13 +110,15 @@ private:
     float acceptedScore = 0.0f, foundScore = 0.0f, startScore = 0.0f;
     bool neverWon;  // the limit waits for the given program's own run
     bool startWon = false;
-    float limit;  // the cut-off
-    int iteration = -1;  // -1 until the starting program has been flown
+    float limit;                               // the cut-off
+    int iteration = -1;                        // -1 until the starting program has been flown
     std::vector<std::vector<uint32_t>> draws;  // per iteration, drawn in order
     std::vector<Candidate> batch;              // being flown
+    bool shortcuts;
+    std::shared_ptr<const Waypoints> acceptedPoints;  // of the accepted program's run
 };
 
 // A whole search on the current mission of `world` (best score `best`),
 // whose ship then holds the best program found, after a reset.
 void optimizeProgram(World& world, float best, std::mt19937& random, const ProgressSink& progress,
-                     unsigned threads = 0);
+                     unsigned threads = 0, bool shortcuts = true);

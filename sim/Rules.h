@@ -18,6 +18,10 @@ public:
     virtual void update(World& world) = 0;
     // Appends the goals to show now, in drawing order.
     virtual void goals(const World&, Goals&) const {}
+    // The earliest world time (as update() sees it) at which an update could
+    // mark the run won or failed, from the state it is in now; the present
+    // time where the rules cannot tell.
+    virtual long earliestEnd(const World& world) const;
     // What a run that ended without a win came to, in the player's words:
     // "Met: get outside the red circle. Missed: land again." ("" where the
     // rules cannot tell).

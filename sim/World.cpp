@@ -44,10 +44,24 @@ void landIfTouching(Rocket& ship, Body& body) {
 }
 
 void moveBodies(std::vector<Body>& bodies) {
-    for (size_t i = 0; i < bodies.size(); ++i) {
-        Body& body = bodies[i];
-        for (size_t j = 0; j < bodies.size(); ++j) {
-            const Body& other = bodies[j];
+    // The count and the first solid body (pairs are walked from there, so
+    // markers with nothing to pull them just drift) are read once: the
+    // writes below could alias them as far as the compiler knows.
+    Body* const all = bodies.data();
+    const size_t count = bodies.size();
+    size_t firstSolid = 0;
+    while (firstSolid < count && !all[firstSolid].solid) ++firstSolid;
+    if (firstSolid == count) {
+        for (size_t i = 0; i < count; ++i) {
+            all[i].position += all[i].velocity;
+            all[i].angle += all[i].spin;
+        }
+        return;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        Body& body = all[i];
+        for (size_t j = firstSolid; j < count; ++j) {
+            const Body& other = all[j];
             if (j == i || !other.solid) continue;
             pull(body.velocity, other.mass, other.position - body.position);
         }
@@ -85,7 +99,8 @@ bool flyUntouched(Rocket& ship, const std::vector<Body>& bodies) {
 
 }  // namespace
 
-World::HeadingTrig::HeadingTrig() : angle(std::nan("")), cos(0), sin(0), cosQuarter(0), sinQuarter(0) {}
+World::HeadingTrig::HeadingTrig()
+    : angle(std::nan("")), cos(0), sin(0), cosQuarter(0), sinQuarter(0) {}
 
 const World::HeadingTrig& World::HeadingTrig::of(double a) {
     if (std::memcmp(&a, &angle, sizeof a) != 0) {
@@ -115,7 +130,8 @@ World::World(const World& other)
       judge(other.judge ? other.judge->clone() : nullptr),
       headingTrig(other.headingTrig) {
     // The ship rests on this world's copy of its body.
-    if (rocket && rocket->landedOn) rocket->landedOn = &bodies[size_t(other.rocket->landedOn - other.bodies.data())];
+    if (rocket && rocket->landedOn)
+        rocket->landedOn = &bodies[size_t(other.rocket->landedOn - other.bodies.data())];
 }
 
 World& World::operator=(const World& other) {
@@ -208,6 +224,8 @@ void World::computeScore() {
 void World::check() {
     if (judge) judge->update(*this);
 }
+
+long World::earliestEnd() const { return judge ? judge->earliestEnd(*this) : time; }
 
 std::string World::progressReport() const { return judge ? judge->progressReport() : ""; }
 

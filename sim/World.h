@@ -36,13 +36,13 @@ struct World {
     World(World&&) noexcept;
     World& operator=(World&&) noexcept;
 
-    std::vector<Body> bodies;          // in creation order (the physics depends on it)
-    const Rules* mission = nullptr;    // the rules flown; not owned, outlives the world
-    std::unique_ptr<Rocket> rocket;    // replaced at every reset
-    int time = 0;                      // steps since reset while neither won nor failed
-    bool running = false;              // the flight program is being executed
-    int speed = 1000;                  // hundredths of a step per fixed update
-    RunResult result;                  // of the current run
+    std::vector<Body> bodies;        // in creation order (the physics depends on it)
+    const Rules* mission = nullptr;  // the rules flown; not owned, outlives the world
+    std::unique_ptr<Rocket> rocket;  // replaced at every reset
+    int time = 0;                    // steps since reset while neither won nor failed
+    bool running = false;            // the flight program is being executed
+    int speed = 1000;                // hundredths of a step per fixed update
+    RunResult result;                // of the current run
     // Whether to measure the closest approach to the next goal: only in the
     // runs the player watches, not the optimizer's or the preview's.
     bool measureApproach = false;
@@ -62,6 +62,8 @@ struct World {
     void check();
     // The current goals: the judge's, in drawing order.
     void goals(Goals& out) const;
+    // The earliest time at which the run could be won or failed (Judge::earliestEnd).
+    long earliestEnd() const;
     // The judge's word on a run that ended without a win; "" if it has none.
     std::string progressReport() const;
 

@@ -18,9 +18,11 @@
 #include "app/Ui.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
+#include "tests/support/SimSupport.h"
 #include "render/Font.h"
 #include "platform/Window.h"
 #include "render/DrawingSetup.h"
+#include "render/Texture.h"
 #include "render/WindowProjection.h"
 #include "screens/GameScreen.h"
 #include "screens/ProgramEditor.h"
@@ -62,6 +64,7 @@ struct TestWindow {
         ui.height = mode.height;
         ui.font = &font;
         ui.smallFont = &smallFont;
+        ui.textures = &textures;
     }
     static WindowMode open() {
         const WindowMode mode = openWindow(WindowMode{1280, 720, false});
@@ -70,8 +73,9 @@ struct TestWindow {
     }
     WindowMode mode = open();  // before the fonts load their textures
     Ui ui;
-    Font font{"images/font.png", -5, 2};
-    Font smallFont{"images/font_small.png", -9, -5};
+    TextureCache textures;
+    Font font{textures, "images/font.png", -5, 2};
+    Font smallFont{textures, "images/font_small.png", -9, -5};
 };
 
 Ui& window() {
@@ -137,7 +141,7 @@ protected:
     }
     // The game screen of a mission as the player sees it while editing.
     GameScreen& play(const std::string& name) {
-        if (missions.empty()) registerMissions(missions);
+        if (missions.empty()) loadTestCampaign(missions);
         if (!game) game = std::make_unique<GameScreen>(ui, world, records, random, options, completion);
         ui.screens.clear();
         world.running = false;
@@ -176,7 +180,7 @@ TEST_F(Drawing, TextIsDrawnCellByCellAtItsColumnsAndLines) {
         const int k = y / 32 * 16 + x / 32;
         return k < 128 ? Rgba{uint8_t(k), uint8_t(255 - k), 77, 255} : Rgba{255, 255, 255, 255};
     }));
-    Font font("coded_font.bmp", -5, 2);
+    Font font(*window().textures, "coded_font.bmp", -5, 2);
     auto glyphAt = [](const Image& image, int x, int y) {
         Rgba p = image.pixel(x, y);
         return p.r + p.g + p.b == 0 ? -1 : p.b == 77 && p.g == 255 - p.r ? int(p.r) : -2;

@@ -8,6 +8,7 @@
 #include "missions/Flight.h"
 #include "missions/Mission.h"
 #include "missions/Missions.h"
+#include "tests/support/SimSupport.h"
 #include "missions/ScoreFile.h"
 #include "sim/World.h"
 
@@ -133,7 +134,7 @@ void winThrust(GameSession& game, const std::string& digits, const std::string& 
 template <class Use>
 auto withMissions(Use use) {
     MissionRegistry missions;
-    registerMissions(missions);
+    loadTestCampaign(missions);
     auto result = use(missions);
     return result;
 }

@@ -25,17 +25,19 @@ struct ScreenTestBed {
         ui.font = &large;
         ui.smallFont = &small;
         ui.stars = &stars;
-        registerMissions(missions);
+        ui.textures = &textures;
+        loadCampaign(std::string(ASTRELLO_SOURCE_DIR) + "/campaign", missions, groups, std::cout);
     }
     Mission& mission(const std::string& name) { return *missions.at(name); }
 
-    bool headless = textureCache().headless = true;  // before the fonts ask for textures
-    Font large{"images/font.png", -5, 2};
-    Font small{"images/font_small.png", -9, -5};
+    TextureCache textures{"", true};  // records the images it is asked for, reads none
+    Font large{textures, "images/font.png", -5, 2};
+    Font small{textures, "images/font_small.png", -9, -5};
     std::mt19937 random;
     StarField stars{0, random};
     Ui ui;
     MissionRegistry missions;
+    MissionGroups groups;
     Records records;
     World world;
     StoredOptions options{"options.dat", Settings()};

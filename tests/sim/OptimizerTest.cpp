@@ -16,14 +16,15 @@ namespace {
 // Runs the optimize command: its progress lines, then the program found.
 std::string optimize(const std::string& program, const std::string& seed,
                      const std::string& best = "1010", const std::string& threads = "",
-                     const std::string& name = "Thrust") {
+                     const std::string& name = "Thrust", bool fromStart = false) {
     mission(name);
     std::ostringstream out, err;
     testing::internal::CaptureStdout();
-    RunContext run;
+    RunContext run(ASTRELLO_SOURCE_DIR);
     RunArgs args = {name, program, seed};
     if (!best.empty()) args.push_back(best);
     if (!threads.empty()) args.insert(args.end(), {"--threads", threads});
+    if (fromStart) args.push_back("--from-start");
     EXPECT_EQ(optimizeCommand(run, args, out, err), 0) << err.str();
     return testing::internal::GetCapturedStdout() + out.str();
 }
@@ -87,6 +88,36 @@ TEST(Optimizer, EveryRunScoresAsScoringEveryStepWouldWithOrWithoutARecordedMotio
     }
 }
 
+TEST(Optimizer, ARunThatCanNoLongerWinBeforeItsCutOffScoresAsFlownToTheEnd) {
+    // Holds the ship leaves, stays in, or never reaches; under cut-offs near and
+    // far (within the step cap, which the runs step by step here do not know).
+    const struct {
+        const char* mission;
+        const char* program;
+    } cases[] = {{"Binary Orbit", "5 T 300 L 51 S 1 W 826 T 178"},
+                 {"Binary Orbit", "5 T 296 L 55 S 1 W 822 T 182"},
+                 {"Lunar Orbit", "1 T 100"},
+                 {"Lunar Orbit", "7 S 7 W 717 T 438 L 8 S 6 W 198 T 66"},
+                 {"Geostationary II", "7 T 198 L 202 W 508 T 173 S 2 W 685 T 13"},
+                 {"Binary Center", "6 S 6 W 21 T 224 R 38 W 847 T 119"}};
+    int settled = 0;
+    for (const auto& c : cases) {
+        for (float limit : {600.0f, 800.0f, 950.0f}) {
+            World world;
+            world.mission = &mission(c.mission);
+            world.reset();
+            parseProgramText(c.program, world.rocket->program);
+            const float expected = scoreStepByStep(world, limit);
+            const bool won = world.result.won;
+            const int end = world.time;
+            EXPECT_EQ(Optimizer::evaluate(world, limit), expected) << c.mission << " " << limit;
+            EXPECT_EQ(world.result.won, won) << c.mission << " " << limit;
+            settled += world.time < end;
+        }
+    }
+    EXPECT_GT(settled, 0);
+}
+
 TEST(Optimizer, TheSameSeedFindsTheSameProgramAndNeverAWorseOne) {
     const std::string start = "2 T 1000 L 3";
     const std::string first = optimize(start, "31337");
@@ -101,19 +132,21 @@ TEST(Optimizer, TheSameSeedFindsTheSameProgramAndNeverAWorseOne) {
 }
 // A run under a best no run reaches ends too: the end-to-end table starts F1 under one.
 
-TEST(Optimizer, EveryNumberOfThreadsPrintsTheOneThreadSearchLineForLine) {
-    // Thrust accepts often (variants are redone), Turn III seldom; with a best and without.
+TEST(Optimizer, EveryNumberOfThreadsPrintsTheOneThreadSearchFromTheStartLineForLine) {
+    // Thrust accepts often (variants are redone, points handed on), Turn III
+    // seldom, Binary Center's runs go on from its first long Wait; with a best and without.
     const struct {
         const char* mission;
         const char* program;
         const char* best;
     } cases[] = {{"Thrust", "2 T 1000 L 3", "1010"},
-                 {"Thrust", "1 T 59", ""},
-                 {"Turn III", "11 R 72 S 1 W 2 T 18 S 3 W 317 T 60 L 7 S 7 W 794 T 91", "354.57"}};
+                 {"Thrust", "3 W 3 T 59 W 200", ""},
+                 {"Turn III", "11 R 72 S 1 W 2 T 18 S 3 W 317 T 60 L 7 S 7 W 794 T 91", "354.57"},
+                 {"Binary Center", "6 S 6 W 21 T 224 R 38 W 847 T 119", "482.32"}};
     for (const auto& c : cases) {
-        const std::string one = optimize(c.program, "7", c.best, "1", c.mission);
+        const std::string one = optimize(c.program, "7", c.best, "1", c.mission, true);
         EXPECT_EQ(one.rfind("optimizing\n", 0), 0u) << one;
-        for (const char* threads : {"2", "3", "5"})
+        for (const char* threads : {"1", "2", "3", "5"})
             EXPECT_EQ(optimize(c.program, "7", c.best, threads, c.mission), one)
                 << c.mission << " on " << threads << " threads";
     }
@@ -125,7 +158,9 @@ TEST(Optimizer, OnAMissionNeverWonTheSearchNeverHandsBackAWorseOrLosingProgram) 
     const struct {
         const char* mission;
         const char* program;
-    } cases[] = {{"Turn", "3 L 95 W 947 T 59"}, {"First Launch", "1 T 200"}, {"Moving Start", "1 W 1"},
+    } cases[] = {{"Turn", "3 L 95 W 947 T 59"},
+                 {"First Launch", "1 T 200"},
+                 {"Moving Start", "1 W 1"},
                  {"First Launch", "1 T 1"}};
     for (const auto& c : cases) {
         const FlightResult before = flyMission(testWorld(), mission(c.mission), c.program, 2000000);

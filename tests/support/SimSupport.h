@@ -15,11 +15,17 @@
 #include "sim/World.h"
 #include "tests/support/ScratchDirectory.h"
 
+// The source tree's 21 missions, added to `registry`.
+inline void loadTestCampaign(MissionRegistry& registry) {
+    MissionGroups groups;
+    loadCampaign(std::string(ASTRELLO_SOURCE_DIR) + "/campaign", registry, groups, std::cout);
+}
+
 // The 21 missions and a world for tests of the simulation library, one of
 // each per test program.
 inline MissionRegistry& testMissions() {
     static MissionRegistry missions;
-    if (missions.empty()) registerMissions(missions);
+    if (missions.empty()) loadTestCampaign(missions);
     return missions;
 }
 inline World& testWorld() {
@@ -31,7 +37,7 @@ inline World& testWorld() {
 inline void registerFreshMissions() {
     MissionRegistry& registry = testMissions();
     registry.clear();
-    registerMissions(registry);
+    loadTestCampaign(registry);
 }
 
 inline Mission& mission(const std::string& name) { return *testMissions().at(name); }

@@ -48,10 +48,8 @@ protected:
         const std::string triangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
         std::ofstream(data / "models/flat.obj") << triangle << "f 1 2 3\n";
         std::ofstream(data / "models/stray.obj") << triangle << "f 1 2 4\n";
-        setCampaignFolder((data / "campaign").string());
     }
     void TearDown() override {
-        setCampaignFolder("campaign");
         fs::remove_all(data);
     }
 
@@ -66,7 +64,7 @@ protected:
             std::ofstream(data / name) << text;
             args.push_back((data / name).string());
         }
-        RunContext run;
+        RunContext run(data.string());
         std::ostringstream out, err;
         const int code = checkMissionCommand(run, args, out, err);
         std::string errors = err.str();

@@ -1,6 +1,7 @@
 // The game's web page in Debian's headless Chromium, as a player meets it:
 // the intro, the main menu, "Thrust" with a typed program, a win with its
-// completion screen, and a reload that keeps the medal. Prints the time to
+// completion screen, a reload that keeps the medal, and a mission file picked
+// on the page that joins the Custom Missions. Prints the time to
 // the first frame, the frames per second during the run and the download
 // size, and keeps a screenshot of each step.
 // usage: node browser-checks.js SITE_FOLDER SCREENSHOT_FOLDER
@@ -57,6 +58,54 @@ async function start(page, address) {
   await page.goto(address);
   await page.waitForFunction(() => window.Module && Module.frames > 0, null, { timeout: 120000 });
   return Date.now() - begun;
+}
+
+// A mission file picked on the page joins the Custom Missions after a
+// reload and flies; one whose title is the campaign's is listed greyed with
+// why; one the page cannot take is turned away on the page.
+async function checkMissionPicker(page, address, said) {
+  const mission = fs.readFileSync(path.join(__dirname, '../../custom-missions/supply_run.toml'));
+  const picked = (name, text) => ({ name, mimeType: 'application/toml', buffer: Buffer.from(text) });
+  const status = () => page.locator('#mission-status').textContent();
+  const flushes = await page.evaluate(() => Module.flushes);
+  await page.setInputFiles('#mission-file', picked('supply_run.toml', mission));
+  await page.waitForFunction((n) => Module.flushes > n, flushes, { timeout: 20000 }).catch(() => {});
+  check(await status() === 'supply_run.toml is added to the Custom Missions: reload the page to play it.',
+        'a picked mission file is added');
+  const copied = String(mission).replace('title = "Supply Run"', 'title = "Thrust"');
+  await page.setInputFiles('#mission-file', picked('thrust_copy.toml', copied));
+  await page.setInputFiles('#mission-file', picked('notes.txt', 'title = "Away"'));
+  check(await status() === 'Not added: a mission is a .toml file of at most 64 KiB with a plain name.',
+        'a file that is no .toml is turned away on the page');
+  await page.waitForFunction((n) => Module.flushes > n + 1, flushes, { timeout: 20000 }).catch(() => {});
+
+  said.length = 0;
+  await start(page, address);
+  await pause(1000);
+  await key(page, 'Space');
+  await key(page, 'ArrowDown ArrowDown ArrowDown ArrowDown Enter', 800);  // "Custom Missions"
+  const menu = await snap(page, 'custom-missions');
+  check(said.includes("ERROR: /saves/custom-missions/thrust_copy.toml:2: title: 'Thrust' is the title of a built-in mission"),
+        'the game refuses the picked copy of a campaign title');
+  check(await count(page, menu, [0.3, 0.4, 1, 0.7], 'r > 150 && r - g > 60 && r - b > 60') > 200,
+        'the Custom Missions menu shows the refused file in red');
+  await key(page, 'ArrowDown Enter');  // the briefing of "Supply Run"
+  await key(page, 'Enter', 800);       // "Accept"
+  await key(page, 'w', 500);
+  await key(page, '5 8 1', 300);
+  await key(page, 't', 500);
+  await key(page, '2 7 1', 300);
+  await key(page, 'Enter', 300);  // run
+  await key(page, 'Space', 0);    // turbo
+  let completion;
+  for (let attempt = 0; attempt < 40; attempt++) {
+    await pause(500);
+    completion = await page.locator('#canvas').screenshot();
+    if (await count(page, completion, [0.25, 0.1, 0.75, 0.9], gold) > 2000) break;
+  }
+  fs.writeFileSync(path.join(shots, 'web-custom-completion.png'), completion);
+  check(await count(page, completion, [0.25, 0.1, 0.75, 0.9], gold) > 2000,
+        'the picked "Supply Run" flies from the Custom Missions menu and wins gold');
 }
 
 async function main() {
@@ -127,6 +176,8 @@ async function main() {
     check(said.includes('Loading game.') && !said.some((line) => line.startsWith('ERROR: Failed to open file for loading game')),
           'after a reload the game reads the kept save');
     check(await count(page, reloaded, [0, 0, 0.5, 1], gold) > goldBefore + 100, 'after a reload the medal is still shown');
+
+    await checkMissionPicker(page, address, said);
 
     const bytes = fs.readdirSync(site).reduce((sum, name) => sum + fs.statSync(path.join(site, name)).size, 0);
     console.log(`browser figures: first frame ${(firstFrame / 1000).toFixed(1)} s after the page was asked for;` +

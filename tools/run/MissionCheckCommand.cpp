@@ -101,7 +101,7 @@ int checkMissionCommand(RunContext& run, const RunArgs& args, std::ostream& out,
         err << "usage: astrello-run check-mission FILE...\n";
         return badInput;
     }
-    MissionFilesCheck files(missionDataFolder());
+    MissionFilesCheck files(run.dataFolder);
     std::map<std::string, std::string> titles;  // title -> the first file of it
     int status = 0;
     for (const std::string& file : args) {
@@ -110,7 +110,7 @@ int checkMissionCommand(RunContext& run, const RunArgs& args, std::ostream& out,
         // The campaign's own files are judged as the campaign loads them,
         // any other as the game loads a player's mission.
         const bool builtIn = readMissionFile(file, def, quiet) && isCampaignMission(run, def);
-        if (builtIn ? !files.check(def, err) : !readCustomMission(file, def, files, err)) {
+        if (builtIn ? !files.check(def, err) : !readCustomMission(file, run.groups, def, files, err)) {
             status = badInput;
             continue;
         }

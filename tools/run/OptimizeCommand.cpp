@@ -1,5 +1,6 @@
 #include "tools/run/OptimizeCommand.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -60,12 +61,18 @@ int optimizeCommand(RunContext& run, const RunArgs& given, std::ostream& out, st
         args.erase(args.begin() + long(i), args.begin() + long(i) + 2);
         break;
     }
+    // --from-start: every run flown from its start to its end, not from where
+    // the run it varies parted from it, nor ended once its score is certain
+    // (the same lines, slower: to compare the two).
+    const auto fromStart = std::find(args.begin(), args.end(), "--from-start");
+    const bool shortcuts = fromStart == args.end();
+    if (!shortcuts) args.erase(fromStart);
     const size_t named = args.size();
     Mission* mission = args.size() < 3 ? nullptr : takeMission(run, args, err);
     if (named >= 3 && !mission) return badInput;
     if (!mission || args.size() < 2 || args.size() > 3) {
         err << "usage: astrello-run optimize \"MISSION NAME\"|--mission FILE \"PROGRAM TEXT\" SEED "
-               "[BEST] [--threads N]\n";
+               "[BEST] [--threads N] [--from-start]\n";
         return badInput;
     }
     std::string why;
@@ -92,7 +99,8 @@ int optimizeCommand(RunContext& run, const RunArgs& given, std::ostream& out, st
     parseProgramText(args[0], world.rocket->program);
     std::mt19937 random(seed);
     optimizeProgram(
-        world, best, random, [&out](const std::string& text) { out << text << std::flush; }, threads);
+        world, best, random, [&out](const std::string& text) { out << text << std::flush; },
+        threads, shortcuts);
     out << programText(world.rocket->program) << std::flush;
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/FileAccess.h"
+#include "core/GameFolders.h"
 #include "missions/DataMission.h"
 #include "missions/Flight.h"
 #include "missions/Mission.h"
@@ -17,8 +18,9 @@
 #include "sim/ProgramText.h"
 #include "sim/Rocket.h"
 
-RunContext::RunContext() { loadCampaign(campaignFolder(), missions, std::cerr); }
-
+RunContext::RunContext(const std::string& dataFolder_) : dataFolder(dataFolder_) {
+    loadCampaign(fileIn(dataFolder, "campaign"), missions, groups, std::cerr);
+}
 
 namespace {
 const int badInput = 2;

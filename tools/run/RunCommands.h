@@ -17,11 +17,15 @@ using RunArgs = std::vector<std::string>;
 
 // What the subcommands fly: the missions and a world of their own.
 struct RunContext {
-    RunContext();
+    // The campaign of `dataFolder` ("" is the working directory), whose
+    // models and images the mission files name; errors go to standard error.
+    explicit RunContext(const std::string& dataFolder);
     RunContext(const RunContext&) = delete;
     RunContext& operator=(const RunContext&) = delete;
 
+    std::string dataFolder;
     MissionRegistry missions;  // owned
+    MissionGroups groups;      // all of the campaign's
     World world;
     std::unique_ptr<Mission> fileMission;  // read from a file by --mission
 };

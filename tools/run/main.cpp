@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <iostream>
 
-#include "missions/Missions.h"
 #include "tools/run/MissionCheckCommand.h"
 #include "tools/run/OptimizeCommand.h"
 #include "tools/run/RunCommands.h"
@@ -23,41 +22,42 @@ const Subcommand subcommands[] = {
 
 namespace fs = std::filesystem;
 
-// The campaign folder when no --data-dir names one: beside this program (a
-// build tree links it there), in an installed share/astrello/ next to its
-// bin/, or else in the working directory as the game finds its data.
-std::string findCampaign() {
+// The data folder when no --data-dir names one: the folder of this program
+// when the campaign is beside it (a build tree links it there), an installed
+// share/astrello/ next to its bin/, or else the working directory ("") as
+// the game finds its data.
+std::string findDataFolder() {
     char self[4096];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
     if (length > 0) {
         const fs::path dir = fs::path(std::string(self, size_t(length))).parent_path();
-        for (const fs::path& candidate :
-             {dir / "campaign", dir.parent_path() / "share" / "astrello" / "campaign"}) {
+        for (const fs::path& candidate : {dir, dir.parent_path() / "share" / "astrello"}) {
             std::error_code error;
-            if (fs::is_directory(candidate, error)) return candidate.string();
+            if (fs::is_directory(candidate / "campaign", error)) return candidate.string();
         }
     }
-    return "campaign";
+    return "";
 }
 }  // namespace
 
 int main(int argc, char** argv) {
     int first = 1;
-    std::string campaign;
+    std::string dataFolder;
     if (argc >= 3 && std::strcmp(argv[1], "--data-dir") == 0) {
-        campaign = (fs::path(argv[2]) / "campaign").string();
+        dataFolder = argv[2];
         first = 3;
         std::error_code error;
-        if (!fs::is_directory(campaign, error)) {
+        if (!fs::is_directory(fs::path(dataFolder) / "campaign", error)) {
             std::cerr << "ERROR: no campaign folder in " << argv[2] << "\n";
             return 2;
         }
+    } else {
+        dataFolder = findDataFolder();
     }
-    setCampaignFolder(campaign.empty() ? findCampaign() : campaign);
     if (argc > first) {
         for (const Subcommand& command : subcommands) {
             if (std::strcmp(argv[first], command.name) != 0) continue;
-            RunContext run;
+            RunContext run(dataFolder);
             return command.handler(run, RunArgs(argv + first + 1, argv + argc), std::cout,
                                    std::cerr);
         }

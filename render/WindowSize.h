@@ -1,0 +1,9 @@
+#pragma once
+
+#include <cstdint>
+
+// The window things are drawn in, pixels.
+struct WindowSize {
+    int32_t width;
+    int32_t height;
+};
