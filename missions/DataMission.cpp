@@ -1,6 +1,7 @@
 #include "missions/DataMission.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -21,6 +22,26 @@ Vec2 placeOn(const ObjectiveDef& objective, const World& world) {
     const Vec2& body = world.bodies[size_t(objective.centre.body)].position;
     return Vec2(float(body.x) + float(objective.offset.x),
                 float(body.y) + float(objective.offset.y));
+}
+
+// Whether a coasting ship stays clear of the circle of `radius` around the
+// still body `index` for `steps` steps: the nearest its straight line comes,
+// less what the steps' sums can round away (under an ulp of the largest
+// coordinate per step, taken ten times over), is still outside the circle.
+bool staysClear(const World& world, int index, double radius, double steps) {
+    const Body& body = world.bodies[size_t(index)];
+    if (!(body.velocity.x == 0.0 && body.velocity.y == 0.0)) return false;
+    const Vec2 p = world.rocket->position, v = world.rocket->velocity, c = body.position;
+    const double wx = p.x - c.x, wy = p.y - c.y;
+    const double speed2 = v.x * v.x + v.y * v.y;
+    double k = speed2 > 0.0 ? -(wx * v.x + wy * v.y) / speed2 : 0.0;
+    k = std::min(std::max(k, 0.0), steps);
+    const double nearest = std::hypot(wx + k * v.x, wy + k * v.y);
+    const double reach = std::fabs(p.x) + std::fabs(p.y) + std::fabs(c.x) + std::fabs(c.y) +
+                         steps * (std::fabs(v.x) + std::fabs(v.y));
+    const double drift = steps * 1e-15 * reach;
+    return std::isfinite(nearest) && std::isfinite(drift) &&
+           nearest > radius * (1.0 + 1e-6) + drift + 1e-6;
 }
 
 // One run's progress through a mission's objectives.
@@ -189,9 +210,9 @@ void MissionJudge::update(World& world) {
     if (d >= 0 && (nearest < 0 || d < nearest)) nearest = d;
 }
 
-// Only a time limit can fail such a run, and only an objective of time can
-// be told not to be met yet: a hold (which starts again on every entry) or a
-// wait that follows the objective before.
+// Only a time limit can fail such a run, and only some objectives can be
+// told not to be met yet: a hold (which starts again on every entry), a wait
+// that follows the objective before, and circles a coasting ship will not enter.
 long MissionJudge::earliestEnd(const World& world) const {
     const long now = world.time;
     long earliest = std::numeric_limits<long>::max();
@@ -207,6 +228,15 @@ long MissionJudge::earliestEnd(const World& world) const {
         met = (p.inRange ? long(p.rangeStart) : now) + o.steps + 1;
     } else if (o.kind == ObjectiveDef::Survive) {
         met = long(stageStart) + o.steps + 1;
+    } else if (o.kind == ObjectiveDef::Visit && world.coasting()) {
+        const long horizon = 200000;  // steps, past any run's cut-off
+        bool clear = false;
+        for (size_t i = 0; i < o.bodies.size(); ++i) {
+            if (p.visited[i]) continue;
+            clear = staysClear(world, o.bodies[i], o.radius, double(horizon));
+            if (!clear || o.inOrder) break;  // in order, only the first not entered is open
+        }
+        if (clear) met = now + horizon;
     }
     return std::max(now, std::min(earliest, met));
 }

@@ -225,6 +225,13 @@ void World::check() {
     if (judge) judge->update(*this);
 }
 
+bool World::coasting() const {
+    if (!rocket || rocket->landed || result.failed) return false;
+    for (const Body& body : bodies)
+        if (body.solid) return false;
+    return rocket->pc < 0 || size_t(rocket->pc) >= rocket->program.size();
+}
+
 long World::earliestEnd() const { return judge ? judge->earliestEnd(*this) : time; }
 
 std::string World::progressReport() const { return judge ? judge->progressReport() : ""; }

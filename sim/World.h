@@ -64,6 +64,9 @@ struct World {
     void goals(Goals& out) const;
     // The earliest time at which the run could be won or failed (Judge::earliestEnd).
     long earliestEnd() const;
+    // Whether the ship flies on in a straight line: nothing pulls it, and its
+    // program has no command left.
+    bool coasting() const;
     // The judge's word on a run that ended without a win; "" if it has none.
     std::string progressReport() const;
 

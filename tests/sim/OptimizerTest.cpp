@@ -89,8 +89,9 @@ TEST(Optimizer, EveryRunScoresAsScoringEveryStepWouldWithOrWithoutARecordedMotio
 }
 
 TEST(Optimizer, ARunThatCanNoLongerWinBeforeItsCutOffScoresAsFlownToTheEnd) {
-    // Holds the ship leaves, stays in, or never reaches; under cut-offs near and
-    // far (within the step cap, which the runs step by step here do not know).
+    // Holds the ship leaves, stays in, or never reaches; circles a ship
+    // coasting at the end of its program misses or reaches; under cut-offs
+    // near and far (within the step cap, which the runs step by step here do not know).
     const struct {
         const char* mission;
         const char* program;
@@ -99,7 +100,11 @@ TEST(Optimizer, ARunThatCanNoLongerWinBeforeItsCutOffScoresAsFlownToTheEnd) {
                  {"Lunar Orbit", "1 T 100"},
                  {"Lunar Orbit", "7 S 7 W 717 T 438 L 8 S 6 W 198 T 66"},
                  {"Geostationary II", "7 T 198 L 202 W 508 T 173 S 2 W 685 T 13"},
-                 {"Binary Center", "6 S 6 W 21 T 224 R 38 W 847 T 119"}};
+                 {"Binary Center", "6 S 6 W 21 T 224 R 38 W 847 T 119"},
+                 {"Turn III", "11 R 72 S 1 W 2 T 18 S 3 W 317 T 60 L 7 S 7 W 794 T 91"},
+                 {"Turn III", "11 R 70 S 1 W 2 T 20 S 3 W 313 T 58 L 5 S 7 W 798 T 95"},
+                 {"Turn III", "3 R 72 W 9 T 18"},
+                 {"Turn II", "4 L 18 S 1 W 6 T 50 W 2000"}};
     int settled = 0;
     for (const auto& c : cases) {
         for (float limit : {600.0f, 800.0f, 950.0f}) {
