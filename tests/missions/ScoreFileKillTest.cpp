@@ -38,9 +38,12 @@ int setOf(const std::string& bytes) {
     return scoreFileBytes(scoresOf(base)) == bytes ? base : -1;
 }
 
-// Saves ever better sets (each save keeps the better bests) until killed.
-[[noreturn]] void saveForever() {
+// Saves ever better sets (each save keeps the better bests) until killed;
+// says on `ready` when it starts, so that a slow fork does not eat the time
+// the kills are spread over.
+[[noreturn]] void saveForever(int ready) {
     if (!std::freopen("/dev/null", "w", stdout)) _exit(2);
+    if (write(ready, "s", 1) != 1) _exit(2);
     ScoreFile scores;  // as the game keeps it
     for (int base = 1000000;; --base) {
         Records records = scoresOf(base);
@@ -85,9 +88,15 @@ TEST(ScoreFileKill, AKilledSaveLeavesAWholeFileOfOneSaveNeverAMixture) {
     int unchanged = 0, changed = 0, insideSave = 0;
     for (int kill = 0; kill < 150; ++kill) {
         std::fflush(stdout);
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
         pid_t saver = fork();
         ASSERT_GE(saver, 0);
-        if (saver == 0) saveForever();
+        if (saver == 0) saveForever(ready[1]);
+        close(ready[1]);
+        char started = 0;
+        EXPECT_EQ(read(ready[0], &started, 1), 1);
+        close(ready[0]);
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         ::kill(saver, SIGKILL);
         waitpid(saver, nullptr, 0);
