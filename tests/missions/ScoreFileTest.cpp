@@ -104,25 +104,6 @@ TEST_F(SaveFile, SavesOneLittleEndianRecordPerMissionInNameOrderAndLoadsItBackBi
     EXPECT_EQ(scoreFileBytes(records()), bytes);  // every best and program, bit for bit
 }
 
-TEST_F(SaveFile, FileCutShortAnywhereKeepsTheWholeRecordsBeforeTheCut) {
-    std::vector<std::string> names = {"Thrust", "Turn", "Turn II"};
-    std::string bytes = int32(3);
-    std::vector<size_t> recordEnds;
-    for (size_t i = 0; i < names.size(); ++i) {
-        bytes += record(names[i], 10.0f + float(i), "1 T " + std::to_string(i) + "\n");
-        recordEnds.push_back(bytes.size());
-    }
-    for (size_t cut = 0; cut < bytes.size(); ++cut) {
-        std::string output = loadBytes(bytes.substr(0, cut));
-        EXPECT_EQ(errorLines(output), 2) << "cut at " << cut;  // the damage, and where the copy is
-        for (size_t i = 0; i < names.size(); ++i) {
-            const bool whole = recordEnds[i] <= cut;
-            EXPECT_TRUE(records().best(names[i]) == (whole ? 10.0f + float(i) : 0.0f) &&
-                        records().program(names[i]).empty() != whole) << "cut at " << cut;
-        }
-    }
-}
-
 TEST_F(SaveFile, ABadRecordIsSkippedWhileTheFramingHoldsAndBrokenFramingStopsTheReading) {
     const std::string good = record("Thrust", 12.5f, "1 T 3\n");
     const std::string later = record("Turn II", 9.0f, "1 T 9\n");
