@@ -53,6 +53,17 @@ async function key(page, keys, ms = 600) {
   await pause(ms);
 }
 
+// Waits up to 20 s for a run to end on the completion screen with its gold medal.
+async function awaitGoldCompletion(page) {
+  let picture, won = false;
+  for (let attempt = 0; attempt < 40 && !won; attempt++) {
+    await pause(500);
+    picture = await page.locator('#canvas').screenshot();
+    won = await count(page, picture, [0.25, 0.1, 0.75, 0.9], gold) > 2000;
+  }
+  return { picture, won };
+}
+
 async function start(page, address) {
   const begun = Date.now();
   await page.goto(address);
@@ -97,15 +108,9 @@ async function checkMissionPicker(page, address, said) {
   await key(page, '2 7 1', 300);
   await key(page, 'Enter', 300);  // run
   await key(page, 'Space', 0);    // turbo
-  let completion;
-  for (let attempt = 0; attempt < 40; attempt++) {
-    await pause(500);
-    completion = await page.locator('#canvas').screenshot();
-    if (await count(page, completion, [0.25, 0.1, 0.75, 0.9], gold) > 2000) break;
-  }
-  fs.writeFileSync(path.join(shots, 'web-custom-completion.png'), completion);
-  check(await count(page, completion, [0.25, 0.1, 0.75, 0.9], gold) > 2000,
-        'the picked "Supply Run" flies from the Custom Missions menu and wins gold');
+  const completion = await awaitGoldCompletion(page);
+  fs.writeFileSync(path.join(shots, 'web-custom-completion.png'), completion.picture);
+  check(completion.won, 'the picked "Supply Run" flies from the Custom Missions menu and wins gold');
 }
 
 async function main() {
@@ -147,16 +152,10 @@ async function main() {
     const runBegun = Date.now();
     await key(page, 'Enter', 300);  // run
     await key(page, 'Space', 0);    // turbo
-    let completion;
-    for (let attempt = 0; attempt < 40; attempt++) {
-      await pause(500);
-      completion = await page.locator('#canvas').screenshot();
-      if (await count(page, completion, [0.25, 0.1, 0.75, 0.9], gold) > 2000) break;
-    }
+    const completion = await awaitGoldCompletion(page);
     const fps = ((await page.evaluate(() => Module.frames)) - framesBefore) / ((Date.now() - runBegun) / 1000);
-    fs.writeFileSync(path.join(shots, 'web-completion.png'), completion);
-    check(await count(page, completion, [0.25, 0.1, 0.75, 0.9], gold) > 2000,
-          'Thrust 59 wins: the completion screen shows the gold medal');
+    fs.writeFileSync(path.join(shots, 'web-completion.png'), completion.picture);
+    check(completion.won, 'Thrust 59 wins: the completion screen shows the gold medal');
 
     const flushes = await page.evaluate(() => Module.flushes);
     await key(page, 'Enter', 300);  // dismiss: the game saves
